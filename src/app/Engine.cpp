@@ -1,0 +1,3 @@
+#include "app/Engine.h"
+
+int RunGame(int, char**) { return 0; }

@@ -1,0 +1,11 @@
+// The game's one exception type: an operation that cannot go on raises it with a fixed
+// message, and the handler in main shows that message and ends the program.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+class EGameError : public std::runtime_error {
+public:
+    explicit EGameError(const std::string& message) : std::runtime_error(message) {}
+};

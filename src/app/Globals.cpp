@@ -1,0 +1,23 @@
+#include "app/Globals.h"
+
+std::string ProgramDir;
+std::string SettingsDir;
+
+bool QuitFlag = false;
+bool MenuActive = true;
+int CurrentMenuPage = PAGE_MAIN;
+bool RestartFlag = false;
+
+uint32_t FrameStep = 0;
+uint32_t TimeDivisor = 1;
+
+int HalfWidth = 400;
+int HalfHeight = 300;
+float PixelScaleX = 2.0f / 800;
+float PixelScaleY = 2.0f / 600;
+TViewport Viewport;
+platform::TPoint Cursor;
+platform::TPoint MouseReference;
+
+int MenuMusicChannel = -1;
+int GameMusicChannel = -1;

@@ -1,0 +1,74 @@
+// The game's view of the operating system: one OpenGL window, its events, the keyboard
+// and mouse, clocks, message boxes and process control. Implemented on SDL2; nothing
+// outside src/platform includes SDL.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct TPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// Window creation steps that can fail, each reported by the caller with its own text.
+enum class WindowResult { Ok, VideoFailed, WindowFailed, ContextFailed, ContextActivateFailed };
+
+// Starts the video subsystem on first use; false when there is no display at all.
+bool InitVideo();
+// Switches the display to width x height x depth; false when the display refuses.
+bool SwitchToFullScreen(int width, int height, int colourDepth);
+WindowResult CreateWindow(const std::string& title, int width, int height, bool fullScreen);
+void DestroyWindow();
+bool HasWindow();
+
+// The window messages the game handles; everything else is Other.
+enum class Message { None, Quit, Close, Size, Other };
+struct TMessage {
+    Message kind = Message::None;
+    int width = 0; // client size, for Size
+    int height = 0;
+};
+// Fetches at most one pending message, like one PeekMessage with PM_REMOVE.
+TMessage PeekMessage();
+// Queues a close request or a quit message as if the user or the system sent it.
+void PostClose();
+void PostQuit();
+
+bool HasFocus();
+void FocusWindow();
+TPoint ClientSize();
+TPoint DesktopSize();
+void MoveWindow(int x, int y);
+void SetTitle(const std::string& title);
+void SwapBuffers();
+void* GetProcAddress(const char* name);
+
+void ShowCursor(bool show);
+// Screen coordinates before the window exists, client coordinates once it does.
+void SetCursorPos(int x, int y);
+TPoint CursorPos();
+
+// 256 bytes indexed by Windows virtual-key codes, bit 7 set while the key or button is down.
+void GetKeyboardState(uint8_t state[256]);
+
+uint32_t GetTickCount();
+void Sleep(uint32_t ms);
+// Zero when the machine has no high-resolution counter.
+uint64_t PerformanceCounter();
+
+// Modal boxes; with no display the text goes to stderr (Yes/No then answers Yes).
+void MessageBox(const std::string& caption, const std::string& text);
+bool AskYesNo(const std::string& caption, const std::string& text);
+
+void OpenAddress(const std::string& address);
+// Starts the running executable again, detached, with the given arguments.
+bool StartProgramAgain(const std::vector<std::string>& args);
+
+// Directory of the running executable, with its trailing separator.
+std::string ProgramDirectory();
+
+} // namespace platform

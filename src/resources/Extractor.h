@@ -1,0 +1,84 @@
+// The data archive "Data.dpg" and the small in-memory readers built on it. Loose files
+// in the program directory take precedence over archive members of the same path.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using TBytes = std::vector<uint8_t>;
+
+class TExtractor {
+public:
+    TExtractor() = default;
+    ~TExtractor();
+    TExtractor(const TExtractor&) = delete;
+    TExtractor& operator=(const TExtractor&) = delete;
+
+    // Closes any open archive, then reads the directory of `archivePath`.
+    void Open(const std::string& archivePath);
+    void SetBaseDirectory(const std::string& directory);
+
+    // Index of the member named by `fullPath`, -1 when it is only a loose file;
+    // raises "File not found " + fullPath when it is neither.
+    int FindFile(const std::string& fullPath) const;
+    TBytes ReadMember(int index) const;
+    int MemberSize(int index) const;
+    int EntryCount() const { return static_cast<int>(entries_.size()); }
+
+    // The lookup precedence every loader uses: the loose file when it exists, else the member.
+    TBytes ReadFile(const std::string& fullPath) const;
+
+    // For readers that open real files: copies an archived member (with no loose file
+    // beside it) to program directory + "Extract.tmp" and returns the bytes read back;
+    // a loose file is read directly. When "Extract.tmp" cannot be written the member
+    // is returned from memory, so loading does not fail for a read-only directory.
+    TBytes ExtractForReader(const std::string& fullPath) const;
+
+private:
+    struct TEntry {
+        std::string path; // upper-cased, backslash separators
+        uint32_t offset = 0;
+        uint32_t size = 0;
+    };
+    void Close();
+    void CheckIndex(int index) const;
+
+    std::string baseDirectory_;
+    std::vector<TEntry> entries_;
+    FILE* file_ = nullptr;
+    uint64_t fileSize_ = 0;
+};
+
+// Whole file in memory, read by the archive's precedence rule.
+class TSimpleFile {
+public:
+    TSimpleFile(const std::string& fullPath, const TExtractor& archive);
+    virtual ~TSimpleFile() = default;
+    bool EndOfFile() const { return position_ >= data_.size(); }
+    const TBytes& Data() const { return data_; }
+    int Size() const { return static_cast<int>(data_.size()); }
+
+protected:
+    TBytes data_;
+    size_t position_ = 0;
+};
+
+class TTextFile : public TSimpleFile {
+public:
+    using TSimpleFile::TSimpleFile;
+    // Bytes up to the next CR; the CR and the byte after it are skipped.
+    // Raises "Riched End Of File" at the end.
+    std::string ReadLine();
+    std::string ReadTrimmedLine();
+};
+
+class TIntegerFile : public TSimpleFile {
+public:
+    using TSimpleFile::TSimpleFile;
+    // Little-endian int32; raises "Riched End Of File" when fewer than 4 bytes remain.
+    int32_t ReadInteger();
+};
+
+extern TExtractor* Extractor;

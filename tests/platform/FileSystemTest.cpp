@@ -1,0 +1,29 @@
+#include "platform/FileSystem.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+TEST(FileSystem, ResolvesAnyCaseAndEitherSeparator) {
+    TTempDir dir;
+    const std::string real = dir.Write("Data/Menu/Logo.png", "png");
+    EXPECT_EQ(platform::ResolveFile(dir.Path() + "DATA\\menu\\LOGO.PNG"), real);
+    EXPECT_EQ(platform::ResolveFile(dir.Path() + "Data/Menu/Logo.png"), real);
+    EXPECT_EQ(platform::ResolveFile(dir.Path() + "Data\\Menu"), "") << "a folder is not a file";
+    EXPECT_EQ(platform::ResolveFile(dir.Path() + "Data\\Menu\\Other.png"), "");
+}
+
+TEST(FileSystem, ReplacingKeepsOldFileWhenTargetCannotBeWritten) {
+    TTempDir dir;
+    const std::string path = dir.Write("Config.cfg", "old");
+    ASSERT_TRUE(platform::WriteFileReplacing(path, "new"));
+    EXPECT_EQ(dir.Read("Config.cfg"), "new");
+
+    chmod(dir.Path().c_str(), 0500);
+    const bool writable = platform::DirectoryWritable(dir.Path());
+    if (!writable) { // root ignores directory permissions
+        EXPECT_FALSE(platform::WriteFileReplacing(path, "lost"));
+        EXPECT_EQ(dir.Read("Config.cfg"), "new");
+    }
+    chmod(dir.Path().c_str(), 0700);
+}
