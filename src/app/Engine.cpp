@@ -2,6 +2,7 @@
 #include "app/Engine.h"
 
 #include "app/CommandLine.h"
+#include "app/Error.h"
 #include "app/FrameClock.h"
 #include "app/Globals.h"
 #include "app/Log.h"
@@ -21,6 +22,7 @@
 #include <GL/gl.h>
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -155,6 +157,7 @@ void SendScriptedEvents(const TRunOptions& run, uint64_t frame) {
 
 void MenuFrame(uint32_t frameStep) {
     (void)frameStep;
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // Menu music, the frozen grey scene behind the pause and stage-complete pages, and the
     // current page's update and drawing come in here.
 }
