@@ -41,10 +41,14 @@ struct TAudio {
 
 TAudio Audio;
 
-bool Live() { return Audio.context != nullptr; }
+bool Live() {
+    return Audio.context != nullptr;
+}
 
 // A channel handle carries the channel's generation above the channel index.
-int MakeHandle(int index, int generation) { return generation * AUDIO_CHANNELS + index; }
+int MakeHandle(int index, int generation) {
+    return generation * AUDIO_CHANNELS + index;
+}
 
 TChannel* ChannelOf(int handle) {
     if (!Live() || handle < 0) return nullptr;
@@ -91,7 +95,9 @@ struct TMemoryFile {
     sf_count_t position;
 };
 
-sf_count_t MemoryLength(void* user) { return static_cast<TMemoryFile*>(user)->size; }
+sf_count_t MemoryLength(void* user) {
+    return static_cast<TMemoryFile*>(user)->size;
+}
 
 sf_count_t MemorySeek(sf_count_t offset, int whence, void* user) {
     TMemoryFile& file = *static_cast<TMemoryFile*>(user);
@@ -112,9 +118,13 @@ sf_count_t MemoryRead(void* destination, sf_count_t count, void* user) {
     return n;
 }
 
-sf_count_t MemoryWrite(const void*, sf_count_t, void*) { return 0; }
+sf_count_t MemoryWrite(const void*, sf_count_t, void*) {
+    return 0;
+}
 
-sf_count_t MemoryTell(void* user) { return static_cast<TMemoryFile*>(user)->position; }
+sf_count_t MemoryTell(void* user) {
+    return static_cast<TMemoryFile*>(user)->position;
+}
 
 // Decodes into an OpenAL buffer; while silent only the header is checked.
 bool Decode(const void* data, size_t size, TSample& sample) {
@@ -188,19 +198,26 @@ bool AudioInit(bool enabled) {
 bool AudioInitLoopback(int sampleRate) {
     AudioShutdown();
     if (!alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback")) return false;
-    auto openLoopback =
-        reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
+    auto openLoopback = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(
+        alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
     if (!openLoopback) return false;
-    const ALCint attributes[] = {ALC_FREQUENCY,         sampleRate,     ALC_FORMAT_CHANNELS_SOFT,
-                                 ALC_STEREO_SOFT,       ALC_FORMAT_TYPE_SOFT, ALC_FLOAT_SOFT,
-                                 ALC_HRTF_SOFT,         ALC_FALSE,      0};
+    const ALCint attributes[] = {ALC_FREQUENCY,
+                                 sampleRate,
+                                 ALC_FORMAT_CHANNELS_SOFT,
+                                 ALC_STEREO_SOFT,
+                                 ALC_FORMAT_TYPE_SOFT,
+                                 ALC_FLOAT_SOFT,
+                                 ALC_HRTF_SOFT,
+                                 ALC_FALSE,
+                                 0};
     return StartContext(openLoopback(nullptr), attributes, true);
 }
 
 std::vector<float> AudioRenderLoopback(int frames) {
     std::vector<float> out(static_cast<size_t>(std::max(frames, 0)) * 2, 0.0f);
     if (!Live() || !Audio.loopback || frames <= 0) return out;
-    auto render = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(alcGetProcAddress(Audio.device, "alcRenderSamplesSOFT"));
+    auto render =
+        reinterpret_cast<LPALCRENDERSAMPLESSOFT>(alcGetProcAddress(Audio.device, "alcRenderSamplesSOFT"));
     if (render) render(Audio.device, out.data(), frames);
     return out;
 }
@@ -220,7 +237,9 @@ void AudioShutdown() {
     Audio = TAudio();
 }
 
-bool AudioActive() { return Live(); }
+bool AudioActive() {
+    return Live();
+}
 
 int SampleLoadMemory(const void* data, size_t size) {
     TSample sample;

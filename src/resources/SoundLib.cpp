@@ -21,7 +21,8 @@ int PlayScaled(int sample, int volume, uint32_t divisor) {
     platform::SetVolume(channel, volume);
     if (divisor > 1) {
         const int frequency = platform::SampleDefaultFrequency(sample);
-        platform::SetFrequency(channel, static_cast<int>(std::lround(static_cast<double>(frequency) / divisor)));
+        platform::SetFrequency(channel,
+                               static_cast<int>(std::lround(static_cast<double>(frequency) / divisor)));
     }
     platform::SetPaused(channel, false);
     return channel;
@@ -43,7 +44,9 @@ void ViewDirections(const TVector4& angles, float forward[3], float top[3]) {
 
 } // namespace
 
-TSoundLib::TSoundLib(bool audioEnabled) { platform::AudioInit(audioEnabled); }
+TSoundLib::TSoundLib(bool audioEnabled) {
+    platform::AudioInit(audioEnabled);
+}
 
 void TSoundLib::SetListener(const TVector4& position, const TVector4& angles) {
     listenerPosition_ = &position;
@@ -84,16 +87,21 @@ int TSoundLib::PlayMusic(int sample, int volume) {
 
 int TSoundLib::Play3D(int sample, const TVector4& position, int volume) {
     const int channel = platform::PlaySound(sample, true);
-    platform::Set3DPosition(channel, position.x / SOUND_UNIT, position.y / SOUND_UNIT, position.z / SOUND_UNIT);
+    platform::Set3DPosition(channel, position.x / SOUND_UNIT, position.y / SOUND_UNIT,
+                            position.z / SOUND_UNIT);
     platform::AudioUpdate();
     platform::SetVolume(channel, volume);
     platform::SetPaused(channel, false);
     return channel;
 }
 
-void TSoundLib::SetVolume(int channel, int volume) { platform::SetVolume(channel, volume); }
+void TSoundLib::SetVolume(int channel, int volume) {
+    platform::SetVolume(channel, volume);
+}
 
-bool TSoundLib::IsPlaying(int channel) const { return platform::IsPlaying(channel); }
+bool TSoundLib::IsPlaying(int channel) const {
+    return platform::IsPlaying(channel);
+}
 
 void TSoundLib::Stop(int& channel) {
     if (channel == -1) return;
