@@ -126,6 +126,37 @@ sf_count_t MemoryTell(void* user) {
     return static_cast<TMemoryFile*>(user)->position;
 }
 
+// Longer samples are refused: a damaged header must not ask for gigabytes.
+constexpr sf_count_t MAX_FRAMES = sf_count_t{1} << 26;
+constexpr sf_count_t READ_FRAMES = 4096;
+
+// Reads until the data ends, without trusting the frame count of a damaged header;
+// empty when there is nothing or too much.
+std::vector<short> ReadAll(SNDFILE* sound, int channels) {
+    std::vector<short> pcm;
+    sf_count_t frames = 0;
+    for (;;) {
+        pcm.resize(static_cast<size_t>(frames + READ_FRAMES) * channels);
+        const sf_count_t read = sf_readf_short(sound, pcm.data() + frames * channels, READ_FRAMES);
+        if (read <= 0) break;
+        frames += read;
+        if (frames > MAX_FRAMES) return {};
+    }
+    pcm.resize(static_cast<size_t>(frames) * channels);
+    return pcm;
+}
+
+bool Upload(const std::vector<short>& pcm, int channels, int rate, TSample& sample) {
+    alGetError();
+    alGenBuffers(1, &sample.buffer);
+    const ALenum format = channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
+    alBufferData(sample.buffer, format, pcm.data(), static_cast<ALsizei>(pcm.size() * sizeof(short)), rate);
+    if (alGetError() == AL_NO_ERROR) return true;
+    alDeleteBuffers(1, &sample.buffer);
+    sample.buffer = 0;
+    return false;
+}
+
 // Decodes into an OpenAL buffer; while silent only the header is checked.
 bool Decode(const void* data, size_t size, TSample& sample) {
     SF_VIRTUAL_IO io = {MemoryLength, MemorySeek, MemoryRead, MemoryWrite, MemoryTell};
@@ -136,21 +167,8 @@ bool Decode(const void* data, size_t size, TSample& sample) {
     bool ok = info.frames > 0 && info.samplerate > 0 && (info.channels == 1 || info.channels == 2);
     sample.frequency = info.samplerate;
     if (ok && Live()) {
-        std::vector<short> pcm(static_cast<size_t>(info.frames) * info.channels);
-        const sf_count_t read = sf_readf_short(sound, pcm.data(), info.frames);
-        ok = read > 0;
-        if (ok) {
-            alGetError();
-            alGenBuffers(1, &sample.buffer);
-            const ALenum format = info.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
-            alBufferData(sample.buffer, format, pcm.data(),
-                         static_cast<ALsizei>(read * info.channels * sizeof(short)), info.samplerate);
-            ok = alGetError() == AL_NO_ERROR;
-            if (!ok) {
-                alDeleteBuffers(1, &sample.buffer);
-                sample.buffer = 0;
-            }
-        }
+        const std::vector<short> pcm = ReadAll(sound, info.channels);
+        ok = !pcm.empty() && Upload(pcm, info.channels, info.samplerate, sample);
     }
     sf_close(sound);
     return ok;
