@@ -6,6 +6,6 @@
 extern int MenuMusic;
 extern int GameMusic;
 
-// Step 12 of a frame, before the menu or the game runs; `musicVolume` is the setting, 0..255.
+// Called by the frame loop before the menu or the game runs; `musicVolume` is the setting, 0..255.
 void MenuFrameMusic(int musicVolume);
 void GameFrameMusic(int musicVolume);
