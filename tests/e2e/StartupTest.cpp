@@ -145,3 +145,15 @@ TEST(Startup, DamagedFilesNeverCrashTheGame) {
     EXPECT_EQ(script.status, 1);
     EXPECT_NE(script.errors.find("Error: File not found " + game.Dir() + "missing.txt"), std::string::npos);
 }
+
+TEST(Startup, RunsSecondsOfMenuFramesWithoutAnAudioDevice) {
+    TGameInstall game;
+    // Let the game look for a real device: there is none here, and it must carry on silently.
+    unsetenv("KESTROVA_AUDIO");
+    const TGameRun run = game.Run({"-FIXEDFPS", "--frames=120", "--trace=" + game.Dir() + "t.txt"});
+    setenv("KESTROVA_AUDIO", "none", 1);
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.errors.find("Error"), std::string::npos) << run.errors;
+    EXPECT_NE(game.Files().Read("t.txt").find("frame=120 step=25 "), std::string::npos);
+}
