@@ -17,7 +17,8 @@ public:
     TExtractor& operator=(const TExtractor&) = delete;
 
     // Closes any open archive, then reads the directory of `archivePath`. Raises
-    // "Damaged archive: " + path when the directory does not fit in the file.
+    // "File not found " + path when it cannot be opened and "Damaged archive: " + path
+    // when the directory does not fit in the file; either way the archive stays closed.
     void Open(const std::string& archivePath);
     void SetBaseDirectory(const std::string& directory);
 
@@ -34,6 +35,7 @@ public:
     int EntryCount() const { return static_cast<int>(entries_.size()); }
 
     // The lookup precedence every loader uses: the loose file when it exists, else the member.
+    // A loose file that exists but cannot be read raises "Unable to read file " + path.
     TBytes ReadFile(const std::string& fullPath) const;
 
     // For readers that open real files: copies an archived member (with no loose file
