@@ -11,3 +11,6 @@ public:
     virtual int Load(const std::string& path) = 0;
     virtual void Bind(int texture) = 0;
 };
+
+// The game's source: the texture library created at start-up.
+TTextureSource& LibraryTextures();

@@ -90,7 +90,7 @@ TEST_F(ModelLoadTest, BoundingBoxHoldsTheOriginAndEveryVertex) {
     EXPECT_EQ(box[2].x, 2);
     EXPECT_EQ(box[2].y, 0);
     EXPECT_EQ(box[6].x, 2);
-    EXPECT_EQ(box[6].y, 1);
+    EXPECT_EQ(box[6].y, 0);
     EXPECT_EQ(box[6].z, 1);
 }
 
