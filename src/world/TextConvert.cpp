@@ -1,0 +1,70 @@
+// Number conversions that accept exactly the texts the map and table files use.
+#include "world/TextConvert.h"
+
+#include "app/Error.h"
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Moves `i` past a run of digits; true when there was at least one.
+bool SkipDigits(const std::string& text, size_t& i) {
+    const size_t start = i;
+    while (i < text.size() && IsDigit(text[i]))
+        ++i;
+    return i > start;
+}
+
+} // namespace
+
+int StrToInt(const std::string& text) {
+    const EGameError invalid("'" + text + "' is not a valid integer value");
+    size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
+    if (i == text.size()) throw invalid;
+    int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        if (!IsDigit(text[i])) throw invalid;
+        value = value * 10 + (text[i] - '0');
+        if (value > int64_t{INT32_MAX} + 1) throw invalid;
+    }
+    if (negative) value = -value;
+    if (value > INT32_MAX) throw invalid;
+    return static_cast<int>(value);
+}
+
+float StrToFloat(const std::string& text) {
+    const EGameError invalid("'" + text + "' is not a valid floating point value");
+    // Checked by hand first, so that from_chars' extras (inf, nan) never get in.
+    size_t i = 0;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    bool digits = SkipDigits(text, i);
+    std::string plain = text;
+    if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
+        plain[i] = '.';
+        ++i;
+        digits = SkipDigits(text, i) || digits;
+    }
+    if (!digits) throw invalid;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+        if (!SkipDigits(text, i)) throw invalid;
+    }
+    if (i != text.size()) throw invalid;
+    // from_chars ignores the locale; it takes no leading '+'.
+    const size_t first = plain[0] == '+' ? 1 : 0;
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data() + first, plain.data() + plain.size(), value);
+    if (error != std::errc() || end != plain.data() + plain.size() || std::fabs(value) > FLT_MAX)
+        throw invalid;
+    return static_cast<float>(value);
+}
