@@ -1,0 +1,27 @@
+// Start-up's loading screen: the logo, 512 x 64 pixels in the middle, and the yellow
+// "...loading..." centred below it.
+#include "app/LoadingScreen.h"
+
+#include <GL/gl.h>
+
+#include "app/Globals.h"
+#include "platform/Platform.h"
+#include "resources/Out2D.h"
+#include "resources/TextureLib.h"
+
+void DrawLoadingScreen() {
+    const int logo = TextureLib->Load(ProgramDir + "Data\\Menu\\Logo.png", GL_NEAREST, GL_NEAREST);
+    glDisable(GL_DEPTH_TEST);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
+    Out2D->DrawTexturedQuad(logo, -256 * PixelScaleX, 32 * PixelScaleY, 256 * PixelScaleX, -32 * PixelScaleY,
+                            0, 0, 1, 1);
+    glColor3f(1, 1, 0);
+    const std::string text = "...loading...";
+    Out2D->SelectFont(FONT_18);
+    const int width = Out2D->TextWidth(text);
+    Out2D->PrintText(text, FONT_18, -width * PixelScaleX / 2, -0.6f);
+    glColor3f(1, 1, 1);
+    platform::SwapBuffers();
+}

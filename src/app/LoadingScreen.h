@@ -1,0 +1,5 @@
+// The picture shown while the libraries load: the logo and "...loading...".
+#pragma once
+
+// Needs the texture library and the 2D output; swaps the buffers.
+void DrawLoadingScreen();

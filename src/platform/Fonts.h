@@ -1,0 +1,22 @@
+// Bitmap text fonts: FreeType glyphs found through fontconfig, compiled into one OpenGL
+// display list per single-byte character code, as the game's 2D output draws them.
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// Opens `face` at `points` for a 96 dpi screen and returns its number. "Century Gothic"
+// falls back to "URW Gothic" and every face to "DejaVu Sans"; with no font at all the
+// text is empty but nothing fails.
+int OpenFont(const std::string& face, int points, bool bold);
+// The family actually used.
+std::string FontFamily(int font);
+// Compiles the display lists listBase + code for the codes 0..255, each drawing that
+// character with glBitmap and moving the raster position by its advance. Bytes 128..255
+// are Windows-1251. Needs a current GL context.
+void BuildFontLists(int font, unsigned listBase);
+// The sum of the characters' advances in pixels: where the raster position ends up.
+int TextWidth(int font, const std::string& text);
+
+} // namespace platform

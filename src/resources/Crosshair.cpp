@@ -1,0 +1,45 @@
+// Aim point from the depth buffer and the marker sprite.
+#include "resources/Crosshair.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "app/Globals.h"
+#include "resources/Matrix.h"
+#include "resources/Out2D.h"
+#include "resources/TextureLib.h"
+
+TCrosshair::TCrosshair() {
+    marker_ = TextureLib->Load(ProgramDir + "Data\\Textures\\target.png", GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+}
+
+void TCrosshair::Update() {
+    GLint viewport[4];
+    GLdouble modelview[16];
+    GLdouble projection[16];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    // The mouse is in client coordinates, y down; GL windows count y up.
+    const GLint windowX = MouseReference.x - viewport[0];
+    const GLint windowY = viewport[3] - (MouseReference.y - viewport[1]) - 1;
+    GLfloat depth = 1;
+    glReadPixels(windowX, windowY, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+    TAimPoint aim;
+    // A singular view keeps the previous aim rather than taking an undefined one.
+    if (gluUnProject(windowX, windowY, depth, modelview, projection, viewport, &aim.x, &aim.y, &aim.z) !=
+        GL_TRUE)
+        return;
+    worldAim_ = aim;
+    screenAim_ = ProjectToScreen(
+        MakeVector(static_cast<float>(aim.x), static_cast<float>(aim.y), static_cast<float>(aim.z)));
+}
+
+void TCrosshair::DrawMarker() const {
+    const float halfX = 24 * PixelScaleX;
+    const float halfY = 24 * PixelScaleY;
+    glDisable(GL_DEPTH_TEST);
+    Out2D->DrawTexturedQuad(marker_, screenAim_.x - halfX, screenAim_.y - halfY, screenAim_.x + halfX,
+                            screenAim_.y + halfY, 0, 0, 1, 1);
+    glEnable(GL_DEPTH_TEST);
+}

@@ -1,0 +1,53 @@
+// Fetches the ARB entry points through the platform, by the names the extensions give them.
+#include "resources/OGLExt.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+#include "platform/Platform.h"
+
+namespace oglext {
+
+#define KESTROVA_DEFINE_ENTRY_POINT(type, name) type name = nullptr;
+KESTROVA_VBO_ENTRY_POINTS(KESTROVA_DEFINE_ENTRY_POINT)
+KESTROVA_SHADER_ENTRY_POINTS(KESTROVA_DEFINE_ENTRY_POINT)
+KESTROVA_MULTITEXTURE_ENTRY_POINTS(KESTROVA_DEFINE_ENTRY_POINT)
+#undef KESTROVA_DEFINE_ENTRY_POINT
+
+bool VertexBuffersAvailable = false;
+bool ShadersAvailable = false;
+
+} // namespace oglext
+
+namespace {
+
+// Stores the entry point and tells whether the platform had one.
+template <typename T> bool Fetch(T& pointer, const char* name) {
+    pointer = reinterpret_cast<T>(platform::GetProcAddress(name));
+    return pointer != nullptr;
+}
+
+} // namespace
+
+void LoadGLExtensions() {
+    const char* text = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    std::string extensions = text ? text : "";
+    std::transform(extensions.begin(), extensions.end(), extensions.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const auto has = [&](const char* name) { return extensions.find(name) != std::string::npos; };
+
+#define KESTROVA_FETCH_ENTRY_POINT(type, name) loaded = Fetch(oglext::name, #name) && loaded;
+    bool loaded = true;
+    if (has("GL_ARB_VERTEX_BUFFER_OBJECT")) {
+        KESTROVA_VBO_ENTRY_POINTS(KESTROVA_FETCH_ENTRY_POINT)
+        oglext::VertexBuffersAvailable = loaded;
+    }
+    loaded = true;
+    if (has("GL_ARB_VERTEX_PROGRAM") && has("GL_ARB_FRAGMENT_PROGRAM")) {
+        KESTROVA_SHADER_ENTRY_POINTS(KESTROVA_FETCH_ENTRY_POINT)
+        oglext::ShadersAvailable = loaded;
+    }
+    KESTROVA_MULTITEXTURE_ENTRY_POINTS(KESTROVA_FETCH_ENTRY_POINT)
+#undef KESTROVA_FETCH_ENTRY_POINT
+}

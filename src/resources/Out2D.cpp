@@ -1,0 +1,95 @@
+// Text as display lists of glyph bitmaps, rectangles as single quads.
+#include "resources/Out2D.h"
+
+#include <GL/gl.h>
+
+#include "platform/Fonts.h"
+#include "resources/TextureLib.h"
+
+TOut2D* Out2D = nullptr;
+
+namespace {
+
+constexpr const char* kBuiltInFace = "Century Gothic";
+
+struct TBuiltInFont {
+    int base;
+    int points;
+};
+
+constexpr TBuiltInFont kBuiltInFonts[] = {
+    {FONT_11, 11}, {FONT_13, 13}, {FONT_14, 14}, {FONT_18, 18}, {FONT_10, 10}, {FONT_8, 8},
+};
+
+} // namespace
+
+TOut2D::TOut2D() {
+    for (const TBuiltInFont& builtIn : kBuiltInFonts) {
+        SelectFont(builtIn.base);
+        platform::BuildFontLists(selectedFont_, builtIn.base);
+    }
+}
+
+const TOut2D::TFontRecord* TOut2D::RecordOf(int base) const {
+    for (const TFontRecord& record : fonts_)
+        if (record.base == base) return &record;
+    return nullptr;
+}
+
+void TOut2D::SelectFont(int base) {
+    if (const TFontRecord* record = RecordOf(base)) {
+        selectedFont_ = record->font;
+        return;
+    }
+    for (const TBuiltInFont& builtIn : kBuiltInFonts) {
+        if (builtIn.base != base) continue;
+        selectedFont_ = platform::OpenFont(kBuiltInFace, builtIn.points, true);
+        fonts_.push_back({selectedFont_, base});
+    }
+}
+
+int TOut2D::TextWidth(const std::string& text) const {
+    return selectedFont_ < 0 ? 0 : platform::TextWidth(selectedFont_, text);
+}
+
+int TOut2D::AddFont(const std::string& face, int points) {
+    const int base = nextBase_;
+    nextBase_ += 256;
+    selectedFont_ = platform::OpenFont(face, points, false);
+    fonts_.push_back({selectedFont_, base});
+    platform::BuildFontLists(selectedFont_, base);
+    return base;
+}
+
+void TOut2D::PrintText(const std::string& text, int base, float x, float y) const {
+    glDisable(GL_TEXTURE_2D);
+    glRasterPos2f(x, y);
+    if (text.empty()) return;
+    glListBase(base);
+    glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
+}
+
+void TOut2D::DrawTexturedQuad(int texture, float x1, float y1, float x2, float y2, float s1, float t1,
+                              float s2, float t2) const {
+    glEnable(GL_TEXTURE_2D);
+    TextureLib->Bind(texture);
+    glBegin(GL_QUADS);
+    glTexCoord2f(s1, t1);
+    glVertex2f(x1, y1);
+    glTexCoord2f(s2, t1);
+    glVertex2f(x2, y1);
+    glTexCoord2f(s2, t2);
+    glVertex2f(x2, y2);
+    glTexCoord2f(s1, t2);
+    glVertex2f(x1, y2);
+    glEnd();
+}
+
+void TOut2D::DrawQuad(float x1, float y1, float x2, float y2) const {
+    glBegin(GL_QUADS);
+    glVertex2f(x1, y1);
+    glVertex2f(x2, y1);
+    glVertex2f(x2, y2);
+    glVertex2f(x1, y2);
+    glEnd();
+}

@@ -1,0 +1,52 @@
+// Flat drawing in normalised device coordinates: textured and plain rectangles and
+// bitmap text. Fonts are named by the base of their display lists.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The built-in fonts: "Century Gothic" bold in these sizes.
+enum TFontBase {
+    FONT_11 = 0,
+    FONT_13 = 256,
+    FONT_14 = 512,
+    FONT_18 = 768,
+    FONT_10 = 1024,
+    FONT_8 = 1280,
+};
+
+class TOut2D {
+public:
+    // Builds the six built-in fonts; needs the game's GL context.
+    TOut2D();
+    TOut2D(const TOut2D&) = delete;
+    TOut2D& operator=(const TOut2D&) = delete;
+
+    // Makes the font of `base` the one TextWidth measures with.
+    void SelectFont(int base);
+    // Width in pixels of `text` in the selected font, for centring and aligning text.
+    int TextWidth(const std::string& text) const;
+    // A normal-weight font of `face`; returns its base (1536, then 1792, ...).
+    int AddFont(const std::string& face, int points);
+
+    // Left end of the baseline at (x, y), in the current colour. Leaves texturing off.
+    void PrintText(const std::string& text, int base, float x, float y) const;
+    // Corners (x1, y1) at (s1, t1), (x2, y1), (x2, y2), (x1, y2). Leaves texturing on.
+    void DrawTexturedQuad(int texture, float x1, float y1, float x2, float y2, float s1, float t1, float s2,
+                          float t2) const;
+    // In the current colour; texturing is left as the caller set it.
+    void DrawQuad(float x1, float y1, float x2, float y2) const;
+
+private:
+    struct TFontRecord {
+        int font; // the platform's font number
+        int base;
+    };
+    const TFontRecord* RecordOf(int base) const;
+
+    std::vector<TFontRecord> fonts_;
+    int selectedFont_ = -1;
+    int nextBase_ = 1536;
+};
+
+extern TOut2D* Out2D;

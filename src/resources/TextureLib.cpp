@@ -1,0 +1,80 @@
+// Texture cache and upload: decoded pictures become mipmapped GL textures.
+#include "resources/TextureLib.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include "resources/Textures.h"
+
+TTextureLib* TextureLib = nullptr;
+
+namespace {
+
+uint32_t CreateTexture(const TImage& image, int minFilter, int magFilter) {
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+    // Rows are packed without gaps, whatever the width.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    if (image.components == 4) {
+        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, image.width, image.height, GL_RGBA, GL_UNSIGNED_BYTE,
+                          image.pixels.data());
+    } else {
+        gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE,
+                          image.pixels.data());
+    }
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    return name;
+}
+
+} // namespace
+
+int TTextureLib::Load(const std::string& path, int minFilter, int magFilter) {
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        TEntry& entry = entries_[i];
+        if (entry.referenceCount > 0 && entry.path == path && entry.minFilter == minFilter &&
+            entry.magFilter == magFilter) {
+            ++entry.referenceCount;
+            return static_cast<int>(i);
+        }
+    }
+    // Textures are never released, so there is no free slot to reuse: append.
+    const int index = static_cast<int>(entries_.size());
+    entries_.push_back({path, 0, minFilter, magFilter, 0, 0, 1});
+    TImage image;
+    if (LoadImage(path, image)) {
+        TEntry& entry = entries_[index];
+        entry.width = image.width;
+        entry.height = image.height;
+        entry.textureName = CreateTexture(image, minFilter, magFilter);
+    }
+    return index;
+}
+
+const TTextureLib::TEntry* TTextureLib::EntryAt(int index) const {
+    if (index < 0 || index >= static_cast<int>(entries_.size())) return nullptr;
+    return &entries_[index];
+}
+
+void TTextureLib::Bind(int index) const {
+    const TEntry* entry = EntryAt(index);
+    glBindTexture(GL_TEXTURE_2D, entry ? entry->textureName : 0);
+}
+
+int TTextureLib::Width(int index) const {
+    const TEntry* entry = EntryAt(index);
+    return entry ? entry->width : 0;
+}
+
+int TTextureLib::Height(int index) const {
+    const TEntry* entry = EntryAt(index);
+    return entry ? entry->height : 0;
+}
+
+uint32_t TTextureLib::TextureName(int index) const {
+    const TEntry* entry = EntryAt(index);
+    return entry ? entry->textureName : 0;
+}
