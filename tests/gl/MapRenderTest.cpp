@@ -6,7 +6,7 @@
 #include "support/GLContext.h"
 #include "world/BlockFiles.h"
 #include "world/BoxMesh.h"
-#include "world/CollisionTypes.h"
+#include "world/EnumNames.h"
 #include "world/Lights.h"
 #include "world/VehicleContact.h"
 
