@@ -13,11 +13,14 @@ protected:
             if (!line.empty()) WriteBlock("Data/Maps/Set/" + line, blockMap.empty() ? MapText({}) : blockMap);
         return Write("Data/Maps/Set/main.trk", CrLf(lines));
     }
-    std::string WriteSequence(const std::vector<int32_t>& blocks, const std::string& name = "seq.bin") {
+    static std::string SequenceBytes(const std::vector<int32_t>& blocks) {
         std::string bytes;
         for (int32_t block : blocks)
             for (int i = 0; i < 4; ++i)
                 bytes += static_cast<char>((static_cast<uint32_t>(block) >> (8 * i)) & 0xFF);
-        return Write("Data/Maps/Set/" + name, bytes);
+        return bytes;
+    }
+    std::string WriteSequence(const std::vector<int32_t>& blocks, const std::string& name = "seq.bin") {
+        return Write("Data/Maps/Set/" + name, SequenceBytes(blocks));
     }
 };
