@@ -2,18 +2,22 @@
 #include "app/Engine.h"
 
 #include "app/CommandLine.h"
+#include "app/Error.h"
 #include "app/FrameClock.h"
 #include "app/Globals.h"
 #include "app/Log.h"
+#include "app/Music.h"
 #include "app/LogLines.h"
 #include "app/Random.h"
 #include "app/Screenshot.h"
 #include "app/ScriptedInput.h"
 #include "app/Window.h"
 #include "gameplay/HudState.h"
+#include "platform/Audio.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
 #include "resources/Extractor.h"
+#include "resources/SoundLib.h"
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
 #include "world/BonusTypes.h"
@@ -21,6 +25,7 @@
 #include <GL/gl.h>
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -110,7 +115,9 @@ bool StartUp(TRunOptions& run) {
     Extractor->SetBaseDirectory(ProgramDir);
 
     // The texture library, the 2D output and the loading screen come in here, then the
-    // model, sound and effect libraries.
+    // model library.
+    SoundLib = new TSoundLib(line.audio);
+    // The effect library is created here.
 
     Log->Write(loglines::LoadingControls);
     Keys = new TKeys(SettingsDir + "keys.cfg");
@@ -155,13 +162,16 @@ void SendScriptedEvents(const TRunOptions& run, uint64_t frame) {
 
 void MenuFrame(uint32_t frameStep) {
     (void)frameStep;
-    // Menu music, the frozen grey scene behind the pause and stage-complete pages, and the
-    // current page's update and drawing come in here.
+    MenuFrameMusic(Config->MusicVolume);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // The frozen grey scene behind the pause and stage-complete pages, and the current
+    // page's update and drawing, come in here.
 }
 
 void GameFrame(uint32_t scaledStep) {
     (void)scaledStep;
-    // Stage music, the game environment's update and render and the HUD come in here.
+    GameFrameMusic(Config->MusicVolume);
+    // The game environment's update and render and the HUD come in here.
 }
 
 void DrawBrightnessOverlay() {
@@ -261,6 +271,7 @@ void ShutDown(const TRunOptions& run) {
     Keys->Save();
     Config->Save(SettingsDir + "Config.cfg");
     DestroyGLWindow(false);
+    platform::AudioShutdown();
     if (run.trace) std::fclose(run.trace);
     if (RestartFlag && !platform::StartProgramAgain(RestartArguments(run.args)))
         platform::MessageBox("Error", "Unable to restart the game");
