@@ -34,6 +34,7 @@ int main(int argc, char** argv) {
     try {
         TDataTree tree(root);
         GenerateMenuPictures(tree);
+        GenerateHudPictures(tree);
         if (!staticFolder.empty()) tree.CopyFolder(staticFolder);
         if (!contactSheet.empty()) WriteContactSheet(tree, contactSheet);
     } catch (const std::exception& e) {
