@@ -35,6 +35,8 @@ int main(int argc, char** argv) {
         TDataTree tree(root);
         GenerateMenuPictures(tree);
         GenerateHudPictures(tree);
+        GenerateTextures(tree);
+        GenerateSprites(tree);
         if (!staticFolder.empty()) tree.CopyFolder(staticFolder);
         if (!contactSheet.empty()) WriteContactSheet(tree, contactSheet);
     } catch (const std::exception& e) {
