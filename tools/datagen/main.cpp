@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
         GenerateHudPictures(tree);
         GenerateTextures(tree);
         GenerateSprites(tree);
+        GenerateSounds(tree);
         if (!staticFolder.empty()) tree.CopyFolder(staticFolder);
         if (!contactSheet.empty()) WriteContactSheet(tree, contactSheet);
     } catch (const std::exception& e) {
