@@ -84,7 +84,11 @@ void WriteOgg(const std::string& path, const std::vector<float>& stereo, int rat
     SNDFILE* file = OpenForWriting(path, SF_FORMAT_OGG | SF_FORMAT_VORBIS, 2, rate);
     sf_command(file, SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof(quality));
     const sf_count_t frames = static_cast<sf_count_t>(clipped.size() / 2);
-    const sf_count_t written = sf_writef_float(file, clipped.data(), frames);
+    // Written in blocks: one write of a whole track crashed inside libvorbis.
+    constexpr sf_count_t kBlock = 4096;
+    sf_count_t written = 0;
+    for (sf_count_t at = 0; at < frames; at += kBlock)
+        written += sf_writef_float(file, clipped.data() + 2 * at, std::min(kBlock, frames - at));
     sf_close(file);
     if (written != frames) throw std::runtime_error("short write to " + path);
     FixOggSerial(path);

@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
         GenerateTextures(tree);
         GenerateSprites(tree);
         GenerateSounds(tree);
+        GenerateMusic(tree);
         if (!staticFolder.empty()) tree.CopyFolder(staticFolder);
         if (!contactSheet.empty()) WriteContactSheet(tree, contactSheet);
     } catch (const std::exception& e) {
