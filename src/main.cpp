@@ -1,4 +1,18 @@
 // Kestrova: the executable is only this; everything else is in kestrova_core.
 #include "app/Engine.h"
+#include "app/Error.h"
+#include "platform/Platform.h"
 
-int main(int argc, char** argv) { return RunGame(argc, argv); }
+#include <exception>
+
+int main(int argc, char** argv) {
+    // The one place an error with a fixed message ends up: shown, then a non-zero exit.
+    try {
+        return RunGame(argc, argv);
+    } catch (const EGameError& e) {
+        platform::MessageBox("Error", e.what());
+    } catch (const std::exception& e) {
+        platform::MessageBox("Error", e.what());
+    }
+    return 1;
+}

@@ -1,3 +1,296 @@
+// Start-up in its fixed order, the frame loop and shutdown.
 #include "app/Engine.h"
 
-int RunGame(int, char**) { return 0; }
+#include "app/CommandLine.h"
+#include "app/Error.h"
+#include "app/FrameClock.h"
+#include "app/Globals.h"
+#include "app/Log.h"
+#include "app/LogLines.h"
+#include "app/Random.h"
+#include "app/Screenshot.h"
+#include "app/ScriptedInput.h"
+#include "app/Window.h"
+#include "gameplay/HudState.h"
+#include "platform/FileSystem.h"
+#include "platform/Platform.h"
+#include "resources/Extractor.h"
+#include "settings/Configure.h"
+#include "settings/KeyControl.h"
+#include "world/BonusTypes.h"
+
+#include <GL/gl.h>
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+constexpr int ReturnKey = 13;
+constexpr uint32_t UnfocusedSleep = 500;
+
+// What the command line asked of this run, beyond the switches.
+struct TRunOptions {
+    TCommandLine line;
+    std::vector<std::string> args;
+    std::unique_ptr<TScriptedInput> script;
+    FILE* trace = nullptr;
+};
+
+void SetHalfSizeFromResolution(int resolution) {
+    switch (resolution) {
+    case 1: HalfWidth = 512, HalfHeight = 384; break;
+    case 2: HalfWidth = 640, HalfHeight = 512; break;
+    case 3: {
+        const platform::TPoint desktop = platform::DesktopSize();
+        HalfWidth = desktop.x / 2;
+        HalfHeight = desktop.y / 2;
+        break;
+    }
+    case 4: HalfWidth = 160, HalfHeight = 100; break;
+    case 5: HalfWidth = 320, HalfHeight = 240; break;
+    default: HalfWidth = 400, HalfHeight = 300; break; // 0, and any index no page writes
+    }
+}
+
+void SetGlobalGLState() {
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glAlphaFunc(GL_ALWAYS, 0);
+    glEnable(GL_ALPHA_TEST);
+}
+
+void ApplyViewport() { glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height); }
+
+// Start-up steps 1 to 21; false when the window could not be made.
+bool StartUp(TRunOptions& run) {
+    const TCommandLine& line = run.line;
+    Log = new TLOgFile(SettingsDir + "log.txt", line.log);
+
+    Config = new TConfig();
+    Log->Write(loglines::LoadingConfig);
+    if (platform::FileExists(SettingsDir + "Config.cfg")) Config->Load(SettingsDir + "Config.cfg");
+
+    const uint64_t counter = platform::PerformanceCounter();
+    Randomize(line.seed ? *line.seed : counter ? counter : platform::GetTickCount());
+
+    QuitFlag = false;
+    SetHalfSizeFromResolution(Config->Resolution);
+    if (line.windowWidth) {
+        HalfWidth = *line.windowWidth / 2;
+        HalfHeight = *line.windowHeight / 2;
+    }
+
+    platform::InitVideo();
+    platform::SetCursorPos(HalfWidth, HalfHeight);
+    platform::ShowCursor(false);
+
+    Log->Write(loglines::CreatingWindow);
+    if (!CreateGLWindow(2 * HalfWidth, 2 * HalfHeight, Config->FullScreen, Config->ColourDepth)) return false;
+
+    platform::FocusWindow();
+    const platform::TPoint client = platform::ClientSize();
+    Viewport = {0, 0, client.x, client.y};
+    const platform::TPoint desktop = platform::DesktopSize();
+    platform::MoveWindow((desktop.x - 2 * HalfWidth) / 2, (desktop.y - 2 * HalfHeight) / 2);
+
+    Log->Write(loglines::InitGLExt);
+    Log->Write(loglines::InitIL);
+
+    platform::SetCursorPos(HalfWidth, HalfHeight);
+    MouseReference = {HalfWidth, HalfHeight};
+
+    SetGlobalGLState();
+
+    Log->Write(loglines::LoadingArchive);
+    Extractor = new TExtractor();
+    if (platform::FileExists(ProgramDir + "Data.dpg")) Extractor->Open(ProgramDir + "Data.dpg");
+    Extractor->SetBaseDirectory(ProgramDir);
+
+    // The texture library, the 2D output and the loading screen come in here, then the
+    // model, sound and effect libraries.
+
+    Log->Write(loglines::LoadingControls);
+    Keys = new TKeys(SettingsDir + "keys.cfg");
+
+    // The game environment is created here; it writes its own log lines.
+
+    Log->Write(loglines::LoadingMenus);
+    // The menu is created here; it chooses the first page and loads the menu music.
+
+    Log->Write(loglines::LoadingShaders);
+    // The grey-scale shader is created here.
+
+    Log->Write(loglines::StartingGame);
+    return true;
+}
+
+// Steps 10: the pointer and the keyboard snapshot, from the devices or from the script.
+void PollInput(const TRunOptions& run, uint64_t frame) {
+    uint8_t state[256];
+    if (run.script) {
+        run.script->Apply(frame, state, Cursor);
+    } else {
+        Cursor = platform::CursorPos();
+        platform::GetKeyboardState(state);
+    }
+    Keys->Update(state);
+}
+
+void SendScriptedEvents(const TRunOptions& run, uint64_t frame) {
+    const TScriptedFrame* events = run.script ? run.script->EventsAt(frame) : nullptr;
+    if (!events) return;
+    if (events->close) platform::PostClose();
+    if (events->quit) platform::PostQuit();
+    if (events->restart) {
+        // What the restart page does once the player confirms it.
+        Config->Resolution = Config->PendingResolution;
+        Config->FullScreen = Config->PendingFullScreen;
+        QuitFlag = true;
+        RestartFlag = true;
+    }
+}
+
+void MenuFrame(uint32_t frameStep) {
+    (void)frameStep;
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Menu music, the frozen grey scene behind the pause and stage-complete pages, and the
+    // current page's update and drawing come in here.
+}
+
+void GameFrame(uint32_t scaledStep) {
+    (void)scaledStep;
+    // Stage music, the game environment's update and render and the HUD come in here.
+}
+
+void DrawBrightnessOverlay() {
+    ApplyViewport();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(1, 1, 1, Config->Brightness);
+    glBegin(GL_QUADS);
+    glVertex2f(-1, -1);
+    glVertex2f(1, -1);
+    glVertex2f(1, 1);
+    glVertex2f(-1, 1);
+    glEnd();
+    glColor4f(1, 1, 1, 1);
+    glEnable(GL_TEXTURE_2D);
+}
+
+void WriteTrace(const TRunOptions& run, uint64_t frame, uint32_t scaledStep) {
+    if (!run.trace) return;
+    std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d\n",
+                 static_cast<unsigned long long>(frame), FrameStep, scaledStep, TimeDivisor, MenuActive ? 1 : 0,
+                 CurrentMenuPage, QuitFlag ? 1 : 0);
+}
+
+void TakeScreenshots(const TRunOptions& run, uint64_t frame) {
+    for (const TScreenshotRequest& shot : run.line.screenshots) {
+        if (shot.frame == frame && !SaveScreenshot(shot.file, Viewport.width, Viewport.height))
+            std::fprintf(stderr, "Could not write screenshot %s\n", shot.file.c_str());
+    }
+}
+
+void FrameLoop(TRunOptions& run) {
+    TFrameClock clock;
+    clock.lastTick = platform::GetTickCount();
+    for (uint64_t frame = 1; !QuitFlag; ++frame) {
+        SendScriptedEvents(run, frame);
+        const platform::TMessage message = platform::PeekMessage();
+        HandleWindowMessage(message);
+
+        if (run.line.fixedStep) {
+            FrameStep = *run.line.fixedStep;
+        } else {
+            FrameStep = platform::GetTickCount() - clock.lastTick;
+            clock.lastTick = platform::GetTickCount();
+        }
+        if (run.line.fixedFps && FixedRateSleep(FrameStep) > 0) {
+            if (!run.line.fixedStep) platform::Sleep(FixedRateSleep(FrameStep));
+            FrameStep = MaxFrameStep;
+        }
+        FrameStep = ClampFrameStep(FrameStep);
+        if (Keys->IsPressed(ReturnKey)) FrameStep = 0;
+
+        std::string title;
+        if (run.line.fps && CountFrameForTitle(clock, FrameStep, title)) platform::SetTitle(title);
+
+        const uint32_t target = ActiveBonus == BT_SLOMO ? 4 : 1;
+        EaseTimeDivisor(clock, TimeDivisor, target, FrameStep);
+
+        if (run.line.frames && frame >= *run.line.frames) QuitFlag = true;
+        if (!platform::HasFocus()) {
+            platform::Sleep(UnfocusedSleep);
+            continue;
+        }
+
+        PollInput(run, frame);
+        const uint32_t scaledStep = ScaledStep(clock, FrameStep, TimeDivisor);
+        if (MenuActive) {
+            MenuFrame(FrameStep);
+        } else {
+            GameFrame(scaledStep);
+        }
+        CarryRemainder(clock, FrameStep, TimeDivisor);
+
+        DrawBrightnessOverlay();
+        WriteTrace(run, frame, scaledStep);
+        TakeScreenshots(run, frame);
+        platform::SwapBuffers();
+    }
+}
+
+// Only the harness options travel to the new process: no switches, no script, no screenshots.
+std::vector<std::string> RestartArguments(const std::vector<std::string>& args) {
+    std::vector<std::string> kept;
+    for (const std::string& a : args) {
+        for (const char* keep : {"--fixed-step=", "--seed=", "--frames=", "--window=", "--trace=", "--audio="}) {
+            if (a.rfind(keep, 0) == 0) kept.push_back(a);
+        }
+    }
+    return kept;
+}
+
+void ShutDown(const TRunOptions& run) {
+    Keys->Save();
+    Config->Save(SettingsDir + "Config.cfg");
+    DestroyGLWindow(false);
+    if (run.trace) std::fclose(run.trace);
+    if (RestartFlag && !platform::StartProgramAgain(RestartArguments(run.args)))
+        platform::MessageBox("Error", "Unable to restart the game");
+}
+
+} // namespace
+
+int RunGame(int argc, char** argv) {
+    ProgramDir = platform::ProgramDirectory();
+    SettingsDir = platform::SettingsDirectory(ProgramDir);
+
+    TRunOptions run;
+    run.args.assign(argv + 1, argv + argc);
+    run.line = ParseCommandLine(run.args);
+    if (!run.line.inputFile.empty()) {
+        std::string text;
+        if (!platform::ReadWholeFile(run.line.inputFile, text)) throw EGameError("File not found " + run.line.inputFile);
+        run.script = std::make_unique<TScriptedInput>(TScriptedInput::Parse(text, run.line.inputFile));
+    }
+    if (!run.line.traceFile.empty()) {
+        run.trace = std::fopen(run.line.traceFile.c_str(), "w");
+        if (!run.trace) throw EGameError("Unable to write " + run.line.traceFile);
+        std::fprintf(run.trace, "pid=%d\n", static_cast<int>(getpid()));
+    }
+
+    if (!StartUp(run)) return 1;
+    FrameLoop(run);
+    ShutDown(run);
+    return 0;
+}

@@ -15,13 +15,16 @@ struct TPoint {
 };
 
 // Window creation steps that can fail, each reported by the caller with its own text.
-enum class WindowResult { Ok, VideoFailed, WindowFailed, ContextFailed, ContextActivateFailed };
+enum class WindowResult { Ok, VideoFailed, WindowFailed, PixelFormatFailed, ContextFailed, ContextActivateFailed };
 
 // Starts the video subsystem on first use; false when there is no display at all.
 bool InitVideo();
 // Switches the display to width x height x depth; false when the display refuses.
 bool SwitchToFullScreen(int width, int height, int colourDepth);
+// Creates the window with its OpenGL context made current and shows it.
 WindowResult CreateWindow(const std::string& title, int width, int height, bool fullScreen);
+// Releases and deletes the context; false when releasing it failed.
+bool DestroyContext();
 void DestroyWindow();
 bool HasWindow();
 
@@ -60,7 +63,8 @@ void Sleep(uint32_t ms);
 // Zero when the machine has no high-resolution counter.
 uint64_t PerformanceCounter();
 
-// Modal boxes; with no display the text goes to stderr (Yes/No then answers Yes).
+// Modal boxes, also echoed to stderr. With no display, or KESTROVA_DIALOGS=stderr, only
+// stderr is used and Yes/No answers No.
 void MessageBox(const std::string& caption, const std::string& text);
 bool AskYesNo(const std::string& caption, const std::string& text);
 

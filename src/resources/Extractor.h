@@ -16,18 +16,26 @@ public:
     TExtractor(const TExtractor&) = delete;
     TExtractor& operator=(const TExtractor&) = delete;
 
-    // Closes any open archive, then reads the directory of `archivePath`.
+    // Closes any open archive, then reads the directory of `archivePath`. Raises
+    // "File not found " + path when it cannot be opened and "Damaged archive: " + path
+    // when the directory does not fit in the file; either way the archive stays closed.
     void Open(const std::string& archivePath);
     void SetBaseDirectory(const std::string& directory);
 
     // Index of the member named by `fullPath`, -1 when it is only a loose file;
     // raises "File not found " + fullPath when it is neither.
     int FindFile(const std::string& fullPath) const;
+    // Index of the member named by `fullPath`, -1 when the archive has none; never looks at the disk.
+    int FindMember(const std::string& fullPath) const;
+    // A member whose bytes lie beyond the end of the archive raises "Damaged archive member: " + name.
     TBytes ReadMember(int index) const;
     int MemberSize(int index) const;
+    // The member's path as the archive stores it, letter case kept.
+    const std::string& MemberName(int index) const;
     int EntryCount() const { return static_cast<int>(entries_.size()); }
 
     // The lookup precedence every loader uses: the loose file when it exists, else the member.
+    // A loose file that exists but cannot be read raises "Unable to read file " + path.
     TBytes ReadFile(const std::string& fullPath) const;
 
     // For readers that open real files: copies an archived member (with no loose file
@@ -38,12 +46,14 @@ public:
 
 private:
     struct TEntry {
-        std::string path; // upper-cased, backslash separators
+        std::string name; // as stored
+        std::string path; // upper-cased, for lookups
         uint32_t offset = 0;
         uint32_t size = 0;
     };
     void Close();
-    void CheckIndex(int index) const;
+    const TEntry& CheckedEntry(int index) const;
+    const TEntry& MemberInFile(int index) const;
 
     std::string baseDirectory_;
     std::vector<TEntry> entries_;

@@ -1,0 +1,72 @@
+#include "app/CommandLine.h"
+
+#include "app/Error.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+namespace {
+
+std::string UpperCase(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
+    return s;
+}
+
+template <typename T> T Number(const std::string& option, const std::string& text) {
+    T value{};
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty())
+        throw EGameError("Bad value for " + option + ": " + text);
+    return value;
+}
+
+bool TakeOption(const std::string& arg, const std::string& name, std::string& value) {
+    if (arg.compare(0, name.size() + 1, name + "=") != 0) return false;
+    value = arg.substr(name.size() + 1);
+    return true;
+}
+
+} // namespace
+
+TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    TCommandLine line;
+    for (const std::string& arg : args) {
+        const std::string upper = UpperCase(arg);
+        std::string value;
+        if (upper == "-LOG") {
+            line.log = true;
+        } else if (upper == "-FPS") {
+            line.fps = true;
+        } else if (upper == "-FIXEDFPS") {
+            line.fixedFps = true;
+        } else if (TakeOption(arg, "--fixed-step", value)) {
+            line.fixedStep = Number<uint32_t>("--fixed-step", value);
+        } else if (TakeOption(arg, "--seed", value)) {
+            line.seed = Number<uint32_t>("--seed", value);
+        } else if (TakeOption(arg, "--frames", value)) {
+            line.frames = Number<uint64_t>("--frames", value);
+        } else if (TakeOption(arg, "--input", value)) {
+            line.inputFile = value;
+        } else if (TakeOption(arg, "--trace", value)) {
+            line.traceFile = value;
+        } else if (TakeOption(arg, "--screenshot", value)) {
+            const size_t colon = value.find(':');
+            if (colon == std::string::npos || colon + 1 == value.size())
+                throw EGameError("Bad value for --screenshot: " + value);
+            line.screenshots.push_back({Number<uint64_t>("--screenshot", value.substr(0, colon)),
+                                        value.substr(colon + 1)});
+        } else if (TakeOption(arg, "--window", value)) {
+            const size_t x = value.find('x');
+            if (x == std::string::npos) throw EGameError("Bad value for --window: " + value);
+            line.windowWidth = Number<int>("--window", value.substr(0, x));
+            line.windowHeight = Number<int>("--window", value.substr(x + 1));
+            if (*line.windowWidth < 2 || *line.windowHeight < 2)
+                throw EGameError("Bad value for --window: " + value);
+        } else if (TakeOption(arg, "--audio", value)) {
+            if (value != "none") throw EGameError("Bad value for --audio: " + value);
+            line.audio = false;
+        }
+    }
+    return line;
+}

@@ -1,0 +1,33 @@
+// The command line: the three switches players use and the options tests and demos use.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct TScreenshotRequest {
+    uint64_t frame = 0;
+    std::string file;
+};
+
+struct TCommandLine {
+    // Switches, matched as whole arguments in any letter case.
+    bool log = false;
+    bool fps = false;
+    bool fixedFps = false;
+
+    // Options; absent ones change nothing.
+    std::optional<uint32_t> fixedStep; // every frame advances exactly this many ms
+    std::optional<uint32_t> seed;
+    std::optional<uint64_t> frames; // quit after this many frames
+    std::string inputFile;
+    std::vector<TScreenshotRequest> screenshots;
+    std::optional<int> windowWidth;
+    std::optional<int> windowHeight;
+    std::string traceFile;
+    bool audio = true;
+};
+
+// Raises EGameError naming the option when a value cannot be read.
+TCommandLine ParseCommandLine(const std::vector<std::string>& args);

@@ -1,0 +1,87 @@
+#include "app/ScriptedInput.h"
+
+#include "app/Error.h"
+
+#include <algorithm>
+#include <charconv>
+#include <sstream>
+
+namespace {
+
+bool ReadInt(const std::string& text, long long& value) {
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+std::vector<long long> ReadList(const std::string& text) {
+    std::vector<long long> values;
+    std::stringstream parts(text);
+    std::string part;
+    while (std::getline(parts, part, ',')) {
+        long long v = 0;
+        if (!ReadInt(part, v)) throw std::invalid_argument(part);
+        values.push_back(v);
+    }
+    return values;
+}
+
+} // namespace
+
+TScriptedInput TScriptedInput::Parse(const std::string& text, const std::string& fileName) {
+    TScriptedInput script;
+    std::istringstream lines(text);
+    std::string line;
+    for (int number = 1; std::getline(lines, line); ++number) {
+        line = line.substr(0, line.find('#'));
+        std::istringstream items(line);
+        std::string item;
+        if (!(items >> item)) continue;
+        const std::string where = fileName + " line " + std::to_string(number);
+        long long frame = 0;
+        if (!ReadInt(item, frame) || frame < 1) throw EGameError("Bad frame number in " + where + ": " + item);
+        TScriptedFrame& entry = script.frames_[static_cast<uint64_t>(frame)];
+        while (items >> item) {
+            try {
+                if (item.rfind("keys=", 0) == 0) {
+                    entry.setsKeys = true;
+                    entry.keys.clear();
+                    for (long long k : ReadList(item.substr(5))) {
+                        if (k < 0 || k > 255) throw std::invalid_argument(item);
+                        entry.keys.push_back(static_cast<int>(k));
+                    }
+                } else if (item.rfind("pointer=", 0) == 0) {
+                    const std::vector<long long> xy = ReadList(item.substr(8));
+                    if (xy.size() != 2) throw std::invalid_argument(item);
+                    entry.setsPointer = true;
+                    entry.pointer = {static_cast<int>(xy[0]), static_cast<int>(xy[1])};
+                } else if (item == "close") {
+                    entry.close = true;
+                } else if (item == "quit") {
+                    entry.quit = true;
+                } else if (item == "restart") {
+                    entry.restart = true;
+                } else {
+                    throw std::invalid_argument(item);
+                }
+            } catch (const std::invalid_argument&) {
+                throw EGameError("Bad input item in " + where + ": " + item);
+            }
+        }
+    }
+    return script;
+}
+
+void TScriptedInput::Apply(uint64_t frame, uint8_t keys[256], platform::TPoint& pointer) const {
+    std::vector<int> held;
+    for (auto it = frames_.begin(); it != frames_.end() && it->first <= frame; ++it) {
+        if (it->second.setsKeys) held = it->second.keys;
+        if (it->second.setsPointer) pointer = it->second.pointer;
+    }
+    std::fill(keys, keys + 256, 0);
+    for (int k : held) keys[k] = 0x80;
+}
+
+const TScriptedFrame* TScriptedInput::EventsAt(uint64_t frame) const {
+    const auto it = frames_.find(frame);
+    return it == frames_.end() ? nullptr : &it->second;
+}

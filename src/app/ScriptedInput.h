@@ -1,0 +1,38 @@
+// Scripted input for tests and demos: replaces the polled keyboard, mouse buttons and
+// pointer, and can send the window's close request, a quit message or a restart.
+//
+// One line per change, "FRAME ITEM...", frames counted from 1; '#' starts a comment.
+//   keys=13,27      virtual keys held down from this frame on (keys= releases all)
+//   pointer=X,Y     pointer position in client pixels from this frame on
+//   close | quit | restart   sent once, at this frame
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+struct TScriptedFrame {
+    bool setsKeys = false;
+    std::vector<int> keys;
+    bool setsPointer = false;
+    platform::TPoint pointer;
+    bool close = false;
+    bool quit = false;
+    bool restart = false;
+};
+
+class TScriptedInput {
+public:
+    // Raises EGameError naming the file and line for anything it cannot read.
+    static TScriptedInput Parse(const std::string& text, const std::string& fileName);
+
+    // The state held at `frame`, as a keyboard snapshot and pointer, and that frame's events.
+    void Apply(uint64_t frame, uint8_t keys[256], platform::TPoint& pointer) const;
+    const TScriptedFrame* EventsAt(uint64_t frame) const;
+
+private:
+    std::map<uint64_t, TScriptedFrame> frames_;
+};

@@ -1,0 +1,71 @@
+#include "app/Window.h"
+
+#include "app/Globals.h"
+
+namespace {
+
+constexpr char ErrorCaption[] = "Error";
+
+void Fail(bool fullScreen, const char* text) {
+    DestroyGLWindow(fullScreen);
+    platform::MessageBox(ErrorCaption, text);
+}
+
+} // namespace
+
+bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth) {
+    if (!platform::InitVideo()) {
+        platform::MessageBox(ErrorCaption, "Failed to register the window class!");
+        return false;
+    }
+    if (fullScreen && !platform::SwitchToFullScreen(width, height, colourDepth)) {
+        platform::MessageBox(ErrorCaption, "Unable to switch to fullscreen!");
+        fullScreen = false;
+    }
+    switch (platform::CreateWindow("Kestrova", width, height, fullScreen)) {
+    case platform::WindowResult::Ok: break;
+    case platform::WindowResult::VideoFailed:
+    case platform::WindowResult::WindowFailed: Fail(fullScreen, "Unable to create window!"); return false;
+    case platform::WindowResult::PixelFormatFailed:
+        Fail(fullScreen, "Unable to find a suitable pixel format");
+        return false;
+    case platform::WindowResult::ContextFailed:
+        Fail(fullScreen, "Unable to create an OpenGL rendering context");
+        return false;
+    case platform::WindowResult::ContextActivateFailed:
+        Fail(fullScreen, "Unable to activate OpenGL rendering context");
+        return false;
+    }
+    platform::FocusWindow();
+    const platform::TPoint client = platform::ClientSize();
+    ResizeGLScene(client.x, client.y);
+    return true;
+}
+
+void DestroyGLWindow(bool restoreDisplay) {
+    if (restoreDisplay) platform::ShowCursor(true);
+    if (!platform::DestroyContext()) platform::MessageBox(ErrorCaption, "Release of DC and RC failed!");
+    platform::DestroyWindow();
+}
+
+void ResizeGLScene(int width, int height) {
+    if (width <= 0 || height <= 0) return;
+    PixelScaleX = 2.0f / width;
+    PixelScaleY = 2.0f / height;
+    HalfWidth = width / 2;
+    HalfHeight = height / 2;
+}
+
+void HandleCloseRequest() {
+    MenuActive = true;
+    if (CurrentMenuPage != PAGE_LAST_SCREEN && CurrentMenuPage != PAGE_STAGE_COMPLETE) CurrentMenuPage = PAGE_EXIT;
+}
+
+void HandleWindowMessage(const platform::TMessage& message) {
+    switch (message.kind) {
+    case platform::Message::Size: ResizeGLScene(message.width, message.height); break;
+    case platform::Message::Close: HandleCloseRequest(); break;
+    case platform::Message::Quit: QuitFlag = true; break;
+    default: break;
+    }
+}

@@ -1,0 +1,15 @@
+// The game's one OpenGL window: creation with its failure boxes, teardown, resizing and
+// the handling of the window messages the game cares about.
+#pragma once
+
+#include "platform/Platform.h"
+
+// Shows the reason in an "Error" box and returns false when the window cannot be made.
+bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth);
+void DestroyGLWindow(bool restoreDisplay);
+// Pixel scales and half sizes from a client size; a zero size (minimised) keeps the old ones.
+void ResizeGLScene(int width, int height);
+// The close request brings up the menu: the exit question, except on the last screen and
+// the stage-complete page, which only come to the front.
+void HandleCloseRequest();
+void HandleWindowMessage(const platform::TMessage& message);

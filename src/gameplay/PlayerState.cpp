@@ -1,0 +1,5 @@
+// The player's shared speed values.
+#include "gameplay/PlayerState.h"
+
+float PlayerSpeed = 0;
+int MaxSpeed = 100;

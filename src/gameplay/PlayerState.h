@@ -1,0 +1,5 @@
+// The player's speed values that other parts of the game read every frame.
+#pragma once
+
+extern float PlayerSpeed; // forward speed, units per second
+extern int MaxSpeed;      // the player's top speed, units per second, from the mission

@@ -1,0 +1,88 @@
+// Value lines of Config.cfg and the number texts they hold.
+#include "settings/ConfigLines.h"
+
+#include "settings/SymbolTable.h"
+
+#include <charconv>
+#include <cmath>
+
+bool TextToInteger(const std::string& text, int32_t& value) {
+    int32_t parsed = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, parsed);
+    if (text.empty() || result.ec != std::errc() || result.ptr != end) return false;
+    value = parsed;
+    return true;
+}
+
+bool TextToFloat(const std::string& text, float& value) {
+    std::string dotted = text;
+    for (char& c : dotted)
+        if (c == ',') c = '.';
+    float parsed = 0;
+    const char* end = dotted.data() + dotted.size();
+    const auto result = std::from_chars(dotted.data(), end, parsed, std::chars_format::general);
+    if (dotted.empty() || result.ec != std::errc() || result.ptr != end || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+std::string FloatToText(float value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof(buffer), static_cast<double>(value),
+                                      std::chars_format::general, 15);
+    return std::string(buffer, result.ptr);
+}
+
+TConfigReader::TConfigReader(const std::string& bytes) {
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        const size_t next = end == std::string::npos ? bytes.size() : end + 1;
+        if (end == std::string::npos) end = bytes.size();
+        if (end > start && bytes[end - 1] == '\r') --end;
+        lines_.push_back(bytes.substr(start, end - start));
+        start = next;
+    }
+}
+
+bool TConfigReader::ReadString(std::string& value) {
+    if (next_ >= lines_.size()) return false;
+    value = DecodeValue(lines_[next_++]);
+    return true;
+}
+
+bool TConfigReader::ReadInteger(int32_t& value) {
+    std::string text;
+    return ReadString(text) && TextToInteger(text, value);
+}
+
+bool TConfigReader::ReadBoolean(bool& value) {
+    std::string text;
+    if (!ReadString(text)) return false;
+    value = text == "true";
+    return true;
+}
+
+bool TConfigReader::ReadFloat(float& value) {
+    std::string text;
+    return ReadString(text) && TextToFloat(text, value);
+}
+
+void TConfigWriter::WriteString(const std::string& value) {
+    bytes_ += EncodeValue(value);
+    bytes_ += "\r\n";
+}
+
+void TConfigWriter::WriteInteger(int32_t value) {
+    WriteString(std::to_string(value));
+}
+
+void TConfigWriter::WriteBoolean(bool value) {
+    WriteString(value ? "true" : "false");
+}
+
+void TConfigWriter::WriteFloat(float value) {
+    WriteString(FloatToText(value));
+}

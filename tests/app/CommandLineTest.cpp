@@ -1,0 +1,39 @@
+#include "app/CommandLine.h"
+#include "app/Error.h"
+
+#include <gtest/gtest.h>
+
+TEST(CommandLine, SwitchesMatchWholeArgumentsInAnyCase) {
+    const TCommandLine line = ParseCommandLine({"-log", "-Fps", "-FIXEDFPS"});
+    EXPECT_TRUE(line.log);
+    EXPECT_TRUE(line.fps);
+    EXPECT_TRUE(line.fixedFps);
+
+    const TCommandLine other = ParseCommandLine({"-LOGX", "/FPS", "-FPS=1", "FIXEDFPS", "-log "});
+    EXPECT_FALSE(other.log);
+    EXPECT_FALSE(other.fps);
+    EXPECT_FALSE(other.fixedFps);
+}
+
+TEST(CommandLine, ReadsHarnessOptions) {
+    const TCommandLine line =
+        ParseCommandLine({"--fixed-step=16", "--seed=7", "--frames=5", "--screenshot=3:a.png",
+                          "--screenshot=4:b:c.png", "--window=640x480", "--input=in.txt", "--audio=none"});
+    EXPECT_EQ(*line.fixedStep, 16u);
+    EXPECT_EQ(*line.seed, 7u);
+    EXPECT_EQ(*line.frames, 5u);
+    ASSERT_EQ(line.screenshots.size(), 2u);
+    EXPECT_EQ(line.screenshots[1].frame, 4u);
+    EXPECT_EQ(line.screenshots[1].file, "b:c.png");
+    EXPECT_EQ(*line.windowWidth, 640);
+    EXPECT_EQ(*line.windowHeight, 480);
+    EXPECT_EQ(line.inputFile, "in.txt");
+    EXPECT_FALSE(line.audio);
+}
+
+TEST(CommandLine, RejectsUnreadableValues) {
+    for (const char* bad : {"--fixed-step=", "--fixed-step=-3", "--frames=5x", "--screenshot=3", "--screenshot=x:a.png",
+                            "--window=640", "--window=1x1", "--audio=loud"}) {
+        EXPECT_THROW(ParseCommandLine({bad}), EGameError) << bad;
+    }
+}

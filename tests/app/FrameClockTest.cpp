@@ -1,0 +1,55 @@
+#include "app/FrameClock.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+TEST(FrameClock, ClampsLongFramesAndPadsShortOnesInFixedRate) {
+    EXPECT_EQ(ClampFrameStep(26), 25u);
+    EXPECT_EQ(ClampFrameStep(1000), 25u);
+    EXPECT_EQ(ClampFrameStep(7), 7u);
+    EXPECT_EQ(FixedRateSleep(10), 15u);
+    EXPECT_EQ(FixedRateSleep(25), 0u);
+    EXPECT_EQ(FixedRateSleep(40), 0u);
+}
+
+TEST(FrameClock, SlowMotionEasesOneUnitPerHundredMilliseconds) {
+    TFrameClock clock;
+    uint32_t divisor = 1;
+    std::vector<uint32_t> seen;
+    for (int frame = 0; frame < 12; ++frame) {
+        EaseTimeDivisor(clock, divisor, 4, 25);
+        seen.push_back(divisor);
+    }
+    // 2 at once, then a step after the timer of 100 ms has run down over five 25 ms frames.
+    EXPECT_EQ(seen, (std::vector<uint32_t>{2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 4, 4}));
+
+    // A held Return gives steps of 0: the timer does not run down, so the divisor stays.
+    for (int frame = 0; frame < 10; ++frame) EaseTimeDivisor(clock, divisor, 1, 0);
+    EXPECT_EQ(divisor, 4u);
+    for (int frame = 0; frame < 5; ++frame) EaseTimeDivisor(clock, divisor, 1, 25);
+    EXPECT_EQ(divisor, 3u);
+}
+
+TEST(FrameClock, ScaledStepCarriesTheRemainder) {
+    TFrameClock clock;
+    std::vector<uint32_t> steps;
+    for (int frame = 0; frame < 4; ++frame) {
+        steps.push_back(ScaledStep(clock, 25, 4));
+        CarryRemainder(clock, 25, 4);
+    }
+    EXPECT_EQ(steps, (std::vector<uint32_t>{6, 6, 6, 7}));
+    EXPECT_EQ(clock.divisorRemainder, 0u);
+
+    EXPECT_EQ(ScaledStep(clock, 25, 1), 25u);
+    CarryRemainder(clock, 25, 1);
+    EXPECT_EQ(clock.divisorRemainder, 0u);
+}
+
+TEST(FrameClock, TitleShowsFramesPerThousandGameMilliseconds) {
+    TFrameClock clock;
+    std::string title;
+    for (int frame = 0; frame < 39; ++frame) ASSERT_FALSE(CountFrameForTitle(clock, 25, title));
+    ASSERT_TRUE(CountFrameForTitle(clock, 25, title));
+    EXPECT_EQ(title, "FPS: 40");
+    EXPECT_FALSE(CountFrameForTitle(clock, 25, title)) << "the count starts again";
+}

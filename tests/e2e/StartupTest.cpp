@@ -1,0 +1,147 @@
+// Whole-program runs of the real executable under the test display.
+#include "settings/Configure.h"
+#include "settings/KeyControl.h"
+#include "support/GameProcess.h"
+#include "support/PngFile.h"
+
+#include <chrono>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <random>
+#include <thread>
+
+namespace {
+
+std::string WithoutFirstLine(const std::string& text) { return text.substr(text.find('\n') + 1); }
+
+} // namespace
+
+TEST(Startup, ScreenshotRunEndsByItselfWithTheBrightnessOverlay) {
+    TGameInstall game;
+    TConfig config;
+    config.Brightness = 0.5f;
+    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
+
+    const TGameRun run = game.Run({"--frames=5", "--screenshot=3:" + game.Dir() + "shot.png"});
+    ASSERT_TRUE(run.exited) << run.errors;
+    EXPECT_EQ(run.status, 0) << run.errors;
+
+    TPngImage shot;
+    ASSERT_TRUE(ReadPng(game.Dir() + "shot.png", shot));
+    EXPECT_EQ(shot.width, 800);
+    EXPECT_EQ(shot.height, 600);
+    // Half-transparent white over the cleared (black) frame.
+    const uint32_t centre = shot.At(400, 300);
+    EXPECT_NEAR(int(centre >> 24), 128, 2);
+    EXPECT_NEAR(int((centre >> 8) & 0xFF), 128, 2);
+}
+
+TEST(Startup, LogHoldsTheStartupLinesInOrderOnlyWithTheSwitch) {
+    TGameInstall game;
+    ASSERT_EQ(game.Run({"--frames=2"}).status, 0);
+    EXPECT_FALSE(std::filesystem::exists(game.Dir() + "log.txt"));
+
+    ASSERT_EQ(game.Run({"-LOGX", "--frames=2"}).status, 0);
+    EXPECT_FALSE(std::filesystem::exists(game.Dir() + "log.txt")) << "a switch matches only whole";
+
+    ASSERT_EQ(game.Run({"-log", "--frames=2"}).status, 0);
+    EXPECT_EQ(game.Files().Read("log.txt"), "Loading Config\r\n"
+                                            "Creating Window\r\n"
+                                            "Init GL Ext\r\n"
+                                            "Init IL\r\n"
+                                            "Loading Archive\r\n"
+                                            "Loading Controls\r\n"
+                                            "\xC7\xE0\xE3\xF0\xF3\xE6\xE0\xFE\xF2\xF1\xFF\x20\xEC\xE5\xED\xFE\r\n"
+                                            "\xC7\xE0\xE3\xF0\xF3\xE6\xE0\xFE\xF2\xF1\xFF\x20\xF8\xE5\xE9\xE4\xE5"
+                                            "\xF0\xEE\xE2\r\n"
+                                            "\xC7\xE0\xEF\xF3\xF1\xEA\x20\xE8\xE3\xF0\xFB\r\n");
+}
+
+TEST(Startup, FixedStepRunsAreRepeatable) {
+    TGameInstall game;
+    const std::vector<std::string> args = {"--fixed-step=30", "--seed=3", "--frames=12", "--input=" + game.Dir() + "in.txt"};
+    game.Files().Write("in.txt", "4 keys=13\n6 keys=\n");
+    ASSERT_EQ(game.Run({args[0], args[1], args[2], args[3], "--trace=" + game.Dir() + "a.txt"}).status, 0);
+    ASSERT_EQ(game.Run({args[0], args[1], args[2], args[3], "--trace=" + game.Dir() + "b.txt"}).status, 0);
+    const std::string a = WithoutFirstLine(game.Files().Read("a.txt"));
+    EXPECT_EQ(a, WithoutFirstLine(game.Files().Read("b.txt")));
+    // 30 ms is clamped to 25. Return goes down in frame 4's snapshot, so the steps of
+    // frames 5 and 6 are 0; its release in frame 6's snapshot frees frame 7.
+    EXPECT_NE(a.find("frame=4 step=25 "), std::string::npos) << a;
+    EXPECT_NE(a.find("frame=5 step=0 "), std::string::npos) << a;
+    EXPECT_NE(a.find("frame=6 step=0 "), std::string::npos) << a;
+    EXPECT_NE(a.find("frame=7 step=25 "), std::string::npos) << a;
+}
+
+TEST(Startup, ClosingTheWindowShowsTheExitPage) {
+    TGameInstall game;
+    game.Files().Write("in.txt", "3 close\n");
+    // One message a frame: the request waits behind the window's start-up messages.
+    ASSERT_EQ(game.Run({"--frames=60", "--input=" + game.Dir() + "in.txt", "--trace=" + game.Dir() + "t.txt"}).status,
+              0);
+    const std::string trace = game.Files().Read("t.txt");
+    EXPECT_NE(trace.find("menu=1 page=1 quit=0"), std::string::npos) << trace;
+    EXPECT_NE(trace.find("frame=60 "), std::string::npos) << "the window stays open";
+}
+
+TEST(Startup, SettingsAndKeysAreWrittenAtExitAndReadBack) {
+    TGameInstall game;
+    ASSERT_EQ(game.Run({"--frames=2"}).status, 0);
+    ASSERT_TRUE(std::filesystem::exists(game.Dir() + "Config.cfg"));
+    ASSERT_TRUE(std::filesystem::exists(game.Dir() + "keys.cfg"));
+
+    TConfig config;
+    config.MusicVolume = 77;
+    config.Brightness = 0.25f;
+    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
+    game.Files().Write("keys.cfg", "KP_SHOOT=32\r\nKP_SHOOT=13\r\n");
+    ASSERT_EQ(game.Run({"--frames=2"}).status, 0);
+
+    TConfig back;
+    ASSERT_TRUE(back.Load(game.Dir() + "Config.cfg"));
+    EXPECT_EQ(back.MusicVolume, 77);
+    EXPECT_FLOAT_EQ(back.Brightness, 0.25f);
+    EXPECT_NE(game.Files().Read("keys.cfg").find("KP_SHOOT=32\r\nKP_SHOOT=13\r\n"), std::string::npos);
+}
+
+TEST(Startup, RestartStartsTheGameAgain) {
+    TGameInstall game;
+    game.Files().Write("in.txt", "2 restart\n");
+    const std::string trace = game.Dir() + "t.txt";
+    ASSERT_EQ(game.Run({"--frames=100", "--input=" + game.Dir() + "in.txt", "--trace=" + trace}).status, 0);
+    const std::string first = game.Files().Read("t.txt");
+    // The new process rewrites the trace under its own pid and runs its frames without the script.
+    std::string second;
+    for (int i = 0; i < 300; ++i) {
+        second = game.Files().Read("t.txt");
+        if (second.substr(0, second.find('\n')) != first.substr(0, first.find('\n')) &&
+            second.find("frame=100 ") != std::string::npos && second.find("quit=1") != std::string::npos)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_NE(second.substr(0, second.find('\n')), first.substr(0, first.find('\n')));
+    EXPECT_NE(second.find("frame=100 "), std::string::npos) << second;
+}
+
+TEST(Startup, DamagedFilesNeverCrashTheGame) {
+    TGameInstall game;
+    std::mt19937 random(5);
+    std::string noise(3000, '\0');
+    for (char& c : noise) c = static_cast<char>(random());
+    game.Files().Write("Config.cfg", noise);
+    game.Files().Write("keys.cfg", "KP_SHOOT=gun\r\n" + noise);
+    const TGameRun settings = game.Run({"--frames=2"});
+    EXPECT_TRUE(settings.exited);
+    EXPECT_EQ(settings.status, 0) << settings.errors;
+
+    // An archive whose directory claims far more entries than the file holds.
+    game.Files().Write("Data.dpg", std::string("\0\xFF\xFF\xFF\x7F", 5) + noise);
+    const TGameRun archive = game.Run({"--frames=2"});
+    EXPECT_TRUE(archive.exited) << "no crash";
+    EXPECT_NE(archive.status, 0);
+    EXPECT_NE(archive.errors.find("Error: "), std::string::npos) << archive.errors;
+
+    const TGameRun script = game.Run({"--frames=2", "--input=" + game.Dir() + "missing.txt"});
+    EXPECT_EQ(script.status, 1);
+    EXPECT_NE(script.errors.find("Error: File not found " + game.Dir() + "missing.txt"), std::string::npos);
+}

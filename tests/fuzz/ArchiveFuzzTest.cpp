@@ -1,0 +1,123 @@
+// Damaged, truncated and random archives through every reader: each call either succeeds
+// or raises EGameError; anything else (a crash, a read past a buffer, an absurd
+// allocation) fails here or under AddressSanitizer.
+#include "app/Error.h"
+#include "platform/FileSystem.h"
+#include "resources/ArchiveFormat.h"
+#include "resources/ArchiveWriter.h"
+#include "resources/Extractor.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+template <typename F> void Attempt(F&& call) {
+    try {
+        call();
+    } catch (const EGameError&) {
+    }
+}
+
+class ArchiveFuzz : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TTempDir tree;
+        tree.Write("Data/Maps/Track1.cfg", "[Track]\r\nBlocks=12\r\n\r\nlast line\r");
+        tree.Write("Data/Tables/ints.bin", std::string("\x01\x00\x00\x00\xfe\xff\xff\xff\x07", 9));
+        tree.Write("Data/empty", "");
+        tree.Write("Data/Menu/Logo.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+        WriteArchive(dir_.Path() + "valid.dpg", CollectTree(tree.Path()));
+        ASSERT_TRUE(platform::ReadWholeFile(dir_.Path() + "valid.dpg", valid_));
+    }
+
+    // Everything a loader may do with an archive, member by member.
+    void Exercise(const std::string& bytes) {
+        const std::string path = dir_.Write("fuzz.dpg", bytes);
+        TExtractor archive;
+        try {
+            archive.Open(path);
+        } catch (const EGameError&) {
+            EXPECT_EQ(archive.EntryCount(), 0);
+            return;
+        }
+        ASSERT_LE(uint64_t(archive.EntryCount()) * archive::kEntrySize, bytes.size());
+        archive.SetBaseDirectory(dir_.Path());
+        for (int i = 0; i < archive.EntryCount(); ++i) {
+            const std::string fullPath = dir_.Path() + archive.MemberName(i);
+            Attempt([&] { EXPECT_LE(archive.FindFile(fullPath), i); });
+            Attempt([&] {
+                const TBytes member = archive.ReadMember(i);
+                EXPECT_EQ(int(member.size()), archive.MemberSize(i));
+                EXPECT_LE(member.size(), bytes.size());
+            });
+            Attempt([&] {
+                TTextFile text(fullPath, archive);
+                while (!text.EndOfFile())
+                    text.ReadTrimmedLine();
+            });
+            Attempt([&] {
+                TIntegerFile ints(fullPath, archive);
+                for (;;)
+                    ints.ReadInteger();
+            });
+        }
+        Attempt([&] { archive.ReadMember(archive.EntryCount()); });
+    }
+
+    std::string Patched(size_t offset, uint32_t value) const {
+        std::string bytes = valid_;
+        if (offset + 4 <= bytes.size())
+            archive::PutUint32(reinterpret_cast<uint8_t*>(bytes.data()) + offset, value);
+        return bytes;
+    }
+
+    TTempDir dir_;
+    std::string valid_;
+    std::mt19937 random_{20240611};
+};
+
+TEST_F(ArchiveFuzz, TruncatedAtEveryLength) {
+    for (size_t length = 0; length <= valid_.size(); ++length)
+        Exercise(valid_.substr(0, length));
+}
+
+TEST_F(ArchiveFuzz, LyingCountsOffsetsAndSizes) {
+    for (uint32_t count : {0u, 1u, 5u, 0x00FFFFFFu, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu}) {
+        Exercise(Patched(1, count));
+    }
+    const uint32_t end = uint32_t(valid_.size());
+    for (size_t entry = 0; entry < 4; ++entry) {
+        const size_t base = archive::kHeaderSize + entry * archive::kEntrySize;
+        for (uint32_t value : {0u, end - 1, end, end + 1, 0x7FFFFFFFu, 0xFFFFFFF0u, 0xFFFFFFFFu}) {
+            Exercise(Patched(base + archive::kOffsetField, value));
+            Exercise(Patched(base + archive::kSizeField, value));
+        }
+    }
+}
+
+TEST_F(ArchiveFuzz, RandomByteFlips) {
+    std::uniform_int_distribution<size_t> position(0, valid_.size() - 1);
+    std::uniform_int_distribution<int> byte(0, 255), flips(1, 8);
+    for (int round = 0; round < 1500; ++round) {
+        std::string bytes = valid_;
+        for (int n = flips(random_); n > 0; --n)
+            bytes[position(random_)] = char(byte(random_));
+        Exercise(bytes);
+    }
+}
+
+TEST_F(ArchiveFuzz, RandomGarbage) {
+    std::uniform_int_distribution<int> byte(0, 255), length(0, 2000), smallCount(0, 8);
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes(size_t(length(random_)), '\0');
+        for (char& c : bytes)
+            c = char(byte(random_));
+        if (round % 2 == 0 && bytes.size() >= 5)
+            bytes[1] = char(smallCount(random_)), bytes[2] = bytes[3] = bytes[4] = 0;
+        Exercise(bytes);
+    }
+}
+
+} // namespace

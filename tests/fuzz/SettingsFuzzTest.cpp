@@ -1,0 +1,109 @@
+// Random and truncated Config.cfg and keys.cfg files: loading must never crash or read
+// past the data, and must either take a whole valid file or change nothing.
+#include "settings/ConfigLines.h"
+#include "settings/Configure.h"
+#include "settings/KeyControl.h"
+#include "settings/SymbolTable.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+std::string RandomBytes(std::mt19937& random, size_t maxLength, const std::string& alphabet) {
+    std::string bytes(random() % (maxLength + 1), '\0');
+    for (char& c : bytes)
+        c = alphabet.empty() ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
+    return bytes;
+}
+
+std::string ValidConfigFile() {
+    TConfig config;
+    config.PlayerCount = 2;
+    config.CurrentPlayer = 1;
+    config.Players[0].Name = "RACER";
+    config.Players[1] = {"SECOND ONE", 500, 3, 1, 2, 3, 4, 5};
+    config.Brightness = 0.2f;
+    TTempDir dir;
+    config.Save(dir.Path() + "Config.cfg");
+    return dir.Read("Config.cfg");
+}
+
+void LoadConfig(const TTempDir& dir, const std::string& bytes) {
+    dir.Write("Config.cfg", bytes);
+    TConfig config;
+    config.Load(dir.Path() + "Config.cfg");
+    ASSERT_GE(config.PlayerCount, 0);
+    ASSERT_LE(config.PlayerCount, MAX_PLAYERS);
+}
+
+void CreateKeys(const TTempDir& dir, const std::string& bytes) {
+    dir.Write("keys.cfg", bytes);
+    TKeys keys(dir.Path() + "keys.cfg");
+    for (const TKeyBinding& binding : keys.Bindings) {
+        ASSERT_GE(binding.First, NO_KEY);
+        ASSERT_LE(binding.First, 255);
+        ASSERT_GE(binding.Second, NO_KEY);
+        ASSERT_LE(binding.Second, 255);
+    }
+}
+
+} // namespace
+
+TEST(SettingsFuzz, ConfigSurvivesRandomBytesAndTruncation) {
+    TTempDir dir;
+    std::mt19937 random(20240611);
+    const std::string symbols = std::string(kSymbolTable) + "\r\n%";
+    for (int round = 0; round < 300; ++round) {
+        LoadConfig(dir, RandomBytes(random, 2000, ""));
+        LoadConfig(dir, RandomBytes(random, 2000, symbols));
+    }
+    const std::string valid = ValidConfigFile();
+    for (size_t cut = 0; cut <= valid.size(); ++cut)
+        LoadConfig(dir, valid.substr(0, cut));
+    for (int round = 0; round < 300; ++round) {
+        std::string mutated = valid;
+        for (int flips = 1 + random() % 4; flips > 0; --flips)
+            mutated[random() % mutated.size()] = symbols[random() % symbols.size()];
+        LoadConfig(dir, mutated);
+    }
+}
+
+TEST(SettingsFuzz, ConfigValuesSurviveRandomEncodedLines) {
+    // Lines that decode to any bytes at all, valid version line first.
+    std::mt19937 random(7);
+    TTempDir dir;
+    for (int round = 0; round < 200; ++round) {
+        TConfigWriter writer;
+        writer.WriteString("Version 3");
+        for (int line = 0; line < 60; ++line) {
+            const int kind = random() % 4;
+            if (kind == 0)
+                writer.WriteString(RandomBytes(random, 12, ""));
+            else if (kind == 1)
+                writer.WriteInteger(static_cast<int32_t>(random() % 9) - 1);
+            else if (kind == 2)
+                writer.WriteBoolean(random() % 2);
+            else
+                writer.WriteString(RandomBytes(random, 8, "0123456789-.,e+"));
+        }
+        LoadConfig(dir, writer.Bytes());
+    }
+}
+
+TEST(SettingsFuzz, KeysSurviveRandomBytesAndTruncation) {
+    TTempDir dir;
+    std::mt19937 random(99);
+    const std::string keyish = "KP_FORWARDBACKLEFTRIGHTSHOOTMISSILE=-0123456789\r\n ";
+    for (int round = 0; round < 300; ++round) {
+        CreateKeys(dir, RandomBytes(random, 500, ""));
+        CreateKeys(dir, RandomBytes(random, 500, keyish));
+    }
+    TKeys defaults(dir.Path() + "keys.cfg");
+    defaults.Bindings = KeySettingsDefaults();
+    defaults.Save();
+    const std::string valid = dir.Read("keys.cfg");
+    for (size_t cut = 0; cut <= valid.size(); ++cut)
+        CreateKeys(dir, valid.substr(0, cut));
+}

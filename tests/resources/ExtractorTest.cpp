@@ -1,0 +1,239 @@
+// The archive's lookup rules, its readers and the writer the dpg tool packs with.
+#include "resources/Extractor.h"
+#include "app/Error.h"
+#include "app/Globals.h"
+#include "platform/FileSystem.h"
+#include "resources/ArchiveFormat.h"
+#include "resources/ArchiveWriter.h"
+#include "support/TestFiles.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+std::string Text(const TBytes& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+template <typename F> std::string ErrorOf(F&& call) {
+    try {
+        call();
+    } catch (const EGameError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+// A program directory with its own archive; members are {stored path, bytes}.
+class ArchiveTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedProgramDir_ = ProgramDir;
+        ProgramDir = program_.Path();
+    }
+    void TearDown() override { ProgramDir = savedProgramDir_; }
+
+    std::string Pack(const std::vector<std::pair<std::string, std::string>>& members) {
+        std::vector<TArchiveSource> sources;
+        for (size_t i = 0; i < members.size(); ++i) {
+            const std::string disk = sources_.Write("member" + std::to_string(i), members[i].second);
+            sources.push_back({members[i].first, disk});
+        }
+        const std::string path = sources_.Path() + "Data.dpg";
+        WriteArchive(path, sources);
+        return path;
+    }
+
+    void OpenArchive(const std::vector<std::pair<std::string, std::string>>& members) {
+        archive_.Open(Pack(members));
+        archive_.SetBaseDirectory(ProgramDir);
+    }
+
+    TTempDir program_;
+    TTempDir sources_;
+    TExtractor archive_;
+    std::string savedProgramDir_;
+};
+
+TEST_F(ArchiveTest, LooseFileWinsOverMemberWhateverTheCase) {
+    OpenArchive({{"Data\\Menu\\Logo.png", "archived"}});
+    program_.Write("data/MENU/logo.PNG", "loose");
+    const std::string path = ProgramDir + "DATA\\menu\\Logo.png";
+
+    EXPECT_EQ(archive_.FindFile(path), 0);
+    EXPECT_EQ(Text(archive_.ReadFile(path)), "loose");
+    EXPECT_EQ(Text(TSimpleFile(path, archive_).Data()), "loose");
+    EXPECT_EQ(Text(archive_.ExtractForReader(path)), "loose");
+    EXPECT_FALSE(platform::FileExists(ProgramDir + "Extract.tmp")) << "a loose file needs no copy";
+}
+
+TEST_F(ArchiveTest, MembersMatchInAnyCaseOnlyUnderTheBaseDirectory) {
+    OpenArchive({{"data\\maps\\GLOBAL.cfg", "tables"}, {"Data\\x.txt", "x"}});
+    EXPECT_EQ(archive_.FindFile(ProgramDir + "Data\\Maps\\Global.cfg"), 0);
+    EXPECT_EQ(Text(archive_.ReadFile(ProgramDir + "DATA\\MAPS\\global.CFG")), "tables");
+
+    const std::string slashes = ProgramDir + "Data/Maps/Global.cfg";
+    EXPECT_EQ(ErrorOf([&] { archive_.FindFile(slashes); }), "File not found " + slashes);
+    EXPECT_EQ(archive_.FindMember("Data\\Maps\\Global.cfg"), -1) << "the base directory is part of the name";
+    EXPECT_EQ(archive_.MemberName(0), "data\\maps\\GLOBAL.cfg");
+}
+
+TEST_F(ArchiveTest, FirstOfTwoEqualNamesWins) {
+    const std::string path = Pack({{"Data\\a.txt", "first"}, {"Data\\b.txt", "second"}});
+    // The writer refuses such archives, so rename the second member by hand.
+    std::string bytes;
+    ASSERT_TRUE(platform::ReadWholeFile(path, bytes));
+    bytes.replace(archive::kHeaderSize + archive::kEntrySize, 10, "DATA\\A.TXT");
+    sources_.Write("Data.dpg", bytes);
+
+    archive_.Open(path);
+    archive_.SetBaseDirectory(ProgramDir);
+    EXPECT_EQ(Text(archive_.ReadFile(ProgramDir + "data\\a.txt")), "first");
+}
+
+TEST_F(ArchiveTest, TextLinesEndAtCarriageReturns) {
+    OpenArchive(
+        {{"crlf.txt", "a\r\nb"}, {"lf.txt", "x\ny\n"}, {"cr.txt", "a\r"}, {"pad.txt", " \t x y\x01\r\n"}});
+    TTextFile crlf(ProgramDir + "crlf.txt", archive_);
+    EXPECT_EQ(crlf.ReadLine(), "a");
+    EXPECT_EQ(crlf.ReadLine(), "b");
+    EXPECT_EQ(ErrorOf([&] { crlf.ReadLine(); }), "Riched End Of File");
+
+    EXPECT_EQ(TTextFile(ProgramDir + "lf.txt", archive_).ReadLine(), "x\ny\n");
+
+    TTextFile lastCr(ProgramDir + "cr.txt", archive_);
+    EXPECT_EQ(lastCr.ReadLine(), "a");
+    EXPECT_TRUE(lastCr.EndOfFile());
+    EXPECT_EQ(ErrorOf([&] { lastCr.ReadLine(); }), "Riched End Of File");
+
+    EXPECT_EQ(TTextFile(ProgramDir + "pad.txt", archive_).ReadTrimmedLine(), "x y");
+}
+
+TEST_F(ArchiveTest, IntegersAreLittleEndianAndNeverReadPastTheEnd) {
+    OpenArchive({{"ints.bin", std::string("\x01\x00\x00\x00\xff\xff\xff\xff\x00\x01", 10)}});
+    TIntegerFile ints(ProgramDir + "ints.bin", archive_);
+    EXPECT_EQ(ints.ReadInteger(), 1);
+    EXPECT_EQ(ints.ReadInteger(), -1);
+    EXPECT_EQ(ErrorOf([&] { ints.ReadInteger(); }), "Riched End Of File");
+}
+
+TEST_F(ArchiveTest, IndexOutsideTheDirectoryIsRefused) {
+    OpenArchive({{"a", "1"}, {"b", "2"}});
+    for (int index : {-1, 2}) {
+        EXPECT_EQ(ErrorOf([&] { archive_.ReadMember(index); }), "File Index in DPG archive out of range");
+        EXPECT_EQ(ErrorOf([&] { archive_.MemberSize(index); }), "File Index in DPG archive out of range");
+    }
+}
+
+TEST_F(ArchiveTest, WithoutArchiveOnlyLooseFilesAreFound) {
+    TExtractor closed;
+    closed.SetBaseDirectory(ProgramDir);
+    const std::string missing = ProgramDir + "Data\\Maps\\Track1.CFG";
+    EXPECT_EQ(ErrorOf([&] { closed.FindFile(missing); }), "File not found " + missing);
+    EXPECT_EQ(ErrorOf([&] { TSimpleFile(missing, closed); }), "File not found " + missing);
+
+    program_.Write("Data/Maps/track1.cfg", "loose");
+    EXPECT_EQ(closed.FindFile(missing), -1);
+    EXPECT_EQ(TSimpleFile(missing, closed).Size(), 5);
+}
+
+TEST_F(ArchiveTest, OpeningAnotherArchiveDropsTheFirst) {
+    OpenArchive({{"a", "1"}});
+    archive_.Open(Pack({{"b", "2"}, {"c", "3"}}));
+    EXPECT_EQ(archive_.EntryCount(), 2);
+    EXPECT_EQ(archive_.FindMember("b"), 0) << "the base directory is dropped too";
+    EXPECT_EQ(archive_.FindMember(ProgramDir + "a"), -1);
+}
+
+TEST_F(ArchiveTest, ExtractionReplacesTheTemporaryFile) {
+    OpenArchive({{"Data\\Maps\\Track1.cfg", "[Track]\r\n"}});
+    program_.Write("Extract.tmp", "an older, longer mission file");
+    EXPECT_EQ(Text(archive_.ExtractForReader(ProgramDir + "Data\\Maps\\Track1.cfg")), "[Track]\r\n");
+    EXPECT_EQ(program_.Read("Extract.tmp"), "[Track]\r\n");
+}
+
+TEST_F(ArchiveTest, ExtractionFallsBackToMemoryWhenTheCopyCannotBeWritten) {
+    OpenArchive({{"Global.cfg", "tables"}});
+    // A non-empty folder in the way cannot be replaced, even by root.
+    program_.Write("Extract.tmp/keep", "");
+    EXPECT_EQ(Text(archive_.ExtractForReader(ProgramDir + "Global.cfg")), "tables");
+    std::filesystem::remove_all(ProgramDir + "Extract.tmp");
+
+    chmod(ProgramDir.c_str(), 0500);
+    if (!platform::DirectoryWritable(ProgramDir)) { // root ignores directory permissions
+        EXPECT_EQ(Text(archive_.ExtractForReader(ProgramDir + "Global.cfg")), "tables");
+    }
+    chmod(ProgramDir.c_str(), 0700);
+}
+
+TEST_F(ArchiveTest, DamagedArchivesRaiseClearErrors) {
+    const std::string path = Pack({{"a.txt", "alpha"}, {"b.txt", "beta"}});
+    std::string bytes;
+    ASSERT_TRUE(platform::ReadWholeFile(path, bytes));
+
+    sources_.Write("Data.dpg", bytes.substr(0, archive::kHeaderSize + archive::kEntrySize + 10));
+    EXPECT_EQ(ErrorOf([&] { archive_.Open(path); }), "Damaged archive: " + path);
+    EXPECT_EQ(archive_.EntryCount(), 0) << "a damaged archive is left closed";
+
+    std::string lying = bytes;
+    archive::PutUint32(reinterpret_cast<uint8_t*>(lying.data()) + archive::kHeaderSize + archive::kEntrySize +
+                           archive::kSizeField,
+                       1000);
+    sources_.Write("Data.dpg", lying);
+    archive_.Open(path);
+    EXPECT_EQ(Text(archive_.ReadMember(0)), "alpha");
+    EXPECT_EQ(ErrorOf([&] { archive_.ReadMember(1); }), "Damaged archive member: b.txt");
+    EXPECT_EQ(ErrorOf([&] { archive_.MemberSize(1); }), "Damaged archive member: b.txt");
+
+    EXPECT_EQ(ErrorOf([&] { archive_.Open(sources_.Path() + "none.dpg"); }),
+              "File not found " + sources_.Path() + "none.dpg");
+}
+
+TEST(ArchiveWriter, PackedTreeOpensWithEveryFileUnderItsDataPath) {
+    TTempDir tree;
+    tree.Write("Data/Menu/Logo.png", "png bytes");
+    tree.Write("Data/Maps/Global.cfg", "[Global]\r\n");
+    tree.Write("Data/Sounds/empty.wav", "");
+
+    const std::vector<TArchiveSource> members = CollectTree(tree.Path());
+    ASSERT_EQ(members.size(), 3u);
+    EXPECT_EQ(members[0].storedPath, "Data\\Maps\\Global.cfg");
+    EXPECT_EQ(members[1].storedPath, "Data\\Menu\\Logo.png");
+    EXPECT_EQ(members[2].storedPath, "Data\\Sounds\\empty.wav");
+
+    TTempDir out;
+    WriteArchive(out.Path() + "a.dpg", members);
+    WriteArchive(out.Path() + "b.dpg", CollectTree(tree.Path()));
+    EXPECT_EQ(out.Read("a.dpg"), out.Read("b.dpg"));
+    EXPECT_EQ(out.Read("a.dpg")[0], '\0');
+
+    TExtractor archive;
+    archive.Open(out.Path() + "a.dpg");
+    archive.SetBaseDirectory("C:\\Game\\");
+    EXPECT_EQ(Text(archive.ReadMember(archive.FindFile("c:\\game\\DATA\\MENU\\LOGO.PNG"))), "png bytes");
+    EXPECT_EQ(Text(archive.ReadMember(archive.FindFile("C:\\Game\\Data\\Maps\\Global.cfg"))), "[Global]\r\n");
+    EXPECT_EQ(archive.MemberSize(archive.FindFile("C:\\Game\\Data\\Sounds\\empty.wav")), 0);
+}
+
+TEST(ArchiveWriter, RefusesPathsTheReaderCannotTellApart) {
+    TTempDir dir;
+    const std::string file = dir.Write("f", "x");
+    const std::string archivePath = dir.Path() + "out.dpg";
+
+    EXPECT_NO_THROW(WriteArchive(archivePath, {{std::string(255, 'a'), file}}));
+    EXPECT_NE(ErrorOf([&] { WriteArchive(archivePath, {{std::string(256, 'a'), file}}); }), "no error");
+    EXPECT_NE(ErrorOf([&] {
+                  WriteArchive(archivePath, {{"Data\\A.png", file}, {"data\\a.PNG", file}});
+              }),
+              "no error");
+    EXPECT_NE(ErrorOf([&] { WriteArchive(archivePath, {{"gone", dir.Path() + "missing"}}); }), "no error");
+
+    TExtractor archive;
+    archive.Open(archivePath);
+    EXPECT_EQ(archive.MemberName(0), std::string(255, 'a')) << "a refused pack keeps the last good archive";
+    EXPECT_FALSE(platform::FileExists(archivePath + ".tmp"));
+}
+
+} // namespace

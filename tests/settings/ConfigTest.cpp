@@ -1,0 +1,323 @@
+#include "settings/ConfigLines.h"
+#include "settings/Configure.h"
+#include "settings/SymbolTable.h"
+#include "support/TestFiles.h"
+
+#include <clocale>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+TConfig FilledConfig() {
+    TConfig config;
+    config.Resolution = 2;
+    config.ColourDepth = 32;
+    config.FullScreen = true;
+    config.Shadows = true;
+    config.Shaders = true;
+    config.Brightness = 9.0f / 55;
+    config.MusicVolume = 128;
+    config.SoundVolume = 255;
+    config.PlayerCount = 3;
+    config.CurrentPlayer = 2;
+    config.Players[0] = {"ALICE", 1234, 4, 10, 20, 30, 40, 5};     // 5 characters: no filling
+    config.Players[1] = {"BOB THE DRIVER", -7, 16, 0, 0, 0, 0, 0}; // 15 characters
+    config.Players[2] = {"X", 2147483647, 1, 1, 2, 3, 4, -2147483647 - 1};
+    for (int i = 0; i < HIGH_SCORE_COUNT; ++i)
+        config.HighScores[i] = {"P" + std::to_string(i), std::to_string(900 - 100 * i)};
+    config.HighScores[3].Name = "";
+    return config;
+}
+
+void ExpectSameStoredValues(const TConfig& a, const TConfig& b) {
+    EXPECT_EQ(a.Resolution, b.Resolution);
+    EXPECT_EQ(a.ColourDepth, b.ColourDepth);
+    EXPECT_EQ(a.FullScreen, b.FullScreen);
+    EXPECT_EQ(a.Shadows, b.Shadows);
+    EXPECT_EQ(a.Shaders, b.Shaders);
+    EXPECT_EQ(a.Brightness, b.Brightness);
+    EXPECT_EQ(a.MusicVolume, b.MusicVolume);
+    EXPECT_EQ(a.SoundVolume, b.SoundVolume);
+    EXPECT_EQ(a.PlayerCount, b.PlayerCount);
+    EXPECT_EQ(a.CurrentPlayer, b.CurrentPlayer);
+    for (int i = 0; i < a.PlayerCount; ++i) {
+        const TGamePlayer& p = a.Players[i];
+        const TGamePlayer& q = b.Players[i];
+        EXPECT_EQ(p.Name, q.Name);
+        EXPECT_EQ(p.Score, q.Score);
+        EXPECT_EQ(p.Stage, q.Stage);
+        EXPECT_EQ(p.Shotgun, q.Shotgun);
+        EXPECT_EQ(p.Uzi, q.Uzi);
+        EXPECT_EQ(p.Machinegun, q.Machinegun);
+        EXPECT_EQ(p.Bazooka, q.Bazooka);
+        EXPECT_EQ(p.Rockets, q.Rockets);
+    }
+    for (int i = 0; i < HIGH_SCORE_COUNT; ++i) {
+        EXPECT_EQ(a.HighScores[i].Name, b.HighScores[i].Name) << i;
+        EXPECT_EQ(a.HighScores[i].Score, b.HighScores[i].Score) << i;
+    }
+}
+
+void ExpectDefaults(const TConfig& config) {
+    ExpectSameStoredValues(config, TConfig());
+}
+
+// The plain values of a saved file, one per line.
+std::vector<std::string> DecodedLines(const std::string& bytes) {
+    std::vector<std::string> values;
+    TConfigReader reader(bytes);
+    std::string value;
+    while (reader.ReadString(value))
+        values.push_back(value);
+    return values;
+}
+
+std::string EncodedFile(const std::vector<std::string>& values) {
+    TConfigWriter writer;
+    for (const std::string& v : values)
+        writer.WriteString(v);
+    return writer.Bytes();
+}
+
+} // namespace
+
+TEST(Config, DefaultsHoldAnEmptyTable) {
+    TConfig config;
+    EXPECT_EQ(config.ColourDepth, 16);
+    EXPECT_EQ(config.PlayerCount, 0);
+    for (const THighScore& entry : config.HighScores) {
+        EXPECT_EQ(entry.Name, "Anonymous");
+        EXPECT_EQ(entry.Score, "0");
+    }
+}
+
+TEST(Config, EveryFieldSurvivesSaveAndLoad) {
+    TTempDir dir;
+    const TConfig saved = FilledConfig();
+    ASSERT_TRUE(saved.Save(dir.Path() + "Config.cfg"));
+    TConfig loaded;
+    ASSERT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
+    ExpectSameStoredValues(loaded, saved);
+
+    TConfig zero = FilledConfig();
+    zero.Brightness = 0;
+    ASSERT_TRUE(zero.Save(dir.Path() + "Config.cfg"));
+    TConfig reloaded = FilledConfig();
+    reloaded.Brightness = 0.5f;
+    ASSERT_TRUE(reloaded.Load(dir.Path() + "Config.cfg"));
+    EXPECT_EQ(reloaded.Brightness, 0.0f);
+}
+
+TEST(Config, DefaultsSurviveSaveAndLoad) {
+    TTempDir dir;
+    ASSERT_TRUE(TConfig().Save(dir.Path() + "Config.cfg"));
+    TConfig loaded = FilledConfig();
+    ASSERT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
+    ExpectDefaults(loaded);
+}
+
+TEST(Config, FileHasTheDocumentedLinesWithCrLf) {
+    TTempDir dir;
+    ASSERT_TRUE(FilledConfig().Save(dir.Path() + "Config.cfg"));
+    const std::string bytes = dir.Read("Config.cfg");
+    const std::vector<std::string> values = DecodedLines(bytes);
+    ASSERT_EQ(values.size(), 11u + 8 * 3 + 20);
+    EXPECT_EQ(values[0], "Version 3");
+    EXPECT_EQ(values[1], "2");
+    EXPECT_EQ(values[3], "true");
+    EXPECT_EQ(values[5], "0.163636356592178");
+    EXPECT_EQ(values[11], "ALICE");
+    EXPECT_EQ(values[11 + 24 + 6], "") << "an empty name is an empty line";
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    EXPECT_EQ(bytes.find("\n"), bytes.find("\r\n") + 1);
+}
+
+TEST(Config, NamesWithPercentAreCutWhenReadBack) {
+    TTempDir dir;
+    TConfig config = FilledConfig();
+    config.Players[0].Name = "100%FUN";
+    config.HighScores[0].Name = "%";
+    ASSERT_TRUE(config.Save(dir.Path() + "Config.cfg"));
+    TConfig loaded;
+    ASSERT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
+    EXPECT_EQ(loaded.Players[0].Name, "100");
+    EXPECT_EQ(loaded.HighScores[0].Name, "");
+    EXPECT_EQ(loaded.Players[1].Name, "BOB THE DRIVER");
+}
+
+TEST(Config, FloatsUseAPointWhateverTheLocaleAndReadEitherSeparator) {
+    EXPECT_EQ(FloatToText(0), "0");
+    EXPECT_EQ(FloatToText(0.5f), "0.5");
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") || std::setlocale(LC_ALL, "fr_FR.UTF-8")) {
+        EXPECT_EQ(FloatToText(0.25f), "0.25");
+    }
+    std::setlocale(LC_ALL, "C");
+    float value = 0;
+    ASSERT_TRUE(TextToFloat("0,25", value));
+    EXPECT_EQ(value, 0.25f);
+    ASSERT_TRUE(TextToFloat("1e-05", value));
+    EXPECT_EQ(value, 1e-05f);
+    EXPECT_FALSE(TextToFloat("nan", value));
+    EXPECT_FALSE(TextToFloat("inf", value));
+    EXPECT_FALSE(TextToFloat("0.5x", value));
+    EXPECT_FALSE(TextToFloat("", value));
+}
+
+TEST(Config, ForeignVersionLeavesEverythingAlone) {
+    TTempDir dir;
+    std::vector<std::string> values = DecodedLines([&] {
+        FilledConfig().Save(dir.Path() + "Config.cfg");
+        return dir.Read("Config.cfg");
+    }());
+    for (const char* version : {"Version 2", "version 3", "Version 3 ", ""}) {
+        values[0] = version;
+        dir.Write("Config.cfg", EncodedFile(values));
+        TConfig config;
+        EXPECT_FALSE(config.Load(dir.Path() + "Config.cfg")) << version;
+        ExpectDefaults(config);
+    }
+}
+
+TEST(Config, InvalidStoredDataKeepsTheDefaultsForTheWholeFile) {
+    TTempDir dir;
+    ASSERT_TRUE(FilledConfig().Save(dir.Path() + "Config.cfg"));
+    const std::string good = dir.Read("Config.cfg");
+    const std::vector<std::string> values = DecodedLines(good);
+
+    struct TBadLine {
+        size_t line;
+        const char* value;
+    };
+    const TBadLine cases[] = {
+        {1, "two"},         // resolution not a number
+        {1, "99999999999"}, // beyond int32
+        {5, "bright"},      // brightness
+        {9, "7"},           // more profiles than there are slots
+        {9, "-1"},          // negative profile count
+        {10, "3"},          // current player past the last profile
+        {10, "-1"},         // -1 only while there is no profile
+        {12, "1.5"},        // a profile's score
+        {11 + 24 + 1, "x"}, // a high score that is not a number
+        {11 + 24 + 19, ""}, // the last high score
+    };
+    for (const TBadLine& bad : cases) {
+        std::vector<std::string> broken = values;
+        broken[bad.line] = bad.value;
+        dir.Write("Config.cfg", EncodedFile(broken));
+        TConfig config;
+        EXPECT_FALSE(config.Load(dir.Path() + "Config.cfg")) << bad.line << " = " << bad.value;
+        ExpectDefaults(config);
+    }
+
+    for (size_t cut : {good.size() - 1, good.size() - 2, good.size() - 12, good.size() / 2, size_t(12)}) {
+        dir.Write("Config.cfg", good.substr(0, cut));
+        TConfig config;
+        const bool taken = config.Load(dir.Path() + "Config.cfg");
+        // Cutting only the final CR LF (or the LF) leaves every line whole.
+        if (cut >= good.size() - 2)
+            EXPECT_TRUE(taken) << cut;
+        else {
+            EXPECT_FALSE(taken) << cut;
+            ExpectDefaults(config);
+        }
+    }
+}
+
+TEST(Config, NoProfileAllowsCurrentPlayerMinusOneOrZero) {
+    TTempDir dir;
+    for (int current : {-1, 0}) {
+        TConfig config;
+        config.CurrentPlayer = current;
+        ASSERT_TRUE(config.Save(dir.Path() + "Config.cfg"));
+        TConfig loaded;
+        loaded.CurrentPlayer = 5;
+        EXPECT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
+        EXPECT_EQ(loaded.CurrentPlayer, current);
+    }
+}
+
+TEST(Config, LoadReadsUnixLineEndsAndAMissingFileChangesNothing) {
+    TTempDir dir;
+    ASSERT_TRUE(FilledConfig().Save(dir.Path() + "Config.cfg"));
+    std::string unix = dir.Read("Config.cfg");
+    for (size_t at = unix.find('\r'); at != std::string::npos; at = unix.find('\r'))
+        unix.erase(at, 1);
+    dir.Write("Config.cfg", unix);
+    TConfig loaded;
+    ASSERT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
+    ExpectSameStoredValues(loaded, FilledConfig());
+
+    TConfig untouched;
+    EXPECT_FALSE(untouched.Load(dir.Path() + "Missing.cfg"));
+    ExpectDefaults(untouched);
+}
+
+TEST(Config, PendingValuesAreNotStored) {
+    TTempDir dir;
+    TConfig config;
+    config.PendingResolution = 3;
+    config.PendingFullScreen = true;
+    ASSERT_TRUE(config.Save(dir.Path() + "Config.cfg"));
+    TConfig loaded;
+    ASSERT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
+    EXPECT_EQ(loaded.PendingResolution, 0);
+    EXPECT_FALSE(loaded.PendingFullScreen);
+}
+
+class InsertHighScoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        config.PlayerCount = 2;
+        config.CurrentPlayer = 1;
+        config.Players[1].Name = "NEW";
+        for (int i = 0; i < HIGH_SCORE_COUNT; ++i)
+            config.HighScores[i] = {"E" + std::to_string(i), std::to_string(900 - 100 * i)};
+    }
+    void File(int score) {
+        config.Players[1].Score = score;
+        config.InsertHighScore();
+    }
+    std::string Names() const {
+        std::string names;
+        for (const THighScore& entry : config.HighScores)
+            names += entry.Name + " ";
+        return names;
+    }
+    TConfig config;
+};
+
+TEST_F(InsertHighScoreTest, GoesBelowHigherAndAboveEqualScores) {
+    File(850);
+    EXPECT_EQ(Names(), "E0 NEW E1 E2 E3 E4 E5 E6 E7 E8 ");
+    EXPECT_EQ(config.HighScores[1].Score, "850");
+    SetUp();
+    File(800);
+    EXPECT_EQ(Names(), "E0 NEW E1 E2 E3 E4 E5 E6 E7 E8 ");
+    EXPECT_EQ(config.HighScores[2].Score, "800");
+}
+
+TEST_F(InsertHighScoreTest, LowScoreReplacesTheLastEntry) {
+    File(5);
+    EXPECT_EQ(Names(), "E0 E1 E2 E3 E4 E5 E6 E7 E8 NEW ");
+    EXPECT_EQ(config.HighScores[9].Score, "5");
+    File(-50);
+    EXPECT_EQ(config.HighScores[9].Score, "-50") << "entry 9 is replaced whatever it held";
+}
+
+TEST_F(InsertHighScoreTest, FreshTableTakesAnyScoreAtTheTop) {
+    for (THighScore& entry : config.HighScores)
+        entry = THighScore();
+    File(0);
+    EXPECT_EQ(config.HighScores[0].Name, "NEW");
+    EXPECT_EQ(config.HighScores[1].Name, "Anonymous");
+    EXPECT_EQ(config.HighScores[9].Name, "Anonymous");
+}
+
+TEST_F(InsertHighScoreTest, WithoutACurrentProfileNothingIsFiled) {
+    config.CurrentPlayer = -1;
+    File(5000);
+    config.CurrentPlayer = 2;
+    File(5000);
+    EXPECT_EQ(Names(), "E0 E1 E2 E3 E4 E5 E6 E7 E8 E9 ");
+}

@@ -1,0 +1,54 @@
+#include "settings/SymbolTable.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+TEST(SymbolTable, HoldsThirtyTwoDistinctPrintableSymbolsWithoutPercent) {
+    const std::set<char> symbols(kSymbolTable, kSymbolTable + kSymbolCount);
+    EXPECT_EQ(symbols.size(), 32u);
+    for (char c : symbols) {
+        EXPECT_TRUE(c > ' ' && c < 127) << int(c);
+        EXPECT_NE(c, '%');
+    }
+}
+
+TEST(SymbolTable, ValueLengthsGrowInBlocksOfEightSymbols) {
+    EXPECT_EQ(EncodeValue(""), "");
+    EXPECT_EQ(EncodeValue("a").size(), 8u);
+    EXPECT_EQ(EncodeValue("ABCDE").size(), 8u);
+    EXPECT_EQ(EncodeValue("ABCDEF").size(), 16u);
+    EXPECT_EQ(EncodeValue(std::string(10, 'x')).size(), 16u);
+    EXPECT_EQ(EncodeValue(std::string(11, 'x')).size(), 24u);
+}
+
+TEST(SymbolTable, FiveCharactersEncodeAsBase32) {
+    // The world high-score service decodes submissions with a base32 decoder.
+    EXPECT_EQ(EncodeSymbols("fooba"), "MZXW6YTB");
+    EXPECT_EQ(DecodeSymbols("MZXW6YTB"), "fooba");
+}
+
+TEST(SymbolTable, RawEncodingPrependsZeroBits) {
+    // One byte is 8 bits: two zero bits in front make two 5-bit groups.
+    EXPECT_EQ(EncodeSymbols("\xFF"), std::string() + kSymbolTable[7] + kSymbolTable[31]);
+    EXPECT_EQ(DecodeSymbols(EncodeSymbols("\xFF")), std::string("\0\xFF", 2))
+        << "decoding pads to whole bytes";
+}
+
+TEST(SymbolTable, ValuesSurviveWithAllByteValues) {
+    std::string all;
+    for (int c = 1; c < 256; ++c)
+        if (c != '%') all.push_back(static_cast<char>(c));
+    for (size_t length = 1; length <= 12; ++length)
+        EXPECT_EQ(DecodeValue(EncodeValue(all.substr(0, length))), all.substr(0, length));
+    EXPECT_EQ(DecodeValue(EncodeValue(all)), all);
+}
+
+TEST(SymbolTable, ReadingSkipsForeignCharactersAndCutsAtPercent) {
+    const std::string line = EncodeValue("PLAYER");
+    std::string noisy;
+    for (char c : line)
+        noisy += std::string(" \r") + c;
+    EXPECT_EQ(DecodeValue(noisy), "PLAYER");
+    EXPECT_EQ(DecodeValue(EncodeValue("50%off")), "50");
+    EXPECT_EQ(DecodeValue("!!!"), "");
+}

@@ -1,0 +1,51 @@
+#include "support/GameProcess.h"
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+TGameInstall::TGameInstall() {
+    fs::copy_file(KESTROVA_EXE, dir_.Path() + "kestrova");
+    const fs::path archive = fs::path(KESTROVA_BUILD_DIR) / "Data.dpg";
+    if (fs::exists(archive)) fs::copy_file(archive, dir_.Path() + "Data.dpg");
+}
+
+TGameRun TGameInstall::Run(const std::vector<std::string>& args, int timeoutSeconds) const {
+    const std::string exe = dir_.Path() + "kestrova";
+    const std::string errFile = dir_.Path() + "stderr.txt";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        freopen(errFile.c_str(), "w", stderr);
+        freopen("/dev/null", "w", stdout);
+        std::vector<char*> argv{const_cast<char*>(exe.c_str())};
+        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        execv(exe.c_str(), argv.data());
+        _exit(127);
+    }
+    TGameRun run;
+    int status = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return run;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    run.exited = WIFEXITED(status);
+    run.status = run.exited ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errFile);
+    std::ostringstream text;
+    text << err.rdbuf();
+    run.errors = text.str();
+    return run;
+}
