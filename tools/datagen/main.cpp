@@ -37,6 +37,8 @@ int main(int argc, char** argv) {
         GenerateHudPictures(tree);
         GenerateTextures(tree);
         GenerateSprites(tree);
+        GenerateHelpPictures(tree);
+        GenerateScenes(tree);
         GenerateSounds(tree);
         GenerateMusic(tree);
         if (!staticFolder.empty()) tree.CopyFolder(staticFolder);
