@@ -4,6 +4,7 @@
 #include "app/Globals.h"
 #include "app/Log.h"
 #include "world/CarTypes.h"
+#include "world/EnumNames.h"
 #include "world/IniFile.h"
 #include "world/WorldMessages.h"
 
