@@ -57,6 +57,7 @@ void ReadCarTypeSections(const TIniFile& ini, const std::string& fileName, const
              std::to_string(Weapons.size()));
 
     const int sections = ini.ReadInteger(section, "Sections", 0);
+    if (sections >= MAX_TABLE_ENTRIES) fail("Sections " + std::to_string(sections) + " is too many");
     const std::string type = ini.ReadString(section, "Type", "-1");
     if (type != "-1") {
         // b. A global car type, with this stage's special kind.
@@ -74,6 +75,7 @@ void ReadCarTypeSections(const TIniFile& ini, const std::string& fileName, const
     // c. A car type of this stage's own models.
     const int count = ini.ReadInteger(section, "Count", 0);
     if (count <= 0) return;
+    if (count > MAX_TABLE_ENTRIES) fail("Count " + std::to_string(count) + " is too many");
     for (int j = 0; j <= sections; ++j) {
         TCarType record = work;
         const std::string bonus = ini.ReadString(section, SectionKey(j, "_Bonus"), "");
@@ -176,6 +178,9 @@ void LoadMission(const std::string& fileName, TMissionStage& stage) {
 
     // 16. The last car type section only marks the finish.
     const int carTypes = ini.ReadInteger("Traffic", "CarTypesCount", 0);
+    if (carTypes > MAX_TABLE_ENTRIES)
+        throw EGameError("Mission " + fileName + " [Traffic]: CarTypesCount " + std::to_string(carTypes) +
+                         " is too many");
     values.Finish = ini.ReadInteger("CarType_" + std::to_string(carTypes - 1), "Section_0_Begin", 0);
 
     // 17. The traffic car types and their sections.

@@ -5,9 +5,9 @@
 #include "app/Music.h"
 #include "resources/Extractor.h"
 #include "settings/Configure.h"
-#include "world/BonusTypes.h"
 #include "support/FakeWorldAssets.h"
 #include "support/TestFiles.h"
+#include "world/BonusTypes.h"
 #include "world/CarGeneric.h"
 #include "world/CarTypes.h"
 #include "world/EnumNames.h"
@@ -215,4 +215,11 @@ TEST_F(MissionLoaderTest, TypeAndWeaponOutsideTheirListsAreRejected) {
     EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=1\nWeapon=2\n"),
               "Mission " + file + " [CarType_0]: Weapon 2 is not in the weapon list of 2");
     EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nWeapon=1\n"), "no error");
+    // Counts no stage needs are damage, not a reason to run out of memory.
+    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nSections=2000000000\n"),
+              "Mission " + file + " [CarType_0]: Sections 2000000000 is too many");
+    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=0x7fffffff\n"),
+              "Mission " + file + " [CarType_0]: Count 2147483647 is too many");
+    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=1001\n"),
+              "Mission " + file + " [Traffic]: CarTypesCount 1001 is too many");
 }
