@@ -2,6 +2,7 @@
 #include "world/CarTypes.h"
 
 #include "world/BonusTypes.h"
+#include "world/EnumNames.h"
 #include "world/IniFile.h"
 
 std::vector<TWeapon> Weapons;

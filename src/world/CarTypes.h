@@ -19,6 +19,9 @@ struct TWeapon {
 };
 
 constexpr int NO_WEAPON = -1;
+// More weapons, car types, sections per car type or models per car type than this is a
+// damaged file, not a stage: it is rejected before memory runs out.
+constexpr int MAX_TABLE_ENTRIES = 1000;
 
 struct TCarType {
     std::vector<THSAModel*> Models; // alternatives, one picked per car

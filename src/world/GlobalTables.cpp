@@ -1,9 +1,11 @@
 // Loading of "Data\Maps\Global.cfg", read once when the game environment is created.
 #include "world/GlobalTables.h"
 
+#include "app/Error.h"
 #include "app/Globals.h"
 #include "app/Log.h"
 #include "world/CarTypes.h"
+#include "world/EnumNames.h"
 #include "world/IniFile.h"
 #include "world/WorldMessages.h"
 
@@ -88,6 +90,9 @@ void LoadGlobalTables(TWorldAssets& assets) {
 
     const int weaponCount = ini.ReadInteger("Weapons", "Count", 0);
     const int carCount = ini.ReadInteger("Cars", "Count", 0);
+    if (weaponCount > MAX_TABLE_ENTRIES || carCount > MAX_TABLE_ENTRIES)
+        throw EGameError("Global.cfg: " + std::to_string(weaponCount) + " weapons and " +
+                         std::to_string(carCount) + " cars are too many");
 
     LogLine(worldtext::LoadingWeaponList);
     Weapons.clear();

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "resources/Extractor.h"
-#include "world/EnumNames.h"
+#include "world/EnumLookup.h"
 
 #include <string>
 #include <utility>

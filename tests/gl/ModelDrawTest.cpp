@@ -1,5 +1,8 @@
-// A textured model and a posed (skinned) model drawn into a real GL context land where expected.
+// A textured model, a posed (skinned) model and a sprite particle drawn into a real GL context land where
+// expected.
+#include "resources/Effects.h"
 #include "resources/HSAModel.h"
+#include "resources/Matrix.h"
 #include "resources/ModelFiles.h"
 #include "resources/OGLExt.h"
 #include "resources/Skeleton.h"
@@ -108,6 +111,20 @@ TEST_F(ModelDrawTest, SkinnedModelIsDrawnWhereTheFramePutsItsBone) {
     EXPECT_EQ(gl_.Pixel(16, 16), kGreen);
     EXPECT_EQ(gl_.Pixel(48, 48), kBlack);
     EXPECT_EQ(gl_.Pixel(26, 16), kBlack);
+}
+
+TEST_F(ModelDrawTest, ParticleQuadFacesTheCameraAndRestoresState) {
+    const TVector4 cameraAngles; // looking straight down the z axis
+    TEffects effects(cameraAngles, LibraryTextures());
+    const TSimpleEffect effect(LibraryTextures().Load(Path("green.tga")));
+    effects.AddParticle(&effect, MakeVector(0.5f, 0.5f, 0), false, MakeVector4(1, 1, 1, 1), {}, 0.2f, 1000);
+    effects.Update(10);
+    effects.Render();
+    EXPECT_EQ(gl_.Pixel(48, 48), kGreen);
+    EXPECT_EQ(gl_.Pixel(16, 16), kBlack);
+    GLboolean depthWrites = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+    EXPECT_EQ(depthWrites, GL_TRUE);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "support/FakeWorldAssets.h"
 #include "support/TestFiles.h"
 #include "world/CarTypes.h"
+#include "world/EnumNames.h"
 
 #include <gtest/gtest.h>
 
