@@ -5,10 +5,15 @@
 #include <array>
 
 #include "resources/Vector.h"
-#include "world/EnumNames.h" // TWeatherKind
 
 class TEffects;
 class TSimpleEffect;
+
+enum TWeatherKind {
+    W_NONE = 0,
+    W_RAIN = 1,
+    W_SNOW = 2,
+};
 
 struct TWeatherParticle {
     TVector4 previousPosition;
