@@ -130,6 +130,18 @@ TEST_F(TextureDraw, CacheKeysArePathAndFilters) {
     EXPECT_TRUE(ColourNear(seen[0], 0xC8C8C800, 1));
 }
 
+TEST_F(TextureDraw, RowsOfOddByteLengthStayInPlace) {
+    // 2 x 2 RGB, 6 bytes a row: bottom row red, green; top row blue, white.
+    const TBytesOut bgr = {0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255};
+    const int texture =
+        TextureLib->Load(Put("Data/odd.tga", AsString(MakeTGA(2, 2, bgr))), GL_NEAREST, GL_NEAREST);
+    const std::vector<uint32_t> seen = Draw(texture, false);
+    EXPECT_TRUE(ColourNear(seen[0], 0x0000FF00, 0));
+    EXPECT_TRUE(ColourNear(seen[1], 0xFFFFFF00, 0));
+    EXPECT_TRUE(ColourNear(seen[2], 0xFF000000, 0));
+    EXPECT_TRUE(ColourNear(seen[3], 0x00FF0000, 0));
+}
+
 TEST_F(TextureDraw, FailedPicturesLeaveNoTexture) {
     const int rle =
         TextureLib->Load(Put("Data/r.tga", AsString(MakeTGA(2, 1, {1, 2, 3, 4, 5, 6}, {10, 0, 24, ""}))),
