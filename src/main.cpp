@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
     // The one place an error with a fixed message ends up: shown, then a non-zero exit.
     try {
         return RunGame(argc, argv);
+    } catch (const EUserAbort&) {
+        // The player already saw the question and chose to stop.
     } catch (const EGameError& e) {
         platform::MessageBox("Error", e.what());
     } catch (const std::exception& e) {

@@ -2,18 +2,22 @@
 #include "app/Engine.h"
 
 #include "app/CommandLine.h"
+#include "app/Error.h"
 #include "app/FrameClock.h"
 #include "app/Globals.h"
 #include "app/Log.h"
 #include "app/LogLines.h"
+#include "app/Music.h"
 #include "app/Random.h"
 #include "app/Screenshot.h"
 #include "app/ScriptedInput.h"
 #include "app/Window.h"
 #include "gameplay/HudState.h"
+#include "platform/Audio.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
 #include "resources/Extractor.h"
+#include "resources/SoundLib.h"
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
 #include "world/BonusTypes.h"
@@ -21,6 +25,7 @@
 #include <GL/gl.h>
 #include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -37,17 +42,27 @@ struct TRunOptions {
 
 void SetHalfSizeFromResolution(int resolution) {
     switch (resolution) {
-    case 1: HalfWidth = 512, HalfHeight = 384; break;
-    case 2: HalfWidth = 640, HalfHeight = 512; break;
+    case 1:
+        HalfWidth = 512, HalfHeight = 384;
+        break;
+    case 2:
+        HalfWidth = 640, HalfHeight = 512;
+        break;
     case 3: {
         const platform::TPoint desktop = platform::DesktopSize();
         HalfWidth = desktop.x / 2;
         HalfHeight = desktop.y / 2;
         break;
     }
-    case 4: HalfWidth = 160, HalfHeight = 100; break;
-    case 5: HalfWidth = 320, HalfHeight = 240; break;
-    default: HalfWidth = 400, HalfHeight = 300; break; // 0, and any index no page writes
+    case 4:
+        HalfWidth = 160, HalfHeight = 100;
+        break;
+    case 5:
+        HalfWidth = 320, HalfHeight = 240;
+        break;
+    default:
+        HalfWidth = 400, HalfHeight = 300;
+        break; // 0, and any index no page writes
     }
 }
 
@@ -62,7 +77,9 @@ void SetGlobalGLState() {
     glEnable(GL_ALPHA_TEST);
 }
 
-void ApplyViewport() { glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height); }
+void ApplyViewport() {
+    glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
+}
 
 // Start-up steps 1 to 21; false when the window could not be made.
 bool StartUp(TRunOptions& run) {
@@ -110,7 +127,9 @@ bool StartUp(TRunOptions& run) {
     Extractor->SetBaseDirectory(ProgramDir);
 
     // The texture library, the 2D output and the loading screen come in here, then the
-    // model, sound and effect libraries.
+    // model library.
+    SoundLib = new TSoundLib(line.audio);
+    // The effect library is created here.
 
     Log->Write(loglines::LoadingControls);
     Keys = new TKeys(SettingsDir + "keys.cfg");
@@ -155,13 +174,16 @@ void SendScriptedEvents(const TRunOptions& run, uint64_t frame) {
 
 void MenuFrame(uint32_t frameStep) {
     (void)frameStep;
-    // Menu music, the frozen grey scene behind the pause and stage-complete pages, and the
-    // current page's update and drawing come in here.
+    MenuFrameMusic(Config->MusicVolume);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // The frozen grey scene behind the pause and stage-complete pages, and the current
+    // page's update and drawing, come in here.
 }
 
 void GameFrame(uint32_t scaledStep) {
     (void)scaledStep;
-    // Stage music, the game environment's update and render and the HUD come in here.
+    GameFrameMusic(Config->MusicVolume);
+    // The game environment's update and render and the HUD come in here.
 }
 
 void DrawBrightnessOverlay() {
@@ -186,8 +208,8 @@ void DrawBrightnessOverlay() {
 void WriteTrace(const TRunOptions& run, uint64_t frame, uint32_t scaledStep) {
     if (!run.trace) return;
     std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d\n",
-                 static_cast<unsigned long long>(frame), FrameStep, scaledStep, TimeDivisor, MenuActive ? 1 : 0,
-                 CurrentMenuPage, QuitFlag ? 1 : 0);
+                 static_cast<unsigned long long>(frame), FrameStep, scaledStep, TimeDivisor,
+                 MenuActive ? 1 : 0, CurrentMenuPage, QuitFlag ? 1 : 0);
 }
 
 void TakeScreenshots(const TRunOptions& run, uint64_t frame) {
@@ -250,7 +272,8 @@ void FrameLoop(TRunOptions& run) {
 std::vector<std::string> RestartArguments(const std::vector<std::string>& args) {
     std::vector<std::string> kept;
     for (const std::string& a : args) {
-        for (const char* keep : {"--fixed-step=", "--seed=", "--frames=", "--window=", "--trace=", "--audio="}) {
+        for (const char* keep :
+             {"--fixed-step=", "--seed=", "--frames=", "--window=", "--trace=", "--audio="}) {
             if (a.rfind(keep, 0) == 0) kept.push_back(a);
         }
     }
@@ -261,6 +284,7 @@ void ShutDown(const TRunOptions& run) {
     Keys->Save();
     Config->Save(SettingsDir + "Config.cfg");
     DestroyGLWindow(false);
+    platform::AudioShutdown();
     if (run.trace) std::fclose(run.trace);
     if (RestartFlag && !platform::StartProgramAgain(RestartArguments(run.args)))
         platform::MessageBox("Error", "Unable to restart the game");
@@ -277,7 +301,8 @@ int RunGame(int argc, char** argv) {
     run.line = ParseCommandLine(run.args);
     if (!run.line.inputFile.empty()) {
         std::string text;
-        if (!platform::ReadWholeFile(run.line.inputFile, text)) throw EGameError("File not found " + run.line.inputFile);
+        if (!platform::ReadWholeFile(run.line.inputFile, text))
+            throw EGameError("File not found " + run.line.inputFile);
         run.script = std::make_unique<TScriptedInput>(TScriptedInput::Parse(text, run.line.inputFile));
     }
     if (!run.line.traceFile.empty()) {

@@ -9,3 +9,10 @@ class EGameError : public std::runtime_error {
 public:
     explicit EGameError(const std::string& message) : std::runtime_error(message) {}
 };
+
+// The player answered No to a question that lets the program go on (a failed model-file
+// check). main ends with a non-zero status; the text has already been shown.
+class EUserAbort : public EGameError {
+public:
+    using EGameError::EGameError;
+};

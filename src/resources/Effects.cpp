@@ -1,0 +1,107 @@
+// The live sprite particles: they move, change colour and age in Update, and are drawn as
+// camera-facing quads in Render, which changes nothing.
+#include "resources/Effects.h"
+
+#include <GL/gl.h>
+
+#include "resources/Matrix.h"
+#include "resources/TextureSource.h"
+
+namespace {
+
+constexpr int kTrailLife = 400;
+
+} // namespace
+
+void TEffects::AddParticle(const TSimpleEffect* effect, const TVector4& position, bool scroll,
+                           const TVector4& colour, const TVector4& velocity, float halfSize, int life) {
+    Add(effect, position, scroll, nullptr, false, {}, colour, {}, velocity, halfSize, life);
+}
+
+void TEffects::Add(const TSimpleEffect* effect, const TVector4& position, bool scroll,
+                   const TVector4* extraVelocity, bool trail, const TVector4& colourChange,
+                   const TVector4& colour, const TVector4& acceleration, const TVector4& velocity,
+                   float halfSize, int life) {
+    TParticle particle;
+    particle.effect = effect;
+    particle.position = position;
+    particle.scroll = scroll;
+    particle.extraVelocity = extraVelocity;
+    particle.trail = trail;
+    particle.colourChange = colourChange;
+    particle.colour = colour;
+    particle.acceleration = acceleration;
+    particle.velocity = velocity;
+    particle.halfSize = halfSize;
+    particle.life = life;
+    particles_.push_back(particle);
+}
+
+void TEffects::AddAttached(const TSimpleEffect* effect, const TVector4* attachedPosition,
+                           const TVector4& colour, float halfSize, int life) {
+    Add(effect, {}, false, nullptr, false, {}, colour, {}, {}, halfSize, life);
+    particles_.back().attachedPosition = attachedPosition;
+}
+
+void TEffects::Scroll(const TVector4& offset) {
+    for (TParticle& particle : particles_)
+        if (particle.scroll) particle.position = ::Add(particle.position, offset);
+}
+
+void TEffects::Update(int step) {
+    const float seconds = step / 1000.0f;
+    size_t i = 0;
+    while (i < particles_.size()) {
+        TParticle& particle = particles_[i];
+        particle.life -= step;
+        particle.age = particle.age < 0 ? 0 : particle.age + step;
+        if (particle.life <= 0) {
+            // The last particle takes the slot, which is then examined again.
+            particle = particles_.back();
+            particles_.pop_back();
+            continue;
+        }
+        particle.position = ::Add(particle.position, Scale(particle.velocity, seconds));
+        if (particle.extraVelocity)
+            particle.position = ::Add(particle.position, Scale(*particle.extraVelocity, seconds));
+        particle.velocity = ::Add(particle.velocity, Scale(particle.acceleration, seconds));
+        particle.colour.x += seconds * particle.colourChange.x;
+        particle.colour.y += seconds * particle.colourChange.y;
+        particle.colour.z += seconds * particle.colourChange.z;
+        if (particle.trail) {
+            const TParticle source = particle; // the push below may move it
+            AddParticle(source.effect, source.position, false, source.colour, {}, source.halfSize,
+                        kTrailLife);
+        }
+        ++i;
+    }
+}
+
+void TEffects::Render() const {
+    glEnable(GL_TEXTURE_2D);
+    glDepthMask(GL_FALSE);
+    for (const TParticle& particle : particles_) {
+        glColor4f(particle.colour.x, particle.colour.y, particle.colour.z, particle.colour.w);
+        textures_.Bind(particle.effect->FrameTexture(particle.age));
+        const TVector4& at = particle.attachedPosition ? *particle.attachedPosition : particle.position;
+        const float s = particle.halfSize;
+        glPushMatrix();
+        glTranslatef(at.x, at.y, at.z);
+        glRotatef(-cameraAngles_.z, 0, 0, 1);
+        glRotatef(-cameraAngles_.y, 1, 0, 0);
+        glBegin(GL_QUADS);
+        glNormal3f(0, 0, 1);
+        glTexCoord2f(0, 1);
+        glVertex3f(-s, -s, 0);
+        glTexCoord2f(0, 0);
+        glVertex3f(s, -s, 0);
+        glTexCoord2f(1, 0);
+        glVertex3f(s, s, 0);
+        glTexCoord2f(1, 1);
+        glVertex3f(-s, s, 0);
+        glEnd();
+        glPopMatrix();
+    }
+    glDepthMask(GL_TRUE);
+    glColor4f(1, 1, 1, 1);
+}

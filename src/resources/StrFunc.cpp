@@ -1,0 +1,99 @@
+// Text-line helpers of the model reader: tokens, locale-free numbers, path parts and the
+// Yes/No check that lets the player go on past a malformed line.
+#include "resources/StrFunc.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "app/Error.h"
+#include "platform/Platform.h"
+
+TYesNoQuestion ModelCheckQuestion = platform::AskYesNo;
+
+namespace {
+
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+size_t LastSeparator(const std::string& path) {
+    return path.find_last_of("\\/");
+}
+
+} // namespace
+
+std::string Trim(const std::string& text) {
+    size_t first = 0, last = text.size();
+    while (first < last && IsBlank(text[first]))
+        ++first;
+    while (last > first && IsBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
+}
+
+std::string NextToken(std::string& rest) {
+    rest = Trim(rest);
+    std::string token;
+    if (!rest.empty() && rest[0] == '"') {
+        const size_t close = rest.find('"', 1);
+        token = rest.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+        rest = close == std::string::npos ? std::string() : rest.substr(close + 1);
+    } else {
+        const size_t end = std::find_if(rest.begin(), rest.end(), IsBlank) - rest.begin();
+        token = rest.substr(0, end);
+        rest = rest.substr(end);
+    }
+    token = Trim(token);
+    std::replace(token.begin(), token.end(), '.', ',');
+    return token;
+}
+
+int ParseInt(const std::string& text) {
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (first != last && *first == '+') ++first;
+    int value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (first == last || error != std::errc() || end != last)
+        throw EGameError("'" + text + "' is not a valid integer value");
+    return value;
+}
+
+float ParseFloat(const std::string& text) {
+    std::string number = text;
+    std::replace(number.begin(), number.end(), ',', '.');
+    const char* first = number.data();
+    const char* last = first + number.size();
+    if (first != last && *first == '+') ++first;
+    float value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (first == last || error != std::errc() || end != last || !std::isfinite(value))
+        throw EGameError("'" + text + "' is not a valid floating point value");
+    return value;
+}
+
+std::string ExtractFileDir(const std::string& path) {
+    const size_t separator = LastSeparator(path);
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+std::string ExtractFileName(const std::string& path) {
+    const size_t separator = LastSeparator(path);
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+std::string ExtractFileExt(const std::string& path) {
+    const std::string name = ExtractFileName(path);
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+void ContinueOrAbort(const std::string& text) {
+    if (!ModelCheckQuestion("Warning", text)) throw EUserAbort(text);
+}
+
+void Expect(const std::string& actual, const std::string& expected) {
+    if (actual != expected)
+        ContinueOrAbort("Check for \"" + expected + "\". Founded \"" + actual + "\". Continue?");
+}

@@ -1,0 +1,148 @@
+// Damaged, truncated and random model, hit-box and sprite-effect files: every load either
+// succeeds or raises EGameError (EUserAbort when a check is answered No); a crash, a read
+// past a buffer or an endless loop fails here or under AddressSanitizer.
+#include "resources/EffectLib.h"
+#include "resources/Effects.h"
+#include "resources/HSAModel.h"
+#include "resources/Matrix.h"
+#include "resources/ModelFiles.h"
+#include "resources/Skeleton.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+// Each damage keeps some of the file's shape so the readers get past their first lines.
+std::string Damage(const std::string& text, std::mt19937& random) {
+    static const char* const kPieces[] = {
+        "end",  "time",      "time 0",     "\"",          "-1",        "999999", "1.5.5", "nan",
+        "1e40", "version 2", "nodes",      "skeleton",    "triangles", "\r\n",   "\r",    "\n",
+        " ",    "0",         "2147483647", "-2147483648", ".HB",       "\0"};
+    std::string result = text;
+    const int edits = 1 + static_cast<int>(random() % 4);
+    for (int edit = 0; edit < edits; ++edit) {
+        const size_t at = result.empty() ? 0 : random() % (result.size() + 1);
+        switch (random() % 5) {
+        case 0:
+            result.resize(at);
+            break;
+        case 1:
+            if (at < result.size()) result[at] = static_cast<char>(random());
+            break;
+        case 2: {
+            const char* piece = kPieces[random() % std::size(kPieces)];
+            result.insert(at, piece[0] ? std::string(piece) : std::string(1, '\0'));
+            break;
+        }
+        case 3:
+            result.erase(at, random() % 40);
+            break;
+        default: {
+            const size_t from = result.empty() ? 0 : random() % result.size();
+            result.insert(at, result.substr(from, random() % 60));
+            break;
+        }
+        }
+    }
+    return result;
+}
+
+std::string RandomBytes(std::mt19937& random) {
+    std::string bytes(random() % 200, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random() % 4 ? ' ' + random() % 95 : random());
+    return bytes;
+}
+
+template <typename F> void Attempt(F&& call) {
+    try {
+        call();
+    } catch (const EGameError&) {
+    }
+}
+
+class ModelFuzz : public TModelFilesTest {
+protected:
+    void SetUp() override {
+        TModelFilesTest::SetUp();
+        files_ = {
+            {"m.smd", Mesh(TwoNodes(), Join({TwoNodeFrame(0), TwoNodeFrame(1)}),
+                           Join({Triangle("a.png", 0), Triangle("a.png", 1, 2), Triangle("b.png", 1, 1)}))},
+            {"anim.smd", CrLf(Join({{"version 1"},
+                                    TwoNodes(),
+                                    {"skeleton"},
+                                    TwoNodeFrame(0),
+                                    TwoNodeFrame(1, "0 1 1 1 0.2 0 0", "1 1 0 0 0 0 0.5"),
+                                    {"end"}}))},
+            {"m.HB", CrLf({"1 0 1.5 -1 -1 -1 1 1 1", "3 1 0,5 0 0 0 2 2 2"})},
+            {"m.hsa", CrLf({"version 2", "1", "m.smd", "m.HB", "anim.smd", "25"})},
+        };
+    }
+
+    // The files in a folder of their own (overwriting files is slow on some disks).
+    std::string WriteAll(const std::string& folder, size_t damaged, const std::string& damage) {
+        for (size_t i = 0; i < files_.size(); ++i)
+            Write(folder + files_[i].first, i == damaged ? damage : files_[i].second);
+        return Path(folder + "m.hsa");
+    }
+
+    // Loads the model and uses it the way the game does.
+    void Exercise(const std::string& descriptor) {
+        THSAModel model(textures_);
+        model.Load(descriptor, true);
+        TActor& actor = model.CurrentActor();
+        Pose(actor, actor.bindPose, 0);
+        for (int i = 0; i < model.AnimationCount(); ++i) {
+            TAnimation& animation = *model.Animation(i);
+            for (int frame = 0; frame < animation.FrameCount(); ++frame) {
+                ApplyNodeTransform(actor, animation, frame, MakeVector(0, 0, 1), MakeVector(0, 0, 1),
+                                   actor.NodeCount() - 1);
+                Pose(actor, animation, frame);
+            }
+        }
+        model.FindNode("root");
+    }
+
+    std::vector<std::pair<std::string, std::string>> files_;
+};
+
+TEST_F(ModelFuzz, TheUndamagedFilesLoad) {
+    Exercise(WriteAll("", files_.size(), ""));
+    EXPECT_TRUE(Questions().empty());
+}
+
+TEST_F(ModelFuzz, DamagedFilesGiveErrorsNotCrashes) {
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 500; ++round) {
+        const size_t damaged = random() % files_.size();
+        const std::string damage =
+            random() % 10 ? Damage(files_[damaged].second, random) : RandomBytes(random);
+        const std::string descriptor = WriteAll(std::to_string(round) + "/", damaged, damage);
+        Answer() = random() % 4 != 0;
+        Attempt([&] { Exercise(descriptor); });
+    }
+}
+
+TEST_F(ModelFuzz, DamagedEffectFilesGiveErrorsNotCrashes) {
+    std::mt19937 random(7);
+    const std::string valid = CrLf({"100", "a.png", "b.png", "c.png"});
+    const TVector4 angles;
+    for (int round = 0; round < 500; ++round) {
+        const std::string path = Write("fx" + std::to_string(round) + ".eff",
+                                       random() % 10 ? Damage(valid, random) : RandomBytes(random));
+        TEffectLib library(textures_);
+        Attempt([&] {
+            const TSimpleEffect* effect = library.Load(path);
+            TEffects effects(angles, textures_);
+            effects.AddParticle(effect, {}, true, {}, {}, 1, 1000);
+            for (int age = 0; age < 1000; age += 37) {
+                effects.Update(37);
+                if (effects.Count() > 0) effect->FrameTexture(effects.Particle(0).age);
+            }
+        });
+    }
+}
+
+} // namespace

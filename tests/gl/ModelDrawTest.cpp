@@ -1,0 +1,130 @@
+// A textured model, a posed (skinned) model and a sprite particle drawn into a real GL context land where
+// expected.
+#include "resources/Effects.h"
+#include "resources/HSAModel.h"
+#include "resources/Matrix.h"
+#include "resources/ModelFiles.h"
+#include "resources/OGLExt.h"
+#include "resources/Skeleton.h"
+#include "resources/TextureLib.h"
+#include "support/GLContext.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr uint32_t kGreen = 0x00FF00FFu;
+constexpr uint32_t kBlack = 0x000000FFu;
+
+// A 2 x 2 solid green 24-bit TGA.
+std::string GreenTga() {
+    std::string tga(18, '\0');
+    tga[2] = 2;
+    tga[12] = 2;
+    tga[14] = 2;
+    tga[16] = 24;
+    for (int i = 0; i < 4; ++i)
+        tga += std::string("\x00\xff\x00", 3);
+    return tga;
+}
+
+// Two triangles making a square of half-size 0.2 round (x, y) on `node`.
+std::vector<std::string> Square(int node, float x, float y) {
+    const auto corner = [&](float dx, float dy, int u, int v) {
+        return std::to_string(node) + " " + std::to_string(x + dx) + " " + std::to_string(y + dy) +
+               " 0 0 0 1 " + std::to_string(u) + " " + std::to_string(v);
+    };
+    return {"green.tga", corner(-0.2f, -0.2f, 0, 0), corner(0.2f, -0.2f, 1, 0), corner(0.2f, 0.2f, 1, 1),
+            "green.tga", corner(-0.2f, -0.2f, 0, 0), corner(0.2f, 0.2f, 1, 1),  corner(-0.2f, 0.2f, 0, 1)};
+}
+
+class ModelDrawTest : public TModelFilesTest {
+protected:
+    void SetUp() override {
+        TModelFilesTest::SetUp();
+        if (!gl_.Ok()) GTEST_SKIP() << "no display";
+        LoadGLExtensions();
+        savedTextureLib_ = TextureLib;
+        TextureLib = &textureLib_;
+        Write("green.tga", GreenTga());
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        glEnable(GL_TEXTURE_2D);
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glEnableClientState(GL_NORMAL_ARRAY);
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    }
+    void TearDown() override {
+        if (gl_.Ok()) TextureLib = savedTextureLib_;
+        TModelFilesTest::TearDown();
+    }
+
+    TGLContext gl_{64, 64};
+    TTextureLib textureLib_;
+    TTextureLib* savedTextureLib_ = nullptr;
+};
+
+TEST_F(ModelDrawTest, TexturedModelFromVertexBuffersAndFromClientMemory) {
+    Write("square.smd",
+          Mesh({"nodes", "0 root -1", "end"}, {"time 0", "0 0 0 0 0 0 0"}, Square(0, 0.5f, 0.5f)));
+    const std::string descriptor = Write("square.hsa", CrLf({"square.smd"}));
+    for (bool buffers : {true, false}) {
+        SCOPED_TRACE(buffers ? "vertex buffers" : "client memory");
+        const bool available = oglext::VertexBuffersAvailable;
+        oglext::VertexBuffersAvailable = available && buffers;
+        THSAModel model(LibraryTextures());
+        model.Load(descriptor, false);
+        glClear(GL_COLOR_BUFFER_BIT);
+        model.Draw();
+        oglext::VertexBuffersAvailable = available;
+        EXPECT_EQ(model.CurrentActor().textureGroups[0].vertexBuffer != 0, available && buffers);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        // The square spans 0.3 .. 0.7 in both directions: pixels 41 .. 54.
+        EXPECT_EQ(gl_.Pixel(48, 48), kGreen);
+        EXPECT_EQ(gl_.Pixel(36, 48), kBlack);
+        EXPECT_EQ(gl_.Pixel(16, 16), kBlack);
+    }
+}
+
+TEST_F(ModelDrawTest, SkinnedModelIsDrawnWhereTheFramePutsItsBone) {
+    // The arm stands at (0.5, 0.5) in the bind pose and at (-0.5, -0.5) in the animation.
+    Write("arm.smd",
+          Mesh(TwoNodes(), TwoNodeFrame(0, "0 0 0 0 0 0 0", "1 0.5 0.5 0 0 0 0"), Square(1, 0.5f, 0.5f)));
+    Write("move.smd", CrLf(Join({{"version 1"},
+                                 TwoNodes(),
+                                 {"skeleton"},
+                                 TwoNodeFrame(0, "0 0.3 0 0 0 0 0", "1 -0.5 -0.5 0 0 0 0"),
+                                 {"end"}})));
+    THSAModel model(LibraryTextures());
+    model.Load(Write("arm.hsa", CrLf({"arm.smd", "move.smd", "10"})), true);
+
+    Pose(model.CurrentActor(), model.CurrentActor().bindPose, 0);
+    model.DrawSkinned();
+    EXPECT_EQ(gl_.Pixel(48, 48), kGreen);
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    Pose(model.CurrentActor(), *model.Animation(0), 0);
+    model.DrawSkinned();
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    // The root's own move (0.3 along x) is discarded.
+    EXPECT_EQ(gl_.Pixel(16, 16), kGreen);
+    EXPECT_EQ(gl_.Pixel(48, 48), kBlack);
+    EXPECT_EQ(gl_.Pixel(26, 16), kBlack);
+}
+
+TEST_F(ModelDrawTest, ParticleQuadFacesTheCameraAndRestoresState) {
+    const TVector4 cameraAngles; // looking straight down the z axis
+    TEffects effects(cameraAngles, LibraryTextures());
+    const TSimpleEffect effect(LibraryTextures().Load(Path("green.tga")));
+    effects.AddParticle(&effect, MakeVector(0.5f, 0.5f, 0), false, MakeVector4(1, 1, 1, 1), {}, 0.2f, 1000);
+    effects.Update(10);
+    effects.Render();
+    EXPECT_EQ(gl_.Pixel(48, 48), kGreen);
+    EXPECT_EQ(gl_.Pixel(16, 16), kBlack);
+    GLboolean depthWrites = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+    EXPECT_EQ(depthWrites, GL_TRUE);
+}
+
+} // namespace

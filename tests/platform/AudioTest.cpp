@@ -1,0 +1,131 @@
+// The sound output rendered through OpenAL Soft's loopback device.
+#include "platform/Audio.h"
+#include "support/SoundData.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int RATE = 22050;
+constexpr int FADE = 2048;
+
+class AudioTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!platform::AudioInitLoopback(RATE)) GTEST_SKIP() << "OpenAL Soft loopback device unavailable";
+    }
+    void TearDown() override { platform::AudioShutdown(); }
+
+    static int Load(const std::string& bytes) {
+        return platform::SampleLoadMemory(bytes.data(), bytes.size());
+    }
+    static int Sine(double seconds, TSoundFormat format = TSoundFormat::Wav16, int channels = 1) {
+        return Load(SineFile(format, RATE, channels, 441, seconds, 0.5));
+    }
+    // Left-channel level of `frames` rendered frames, after the fade OpenAL Soft gives
+    // every gain change has run out.
+    static double Level(int frames) {
+        platform::AudioRenderLoopback(FADE);
+        const std::vector<float> out = platform::AudioRenderLoopback(frames);
+        return Rms(StereoChannel(out, 0, 0, frames));
+    }
+};
+
+TEST_F(AudioTest, DecodesEveryFormatWeShip) {
+    for (TSoundFormat format : {TSoundFormat::Wav8, TSoundFormat::Wav16, TSoundFormat::Ogg}) {
+        for (int channels : {1, 2}) {
+            const int sample = Sine(0.5, format, channels);
+            ASSERT_GT(sample, 0) << static_cast<int>(format) << " " << channels;
+            EXPECT_EQ(platform::SampleDefaultFrequency(sample), RATE);
+            const int channel = platform::PlaySound(sample, false);
+            EXPECT_GT(Level(RATE / 8), 0.1) << static_cast<int>(format) << " " << channels;
+            platform::StopSound(channel);
+        }
+    }
+}
+
+TEST_F(AudioTest, LoopingKeepsPlayingAndOneShotEnds) {
+    const int oneShot = Sine(0.1);
+    const int looping = Sine(0.1);
+    platform::SampleSetLoop(looping, true);
+
+    int channel = platform::PlaySound(oneShot, false);
+    platform::AudioRenderLoopback(RATE / 2);
+    EXPECT_FALSE(platform::IsPlaying(channel));
+    EXPECT_LT(Level(RATE / 4), 1e-4);
+
+    channel = platform::PlaySound(looping, false);
+    platform::AudioRenderLoopback(RATE / 2);
+    EXPECT_TRUE(platform::IsPlaying(channel));
+    EXPECT_GT(Level(RATE / 4), 0.1);
+    platform::StopSound(channel);
+    EXPECT_FALSE(platform::IsPlaying(channel));
+}
+
+TEST_F(AudioTest, PausedStartIsSilentUntilResumed) {
+    const int channel = platform::PlaySound(Sine(1.0), true);
+    EXPECT_TRUE(platform::IsPlaying(channel));
+    EXPECT_LT(Level(RATE / 8), 1e-4);
+    platform::SetPaused(channel, false);
+    EXPECT_GT(Level(RATE / 8), 0.1);
+}
+
+TEST_F(AudioTest, BusyChannelsGiveWayToNewSoundsExceptLoops) {
+    const int oneShot = Sine(1.0);
+    std::vector<int> handles;
+    for (int i = 0; i < platform::AUDIO_CHANNELS; ++i)
+        handles.push_back(platform::PlaySound(oneShot, false));
+    platform::AudioRenderLoopback(64);
+
+    // All busy: the oldest one-shot is taken, and its old handle no longer reaches it.
+    const int newest = platform::PlaySound(oneShot, false);
+    ASSERT_GE(newest, 0);
+    EXPECT_EQ(newest % platform::AUDIO_CHANNELS, handles[0] % platform::AUDIO_CHANNELS);
+    EXPECT_FALSE(platform::IsPlaying(handles[0]));
+    platform::StopSound(handles[0]);
+    EXPECT_TRUE(platform::IsPlaying(newest));
+
+    // A finished channel is free again.
+    platform::StopSound(handles[5]);
+    EXPECT_EQ(platform::PlaySound(oneShot, false) % platform::AUDIO_CHANNELS,
+              handles[5] % platform::AUDIO_CHANNELS);
+
+    // Loops are never cut off.
+    platform::AudioShutdown();
+    ASSERT_TRUE(platform::AudioInitLoopback(RATE));
+    const int loop = Sine(0.2);
+    platform::SampleSetLoop(loop, true);
+    for (int i = 0; i < platform::AUDIO_CHANNELS; ++i)
+        ASSERT_GE(platform::PlaySound(loop, false), 0);
+    EXPECT_EQ(platform::PlaySound(loop, false), -1);
+}
+
+TEST(AudioSilent, EveryCallIsHarmlessWithoutOutput) {
+    setenv("KESTROVA_AUDIO", "none", 1);
+    EXPECT_FALSE(platform::AudioInit(true));
+    unsetenv("KESTROVA_AUDIO");
+    EXPECT_FALSE(platform::AudioInit(false));
+    EXPECT_FALSE(platform::AudioActive());
+
+    const std::string wav = SineFile(TSoundFormat::Wav16, RATE, 1, 441, 0.1, 0.5);
+    const int sample = platform::SampleLoadMemory(wav.data(), wav.size());
+    EXPECT_GT(sample, 0) << "loading still checks and accepts good data";
+    EXPECT_EQ(platform::SampleDefaultFrequency(sample), RATE);
+    EXPECT_EQ(platform::SampleLoadMemory("junk", 4), 0);
+
+    const int channel = platform::PlaySound(sample, false);
+    EXPECT_EQ(channel, -1);
+    platform::SetVolume(channel, 100);
+    platform::SetFrequency(7, 100);
+    platform::Set3DPosition(3, 1, 2, 3);
+    platform::SetPaused(channel, false);
+    platform::StopSound(channel);
+    platform::AudioUpdate();
+    EXPECT_FALSE(platform::IsPlaying(0));
+    EXPECT_EQ(platform::AudioRenderLoopback(4), std::vector<float>(8, 0.0f));
+    platform::AudioShutdown();
+}
+
+} // namespace

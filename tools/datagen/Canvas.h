@@ -1,0 +1,55 @@
+// A cairo image to draw one picture on, with the shapes and text the art direction repeats.
+#pragma once
+
+#include "Palette.h"
+
+#include <cairo.h>
+#include <functional>
+#include <string>
+
+enum class TFace { Title, Body, BodyBold };
+
+class TCanvas {
+public:
+    // `alpha` false gives an opaque picture (stored as RGB), true one with transparency.
+    TCanvas(int width, int height, bool alpha = true);
+    ~TCanvas();
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
+
+    cairo_t* Cr() const { return cr_; }
+    cairo_surface_t* Surface() const { return surface_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool HasAlpha() const { return alpha_; }
+
+    void SetColour(const TColour& c) const;
+    void Fill(const TColour& c) const;
+    // Vertical gradient over the whole picture, `stops` as (offset, colour) pairs.
+    void VerticalGradient(std::initializer_list<std::pair<double, TColour>> stops) const;
+    // Rectangle with its four corners cut at 45 degrees: the panel shape of every frame.
+    void ChamferPath(double x, double y, double w, double h, double cut) const;
+    void RoundedPath(double x, double y, double w, double h, double radius) const;
+    // Soft round glow, `colour` at the centre fading to nothing at `radius`.
+    void Glow(double cx, double cy, double radius, const TColour& colour) const;
+
+    void SelectFont(TFace face, double pixelSize) const;
+    double TextWidth(const std::string& text) const;
+    // Baseline-anchored text; `align` 0 left, 0.5 centred, 1 right of x.
+    void Text(const std::string& text, double x, double y, double align = 0.0) const;
+    // Text with a dark outline for reading over pictures.
+    void OutlinedText(const std::string& text, double x, double y, double align, const TColour& fill,
+                      const TColour& outline, double outlineWidth) const;
+
+    // Sets every pixel from `shade(x, y)` (unpremultiplied colour); for noise-made textures.
+    void Shade(const std::function<TColour(int x, int y)>& shade) const;
+    // Premultiplied pixel access after drawing.
+    unsigned char* Data() const;
+    int Stride() const;
+
+private:
+    cairo_surface_t* surface_;
+    cairo_t* cr_;
+    int width_, height_;
+    bool alpha_;
+};

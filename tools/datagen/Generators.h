@@ -1,0 +1,18 @@
+// The generator's modules, one per kind of data; each writes its files into the tree.
+#pragma once
+
+#include <string>
+
+class TDataTree;
+
+void GenerateMenuPictures(TDataTree& tree);
+void GenerateHudPictures(TDataTree& tree);
+void GenerateTextures(TDataTree& tree);
+void GenerateSprites(TDataTree& tree);
+void GenerateHelpPictures(TDataTree& tree);
+void GenerateScenes(TDataTree& tree);
+void GenerateSounds(TDataTree& tree);
+void GenerateMusic(TDataTree& tree);
+
+// One PNG with a labelled thumbnail of every picture in the tree, for looking them over.
+void WriteContactSheet(const TDataTree& tree, const std::string& path);

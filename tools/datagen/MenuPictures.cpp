@@ -1,0 +1,169 @@
+// Menu pictures: the start-up logo, title, pointer, buttons, windows and the publisher badge.
+#include "Canvas.h"
+#include "DataTree.h"
+#include "Emblem.h"
+#include "Generators.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+// 512 x 64, drawn pixel for pixel (nearest filtering) on the black loading screen.
+void Logo(TDataTree& tree) {
+    TCanvas c(512, 64);
+    const double size = 50;
+    // Stripes, badge and name centred as one group.
+    const double left = (512 - (80 + 60 + WordmarkWidth(c, size))) / 2;
+    DrawSpeedStripes(c, left + 80, 34, 80, 26);
+    DrawEmblem(c, left + 110, 32, 52);
+    DrawWordmark(c, left + 150, 51, size);
+    tree.Png("Data/Menu/Logo.png", c);
+}
+
+// The title over the splash, upper right: 300 x 225 at 800 x 600, drawn larger for larger screens.
+void Title(TDataTree& tree) {
+    TCanvas c(384, 288);
+    c.Glow(192, 150, 190, palette::Night.WithAlpha(0.75));
+    DrawEmblem(c, 192, 84, 112);
+    const double size = 70 * 352 / WordmarkWidth(c, 70);
+    DrawWordmark(c, (384 - WordmarkWidth(c, size)) / 2, 200, size);
+    c.SelectFont(TFace::Title, 22);
+    c.OutlinedText("R O A D   C O M B A T", 192, 240, 0.5, palette::Chrome, palette::Night, 4);
+    DrawSpeedStripes(c, 120, 264, 100, 14);
+    cairo_save(c.Cr());
+    cairo_translate(c.Cr(), 384, 0);
+    cairo_scale(c.Cr(), -1, 1);
+    DrawSpeedStripes(c, 120, 264, 100, 14);
+    cairo_restore(c.Cr());
+    tree.Png("Data/Menu/Name of game.png", c);
+}
+
+// The pointer; its tip is the picture's upper-left corner.
+void Pointer(TDataTree& tree, const std::string& name, bool overWidget) {
+    TCanvas c(64, 64);
+    cairo_t* cr = c.Cr();
+    if (overWidget) c.Glow(4, 4, 22, palette::Amber.WithAlpha(0.7));
+    cairo_new_path(cr);
+    cairo_move_to(cr, 3, 3);
+    cairo_line_to(cr, 3, 36);
+    cairo_line_to(cr, 11, 28);
+    cairo_line_to(cr, 18, 42);
+    cairo_line_to(cr, 24, 39);
+    cairo_line_to(cr, 17, 26);
+    cairo_line_to(cr, 28, 25);
+    cairo_close_path(cr);
+    c.SetColour(palette::Night);
+    cairo_set_line_width(cr, 3);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_stroke_preserve(cr);
+    c.SetColour(overWidget ? palette::Amber : palette::Paper);
+    cairo_fill(cr);
+    tree.Png("Data/Menu/" + name, c, TOrientation::FlipVertical);
+}
+
+// Buttons carry no text: the game prints its captions in yellow over them.
+void Button(TDataTree& tree, const std::string& name, int w, int h, bool hovered) {
+    TCanvas c(w, h);
+    cairo_t* cr = c.Cr();
+    const double cut = h * 0.3;
+    c.ChamferPath(1, 1, w - 2, h - 2, cut);
+    cairo_pattern_t* fill = cairo_pattern_create_linear(0, 0, 0, h);
+    const TColour top = hovered ? palette::SteelLight.Mix(palette::AmberDeep, 0.35) : palette::SteelLight;
+    cairo_pattern_add_color_stop_rgba(fill, 0, top.r, top.g, top.b, 0.95);
+    cairo_pattern_add_color_stop_rgba(fill, 0.5, palette::Steel.r, palette::Steel.g, palette::Steel.b, 0.95);
+    cairo_pattern_add_color_stop_rgba(fill, 1, palette::Night.r, palette::Night.g, palette::Night.b, 0.95);
+    cairo_set_source(cr, fill);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(fill);
+    c.SetColour(hovered ? palette::Amber : palette::AmberDeep.Mix(palette::Chrome, 0.3));
+    cairo_set_line_width(cr, hovered ? 2 : 1.2);
+    cairo_stroke(cr);
+    // A slanted tab at the left end repeats the speed-stripe motif.
+    cairo_new_path(cr);
+    cairo_move_to(cr, cut + 3, 4);
+    cairo_line_to(cr, cut + 8, 4);
+    cairo_line_to(cr, cut + 8 - (h - 8) * 0.3, h - 4);
+    cairo_line_to(cr, cut + 3 - (h - 8) * 0.3, h - 4);
+    cairo_close_path(cr);
+    c.SetColour(hovered ? palette::Amber : palette::AmberDeep.WithAlpha(0.8));
+    cairo_fill(cr);
+    tree.Png("Data/Menu/" + name, c, TOrientation::FlipVertical);
+}
+
+// Window frames with a button band at the bottom; the game prints all text. `titleLine` < 0: no title rule.
+void Window(TDataTree& tree, const std::string& name, int w, int h, double titleLine, double buttonTop,
+            double buttonBottom) {
+    TCanvas c(w, h);
+    cairo_t* cr = c.Cr();
+    const double cut = 16;
+    c.ChamferPath(5, 2, w - 7, h - 7, cut);
+    cairo_pattern_t* fill = cairo_pattern_create_linear(0, 0, 0, h);
+    cairo_pattern_add_color_stop_rgba(fill, 0, palette::Indigo.r, palette::Indigo.g, palette::Indigo.b, 0.94);
+    cairo_pattern_add_color_stop_rgba(fill, 1, palette::Night.r, palette::Night.g, palette::Night.b, 0.94);
+    cairo_set_source(cr, fill);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(fill);
+    c.SetColour(palette::Amber);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    c.ChamferPath(10, 7, w - 17, h - 17, cut - 3);
+    c.SetColour(palette::SteelLight.WithAlpha(0.8));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    if (titleLine > 0) {
+        cairo_pattern_t* rule = cairo_pattern_create_linear(20, 0, w - 20, 0);
+        cairo_pattern_add_color_stop_rgba(rule, 0, palette::Amber.r, palette::Amber.g, palette::Amber.b, 0);
+        cairo_pattern_add_color_stop_rgba(rule, 0.5, palette::Amber.r, palette::Amber.g, palette::Amber.b,
+                                          0.9);
+        cairo_pattern_add_color_stop_rgba(rule, 1, palette::Amber.r, palette::Amber.g, palette::Amber.b, 0);
+        cairo_rectangle(cr, 20, titleLine, w - 40, 2);
+        cairo_set_source(cr, rule);
+        cairo_fill(cr);
+        cairo_pattern_destroy(rule);
+    }
+    cairo_rectangle(cr, 12, buttonTop, w - 24, buttonBottom - buttonTop);
+    c.SetColour(palette::Night.WithAlpha(0.6));
+    cairo_fill(cr);
+    DrawSpeedStripes(c, w - 22, 20, 46, 12);
+    tree.Png("Data/Menu/" + name, c, TOrientation::Mirror);
+}
+
+// The publisher badge, lower right of the main page; it overhangs the screen's bottom by 8 pixels.
+// "inactive" is the picture shown while the pointer is over it, so it is the lit one.
+void Badge(TDataTree& tree, const std::string& name, bool hovered) {
+    TCanvas c(256, 128);
+    cairo_t* cr = c.Cr();
+    if (hovered) c.Glow(128, 64, 130, palette::Amber.WithAlpha(0.55));
+    c.ChamferPath(14, 22, 228, 84, 14);
+    c.SetColour(palette::Steel.WithAlpha(0.9));
+    cairo_fill_preserve(cr);
+    c.SetColour(hovered ? palette::Amber : palette::AmberDeep);
+    cairo_set_line_width(cr, hovered ? 3 : 2);
+    cairo_stroke(cr);
+    DrawEmblem(c, 56, 62, 56);
+    c.SelectFont(TFace::Title, 24);
+    c.OutlinedText("KESTROVA", 92, 60, 0, hovered ? palette::Amber : palette::Paper, palette::Night, 3);
+    c.SelectFont(TFace::Title, 13);
+    c.SetColour(palette::Chrome);
+    c.Text("on the web  >", 94, 82);
+    tree.Png("Data/Menu/" + name, c);
+}
+
+} // namespace
+
+void GenerateMenuPictures(TDataTree& tree) {
+    Logo(tree);
+    Title(tree);
+    Pointer(tree, "Cursor_out.png", false);
+    Pointer(tree, "Cursor_in.png", true);
+    Button(tree, "button1_out.png", 130, 30, false);
+    Button(tree, "button1_in.png", 130, 30, true);
+    Button(tree, "button2_out.png", 290, 25, false);
+    Button(tree, "button2_in.png", 290, 25, true);
+    // Title printed at top - 45; buttons at top - 194 .. 164 (small) and top - 285 .. 255 (large).
+    Window(tree, "Question_window.png", 300, 226, -1, 156, 202);
+    Window(tree, "menu_window.png", 418, 318, 54, 247, 293);
+    Badge(tree, "Logo_mini_active.png", false);
+    Badge(tree, "Logo_mini_inactive.png", true);
+}
