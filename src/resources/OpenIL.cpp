@@ -2,10 +2,36 @@
 // them, top row first.
 #include "resources/OpenIL.h"
 
+#include <cstring>
+
 #include <IL/il.h>
 
 #include "app/Error.h"
 #include "resources/Textures.h"
+
+namespace {
+
+uint32_t BigEndian32(const uint8_t* p) {
+    return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
+}
+
+// DevIL's reader from memory does not stop at the end of the bytes: a chunk running past
+// them sends it round libpng's checksum for ever. So every chunk, from the signature to
+// IEND, must lie within the data before DevIL sees it.
+bool ChunksFit(const TBytes& data) {
+    static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (data.size() < 8 || std::memcmp(data.data(), kSignature, 8) != 0) return false;
+    size_t at = 8;
+    while (data.size() - at >= 12) {
+        const uint64_t length = BigEndian32(&data[at]);
+        if (length > data.size() - at - 12) return false;
+        if (std::memcmp(&data[at + 4], "IEND", 4) == 0) return true;
+        at += 12 + length;
+    }
+    return false;
+}
+
+} // namespace
 
 void InitIL() {
     ilInit();
@@ -15,7 +41,7 @@ bool DecodePNG(const TBytes& data, const std::string& path, TImage& image) {
     ILuint name = 0;
     ilGenImages(1, &name);
     ilBindImage(name);
-    if (!ilLoadL(IL_PNG, data.data(), static_cast<ILuint>(data.size()))) {
+    if (!ChunksFit(data) || !ilLoadL(IL_PNG, data.data(), static_cast<ILuint>(data.size()))) {
         ilDeleteImages(1, &name);
         ImageMessageBox("PNG Unit", "Couldn't load PNG - \"" + path + "\"");
         return false;

@@ -39,36 +39,37 @@ constexpr size_t kTgaHeaderSize = 18;
 // format's message box when the bytes cannot be had.
 bool ReadImageBytes(const std::string& path, TImageFormat format, TBytes& data, TImageSource& source) {
     const int index = Extractor->FindFile(path);
-    if (index >= 0 && !platform::FileExists(path)) {
-        source = TImageSource::ArchiveMember;
+    source =
+        index >= 0 && !platform::FileExists(path) ? TImageSource::ArchiveMember : TImageSource::LooseFile;
+    if (source == TImageSource::ArchiveMember) {
         try {
             data = Extractor->ReadMember(index);
             return true;
         } catch (const EGameError&) {
-            if (format == TImageFormat::PNG) throw;
+            // A damaged archive member is reported like any other unreadable picture.
         }
-        if (format == TImageFormat::JPG) {
-            ImageMessageBox("BMP Unit", "Couldn't load JPG Resource - " + Quoted(path));
-        } else {
-            ImageMessageBox("BMP Unit", "Unable to read from resource - " + path);
+    } else {
+        std::string bytes;
+        if (platform::ReadWholeFile(path, bytes)) {
+            data.assign(bytes.begin(), bytes.end());
+            return true;
         }
-        return false;
     }
-    source = TImageSource::LooseFile;
-    std::string bytes;
-    if (platform::ReadWholeFile(path, bytes)) {
-        data.assign(bytes.begin(), bytes.end());
-        return true;
-    }
+    const bool member = source == TImageSource::ArchiveMember;
     switch (format) {
     case TImageFormat::BMP:
-        ImageMessageBox("BMP Unit", "Error opening " + path);
-        break;
     case TImageFormat::TGA:
-        ImageMessageBox("TGA Texture", "File not found  - " + path);
+        if (member) {
+            ImageMessageBox("BMP Unit", "Unable to read from resource - " + path);
+        } else if (format == TImageFormat::BMP) {
+            ImageMessageBox("BMP Unit", "Error opening " + path);
+        } else {
+            ImageMessageBox("TGA Texture", "File not found  - " + path);
+        }
         break;
     case TImageFormat::JPG:
-        ImageMessageBox("BMP Unit", "Couldn't load JPG - " + Quoted(path));
+        ImageMessageBox("BMP Unit",
+                        (member ? "Couldn't load JPG Resource - " : "Couldn't load JPG - ") + Quoted(path));
         break;
     default:
         ImageMessageBox("PNG Unit", "Couldn't load PNG - " + Quoted(path));

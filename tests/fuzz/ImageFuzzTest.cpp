@@ -1,0 +1,174 @@
+// Random, mutated and truncated BMP and TGA files (and truncated JPG and PNG files) through
+// the image readers: each ends in a picture of the size it claims, a message box or a
+// raised game error; never a crash, a read past the data or a hang.
+#include "app/Error.h"
+#include "resources/OpenIL.h"
+#include "resources/Textures.h"
+#include "support/ImageFiles.h"
+
+#include <IL/il.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace imagefiles;
+
+namespace {
+
+int BoxCount = 0;
+
+void CountBox(const std::string&, const std::string&) {
+    ++BoxCount;
+}
+
+using TDecoder = std::function<bool(const TBytes&, TImage&)>;
+
+class ImageFuzz : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static const bool initialised = (InitIL(), true);
+        (void)initialised;
+        saved_ = ImageMessageBox;
+        ImageMessageBox = CountBox;
+    }
+    void TearDown() override { ImageMessageBox = saved_; }
+
+    // One decode: a complete picture, or exactly one box, or a game error.
+    void Check(const TDecoder& decode, const TBytes& data) {
+        const int before = BoxCount;
+        TImage image;
+        try {
+            if (decode(data, image)) {
+                EXPECT_EQ(BoxCount, before);
+                ASSERT_GT(image.width, 0);
+                ASSERT_GT(image.height, 0);
+                EXPECT_EQ(image.pixels.size(), size_t(image.width) * image.height * image.components);
+            } else {
+                EXPECT_EQ(BoxCount, before + 1);
+            }
+        } catch (const EGameError&) {
+            EXPECT_EQ(BoxCount, before);
+        }
+    }
+
+    TBytes RandomBytes(size_t count) {
+        TBytes bytes(count);
+        for (uint8_t& b : bytes)
+            b = static_cast<uint8_t>(random_());
+        return bytes;
+    }
+
+    // Valid files of random size and content, to be damaged.
+    TBytes RandomBMP() {
+        const int width = 1 + random_() % 9, height = 1 + random_() % 9;
+        const size_t stride = (width * 3 + 3) & ~3;
+        return MakeBMP(width, height, RandomBytes(stride * height), {24, uint32_t(random_() % 3) * 4, 0});
+    }
+    TBytes RandomTGA() {
+        const int width = 1 + random_() % 9, height = 1 + random_() % 9;
+        const int bits = random_() % 2 ? 24 : 32;
+        return MakeTGA(width, height, RandomBytes(size_t(width) * height * bits / 8),
+                       {2, 0, bits, std::string(random_() % 4, 'i')});
+    }
+
+    void Damage(TBytes& bytes) {
+        switch (random_() % 3) {
+        case 0: // cut anywhere
+            bytes.resize(random_() % (bytes.size() + 1));
+            break;
+        case 1: // a few wrong bytes, mostly in the headers
+            for (int n = 1 + random_() % 4; n > 0; --n)
+                bytes[random_() % std::min<size_t>(bytes.size(), 60)] = static_cast<uint8_t>(random_());
+            break;
+        default: // a wrong 16- or 32-bit header field
+            for (int i = 0; i < 4; ++i)
+                bytes[(12 + 2 * (random_() % 20) + i) % bytes.size()] = static_cast<uint8_t>(random_());
+            break;
+        }
+    }
+
+    std::mt19937 random_{20261206};
+
+private:
+    TMessageBoxFunction saved_ = nullptr;
+};
+
+const TDecoder kBMP = [](const TBytes& data, TImage& image) { return DecodeBMP(data, image); };
+const TDecoder kTGA = [](const TBytes& data, TImage& image) { return DecodeTGA(data, "fuzz.tga", image); };
+
+TEST_F(ImageFuzz, EveryPrefixOfAValidFileIsRejectedCleanly) {
+    const TBytes bmp = MakeBMP(4, 3, RandomBytes(36));
+    const TBytes tga = MakeTGA(3, 2, RandomBytes(24), {2, 0, 32, "id"});
+    for (size_t length = 0; length < bmp.size(); ++length) {
+        const int before = BoxCount;
+        TImage image;
+        EXPECT_FALSE(DecodeBMP(TBytes(bmp.begin(), bmp.begin() + length), image)) << length;
+        EXPECT_EQ(BoxCount, before + 1);
+    }
+    for (size_t length = 0; length < tga.size(); ++length) {
+        const int before = BoxCount;
+        TImage image;
+        EXPECT_FALSE(DecodeTGA(TBytes(tga.begin(), tga.begin() + length), "t.tga", image)) << length;
+        EXPECT_EQ(BoxCount, before + 1);
+    }
+}
+
+TEST_F(ImageFuzz, DamagedBmpAndTga) {
+    for (int i = 0; i < 4000; ++i) {
+        TBytes bmp = RandomBMP();
+        Damage(bmp);
+        Check(kBMP, bmp);
+        TBytes tga = RandomTGA();
+        Damage(tga);
+        Check(kTGA, tga);
+    }
+}
+
+TEST_F(ImageFuzz, RandomBytes) {
+    for (int i = 0; i < 2000; ++i) {
+        TBytes bytes = RandomBytes(random_() % 200);
+        Check(kBMP, bytes);
+        // Mostly make it look like an uncompressed true-colour TGA so the size checks run.
+        if (bytes.size() > 18 && random_() % 4)
+            bytes[1] = 0, bytes[2] = 2, bytes[16] = random_() % 2 ? 24 : 32;
+        Check(kTGA, bytes);
+    }
+}
+
+TEST_F(ImageFuzz, TruncatedAndDamagedJpgAndPng) {
+    const TDecoder jpg = [](const TBytes& data, TImage& image) {
+        return DecodeJPG(data, "f.jpg", TImageSource::LooseFile, image);
+    };
+    const TDecoder png = [](const TBytes& data, TImage& image) { return DecodePNG(data, "f.png", image); };
+    TBytes rgb = RandomBytes(16 * 8 * 3);
+    const TBytes jpeg = EncodeJPG(16, 8, rgb);
+    for (size_t length = 0; length < jpeg.size(); length += 1 + length / 16) {
+        TBytes cut(jpeg.begin(), jpeg.begin() + length);
+        Check(jpg, cut);
+        if (!cut.empty()) cut[random_() % cut.size()] ^= 0x55;
+        Check(jpg, cut);
+    }
+
+    ILuint name = 0;
+    ilGenImages(1, &name);
+    ilBindImage(name);
+    ilTexImage(16, 8, 1, 3, IL_RGB, IL_UNSIGNED_BYTE, rgb.data());
+    TBytes encoded(8192);
+    encoded.resize(ilSaveL(IL_PNG, encoded.data(), static_cast<ILuint>(encoded.size())));
+    ilDeleteImages(1, &name);
+    ASSERT_FALSE(encoded.empty());
+    for (size_t length = 0; length <= encoded.size(); length += 1 + length / 16) {
+        TBytes cut(encoded.begin(), encoded.begin() + length);
+        Check(png, cut);
+        if (cut.size() > 8) cut[8 + random_() % (cut.size() - 8)] ^= 0x55;
+        Check(png, cut);
+    }
+    for (int i = 0; i < 500; ++i) {
+        TBytes damaged = encoded;
+        for (int n = 1 + random_() % 3; n > 0; --n)
+            damaged[8 + random_() % (damaged.size() - 8)] = static_cast<uint8_t>(random_());
+        Check(png, damaged);
+    }
+}
+
+} // namespace

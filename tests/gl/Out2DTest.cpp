@@ -1,0 +1,191 @@
+// Text drawn with the 2D output: measured widths match the pixels, the loading screen is
+// centred, Windows-1251 characters have glyphs, added fonts take the next bases; and the
+// crosshair's aim point.
+#include "support/GfxFixture.h"
+
+#include "app/LoadingScreen.h"
+#include "platform/Fonts.h"
+#include "platform/PngWriter.h"
+#include "resources/Crosshair.h"
+#include "resources/Out2D.h"
+
+#include <GL/glu.h>
+
+namespace {
+
+struct TSpan {
+    int left = -1;
+    int right = -1;
+    int lit = 0;
+    uint32_t colour = 0; // of the last lit pixel, 0xRRGGBBAA
+};
+
+// Columns holding pixels brighter than the background in rows bottom..top.
+TSpan LitColumns(const TGLContext& gl, int bottom = 0, int top = -1) {
+    if (top < 0) top = gl.Height() - 1;
+    const std::vector<uint8_t> pixels = gl.ReadPixels();
+    TSpan span;
+    for (int y = bottom; y <= top; ++y)
+        for (int x = 0; x < gl.Width(); ++x) {
+            const uint8_t* p = &pixels[(size_t(y) * gl.Width() + x) * 4];
+            if (p[0] + p[1] + p[2] < 200) continue;
+            ++span.lit;
+            span.colour = (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3];
+            if (span.left < 0 || x < span.left) span.left = x;
+            if (x > span.right) span.right = x;
+        }
+    return span;
+}
+
+class Out2DTest : public GfxTest {
+protected:
+    Out2DTest() : GfxTest(600, 300) {}
+    void SetUp() override {
+        GfxTest::SetUp();
+        if (IsSkipped()) return;
+        out_ = std::make_unique<TOut2D>();
+        savedOut2D_ = Out2D;
+        Out2D = out_.get();
+    }
+    void TearDown() override {
+        if (out_) Out2D = savedOut2D_;
+        GfxTest::TearDown();
+    }
+
+    std::unique_ptr<TOut2D> out_;
+
+private:
+    TOut2D* savedOut2D_ = nullptr;
+};
+
+TEST_F(Out2DTest, MeasuredWidthMatchesTheDrawnText) {
+    for (const int base : {FONT_8, FONT_11, FONT_18}) {
+        SCOPED_TRACE(base);
+        const std::string text = "...loading... Score 0123";
+        out_->SelectFont(base);
+        const int width = out_->TextWidth(text);
+        glClear(GL_COLOR_BUFFER_BIT);
+        out_->PrintText(text, base, -1 + 10 * PixelScaleX, 0);
+        const TSpan span = LitColumns(gl_);
+        ASSERT_GT(span.lit, 0);
+        EXPECT_NEAR(span.left, 10, 2);
+        // The ink ends within the last glyph's side bearing of the advance sum.
+        EXPECT_NEAR(span.right + 1, 10 + width, 5);
+    }
+    out_->SelectFont(FONT_8);
+    const int small = out_->TextWidth("MMMM");
+    out_->SelectFont(FONT_18);
+    EXPECT_GT(out_->TextWidth("MMMM"), 2 * small);
+    EXPECT_EQ(out_->TextWidth(""), 0);
+}
+
+TEST_F(Out2DTest, EmptyTextDrawsNothingAndCyrillicHasGlyphs) {
+    out_->PrintText("", FONT_18, 0, 0);
+    EXPECT_EQ(LitColumns(gl_).lit, 0);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+
+    // "Я" and "ё" in Windows-1251, and the last code, 255 ("я").
+    for (const char* text : {"\xDF", "\xB8", "\xFF"}) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        out_->PrintText(text, FONT_18, 0, 0);
+        EXPECT_GT(LitColumns(gl_).lit, 10) << int(static_cast<unsigned char>(text[0]));
+    }
+}
+
+TEST_F(Out2DTest, AddedFontsTakeTheNextBases) {
+    const int first = out_->AddFont("Verdana", 20);
+    const int second = out_->AddFont("Verdana", 9);
+    EXPECT_EQ(first, 1536);
+    EXPECT_EQ(second, 1792);
+    const int big = out_->TextWidth("Exit 5");
+    out_->SelectFont(first);
+    EXPECT_GT(out_->TextWidth("Exit 5"), big);
+    out_->PrintText("Exit 5", first, -0.5f, 0);
+    EXPECT_GT(LitColumns(gl_).lit, 20);
+}
+
+TEST_F(Out2DTest, LoadingScreenCentresItsText) {
+    std::vector<uint8_t> logo(512 * 64 * 4);
+    for (size_t i = 0; i < logo.size(); i += 4)
+        logo[i] = 255, logo[i + 3] = 255; // red
+    program_.Write("Data/Menu/Logo.png", "");
+    ASSERT_TRUE(WritePng(program_.Path() + "Data/Menu/Logo.png", 512, 64, logo));
+    DrawLoadingScreen();
+    // The logo: 512 x 64 pixels in the middle.
+    EXPECT_TRUE(ColourNear(gl_.Pixel(300, 150), 0xFF000000, 0));
+    EXPECT_TRUE(ColourNear(gl_.Pixel(300 + 255, 150 + 31), 0xFF000000, 0));
+    EXPECT_TRUE(ColourNear(gl_.Pixel(300 + 257, 150), 0x00000000, 0));
+    EXPECT_TRUE(ColourNear(gl_.Pixel(300, 150 + 33), 0x00000000, 0));
+    // The text's baseline is at y = -0.6, 60 pixels up from the bottom of this window.
+    const TSpan text = LitColumns(gl_, 0, 110);
+    ASSERT_GT(text.lit, 0);
+    out_->SelectFont(FONT_18);
+    const int width = out_->TextWidth("...loading...");
+    EXPECT_NEAR(text.right + 1 - text.left, width, 5);
+    EXPECT_NEAR((text.left + text.right + 1) / 2.0, 300, 2);
+    EXPECT_TRUE(ColourNear(text.colour, 0xFFFF0000, 0)) << "yellow";
+}
+
+TEST_F(Out2DTest, CrosshairAimsAtTheGroundUnderTheMouse) {
+    std::vector<uint8_t> marker(8 * 8 * 4, 255);
+    program_.Write("Data/Textures/target.png", "");
+    ASSERT_TRUE(WritePng(program_.Path() + "Data/Textures/target.png", 8, 8, marker));
+    TCrosshair crosshair;
+
+    // Looking down at the ground plane z = 0 from 10 units above, which covers the left
+    // half of the window only.
+    glMatrixMode(GL_PROJECTION);
+    gluPerspective(60, 600.0 / 300, 1, 100);
+    glMatrixMode(GL_MODELVIEW);
+    gluLookAt(0, 0, 10, 0, 0, 0, 0, 1, 0);
+    glEnable(GL_DEPTH_TEST);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glBegin(GL_QUADS);
+    glVertex3f(-50, -50, 0);
+    glVertex3f(0, -50, 0);
+    glVertex3f(0, 50, 0);
+    glVertex3f(-50, 50, 0);
+    glEnd();
+
+    // The mouse in client coordinates (y down), over the ground left of the middle.
+    const platform::TPoint saved = MouseReference;
+    MouseReference = {150, 75};
+    crosshair.Update();
+    GLdouble modelview[16], projection[16], x, y, z;
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_NEAR(crosshair.WorldAim().z, 0, 1e-3);
+    EXPECT_LT(crosshair.WorldAim().x, 0);
+    gluProject(crosshair.WorldAim().x, crosshair.WorldAim().y, 0, modelview, projection, viewport, &x, &y,
+               &z);
+    EXPECT_NEAR(x, 150, 0.5);
+    EXPECT_NEAR(y, 300 - 75 - 1, 0.5);
+    EXPECT_NEAR(crosshair.ScreenAim().x, -0.5f, 1e-3);
+    EXPECT_EQ(crosshair.ScreenAim().w, 1);
+
+    // Over the cleared background the depth is the far plane's.
+    MouseReference = {450, 150};
+    crosshair.Update();
+    gluProject(crosshair.WorldAim().x, crosshair.WorldAim().y, crosshair.WorldAim().z, modelview, projection,
+               viewport, &x, &y, &z);
+    EXPECT_NEAR(z, 1, 1e-4);
+    EXPECT_NEAR(crosshair.ScreenAim().z, 1, 1e-3);
+
+    // The marker is drawn in normalised device coordinates with depth testing off.
+    MouseReference = {150, 75};
+    crosshair.Update();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glClear(GL_COLOR_BUFFER_BIT);
+    crosshair.DrawMarker();
+    EXPECT_TRUE(ColourNear(gl_.Pixel(150 + 23, 224 - 23), 0xFFFFFF00, 0));
+    EXPECT_TRUE(ColourNear(gl_.Pixel(150 + 26, 224), 0x00000000, 0));
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    MouseReference = saved;
+}
+
+} // namespace

@@ -1,0 +1,161 @@
+// Pictures of every format drawn as the game draws them come out the right way up, in the
+// right colours and with the right transparency; the library's cache keys.
+#include "support/GfxFixture.h"
+#include "support/ImageFiles.h"
+
+#include "platform/PngWriter.h"
+#include "resources/Out2D.h"
+
+using namespace imagefiles;
+
+namespace {
+
+constexpr int kSide = 16;
+
+// The test picture, y counted from the top: red, green (transparent in RGBA formats) over
+// blue (half transparent) and white.
+void Quadrant(int x, int y, uint8_t rgba[4]) {
+    const bool left = x < kSide / 2, top = y < kSide / 2;
+    const uint8_t colours[4][4] = {{255, 0, 0, 255}, {0, 255, 0, 0}, {0, 0, 255, 128}, {255, 255, 255, 255}};
+    const int index = (top ? 0 : 2) + (left ? 0 : 1);
+    std::copy(colours[index], colours[index] + 4, rgba);
+}
+
+// File bytes of the picture: bottom row first in BGR(A) order, as BMP and TGA store it.
+TBytesOut BottomUpBGR(int components) {
+    TBytesOut out;
+    for (int y = kSide - 1; y >= 0; --y)
+        for (int x = 0; x < kSide; ++x) {
+            uint8_t p[4];
+            Quadrant(x, y, p);
+            out.insert(out.end(), {p[2], p[1], p[0]});
+            if (components == 4) out.push_back(p[3]);
+        }
+    return out;
+}
+
+class TextureDraw : public GfxTest {
+protected:
+    void SetUp() override {
+        GfxTest::SetUp();
+        if (!IsSkipped()) out_ = std::make_unique<TOut2D>();
+    }
+
+    std::string PngFile(const std::string& relative) {
+        std::vector<uint8_t> bottomUp;
+        for (int y = kSide - 1; y >= 0; --y)
+            for (int x = 0; x < kSide; ++x) {
+                uint8_t p[4];
+                Quadrant(x, y, p);
+                bottomUp.insert(bottomUp.end(), p, p + 4);
+            }
+        program_.Write(relative, "");
+        EXPECT_TRUE(WritePng(program_.Path() + relative, kSide, kSide, bottomUp));
+        return ProgramDir + relative;
+    }
+    std::string JpgFile(const std::string& relative) {
+        TBytesOut rgb;
+        for (int y = 0; y < kSide; ++y)
+            for (int x = 0; x < kSide; ++x) {
+                uint8_t p[4];
+                Quadrant(x, y, p);
+                rgb.insert(rgb.end(), p, p + 3);
+            }
+        return Put(relative, AsString(EncodeJPG(kSide, kSide, rgb)));
+    }
+
+    // Draws the texture over the whole window and reads the middle of each quarter:
+    // top left, top right, bottom left, bottom right. PNG rows arrive top first, so the game
+    // puts t = 0 at the top for them (like the logo); other formats start at the bottom.
+    std::vector<uint32_t> Draw(int texture, bool topRowFirst) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        out_->DrawTexturedQuad(texture, -1, topRowFirst ? 1 : -1, 1, topRowFirst ? -1 : 1, 0, 0, 1, 1);
+        const int low = gl_.Width() / 4, high = 3 * gl_.Width() / 4;
+        return {gl_.Pixel(low, high), gl_.Pixel(high, high), gl_.Pixel(low, low), gl_.Pixel(high, low)};
+    }
+
+    std::unique_ptr<TOut2D> out_;
+};
+
+TEST_F(TextureDraw, EveryFormatRightWayUpWithItsAlpha) {
+    struct TCase {
+        std::string path;
+        bool topRowFirst;
+        bool alpha;
+        int tolerance;
+    };
+    const TCase cases[] = {
+        {PngFile("Data/p.png"), true, true, 1},
+        {JpgFile("Data/j.jpg"), false, false, 12},
+        {Put("Data/t24.tga", AsString(MakeTGA(kSide, kSide, BottomUpBGR(3)))), false, false, 1},
+        {Put("Data/t32.tga", AsString(MakeTGA(kSide, kSide, BottomUpBGR(4), {2, 0, 32, ""}))), false, true,
+         1},
+        {Put("Data/b.bmp", AsString(MakeBMP(kSide, kSide, BottomUpBGR(3)))), false, false, 1},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.path);
+        const int texture = TextureLib->Load(c.path, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+        ASSERT_NE(TextureLib->TextureName(texture), 0u);
+        EXPECT_EQ(TextureLib->Width(texture), kSide);
+        const std::vector<uint32_t> seen = Draw(texture, c.topRowFirst);
+        EXPECT_TRUE(ColourNear(seen[0], 0xFF000000, c.tolerance));
+        // Over the black background: alpha 0 leaves black, alpha 128 gives half blue.
+        EXPECT_TRUE(ColourNear(seen[1], c.alpha ? 0x00000000 : 0x00FF0000, c.tolerance));
+        EXPECT_TRUE(ColourNear(seen[2], c.alpha ? 0x00008000 : 0x0000FF00, c.tolerance));
+        EXPECT_TRUE(ColourNear(seen[3], 0xFFFFFF00, c.tolerance));
+    }
+    EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(TextureDraw, CacheKeysArePathAndFilters) {
+    std::vector<uint8_t> pixels(100 * 60 * 4, 200);
+    for (size_t i = 3; i < pixels.size(); i += 4)
+        pixels[i] = 255;
+    program_.Write("Data/a.png", "");
+    ASSERT_TRUE(WritePng(program_.Path() + "Data/a.png", 100, 60, pixels));
+    const std::string path = ProgramDir + "Data\\a.png";
+
+    const int first = TextureLib->Load(path, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    EXPECT_EQ(TextureLib->Load(path, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR), first);
+    const int nearest = TextureLib->Load(path, GL_NEAREST, GL_NEAREST);
+    const int otherCase = TextureLib->Load(ProgramDir + "Data\\A.png", GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    EXPECT_NE(nearest, first);
+    EXPECT_NE(otherCase, first);
+    EXPECT_NE(otherCase, nearest);
+    EXPECT_NE(TextureLib->TextureName(otherCase), TextureLib->TextureName(first));
+    // GLU scales the sides to powers of two; the library reports the picture's own size.
+    EXPECT_EQ(TextureLib->Width(first), 100);
+    EXPECT_EQ(TextureLib->Height(first), 60);
+    const std::vector<uint32_t> seen = Draw(first, true);
+    EXPECT_TRUE(ColourNear(seen[0], 0xC8C8C800, 1));
+}
+
+TEST_F(TextureDraw, RowsOfOddByteLengthStayInPlace) {
+    // 2 x 2 RGB, 6 bytes a row: bottom row red, green; top row blue, white.
+    const TBytesOut bgr = {0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255};
+    const int texture =
+        TextureLib->Load(Put("Data/odd.tga", AsString(MakeTGA(2, 2, bgr))), GL_NEAREST, GL_NEAREST);
+    const std::vector<uint32_t> seen = Draw(texture, false);
+    EXPECT_TRUE(ColourNear(seen[0], 0x0000FF00, 0));
+    EXPECT_TRUE(ColourNear(seen[1], 0xFFFFFF00, 0));
+    EXPECT_TRUE(ColourNear(seen[2], 0xFF000000, 0));
+    EXPECT_TRUE(ColourNear(seen[3], 0x00FF0000, 0));
+}
+
+TEST_F(TextureDraw, FailedPicturesLeaveNoTexture) {
+    const int rle =
+        TextureLib->Load(Put("Data/r.tga", AsString(MakeTGA(2, 1, {1, 2, 3, 4, 5, 6}, {10, 0, 24, ""}))),
+                         GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    EXPECT_EQ(TextureLib->TextureName(rle), 0u);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0], "TGA File Error: Couldn't load \"" + ProgramDir +
+                              "Data\\r.tga\". Compressed TGA files not supported.");
+
+    const int jpeg = TextureLib->Load(JpgFile("Data/j.jpeg"), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    EXPECT_EQ(TextureLib->TextureName(jpeg), 0u);
+    EXPECT_EQ(TextureLib->Width(jpeg), 0);
+    EXPECT_EQ(Boxes().size(), 1u);
+    EXPECT_NE(jpeg, rle);
+}
+
+} // namespace

@@ -1,0 +1,51 @@
+// Glow lifetimes, removal order and drifting with the road.
+#include "resources/Glow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TVector4 At(float x) {
+    return {x, 0, 0, 1};
+}
+
+std::vector<float> Xs(const TFakeLightControl& lights) {
+    std::vector<float> xs;
+    for (const TGlow& glow : lights.Glows())
+        xs.push_back(glow.position.x);
+    return xs;
+}
+
+TEST(GlowTest, LifeZeroSurvivesUntilTheNextUpdate) {
+    TFakeLightControl lights;
+    lights.Add(100, At(1), false, {1, 1, 1, 1}, 2);
+    lights.Update(100);
+    ASSERT_EQ(lights.Glows().size(), 1u);
+    EXPECT_EQ(lights.Glows()[0].life, 0);
+    lights.Update(1);
+    EXPECT_TRUE(lights.Glows().empty());
+}
+
+TEST(GlowTest, TheLastGlowTakesARemovedSlotAndIsSteppedThere) {
+    TFakeLightControl lights;
+    lights.Add(10, At(0), false, {}, 1); // dies
+    lights.Add(500, At(1), false, {}, 1);
+    lights.Add(10, At(2), false, {}, 1);  // dies
+    lights.Add(500, At(3), false, {}, 1); // moves into slot 0
+    lights.Update(20);
+    EXPECT_EQ(Xs(lights), (std::vector<float>{3, 1}));
+    for (const TGlow& glow : lights.Glows())
+        EXPECT_EQ(glow.life, 480);
+}
+
+TEST(GlowTest, OnlyRoadGlowsDrift) {
+    TFakeLightControl lights;
+    lights.Add(100, At(0), true, {}, 1);
+    lights.Add(100, At(5), false, {}, 1);
+    lights.Drift({0.5f, 2, 0, 0});
+    EXPECT_EQ(Xs(lights), (std::vector<float>{0.5f, 5}));
+    EXPECT_EQ(lights.Glows()[0].position.y, 2);
+    EXPECT_EQ(lights.Glows()[1].position.y, 0);
+}
+
+} // namespace

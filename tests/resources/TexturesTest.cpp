@@ -1,0 +1,267 @@
+// The image loaders' edge cases: dispatch by extension, row orders, the message boxes
+// of damaged files and the archive's precedence.
+#include "resources/Textures.h"
+
+#include <filesystem>
+
+#include <IL/il.h>
+#include <gtest/gtest.h>
+
+#include "app/Error.h"
+#include "app/Globals.h"
+#include "resources/ArchiveWriter.h"
+#include "resources/OpenIL.h"
+#include "support/ImageFiles.h"
+#include "support/TestFiles.h"
+
+using namespace imagefiles;
+
+namespace {
+
+struct TBox {
+    std::string caption;
+    std::string text;
+};
+std::vector<TBox> Boxes;
+
+void CollectBox(const std::string& caption, const std::string& text) {
+    Boxes.push_back({caption, text});
+}
+
+// A grey-with-alpha PNG, 2 bytes per pixel, written by DevIL.
+TBytesOut EncodeGreyAlphaPNG() {
+    ILuint name = 0;
+    ilGenImages(1, &name);
+    ilBindImage(name);
+    ILubyte pixels[8] = {10, 255, 20, 255, 30, 0, 40, 128};
+    ilTexImage(2, 2, 1, 2, IL_LUMINANCE_ALPHA, IL_UNSIGNED_BYTE, pixels);
+    TBytesOut out(4096);
+    const ILuint size = ilSaveL(IL_PNG, out.data(), static_cast<ILuint>(out.size()));
+    ilDeleteImages(1, &name);
+    out.resize(size);
+    return out;
+}
+
+class ImageLoaderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static const bool initialised = (InitIL(), true);
+        (void)initialised;
+        Boxes.clear();
+        savedBox_ = ImageMessageBox;
+        ImageMessageBox = CollectBox;
+        savedProgramDir_ = ProgramDir;
+        ProgramDir = program_.Path();
+        savedExtractor_ = Extractor;
+        Extractor = &archive_;
+        archive_.SetBaseDirectory(ProgramDir);
+    }
+    void TearDown() override {
+        ImageMessageBox = savedBox_;
+        ProgramDir = savedProgramDir_;
+        Extractor = savedExtractor_;
+    }
+
+    // Writes a loose file under the program directory and returns the game's path for it.
+    std::string Loose(const std::string& name, const TBytesOut& bytes) {
+        program_.Write("Data/" + name, AsString(bytes));
+        return ProgramDir + "Data\\" + name;
+    }
+
+    // Packs members named "Data\" + name into the program's archive.
+    void Pack(const std::vector<std::pair<std::string, TBytesOut>>& members) {
+        std::vector<TArchiveSource> sources;
+        for (size_t i = 0; i < members.size(); ++i)
+            sources.push_back({"Data\\" + members[i].first,
+                               sources_.Write("m" + std::to_string(i), AsString(members[i].second))});
+        WriteArchive(sources_.Path() + "Data.dpg", sources);
+        archive_.Open(sources_.Path() + "Data.dpg");
+        archive_.SetBaseDirectory(ProgramDir);
+    }
+
+    TTempDir program_;
+    TTempDir sources_;
+    TExtractor archive_;
+
+private:
+    TMessageBoxFunction savedBox_ = nullptr;
+    std::string savedProgramDir_;
+    TExtractor* savedExtractor_ = nullptr;
+};
+
+// A 2 x 1 TGA: blue then red in the file's BGR order.
+const TBytesOut kTgaPixels = {255, 0, 0, 0, 0, 255};
+
+TEST_F(ImageLoaderTest, OnlyTheFourExactExtensionsLoad) {
+    EXPECT_EQ(ImageFormatOf("a.bmp"), TImageFormat::BMP);
+    EXPECT_EQ(ImageFormatOf("Data\\A.TgA"), TImageFormat::TGA);
+    EXPECT_EQ(ImageFormatOf("x.Jpg"), TImageFormat::JPG);
+    EXPECT_EQ(ImageFormatOf("p.PNG"), TImageFormat::PNG);
+    EXPECT_EQ(ImageFormatOf("x.jpeg"), TImageFormat::None);
+    EXPECT_EQ(ImageFormatOf("png"), TImageFormat::None);
+
+    const std::string path = Loose("photo.jpeg", EncodeJPG(1, 1, {1, 2, 3}));
+    TImage image;
+    EXPECT_FALSE(LoadImage(path, image));
+    EXPECT_TRUE(Boxes.empty());
+    EXPECT_TRUE(image.pixels.empty());
+}
+
+TEST_F(ImageLoaderTest, BmpKeepsTheStoredRowOrderAndSwapsRedAndBlue) {
+    // 2 x 2: rows of 6 bytes padded to 8, bottom row (blue, green) stored first.
+    const TBytesOut rows = {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 255, 255, 255, 0, 0};
+    TImage image;
+    ASSERT_TRUE(LoadImage(Loose("b.bmp", MakeBMP(2, 2, rows)), image));
+    EXPECT_EQ(image.components, 3);
+    EXPECT_EQ(image.pixels, (TBytesOut{0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255}));
+
+    // Width 4: rows need no padding, the layout the game's own bitmaps have.
+    TBytesOut packed(4 * 3 * 1, 7);
+    packed[0] = 1;
+    ASSERT_TRUE(LoadImage(Loose("p.bmp", MakeBMP(4, 1, packed)), image));
+    EXPECT_EQ(image.pixels[2], 1);
+    EXPECT_EQ(image.width, 4);
+}
+
+TEST_F(ImageLoaderTest, ShortOrDamagedBmpGivesItsBoxOrError) {
+    TImage image;
+    const TBytesOut whole = MakeBMP(4, 2, TBytesOut(24, 9));
+    EXPECT_FALSE(DecodeBMP(TBytesOut(whole.begin(), whole.begin() + 30), image));
+    EXPECT_FALSE(DecodeBMP(TBytesOut(whole.begin(), whole.end() - 1), image));
+    EXPECT_FALSE(DecodeBMP(MakeBMP(0, 2, {}), image));
+    TBytesOut bigPalette = MakeBMP(4, 2, TBytesOut(24, 9), {24, 300, 0});
+    bigPalette.resize(54 + 100);
+    EXPECT_FALSE(DecodeBMP(bigPalette, image));
+    ASSERT_EQ(Boxes.size(), 4u);
+    EXPECT_EQ(Boxes[0].text, "Error reading bitmap data");
+    EXPECT_EQ(Boxes[1].text, "Error reading bitmap data");
+    EXPECT_EQ(Boxes[2].text, "Error reading bitmap data");
+    EXPECT_EQ(Boxes[3].text, "Error reading palette");
+    for (const TBox& box : Boxes)
+        EXPECT_EQ(box.caption, "BMP Unit");
+    EXPECT_TRUE(image.pixels.empty());
+
+    try {
+        DecodeBMP(MakeBMP(4, 2, TBytesOut(8, 0), {8, 0, 0}), image);
+        ADD_FAILURE() << "an 8-bit bitmap loaded";
+    } catch (const EGameError& error) {
+        EXPECT_STREQ(error.what(), "Bitmap bitrate <> 24");
+    }
+}
+
+TEST_F(ImageLoaderTest, TgaSkipsTheImageIdAndKeepsAlpha) {
+    TImage image;
+    ASSERT_TRUE(LoadImage(Loose("id.tga", MakeTGA(2, 1, kTgaPixels, {2, 0, 24, "an image id"})), image));
+    EXPECT_EQ(image.components, 3);
+    EXPECT_EQ(image.pixels, (TBytesOut{0, 0, 255, 255, 0, 0}));
+
+    const TBytesOut bgra = {1, 2, 3, 40, 5, 6, 7, 0};
+    ASSERT_TRUE(LoadImage(Loose("a.tga", MakeTGA(2, 1, bgra, {2, 0, 32, ""})), image));
+    EXPECT_EQ(image.components, 4);
+    EXPECT_EQ(image.pixels, (TBytesOut{3, 2, 1, 40, 7, 6, 5, 0}));
+}
+
+TEST_F(ImageLoaderTest, UnsupportedOrShortTgaShowsItsBox) {
+    TImage image;
+    const std::string rle = Loose("rle.tga", MakeTGA(2, 1, kTgaPixels, {10, 0, 24, ""}));
+    const std::string mapped = Loose("map.tga", MakeTGA(2, 1, kTgaPixels, {2, 1, 24, ""}));
+    const std::string grey = Loose("g.tga", MakeTGA(2, 1, {1, 2}, {2, 0, 8, ""}));
+    const std::string wide = Loose("w.tga", MakeTGA(2, 1, kTgaPixels, {2, 0, 48, ""}));
+    TBytesOut cut = MakeTGA(2, 1, kTgaPixels);
+    cut.pop_back();
+    const std::string shortFile = Loose("short.tga", cut);
+    for (const std::string& path : {rle, mapped, grey, wide, shortFile})
+        EXPECT_FALSE(LoadImage(path, image)) << path;
+    ASSERT_EQ(Boxes.size(), 5u);
+    EXPECT_EQ(Boxes[0].text, "Couldn't load \"" + rle + "\". Compressed TGA files not supported.");
+    EXPECT_EQ(Boxes[1].text, "Couldn't load \"" + mapped + "\". Colormapped TGA files not supported.");
+    EXPECT_EQ(Boxes[2].text, "Couldn't load \"" + grey + "\". Only 24 bit TGA files supported.");
+    EXPECT_EQ(Boxes[3].text, "Couldn't load \"" + wide + "\". Only 24 bit TGA files supported.");
+    EXPECT_EQ(Boxes[4].text, "Couldn't read file \"" + shortFile + "\".");
+    for (const TBox& box : Boxes)
+        EXPECT_EQ(box.caption, "TGA File Error");
+}
+
+TEST_F(ImageLoaderTest, PngWithTwoBytesPerPixelRaises) {
+    TImage image;
+    const std::string path = Loose("grey.png", EncodeGreyAlphaPNG());
+    try {
+        LoadImage(path, image);
+        ADD_FAILURE() << "a grey PNG loaded";
+    } catch (const EGameError& error) {
+        EXPECT_STREQ(error.what(),
+                     "PNG format only support 24 bits(3 byte) & 32 bits(4 byte), and not support 2");
+    }
+
+    EXPECT_FALSE(LoadImage(Loose("junk.png", {'n', 'o', 't'}), image));
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0].caption, "PNG Unit");
+    EXPECT_EQ(Boxes[0].text, "Couldn't load PNG - \"" + ProgramDir + "Data\\junk.png\"");
+}
+
+TEST_F(ImageLoaderTest, JpgIsOpaqueWithTheBottomRowFirst) {
+    // 8 x 16: the top half red, the bottom half blue.
+    TBytesOut rgb;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 8; ++x)
+            rgb.insert(rgb.end(), {uint8_t(y < 8 ? 255 : 0), 0, uint8_t(y < 8 ? 0 : 255)});
+    TImage image;
+    ASSERT_TRUE(LoadImage(Loose("pic.jpg", EncodeJPG(8, 16, rgb)), image));
+    ASSERT_EQ(image.components, 4);
+    ASSERT_EQ(image.pixels.size(), 8u * 16 * 4);
+    EXPECT_LT(image.pixels[0], 16);
+    EXPECT_GT(image.pixels[2], 240);
+    EXPECT_EQ(image.pixels[3], 255);
+    const size_t top = 15 * 8 * 4;
+    EXPECT_GT(image.pixels[top], 240);
+    EXPECT_LT(image.pixels[top + 2], 16);
+}
+
+TEST_F(ImageLoaderTest, DamagedJpgNamesItsSource) {
+    TImage image;
+    const std::string loose = Loose("bad.jpg", {0xFF, 0xD8, 0xFF, 0});
+    EXPECT_FALSE(LoadImage(loose, image));
+    Pack({{"member.jpg", {1, 2, 3}}});
+    EXPECT_FALSE(LoadImage(ProgramDir + "Data\\member.jpg", image));
+    ASSERT_EQ(Boxes.size(), 2u);
+    EXPECT_EQ(Boxes[0].caption, "BMP Unit");
+    EXPECT_EQ(Boxes[0].text, "Couldn't load JPG - \"" + loose + "\"");
+    EXPECT_EQ(Boxes[1].caption, "BMP Unit");
+    EXPECT_EQ(Boxes[1].text, "Couldn't load JPG Resource - \"" + ProgramDir + "Data\\member.jpg\"");
+}
+
+TEST_F(ImageLoaderTest, ArchiveMembersLoadBehindLooseFiles) {
+    const TBytesOut green = {0, 255, 0};
+    Pack({{"Tex\\c.tga", MakeTGA(2, 1, kTgaPixels)}, {"Tex\\g.tga", MakeTGA(1, 1, green)}});
+    TImage image;
+    ASSERT_TRUE(LoadImage(ProgramDir + "data\\tex\\C.TGA", image));
+    EXPECT_EQ(image.width, 2);
+
+    Loose("Tex/c.tga", MakeTGA(1, 1, green));
+    ASSERT_TRUE(LoadImage(ProgramDir + "Data\\Tex\\c.tga", image));
+    EXPECT_EQ(image.pixels, green);
+
+    try {
+        LoadImage(ProgramDir + "Data\\Tex\\none.tga", image);
+        ADD_FAILURE() << "a missing file loaded";
+    } catch (const EGameError& error) {
+        EXPECT_EQ(error.what(), "File not found " + ProgramDir + "Data\\Tex\\none.tga");
+    }
+}
+
+TEST_F(ImageLoaderTest, UnreadableMemberShowsTheResourceBox) {
+    Pack({{"a.bmp", MakeBMP(4, 1, TBytesOut(12, 1))}, {"z.tga", MakeTGA(2, 1, kTgaPixels)}});
+    // Cut the archive inside the last member's bytes.
+    const std::string archive = sources_.Path() + "Data.dpg";
+    std::filesystem::resize_file(archive, std::filesystem::file_size(archive) - 2);
+    archive_.Open(archive);
+    archive_.SetBaseDirectory(ProgramDir);
+    TImage image;
+    EXPECT_TRUE(LoadImage(ProgramDir + "Data\\a.bmp", image));
+    EXPECT_FALSE(LoadImage(ProgramDir + "Data\\z.tga", image));
+    ASSERT_EQ(Boxes.size(), 1u);
+    EXPECT_EQ(Boxes[0].caption, "BMP Unit");
+    EXPECT_EQ(Boxes[0].text, "Unable to read from resource - " + ProgramDir + "Data\\z.tga");
+}
+
+} // namespace

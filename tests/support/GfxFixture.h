@@ -1,0 +1,103 @@
+// A GL context with the resource services the drawing tests need: a scratch program
+// directory with an empty archive, the texture library and collected message boxes.
+#pragma once
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include "app/Globals.h"
+#include "resources/Extractor.h"
+#include "resources/OpenIL.h"
+#include "resources/TextureLib.h"
+#include "resources/Textures.h"
+#include "support/GLContext.h"
+#include "support/TestFiles.h"
+
+class GfxTest : public ::testing::Test {
+protected:
+    static std::vector<std::string>& Boxes() {
+        static std::vector<std::string> boxes;
+        return boxes;
+    }
+    static void CollectBox(const std::string& caption, const std::string& text) {
+        Boxes().push_back(caption + ": " + text);
+    }
+
+    explicit GfxTest(int width = 64, int height = 64) : gl_(width, height) {}
+
+    void SetUp() override {
+        if (!gl_.Ok()) GTEST_SKIP() << "no display";
+        static const bool initialised = (InitIL(), true);
+        (void)initialised;
+        Boxes().clear();
+        savedBox_ = ImageMessageBox;
+        ImageMessageBox = CollectBox;
+        savedProgramDir_ = ProgramDir;
+        ProgramDir = program_.Path();
+        savedExtractor_ = Extractor;
+        Extractor = &archive_;
+        archive_.SetBaseDirectory(ProgramDir);
+        savedTextureLib_ = TextureLib;
+        TextureLib = &textures_;
+        PixelScaleX = 2.0f / gl_.Width();
+        PixelScaleY = 2.0f / gl_.Height();
+        Viewport = {0, 0, gl_.Width(), gl_.Height()};
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glDisable(GL_DEPTH_TEST);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glColor4f(1, 1, 1, 1);
+    }
+    void TearDown() override {
+        if (!gl_.Ok()) return;
+        ImageMessageBox = savedBox_;
+        ProgramDir = savedProgramDir_;
+        Extractor = savedExtractor_;
+        TextureLib = savedTextureLib_;
+    }
+
+    // Writes `bytes` under the program directory; returns the game's path ("Data\...").
+    std::string Put(const std::string& relative, const std::string& bytes) {
+        program_.Write(relative, bytes);
+        std::string path = relative;
+        std::replace(path.begin(), path.end(), '/', '\\');
+        return ProgramDir + path;
+    }
+
+    TGLContext gl_;
+    TTempDir program_;
+    TExtractor archive_;
+    TTextureLib textures_;
+
+private:
+    TMessageBoxFunction savedBox_ = nullptr;
+    std::string savedProgramDir_;
+    TExtractor* savedExtractor_ = nullptr;
+    TTextureLib* savedTextureLib_ = nullptr;
+};
+
+// Red, green and blue of 0xRRGGBBAA pixels within `tolerance` each; the window may have
+// no alpha channel, so alpha is not compared.
+inline ::testing::AssertionResult ColourNear(uint32_t actual, uint32_t expected, int tolerance) {
+    for (int shift = 8; shift < 32; shift += 8) {
+        const int a = (actual >> shift) & 0xFF, e = (expected >> shift) & 0xFF;
+        if (std::abs(a - e) > tolerance) {
+            char text[64];
+            std::snprintf(text, sizeof text, "%08X, expected %08X", actual, expected);
+            return ::testing::AssertionFailure() << text;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
