@@ -5,6 +5,7 @@
 #include "app/Error.h"
 #include "app/FrameClock.h"
 #include "app/Globals.h"
+#include "app/LoadingScreen.h"
 #include "app/Log.h"
 #include "app/LogLines.h"
 #include "app/Music.h"
@@ -16,8 +17,16 @@
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "resources/EffectLib.h"
 #include "resources/Extractor.h"
+#include "resources/ModelLib.h"
+#include "resources/OGLExt.h"
+#include "resources/OpenIL.h"
+#include "resources/Out2D.h"
+#include "resources/Shaders.h"
 #include "resources/SoundLib.h"
+#include "resources/TextureLib.h"
+#include "resources/TextureSource.h"
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
 #include "world/BonusTypes.h"
@@ -81,6 +90,14 @@ void ApplyViewport() {
     glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
 }
 
+// Frame 0 is the loading screen.
+void TakeScreenshots(const TRunOptions& run, uint64_t frame) {
+    for (const TScreenshotRequest& shot : run.line.screenshots) {
+        if (shot.frame == frame && !SaveScreenshot(shot.file, Viewport.width, Viewport.height))
+            std::fprintf(stderr, "Could not write screenshot %s\n", shot.file.c_str());
+    }
+}
+
 // Start-up steps 1 to 21; false when the window could not be made.
 bool StartUp(TRunOptions& run) {
     const TCommandLine& line = run.line;
@@ -114,7 +131,9 @@ bool StartUp(TRunOptions& run) {
     platform::MoveWindow((desktop.x - 2 * HalfWidth) / 2, (desktop.y - 2 * HalfHeight) / 2);
 
     Log->Write(loglines::InitGLExt);
+    LoadGLExtensions();
     Log->Write(loglines::InitIL);
+    InitIL();
 
     platform::SetCursorPos(HalfWidth, HalfHeight);
     MouseReference = {HalfWidth, HalfHeight};
@@ -126,10 +145,15 @@ bool StartUp(TRunOptions& run) {
     if (platform::FileExists(ProgramDir + "Data.dpg")) Extractor->Open(ProgramDir + "Data.dpg");
     Extractor->SetBaseDirectory(ProgramDir);
 
-    // The texture library, the 2D output and the loading screen come in here, then the
-    // model library.
+    TextureLib = new TTextureLib();
+    Out2D = new TOut2D();
+    DrawLoadingScreen();
+    TakeScreenshots(run, 0);
+    platform::SwapBuffers();
+
+    ModelLib = new TModelLib(LibraryTextures());
     SoundLib = new TSoundLib(line.audio);
-    // The effect library is created here.
+    EffectLib = new TEffectLib(LibraryTextures());
 
     Log->Write(loglines::LoadingControls);
     Keys = new TKeys(SettingsDir + "keys.cfg");
@@ -140,7 +164,8 @@ bool StartUp(TRunOptions& run) {
     // The menu is created here; it chooses the first page and loads the menu music.
 
     Log->Write(loglines::LoadingShaders);
-    // The grey-scale shader is created here.
+    GreyShader = new TShaderObject(ProgramDir + "Data\\Shaders\\Default.vs",
+                                   ProgramDir + "Data\\Shaders\\BlackWhite.fs");
 
     Log->Write(loglines::StartingGame);
     return true;
@@ -195,12 +220,7 @@ void DrawBrightnessOverlay() {
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_2D);
     glColor4f(1, 1, 1, Config->Brightness);
-    glBegin(GL_QUADS);
-    glVertex2f(-1, -1);
-    glVertex2f(1, -1);
-    glVertex2f(1, 1);
-    glVertex2f(-1, 1);
-    glEnd();
+    Out2D->DrawQuad(-1, -1, 1, 1);
     glColor4f(1, 1, 1, 1);
     glEnable(GL_TEXTURE_2D);
 }
@@ -210,13 +230,6 @@ void WriteTrace(const TRunOptions& run, uint64_t frame, uint32_t scaledStep) {
     std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d\n",
                  static_cast<unsigned long long>(frame), FrameStep, scaledStep, TimeDivisor,
                  MenuActive ? 1 : 0, CurrentMenuPage, QuitFlag ? 1 : 0);
-}
-
-void TakeScreenshots(const TRunOptions& run, uint64_t frame) {
-    for (const TScreenshotRequest& shot : run.line.screenshots) {
-        if (shot.frame == frame && !SaveScreenshot(shot.file, Viewport.width, Viewport.height))
-            std::fprintf(stderr, "Could not write screenshot %s\n", shot.file.c_str());
-    }
 }
 
 void FrameLoop(TRunOptions& run) {

@@ -5,7 +5,6 @@
 #include <GL/gl.h>
 
 #include "app/Globals.h"
-#include "platform/Platform.h"
 #include "resources/Out2D.h"
 #include "resources/TextureLib.h"
 
@@ -23,5 +22,4 @@ void DrawLoadingScreen() {
     const int width = Out2D->TextWidth(text);
     Out2D->PrintText(text, FONT_18, -width * PixelScaleX / 2, -0.6f);
     glColor3f(1, 1, 1);
-    platform::SwapBuffers();
 }

@@ -163,3 +163,27 @@ TEST(Startup, RunsSecondsOfMenuFramesWithoutAnAudioDevice) {
     EXPECT_EQ(run.errors.find("Error"), std::string::npos) << run.errors;
     EXPECT_NE(game.Files().Read("t.txt").find("frame=120 step=25 "), std::string::npos);
 }
+
+TEST(Startup, LoadingScreenShowsTheLogoAndTheYellowText) {
+    TGameInstall game;
+    ASSERT_EQ(game.Run({"--frames=1", "--screenshot=0:" + game.Dir() + "loading.png"}).status, 0);
+    TPngImage shot;
+    ASSERT_TRUE(ReadPng(game.Dir() + "loading.png", shot));
+    int logo = 0, yellow = 0, outside = 0;
+    for (int y = 0; y < shot.height; ++y) {
+        for (int x = 0; x < shot.width; ++x) {
+            const uint32_t p = shot.At(x, y);
+            const int r = p >> 24, g = (p >> 16) & 0xFF, b = (p >> 8) & 0xFF;
+            const bool lit = r + g + b > 60;
+            const bool inLogo = x >= 144 && x < 656 && y >= 268 && y < 332;
+            // "...loading..." stands on y = -0.6: 120 pixels above the bottom of the window.
+            const bool inText = y >= 455 && y < 485 && x > 300 && x < 500;
+            logo += lit && inLogo;
+            yellow += inText && r > 200 && g > 200 && b < 80;
+            outside += lit && !inLogo && !inText;
+        }
+    }
+    EXPECT_GT(logo, 2000);
+    EXPECT_GT(yellow, 100);
+    EXPECT_EQ(outside, 0);
+}
