@@ -63,6 +63,9 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
             line.windowHeight = Number<int>("--window", value.substr(x + 1));
             if (*line.windowWidth < 2 || *line.windowHeight < 2)
                 throw EGameError("Bad value for --window: " + value);
+        } else if (TakeOption(arg, "--stage", value)) {
+            line.stage = Number<int>("--stage", value);
+            if (*line.stage < 1 || *line.stage > 15) throw EGameError("Bad value for --stage: " + value);
         } else if (TakeOption(arg, "--audio", value)) {
             if (value != "none") throw EGameError("Bad value for --audio: " + value);
             line.audio = false;

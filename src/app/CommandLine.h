@@ -26,6 +26,7 @@ struct TCommandLine {
     std::optional<int> windowWidth;
     std::optional<int> windowHeight;
     std::string traceFile;
+    std::optional<int> stage; // a stage shown at once, without the menu
     bool audio = true;
 };
 

@@ -12,6 +12,7 @@
 #include "app/Random.h"
 #include "app/Screenshot.h"
 #include "app/ScriptedInput.h"
+#include "app/StagePreview.h"
 #include "app/Window.h"
 #include "gameplay/HudState.h"
 #include "platform/Audio.h"
@@ -46,6 +47,7 @@ struct TRunOptions {
     TCommandLine line;
     std::vector<std::string> args;
     std::unique_ptr<TScriptedInput> script;
+    std::unique_ptr<TStagePreview> stage;
     FILE* trace = nullptr;
 };
 
@@ -205,10 +207,13 @@ void MenuFrame(uint32_t frameStep) {
     // page's update and drawing, come in here.
 }
 
-void GameFrame(uint32_t scaledStep) {
-    (void)scaledStep;
+void GameFrame(const TRunOptions& run, uint32_t scaledStep) {
     GameFrameMusic(Config->MusicVolume);
     // The game environment's update and render and the HUD come in here.
+    if (run.stage) {
+        run.stage->Update(scaledStep);
+        run.stage->Render();
+    }
 }
 
 void DrawBrightnessOverlay() {
@@ -270,7 +275,7 @@ void FrameLoop(TRunOptions& run) {
         if (MenuActive) {
             MenuFrame(FrameStep);
         } else {
-            GameFrame(scaledStep);
+            GameFrame(run, scaledStep);
         }
         CarryRemainder(clock, FrameStep, TimeDivisor);
 
@@ -325,6 +330,10 @@ int RunGame(int argc, char** argv) {
     }
 
     if (!StartUp(run)) return 1;
+    if (run.line.stage) {
+        run.stage = std::make_unique<TStagePreview>(*run.line.stage);
+        MenuActive = false;
+    }
     FrameLoop(run);
     ShutDown(run);
     return 0;
