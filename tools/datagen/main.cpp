@@ -41,6 +41,8 @@ int main(int argc, char** argv) {
         GenerateScenes(tree);
         GenerateSounds(tree);
         GenerateMusic(tree);
+        GenerateGameTables(tree);
+        GenerateMissions(tree);
         if (!staticFolder.empty()) tree.CopyFolder(staticFolder);
         if (!contactSheet.empty()) WriteContactSheet(tree, contactSheet);
     } catch (const std::exception& e) {
