@@ -1,0 +1,83 @@
+// Traffic described in data: the weapons traffic cars carry, the car types, the stage's
+// traffic sections and its special mission. One instance of each table for the whole game.
+#pragma once
+
+#include "world/WorldAssets.h"
+
+#include <string>
+#include <vector>
+
+class THSAModel;
+
+struct TWeapon {
+    THSAModel* Model = nullptr; // the gunner's weapon model
+    int ShootSound = 0;
+    int WeaponType = 0; // TWeaponType
+    int ShootDelay = 0; // ms
+    int Damage = 0;
+    float FlameSize = 0; // TFlameSize as a number
+};
+
+constexpr int NO_WEAPON = -1;
+
+struct TCarType {
+    std::vector<THSAModel*> Models; // alternatives, one picked per car
+    int ModelCount = 0;
+    // Node indices in model 0 where the parts of the car sit.
+    int WheelRB = 0;
+    int WheelLB = 0;
+    int WheelRT = 0;
+    int WheelLT = 0;
+    int Smoke = 0;
+    int LightLB = 0;
+    int LightLF = 0;
+    int LightRB = 0;
+    int LightRF = 0;
+    int Engine = 0;
+    int WeaponNode = 0;
+    int Weapon = NO_WEAPON; // index into Weapons
+    int Health = 0;
+    int AttackType = 0; // TAttackType
+    int DriveType = 0;  // TDriveType
+    int Mass = 0;
+    int Score = 0;
+    int Speed = 0;
+    int MinSpeed = 0;
+    int MaxSpeed = 0;
+    int BonusType = 0; // TBonusType
+    bool CanSpawnBottom = false;
+    int SpecialKind = 0; // TSpecialKind; 0 for the global car types
+    int ExplosionDamage = 0;
+};
+
+// A car type placed on a stretch of blocks [Begin, End): Min cars at fixed blocks, and
+// Max in all; Max falls as random cars are generated.
+struct TSection {
+    TCarType CarType;
+    int Begin = 0;
+    int End = 0;
+    int Min = 0;
+    int Max = 0;
+};
+
+// The stage's optional secondary objective: achieved when both counters are 0 at the end.
+struct TSpecMission {
+    bool Enabled = false;
+    std::string Text;
+    int Score = 0;
+    int Uzi = 0;
+    int Shotgun = 0;
+    int Machinegun = 0;
+    int Bazooka = 0;
+    int Rockets = 0;
+    int NeutralAlive = 0; // SM_NEUTRAL cars spawned and not yet destroyed
+    int FriendLosses = 0; // lowered when an SM_FRIEND car dies
+};
+
+extern std::vector<TWeapon> Weapons;
+extern std::vector<TCarType> CarTypes;
+extern std::vector<TSection> Sections;
+extern TSpecMission SpecMission;
+
+// Models = the loaded models (model count = their number), then the part nodes of model 0.
+void SetCarModels(TCarType& type, const std::vector<std::string>& modelPaths, TWorldAssets& assets);

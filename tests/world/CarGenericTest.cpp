@@ -1,0 +1,274 @@
+// The car generator: fixed placements, the random pool, where cars appear and when a car
+// is given up.
+#include "world/CarGeneric.h"
+#include "app/Random.h"
+#include "world/EnumNames.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+struct TFakePoint {
+    int exit;
+    TVector4 position;
+};
+
+// Every window slot holds the same block unless a test gives a slot its own.
+class TFakeTrack : public TSpawnTrack {
+public:
+    bool exits[7] = {false, true, true, true, true, true, true};
+    std::vector<TFakePoint> points = {{1, {-10, -32.5f, 0, 0}}, {2, {-6, -32.5f, 0, 0}},
+                                      {3, {-2, -32.5f, 0, 0}},  {4, {2, -32.5f, 0, 0}},
+                                      {5, {6, -32.5f, 0, 0}},   {6, {10, -32.5f, 0, 0}}};
+    float scroll = 12;
+
+    bool ExitDefined(int, int lane) const override { return exits[lane]; }
+    int SpawnPointCount(int) const override { return static_cast<int>(points.size()); }
+    int SpawnPointExit(int, int index) const override { return points[index].exit; }
+    TVector4 SpawnPointPosition(int, int index) const override { return points[index].position; }
+    float Scroll() const override { return scroll; }
+};
+
+class TFakeTraffic : public TTrafficCars {
+public:
+    std::vector<TSpawnedCar> cars;
+    int maxCount = 100;
+
+    int CarCount() const override { return static_cast<int>(cars.size()); }
+    int CarLane(int index) const override { return cars[index].Lane; }
+    float CarY(int index) const override { return cars[index].Position.y; }
+    int MaxCount() const override { return maxCount; }
+    void AddCar(const TSpawnedCar& car) override { cars.push_back(car); }
+};
+
+TSection MakeSection(int begin, int end, int min, int max) {
+    TSection section;
+    section.Begin = begin;
+    section.End = end;
+    section.Min = min;
+    section.Max = max;
+    section.CarType.Speed = 30;
+    section.CarType.Health = 150;
+    return section;
+}
+
+class CarGenericTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Randomize(1234);
+        Sections.clear();
+        Weapons.clear();
+        SpecMission = TSpecMission();
+        generator_.SetTrack(&track_);
+    }
+    void TearDown() override {
+        Sections.clear();
+        Weapons.clear();
+    }
+    void PassTo(int block) {
+        while (generator_.CurrentBlock() < block)
+            generator_.BlockPassed();
+    }
+
+    TFakeTrack track_;
+    TFakeTraffic traffic_;
+    TCarGeneric generator_{traffic_};
+};
+
+} // namespace
+
+TEST_F(CarGenericTest, PoolHoldsRandomCarsOfActiveSectionsUntilMaxIsUsedUp) {
+    Sections = {MakeSection(10, 20, 0, 3)};
+    generator_.Init();
+    EXPECT_EQ(generator_.CurrentBlock(), 8);
+    PassTo(9);
+    EXPECT_EQ(generator_.PoolCount(), 0);
+    EXPECT_FALSE(generator_.GenerateOne());
+    PassTo(10);
+    EXPECT_EQ(generator_.PoolCount(), 3);
+    EXPECT_TRUE(generator_.GenerateOne());
+    PassTo(11);
+    EXPECT_EQ(generator_.PoolCount(), 2);
+    EXPECT_TRUE(generator_.GenerateOne());
+    EXPECT_TRUE(generator_.GenerateOne());
+    EXPECT_FALSE(generator_.GenerateOne());
+    EXPECT_EQ(Sections[0].Max, 0);
+    EXPECT_EQ(traffic_.cars.size(), 3u);
+    PassTo(12);
+    EXPECT_EQ(generator_.PoolCount(), 0);
+
+    // At the end of the range the section stops feeding the pool.
+    Sections = {MakeSection(10, 20, 1, 3)};
+    generator_.Init();
+    PassTo(19);
+    EXPECT_EQ(generator_.PoolCount(), 2);
+    PassTo(20);
+    EXPECT_EQ(generator_.PoolCount(), 0);
+}
+
+TEST_F(CarGenericTest, GenerateOneWaitsForRoomInTheTraffic) {
+    Sections = {MakeSection(0, 100, 0, 5)};
+    generator_.Init();
+    traffic_.maxCount = 2;
+    PassTo(9);
+    EXPECT_TRUE(generator_.GenerateOne());
+    EXPECT_TRUE(generator_.GenerateOne());
+    EXPECT_FALSE(generator_.GenerateOne());
+    EXPECT_EQ(generator_.PoolCount(), 3);
+    EXPECT_EQ(Sections[0].Max, 3);
+}
+
+TEST_F(CarGenericTest, FixedCarsAreSpreadOverTheirStretch) {
+    // min 2 over blocks 10 .. 20: the first at 10 + U1, the second at 15 + U2, U uniform 0 .. 9.
+    std::set<int> first, second;
+    for (int seed = 0; seed < 400; ++seed) {
+        Randomize(seed);
+        Sections = {MakeSection(10, 20, 2, 2)};
+        generator_.Init();
+        std::vector<int> blocks;
+        for (int block = 0; block < 40; ++block)
+            for (int s : generator_.Placements(block)) {
+                EXPECT_EQ(s, 0);
+                blocks.push_back(block);
+            }
+        ASSERT_EQ(blocks.size(), 2u);
+        first.insert(std::min(blocks[0], blocks[1]));
+        second.insert(std::max(blocks[0], blocks[1]));
+    }
+    EXPECT_EQ(*first.begin(), 10);
+    EXPECT_EQ(*first.rbegin(), 19);
+    EXPECT_EQ(first.size(), 10u);
+    EXPECT_EQ(*second.begin(), 15);
+    EXPECT_EQ(*second.rbegin(), 24);
+}
+
+TEST_F(CarGenericTest, FixedCarsSpawnWhenTheirBlockComesIntoView) {
+    Sections = {MakeSection(12, 13, 1, 1), MakeSection(5, 6, 1, 1)};
+    generator_.Init();
+    EXPECT_EQ(generator_.Placements(12), std::vector<int>{0});
+    PassTo(11);
+    EXPECT_TRUE(traffic_.cars.empty());
+    PassTo(12);
+    ASSERT_EQ(traffic_.cars.size(), 1u);
+    // Placements at block 8 or below never come: the first pass handles block 9.
+    PassTo(30);
+    EXPECT_EQ(traffic_.cars.size(), 1u);
+    // Init starts over.
+    generator_.Init();
+    EXPECT_EQ(generator_.CurrentBlock(), 8);
+}
+
+TEST_F(CarGenericTest, WhereANewCarAppears) {
+    Sections = {MakeSection(0, 100, 0, 100)};
+    Sections[0].CarType.BonusType = 9;
+    Weapons.resize(2);
+    Weapons[1].ShootDelay = 700;
+    Sections[0].CarType.Weapon = 1;
+    track_.exits[1] = track_.exits[6] = false;
+    std::set<int> lanes;
+    for (int i = 0; i < 200; ++i) {
+        traffic_.cars.clear();
+        ASSERT_TRUE(generator_.Spawn(0));
+        const TSpawnedCar& car = traffic_.cars[0];
+        EXPECT_EQ(car.Side, SIDE_AHEAD);
+        EXPECT_GE(car.Position.y, -320);
+        EXPECT_LT(car.Position.y, -280);
+        lanes.insert(car.Lane);
+        // No spawn point lies beyond y, so x is the block's first point's.
+        EXPECT_EQ(car.Position.x, -10);
+        EXPECT_EQ(car.Speed, 30);
+        EXPECT_EQ(car.Health, 150);
+        EXPECT_EQ(car.ShootDelay, 700);
+        EXPECT_EQ(car.BonusType, 9);
+    }
+    EXPECT_EQ(lanes, (std::set<int>{2, 3, 4, 5}));
+
+    // A car type that may come from behind appears on both sides.
+    Sections[0].CarType.CanSpawnBottom = true;
+    std::set<int> sides;
+    for (int i = 0; i < 50; ++i) {
+        traffic_.cars.clear();
+        ASSERT_TRUE(generator_.Spawn(0));
+        sides.insert(traffic_.cars[0].Side);
+        if (traffic_.cars[0].Side == SIDE_BEHIND) {
+            EXPECT_GE(traffic_.cars[0].Position.y, 80);
+        }
+    }
+    EXPECT_EQ(sides, (std::set<int>{SIDE_BEHIND, SIDE_AHEAD}));
+}
+
+TEST_F(CarGenericTest, XComesFromTheLanesNearestSpawnPointBeyondY) {
+    Sections = {MakeSection(0, 100, 0, 100)};
+    for (int l = 1; l <= 6; ++l)
+        track_.exits[l] = l == 3;
+    track_.points = {
+        {1, {-10, 0, 0, 0}}, {3, {7, 70, 0, 0}}, {3, {5, 45, 0, 0}}, {2, {9, 41, 0, 0}}, {3, {6, 45, 0, 0}}};
+    ASSERT_TRUE(generator_.Spawn(0));
+    EXPECT_EQ(traffic_.cars[0].Lane, 3);
+    EXPECT_EQ(traffic_.cars[0].Position.x, 5);
+}
+
+TEST_F(CarGenericTest, EdgeDrivingTypesStartOnTheOutermostLane) {
+    Sections = {MakeSection(0, 100, 0, 100)};
+    Sections[0].CarType.DriveType = DT_AITYPE2;
+    track_.exits[1] = false;
+    std::set<float> xs;
+    for (int i = 0; i < 60; ++i) {
+        traffic_.cars.clear();
+        ASSERT_TRUE(generator_.Spawn(0));
+        const TSpawnedCar& car = traffic_.cars[0];
+        // Lane 2's point at x -6 moved 2 inwards, or lane 6's at 10 moved 2 inwards.
+        xs.insert(car.Position.x);
+        EXPECT_FLOAT_EQ(car.Position.y, -32.5f + 12 - 40 * 7);
+        EXPECT_TRUE(track_.exits[car.Lane]);
+    }
+    EXPECT_EQ(xs, (std::set<float>{-4, 8}));
+}
+
+TEST_F(CarGenericTest, ACarWithNoRoomIsSkippedAndStaysInThePool) {
+    Sections = {MakeSection(0, 100, 0, 2)};
+    generator_.Init();
+    PassTo(9);
+    // Cars every 2 units in every lane over the look-ahead block.
+    for (int lane = 1; lane <= 6; ++lane)
+        for (float y = -322; y < -276; y += 2) {
+            TSpawnedCar car;
+            car.Lane = lane;
+            car.Position.y = y;
+            traffic_.cars.push_back(car);
+        }
+    const size_t before = traffic_.cars.size();
+    EXPECT_FALSE(generator_.GenerateOne());
+    EXPECT_EQ(traffic_.cars.size(), before);
+    EXPECT_EQ(generator_.PoolCount(), 2);
+
+    // No lane with an exit point, or no track: nothing is placed either.
+    traffic_.cars.clear();
+    for (bool& exit : track_.exits)
+        exit = false;
+    EXPECT_FALSE(generator_.Spawn(0));
+    generator_.SetTrack(nullptr);
+    EXPECT_FALSE(generator_.Spawn(0));
+}
+
+TEST_F(CarGenericTest, NeutralTargetsCountTowardsTheSpecialMission) {
+    Sections = {MakeSection(0, 100, 0, 10), MakeSection(0, 100, 0, 10)};
+    Sections[0].CarType.SpecialKind = SM_NEUTRAL;
+    Sections[1].CarType.SpecialKind = SM_FRIEND;
+    generator_.Spawn(0);
+    generator_.Spawn(0);
+    generator_.Spawn(1);
+    EXPECT_EQ(SpecMission.NeutralAlive, 2);
+    EXPECT_EQ(SpecMission.FriendLosses, 0);
+}
+
+TEST_F(CarGenericTest, HugeOrBackwardSectionsCostNothing) {
+    Sections = {MakeSection(2000000000, 2000000100, 3, 2000000000), MakeSection(50, 10, 2, 2),
+                MakeSection(0, 100, 0, 2147483647)};
+    Sections[2].Min = -2147483647;
+    generator_.Init();
+    PassTo(9);
+    EXPECT_GT(generator_.PoolCount(), 2147483647LL);
+    EXPECT_TRUE(generator_.GenerateOne());
+}

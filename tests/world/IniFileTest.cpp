@@ -1,0 +1,83 @@
+// The private-profile rules of the INI reader and the enumeration names.
+#include "world/IniFile.h"
+#include "app/Globals.h"
+#include "support/TestFiles.h"
+#include "world/BonusTypes.h"
+#include "world/EnumNames.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TIniFile Ini(const std::string& text) {
+    return TIniFile(TBytes(text.begin(), text.end()));
+}
+
+} // namespace
+
+TEST(IniFile, NamesMatchWithoutCaseAndTheFirstMatchWins) {
+    const TIniFile ini = Ini("[Weapon_0]\r\nDamage=5\r\ndamage=6\r\n[WEAPON_0]\r\nShootDelay=7\r\n"
+                             "[weapon_1]\nDAMAGE = 8 \n");
+    EXPECT_EQ(ini.ReadInteger("weapon_0", "DAMAGE", 0), 5);
+    EXPECT_EQ(ini.ReadInteger("WEAPON_1", "Damage", 0), 8);
+    // A repeated section is not looked at.
+    EXPECT_EQ(ini.ReadInteger("Weapon_0", "ShootDelay", 1000), 1000);
+    EXPECT_FALSE(ini.ValueExists("Weapon_0", "ShootDelay"));
+    EXPECT_TRUE(ini.ValueExists("weapon_1", "damage"));
+}
+
+TEST(IniFile, DefaultsForMissingKeysAndValuesThatDoNotConvert) {
+    const TIniFile ini =
+        Ini("Orphan=1\n[Main]\nEmpty=\nText = some words \nQuoted=\"  x \"\nBad=12abc\n"
+            "Hex=0x1F\nNegHex=-0x10\nAllBits=0xFFFFFFFF\nTooLong=0x100000000\nBig=2147483648\n"
+            "Real=0.25\nComma=1,5\nNoEquals\n;Comment=3\n[Unclosed\nKey=9");
+    EXPECT_EQ(ini.ReadString("Main", "Missing", "def"), "def");
+    EXPECT_EQ(ini.ReadString("Main", "Empty", "def"), "");
+    EXPECT_EQ(ini.ReadString("Main", "Text", ""), "some words");
+    EXPECT_EQ(ini.ReadString("Main", "Quoted", ""), "  x ");
+    EXPECT_EQ(ini.ReadInteger("Main", "Empty", 4), 4);
+    EXPECT_EQ(ini.ReadInteger("Main", "Bad", 4), 4);
+    EXPECT_EQ(ini.ReadInteger("Main", "Hex", 0), 31);
+    EXPECT_EQ(ini.ReadInteger("Main", "NegHex", 0), -16);
+    EXPECT_EQ(ini.ReadInteger("Main", "AllBits", 0), -1);
+    EXPECT_EQ(ini.ReadInteger("Main", "TooLong", 4), 4);
+    EXPECT_EQ(ini.ReadInteger("Main", "Big", 4), 4);
+    EXPECT_EQ(ini.ReadFloat("Main", "Real", 0), 0.25f);
+    EXPECT_EQ(ini.ReadFloat("Main", "Comma", 0), 1.5f);
+    EXPECT_EQ(ini.ReadFloat("Main", "Text", 7.5f), 7.5f);
+    EXPECT_FALSE(ini.ValueExists("Main", "NoEquals"));
+    EXPECT_FALSE(ini.ValueExists("Main", ";Comment"));
+    // Keys before the first section belong to none.
+    EXPECT_FALSE(ini.ValueExists("", "Orphan"));
+    EXPECT_EQ(ini.ReadInteger("Unclosed", "Key", 0), 9);
+}
+
+TEST(IniFile, OpensArchiveMembersThroughTheTemporaryFile) {
+    TTempDir program;
+    const std::string savedDir = ProgramDir;
+    ProgramDir = program.Path();
+    TExtractor archive;
+    archive.SetBaseDirectory(ProgramDir);
+    Extractor = &archive;
+    program.Write("Data/Maps/Global.cfg", "[Main]\r\nExplosionRadius=6\r\n");
+    EXPECT_EQ(TIniFile::Open(ProgramDir + "Data\\Maps\\Global.cfg").ReadInteger("main", "explosionradius", 4),
+              6);
+    EXPECT_THROW(TIniFile::Open(ProgramDir + "Data\\Maps\\Track99.cfg"), std::exception);
+    Extractor = nullptr;
+    ProgramDir = savedDir;
+}
+
+TEST(EnumNames, NamesAreExactAndUnmatchedTextLeavesTheValue) {
+    int value = 7;
+    EXPECT_TRUE(LookupEnumName(kWeaponTypeNames, "WT_ROCKET", value));
+    EXPECT_EQ(value, WT_ROCKET);
+    EXPECT_FALSE(LookupEnumName(kWeaponTypeNames, "wt_rocket", value));
+    EXPECT_EQ(value, WT_ROCKET);
+    EXPECT_TRUE(LookupEnumName(kBonusTypeNames, "BT_TIME", value));
+    EXPECT_EQ(value, 13);
+    EXPECT_TRUE(LookupEnumName(kDriveTypeNames, "DT_AITYPE5", value));
+    EXPECT_EQ(value, 5);
+    EXPECT_TRUE(LookupEnumName(kCollisionTypeNames, "COL_KILL", value));
+    EXPECT_EQ(value, 5);
+    EXPECT_FALSE(LookupEnumName(kSpecialKindNames, "SM_NONE ", value));
+}

@@ -1,0 +1,263 @@
+// The table-driven tokenizer: actions, end of data, table checks, token readers and the
+// shipped map table on editor text.
+#include "world/Parser.h"
+#include "app/Error.h"
+#include "app/Globals.h"
+#include "support/TestFiles.h"
+#include "world/MapTable.h"
+#include "world/ParserTableWriter.h"
+#include "world/TextConvert.h"
+#include "world/TokenReader.h"
+#include "world/WorldMessages.h"
+
+#include <clocale>
+#include <gtest/gtest.h>
+
+namespace {
+
+template <typename F> std::string ErrorOf(F&& call) {
+    try {
+        call();
+    } catch (const EGameError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+TBytes Bytes(const std::string& text) {
+    return TBytes(text.begin(), text.end());
+}
+
+// One state: letters append, ' ' emits, '.' clears, '!' peeks, '#' is an error, '~' has
+// an unknown action, everything else is dropped.
+TTextParser ActionParser() {
+    TParserTableWriter table(1);
+    table.SetRange(0, 'a', 'z', 0, PA_APPEND);
+    table.Set(0, " ", 0, PA_EMIT);
+    table.Set(0, ".", 0, PA_CLEAR);
+    table.Set(0, "!", 0, PA_PEEK);
+    table.Set(0, "#", 0, PA_ERROR);
+    table.Set(0, "~", 0, 77);
+    return TTextParser(table.Bytes(), "test");
+}
+
+std::vector<std::string> Tokens(TTextParser& parser, const std::string& text) {
+    TMemoryStream stream(Bytes(text));
+    parser.ResetParser();
+    std::vector<std::string> tokens;
+    for (std::string token = parser.GetToken(stream); !token.empty(); token = parser.GetToken(stream))
+        tokens.push_back(token);
+    return tokens;
+}
+
+} // namespace
+
+TEST(TextParser, ActionsOnBytesAndPendingText) {
+    TTextParser parser = ActionParser();
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Tokens(parser, "ab cd "), (V{"ab", "cd"}));
+    EXPECT_EQ(Tokens(parser, "ab.cd "), (V{"cd"}));
+    EXPECT_EQ(Tokens(parser, "a,b~c "), (V{"abc"}));
+    // A peek leaves the text pending, so the next token starts with it.
+    EXPECT_EQ(Tokens(parser, "ab!cd "), (V{"ab", "abcd"}));
+}
+
+TEST(TextParser, EndOfDataDeliversPendingTextOnceThenEmpty) {
+    TTextParser parser = ActionParser();
+    TMemoryStream stream(Bytes("ab cd"));
+    EXPECT_EQ(parser.GetToken(stream), "ab");
+    EXPECT_EQ(parser.GetToken(stream), "cd");
+    EXPECT_EQ(parser.GetToken(stream), "");
+    EXPECT_EQ(parser.GetToken(stream), "");
+
+    // A dropped last byte: the call that reads it delivers the pending text.
+    TMemoryStream dropped(Bytes("ab,"));
+    parser.ResetParser();
+    EXPECT_EQ(parser.GetToken(dropped), "ab");
+    EXPECT_EQ(parser.GetToken(dropped), "");
+}
+
+TEST(TextParser, NextStateFollowsTheCellAlsoWhenTheCallEnds) {
+    // State 0 keeps letters and emits on ' ' into state 1, which drops one byte and goes
+    // back to 0: the state change of an emitting cell takes effect.
+    TParserTableWriter table(2);
+    table.SetRange(0, 'a', 'z', 0, PA_APPEND);
+    table.Set(0, " ", 1, PA_EMIT);
+    table.SetAll(1, 0, PA_DROP);
+    TTextParser parser(table.Bytes(), "test");
+    EXPECT_EQ(Tokens(parser, "ab xcd "), (std::vector<std::string>{"ab", "cd"}));
+    // The state lasts from call to call until ResetParser returns to state 0.
+    TMemoryStream stream(Bytes("ab cd"));
+    EXPECT_EQ(parser.GetToken(stream), "b");
+    parser.ResetParser();
+    stream.SetPosition(0);
+    EXPECT_EQ(parser.GetToken(stream), "ab");
+    parser.ResetParser();
+    EXPECT_EQ(parser.GetToken(stream), "cd");
+}
+
+TEST(TextParser, LexicalErrorNamesLexemeByteAndOffset) {
+    TTextParser parser = ActionParser();
+    TMemoryStream stream(Bytes("xy ab#cd"));
+    EXPECT_EQ(parser.GetToken(stream), "xy");
+    const std::string expected = std::string(worldtext::LexicalErrorLexeme) + "\"ab" +
+                                 worldtext::LexicalErrorByte + "#" + worldtext::LexicalErrorOffset + "6";
+    EXPECT_EQ(ErrorOf([&] { parser.GetToken(stream); }), expected);
+    // The first text ends in a space, and the message is Windows-1251 text.
+    EXPECT_EQ(std::string(worldtext::LexicalErrorLexeme).back(), ' ');
+    EXPECT_EQ(std::string(worldtext::LexicalErrorLexeme).substr(0, 3), "\xcf\xf0\xe8");
+}
+
+TEST(TextParser, DamagedTablesAreRejectedWhenLoaded) {
+    TBytes table = TParserTableWriter(2).Bytes();
+    EXPECT_EQ(table.size(), 4u + 2048u * 2);
+    EXPECT_EQ(TTextParser(table, "t").StateCount(), 2);
+
+    EXPECT_EQ(ErrorOf([&] { TTextParser(TBytes(table.begin(), table.end() - 1), "t"); }),
+              "Riched End Of File");
+    EXPECT_EQ(ErrorOf([&] { TTextParser(TBytes{1, 0}, "t"); }), "Riched End Of File");
+    // A huge count in a small file fails before anything is allocated.
+    EXPECT_EQ(ErrorOf([&] {
+                  TTextParser(TBytes{0xff, 0xff, 0xff, 0x7f, 0, 0, 0, 0}, "t");
+              }),
+              "Riched End Of File");
+    EXPECT_NE(ErrorOf([&] {
+                  TTextParser(TBytes{0, 0, 0, 0}, "t");
+              }).find("Damaged parser table: t"),
+              std::string::npos);
+
+    TParserTableWriter outside(2);
+    outside.Set(1, "x", 2, PA_APPEND);
+    EXPECT_EQ(ErrorOf([&] { TTextParser(outside.Bytes(), "Map.ptb"); }),
+              "Damaged parser table: Map.ptb, state 1 byte 120 leads to state 2 of 2");
+    TParserTableWriter negative(1);
+    negative.Set(0, "x", -1, PA_APPEND);
+    EXPECT_NE(ErrorOf([&] { TTextParser(negative.Bytes(), "t"); }), "no error");
+}
+
+TEST(TextParser, LoadsTheTableFileThroughTheArchiveReaders) {
+    TTempDir program;
+    const std::string savedDir = ProgramDir;
+    ProgramDir = program.Path();
+    TExtractor archive;
+    archive.SetBaseDirectory(ProgramDir);
+    Extractor = &archive;
+    const TBytes table = BuildMapTable();
+    program.Write("Data/Tables/Map.ptb", std::string(table.begin(), table.end()));
+    EXPECT_EQ(TTextParser(ProgramDir + "Data\\Tables\\Map.ptb").StateCount(), 10);
+    EXPECT_EQ(ErrorOf([&] { TTextParser(ProgramDir + "Data\\Tables\\Other.ptb"); }),
+              "File not found " + ProgramDir + "Data\\Tables\\Other.ptb");
+    Extractor = nullptr;
+    ProgramDir = savedDir;
+}
+
+TEST(TokenReader, PointsCoordinatesAndNumbers) {
+    TTextParser parser(BuildMapTable(), "Map.ptb");
+    TMemoryStream stream(Bytes("{ { ( 64 128 -64 ) 0.5 -2.25 1e1 skip1 skip2 last 5000 -5000 5001"));
+    TTokenReader reader(parser, stream);
+    TVector4 point{9, 9, 9, 7};
+    reader.ReadPoint(point);
+    EXPECT_FLOAT_EQ(point.x, -1.25f);
+    EXPECT_FLOAT_EQ(point.y, -2.5f);
+    EXPECT_FLOAT_EQ(point.z, -1.25f);
+    EXPECT_EQ(point.w, 7);
+
+    // "." is the decimal point whatever the locale says.
+    const std::string savedLocale = std::setlocale(LC_NUMERIC, nullptr);
+    std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    EXPECT_EQ(reader.ReadNumber(), 0.5f);
+    EXPECT_EQ(reader.ReadNumber(), -2.25f);
+    EXPECT_EQ(reader.ReadNumber(), 10.0f);
+    std::setlocale(LC_NUMERIC, savedLocale.c_str());
+
+    reader.SkipTokens(2);
+    EXPECT_EQ(reader.Token(), "last");
+    EXPECT_EQ(ErrorOf([&] { reader.ReadCoordinate(); }), "'last' is not a valid integer value");
+    reader.Advance();
+    EXPECT_FLOAT_EQ(reader.ReadCoordinate(), 97.65625f);
+    EXPECT_FLOAT_EQ(reader.ReadCoordinate(), -97.65625f);
+    EXPECT_EQ(ErrorOf([&] { reader.ReadCoordinate(); }), "Map coordinate out of range: 5001");
+}
+
+TEST(TokenReader, CoordinateTableIsMapUnitsTimesOnePointTwoFiveOverSixtyFour) {
+    EXPECT_EQ(CoordinateTable.size(), 10001u);
+    for (int i : {-5000, -64, -1, 0, 1, 3, 64, 4096, 5000})
+        EXPECT_EQ(CoordinateTable[i + COORDINATE_LIMIT], static_cast<float>(i * 0.01953125));
+}
+
+TEST(TokenReader, ParseTripleNeedsExactlyOneSpaceBetweenNumbers) {
+    EXPECT_EQ(ParseTriple("1 2 3"), (std::array<float, 3>{1, 2, 3}));
+    EXPECT_EQ(ParseTriple("-12.5 0 8 extra"), (std::array<float, 3>{-12.5f, 0, 8}));
+    EXPECT_EQ(ErrorOf([] { ParseTriple("1  2 3"); }), "'' is not a valid floating point value");
+    EXPECT_NE(ErrorOf([] { ParseTriple("1 2"); }), "no error");
+    EXPECT_NE(ErrorOf([] { ParseTriple(""); }), "no error");
+    EXPECT_NE(ErrorOf([] { ParseTriple("1 x 3"); }), "no error");
+}
+
+TEST(TextConvert, IntegersAndNumbersAreStrict) {
+    EXPECT_EQ(StrToInt("+5"), 5);
+    EXPECT_EQ(StrToInt("-2147483648"), INT32_MIN);
+    EXPECT_EQ(StrToInt("2147483647"), INT32_MAX);
+    for (const char* bad :
+         {"", "-", "2147483648", "-2147483649", "1.0", " 1", "1 ", "0x10", "99999999999999999999"})
+        EXPECT_EQ(ErrorOf([&] { StrToInt(bad); }), std::string("'") + bad + "' is not a valid integer value");
+
+    EXPECT_EQ(StrToFloat("1,5"), 1.5f);
+    EXPECT_EQ(StrToFloat(".5"), 0.5f);
+    EXPECT_EQ(StrToFloat("5."), 5.0f);
+    EXPECT_EQ(StrToFloat("+2E-1"), 0.2f);
+    for (const char* bad : {"", ".", "-", "1.2.3", "1,2,3", "inf", "nan", "1e", "0x1p3", "1e999", " 1", "1f"})
+        EXPECT_NE(ErrorOf([&] { StrToFloat(bad); }), "no error") << bad;
+}
+
+TEST(MapTable, EditorTextGivesTheBlockLoadersTokens) {
+    TTextParser parser(BuildMapTable(), "Map.ptb");
+    const std::string map = "// Game: Kestrova\r\n// Format: Valve\r\n// entity 0\r\n{\r\n"
+                            "\"classname\" \"worldspawn\"\r\n\"mapversion\" \"220\"\r\n// brush 0\r\n{\r\n"
+                            "( -64 -64 -16 ) ( -64 -63 -16 ) ( -64 -64 -15 ) road/01 [ 0 -1 0 0 ] "
+                            "[ 0 0 -1 0.5 ] 0 1 1\r\n}\r\n}\r\n// entity 1\r\n{\r\n"
+                            "\"classname\" \"OBJECT_SIMPLE\"\r\n\"origin\" \"12 -40 8\"\r\n}\r\n";
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Tokens(parser, map), (V{"-64",
+                                      "-64",
+                                      "-16",
+                                      "-64",
+                                      "-63",
+                                      "-16",
+                                      "-64",
+                                      "-64",
+                                      "-15",
+                                      "road/01",
+                                      "0",
+                                      "-1",
+                                      "0",
+                                      "0",
+                                      "0",
+                                      "0",
+                                      "-1",
+                                      "0.5",
+                                      "0",
+                                      "1",
+                                      "1",
+                                      "classname",
+                                      "OBJECT_SIMPLE",
+                                      "origin",
+                                      "12 -40 8"}));
+
+    // A world entity without brushes: the entities after it come straight away.
+    EXPECT_EQ(Tokens(parser, "{ \"classname\" \"worldspawn\" }\n{ \"classname\" \"SPAWN_POINT\" }"),
+              (V{"classname", "SPAWN_POINT"}));
+    // A lone slash is a word; a comment may follow a brush on its own line.
+    EXPECT_EQ(Tokens(parser, "{ { 1 / 2\n// brush 1\n3 }"), (V{"1", "/", "2", "3"}));
+    EXPECT_EQ(Tokens(parser, ""), V{});
+}
+
+TEST(MapTable, ControlBytesAndUnterminatedQuotesAreLexicalErrors) {
+    TTextParser parser(BuildMapTable(), "Map.ptb");
+    EXPECT_NE(ErrorOf([&] { Tokens(parser, std::string("{ { 1 2\0 3", 10)); }).find("\"2"),
+              std::string::npos);
+    const std::string unterminated =
+        ErrorOf([&] { Tokens(parser, "{ } { \"classname\" \"OBJECT\n\"x\" }"); });
+    EXPECT_EQ(unterminated.substr(0, std::string(worldtext::LexicalErrorLexeme).size() + 7),
+              std::string(worldtext::LexicalErrorLexeme) + "\"OBJECT");
+}
