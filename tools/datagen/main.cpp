@@ -41,6 +41,9 @@ int main(int argc, char** argv) {
         GenerateScenes(tree);
         GenerateSounds(tree);
         GenerateMusic(tree);
+        GeneratePlayerCar(tree);
+        GenerateCarModels(tree);
+        GenerateGunnerModels(tree);
         if (!staticFolder.empty()) tree.CopyFolder(staticFolder);
         if (!contactSheet.empty()) WriteContactSheet(tree, contactSheet);
     } catch (const std::exception& e) {
