@@ -16,6 +16,7 @@ void GenerateMusic(TDataTree& tree);
 void GeneratePlayerCar(TDataTree& tree);
 void GenerateCarModels(TDataTree& tree);
 void GenerateGunnerModels(TDataTree& tree);
+void GenerateObjectModels(TDataTree& tree);
 
 // One PNG with a labelled thumbnail of every picture in the tree, for looking them over.
 void WriteContactSheet(const TDataTree& tree, const std::string& path);

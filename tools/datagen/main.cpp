@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
         GeneratePlayerCar(tree);
         GenerateCarModels(tree);
         GenerateGunnerModels(tree);
+        GenerateObjectModels(tree);
         if (!staticFolder.empty()) tree.CopyFolder(staticFolder);
         if (!contactSheet.empty()) WriteContactSheet(tree, contactSheet);
     } catch (const std::exception& e) {
