@@ -12,9 +12,13 @@ void GenerateSprites(TDataTree& tree);
 void GenerateHelpPictures(TDataTree& tree);
 void GenerateScenes(TDataTree& tree);
 void GenerateSounds(TDataTree& tree);
-void GenerateMusic(TDataTree& tree);
 void GenerateGameTables(TDataTree& tree);
 void GenerateMissions(TDataTree& tree);
+void GenerateMusic(TDataTree& tree);
+void GeneratePlayerCar(TDataTree& tree);
+void GenerateCarModels(TDataTree& tree);
+void GenerateGunnerModels(TDataTree& tree);
+void GenerateObjectModels(TDataTree& tree);
 
 // One PNG with a labelled thumbnail of every picture in the tree, for looking them over.
 void WriteContactSheet(const TDataTree& tree, const std::string& path);

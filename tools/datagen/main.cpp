@@ -40,9 +40,13 @@ int main(int argc, char** argv) {
         GenerateHelpPictures(tree);
         GenerateScenes(tree);
         GenerateSounds(tree);
-        GenerateMusic(tree);
         GenerateGameTables(tree);
         GenerateMissions(tree);
+        GenerateMusic(tree);
+        GeneratePlayerCar(tree);
+        GenerateCarModels(tree);
+        GenerateGunnerModels(tree);
+        GenerateObjectModels(tree);
         if (!staticFolder.empty()) tree.CopyFolder(staticFolder);
         if (!contactSheet.empty()) WriteContactSheet(tree, contactSheet);
     } catch (const std::exception& e) {
