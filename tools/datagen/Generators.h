@@ -19,6 +19,9 @@ void GeneratePlayerCar(TDataTree& tree);
 void GenerateCarModels(TDataTree& tree);
 void GenerateGunnerModels(TDataTree& tree);
 void GenerateObjectModels(TDataTree& tree);
+void GenerateMapTable(TDataTree& tree);
+void GenerateTrackBlocks(TDataTree& tree);
+void GenerateTrackTextures(TDataTree& tree);
 
 // One PNG with a labelled thumbnail of every picture in the tree, for looking them over.
 void WriteContactSheet(const TDataTree& tree, const std::string& path);

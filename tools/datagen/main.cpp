@@ -47,6 +47,8 @@ int main(int argc, char** argv) {
         GenerateCarModels(tree);
         GenerateGunnerModels(tree);
         GenerateObjectModels(tree);
+        GenerateMapTable(tree);
+        GenerateTrackBlocks(tree);
         if (!staticFolder.empty()) tree.CopyFolder(staticFolder);
         if (!contactSheet.empty()) WriteContactSheet(tree, contactSheet);
     } catch (const std::exception& e) {
