@@ -13,6 +13,7 @@ void GenerateHelpPictures(TDataTree& tree);
 void GenerateScenes(TDataTree& tree);
 void GenerateSounds(TDataTree& tree);
 void GenerateGameTables(TDataTree& tree);
+// Needs the block sets written first.
 void GenerateMissions(TDataTree& tree);
 void GenerateMusic(TDataTree& tree);
 void GeneratePlayerCar(TDataTree& tree);

@@ -1,7 +1,9 @@
-// Data\Maps\Track1.cfg .. Track15.cfg: the stages of Stages.cpp in the mission file format.
+// Data\Maps\Track1.cfg .. Track15.cfg: the stages of Stages.cpp in the mission file format, and
+// the block sequences of the stages that have one ("Data\Maps\<set>\StageN.seq").
 #include "DataTree.h"
 #include "Generators.h"
 #include "IniWriter.h"
+#include "StageSequences.h"
 #include "Stages.h"
 
 #include <cstring>
@@ -66,6 +68,11 @@ void WriteTraffic(TIniWriter& ini, const TTraffic& traffic) {
     WriteSpans(ini, traffic);
 }
 
+// The sequence file of stage `number`, relative to Data\Maps.
+std::string SequenceName(int number, const TStage& stage) {
+    return std::string(stage.blocks) + "\\Stage" + std::to_string(number) + ".seq";
+}
+
 std::string Mission(int number, const TStage& stage) {
     TIniWriter ini;
     ini.Comment("Kestrova stage " + std::to_string(number) + ": " + stage.blocks + ", " +
@@ -101,7 +108,7 @@ std::string Mission(int number, const TStage& stage) {
     ini.Section("Mission");
     ini.Key("Blocks", stage.blocks);
     ini.Key("Reward", stage.reward);
-    if (stage.sequence) ini.Key("TrackFile", stage.sequence);
+    if (stage.sequenced) ini.Key("TrackFile", SequenceName(number, stage));
     ini.Key("Time", stage.time);
     ini.Key("Music", "Stage" + std::to_string((number - 1) / 3 + 1) + ".ogg");
     const TDrift drift = DriftFor(stage.weather);
@@ -112,7 +119,7 @@ std::string Mission(int number, const TStage& stage) {
     ini.Key("Fog", stage.fog ? "YES" : "NO");
     ini.Key("FogDensity", stage.fog ? 25 : 0);
 
-    if (!stage.sequence) {
+    if (!stage.sequenced) {
         // Random blocks: the track ends after the finish block, in world units.
         ini.Section("main");
         ini.Key("TrackLength", stage.length * 40);
@@ -139,6 +146,12 @@ void GenerateMissions(TDataTree& tree) {
     const std::vector<TStage>& stages = Stages();
     for (size_t i = 0; i < stages.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
+        if (stages[i].sequenced) {
+            // As long as the stage: the finish block closes the sequence.
+            const std::string folder = std::string("Data/Maps/") + stages[i].blocks + "/";
+            tree.Text(folder + "Stage" + std::to_string(number) + ".seq",
+                      StageSequence(tree.ReadText(folder + "main.trk"), stages[i].length, 700 + number));
+        }
         tree.Text("Data/Maps/Track" + std::to_string(number) + ".cfg", Mission(number, stages[i]));
     }
 }

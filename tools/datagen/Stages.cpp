@@ -60,7 +60,7 @@ TSpecialMission Escort(const std::string& text, int score, int machinegun) {
 // The figures of each stage, one line each.
 struct TStageLine {
     const char* blocks;
-    const char* sequence;
+    bool sequenced;
     int length, time, reward;
     int maxSpeed, minSpeed, uziBullets, rockets;
     int trafficSpeed, trafficMaxCount;
@@ -70,21 +70,21 @@ struct TStageLine {
 // clang-format off
 constexpr TStageLine kLines[] = {
     // set      sequence  blocks time reward  player speed  uzi rockets  traffic     weather   fog
-    {"grass",   nullptr,  100,   85,  1000,   100, 30,        0, 2,      40,  5,     "W_NONE", false},
-    {"grass",   nullptr,  110,   90,  1500,   100, 30,        0, 2,      40,  6,     "W_NONE", false},
-    {"city",    nullptr,  120,   90,  2000,   105, 32,       60, 2,      42,  7,     "W_NONE", false},
-    {"grass",   nullptr,  130,   95,  2500,   105, 35,        0, 3,      44,  7,     "W_RAIN", false},
-    {"desert",  nullptr,  140,   95,  3000,   110, 35,       60, 3,      46,  8,     "W_NONE", false},
-    {"city",    nullptr,  150,  100,  3500,   110, 38,        0, 3,      48,  8,     "W_RAIN", true},
-    {"desert",  nullptr,  160,  100,  4000,   115, 40,      100, 3,      50,  9,     "W_NONE", false},
-    {"winter",  nullptr,  175,  105,  4500,   115, 40,        0, 4,      50, 10,     "W_SNOW", false},
-    {"city",    nullptr,  190,  105,  5000,   120, 42,      100, 4,      52, 10,     "W_NONE", false},
-    {"grass",   nullptr,  200,  110,  5500,   120, 45,        0, 4,      54, 11,     "W_RAIN", true},
-    {"desert",  nullptr,  215,  110,  6000,   125, 45,      120, 4,      55, 12,     "W_NONE", false},
-    {"winter",  nullptr,  230,  110,  6500,   125, 48,        0, 5,      56, 12,     "W_SNOW", true},
-    {"city",    nullptr,  245,  110,  7000,   130, 50,      150, 5,      58, 13,     "W_RAIN", false},
-    {"desert",  nullptr,  260,  115,  7500,   130, 50,        0, 5,      60, 14,     "W_NONE", false},
-    {"winter",  nullptr,  280,  120,  9000,   130, 50,      150, 6,      60, 14,     "W_SNOW", false},
+    {"grass",   false,    100,   85,  1000,   100, 30,        0, 2,      40,  5,     "W_NONE", false},
+    {"grass",   true,     110,   90,  1500,   100, 30,        0, 2,      40,  6,     "W_NONE", false},
+    {"city",    false,    120,   90,  2000,   105, 32,       60, 2,      42,  7,     "W_NONE", false},
+    {"grass",   true,     130,   95,  2500,   105, 35,        0, 3,      44,  7,     "W_RAIN", false},
+    {"desert",  false,    140,   95,  3000,   110, 35,       60, 3,      46,  8,     "W_NONE", false},
+    {"city",    true,     150,  100,  3500,   110, 38,        0, 3,      48,  8,     "W_RAIN", true},
+    {"desert",  false,    160,  100,  4000,   115, 40,      100, 3,      50,  9,     "W_NONE", false},
+    {"winter",  true,     175,  105,  4500,   115, 40,        0, 4,      50, 10,     "W_SNOW", false},
+    {"city",    false,    190,  105,  5000,   120, 42,      100, 4,      52, 10,     "W_NONE", false},
+    {"grass",   true,     200,  110,  5500,   120, 45,        0, 4,      54, 11,     "W_RAIN", true},
+    {"desert",  false,    215,  110,  6000,   125, 45,      120, 4,      55, 12,     "W_NONE", false},
+    {"winter",  true,     230,  110,  6500,   125, 48,        0, 5,      56, 12,     "W_SNOW", true},
+    {"city",    false,    245,  110,  7000,   130, 50,      150, 5,      58, 13,     "W_RAIN", false},
+    {"desert",  true,     260,  115,  7500,   130, 50,        0, 5,      60, 14,     "W_NONE", false},
+    {"winter",  false,    280,  120,  9000,   130, 50,      150, 6,      60, 14,     "W_SNOW", false},
 };
 // clang-format on
 
@@ -240,7 +240,7 @@ std::vector<TStage> Design() {
     std::vector<TStage> stages;
     for (const TStageLine& line : kLines) {
         const int number = static_cast<int>(stages.size()) + 1;
-        stages.push_back({line.blocks, line.sequence, line.length, line.time, line.reward, line.maxSpeed,
+        stages.push_back({line.blocks, line.sequenced, line.length, line.time, line.reward, line.maxSpeed,
                           line.minSpeed, line.uziBullets, line.rockets, line.trafficSpeed,
                           line.trafficMaxCount, line.weather, line.fog, SpecialOf(number),
                           TrafficOf(number, line.length)});

@@ -1,5 +1,5 @@
 // The fifteen stages as designed: block set, length, clock, player, weather and traffic.
-// Missions.cpp writes each as "Data\Maps\Track" + n + ".cfg".
+// Missions.cpp writes each as "Data\Maps\Track" + n + ".cfg", with its block sequence.
 #pragma once
 
 #include "GameTables.h"
@@ -36,11 +36,11 @@ struct TSpecialMission {
 };
 
 struct TStage {
-    const char* blocks;   // block set under Data\Maps
-    const char* sequence; // block sequence under Data\Maps, nullptr for random blocks
-    int length;           // blocks to the finish
-    int time;             // seconds
-    int reward;           // points
+    const char* blocks; // block set under Data\Maps
+    bool sequenced;     // a fixed block sequence of its own, else random blocks
+    int length;         // blocks to the finish
+    int time;           // seconds
+    int reward;         // points
     int maxSpeed;
     int minSpeed;
     int uziBullets;

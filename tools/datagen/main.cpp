@@ -41,7 +41,6 @@ int main(int argc, char** argv) {
         GenerateScenes(tree);
         GenerateSounds(tree);
         GenerateGameTables(tree);
-        GenerateMissions(tree);
         GenerateMusic(tree);
         GeneratePlayerCar(tree);
         GenerateCarModels(tree);
@@ -49,6 +48,8 @@ int main(int argc, char** argv) {
         GenerateObjectModels(tree);
         GenerateMapTable(tree);
         GenerateTrackBlocks(tree);
+        // Stage sequences chain the blocks of the lists written just before.
+        GenerateMissions(tree);
         if (!staticFolder.empty()) tree.CopyFolder(staticFolder);
         if (!contactSheet.empty()) WriteContactSheet(tree, contactSheet);
     } catch (const std::exception& e) {
