@@ -127,11 +127,11 @@ public:
         const int index = archive_.FindMember(fullPath);
         return index < 0 ? TBytes() : archive_.ReadMember(index);
     }
-    int LineCount(const std::string& fullPath) const {
+    std::vector<std::string> Lines(const std::string& fullPath) const {
         TTextFile file(fullPath, archive_);
-        int lines = 0;
-        for (; !file.EndOfFile(); ++lines)
-            file.ReadLine();
+        std::vector<std::string> lines;
+        while (!file.EndOfFile())
+            lines.push_back(file.ReadLine());
         return lines;
     }
     const std::string& ProgramPath() const { return program_.Path(); }
@@ -291,15 +291,22 @@ TEST_F(MissionData, SequencesFitTheirBlockSetsAndReachTheFinish) {
         ++sequenced;
         const TBytes bytes = Load().Member(stage.sequence);
         ASSERT_EQ(bytes.size() % 4, 0u) << stage.sequence;
-        const int blocks = Load().LineCount(stage.trackList);
+        // Block list lines: enter lanes in characters 1 .. 6, exit lanes in 8 .. 13.
+        const std::vector<std::string> blocks = Load().Lines(stage.trackList);
+        const auto enter = [&](int block) { return blocks[block].substr(0, 6); };
+        const auto exit = [&](int block) { return blocks[block].substr(7, 6); };
         std::vector<int> sequence(bytes.size() / 4);
         for (size_t i = 0; i < sequence.size(); ++i)
             sequence[i] =
                 bytes[4 * i] | bytes[4 * i + 1] << 8 | bytes[4 * i + 2] << 16 | bytes[4 * i + 3] << 24;
         EXPECT_GE(sequence.size(), 9u) << stage.sequence;
-        for (int block : sequence) {
-            EXPECT_GE(block, 0) << stage.sequence;
-            EXPECT_LT(block, blocks) << stage.sequence;
+        for (size_t i = 0; i < sequence.size(); ++i) {
+            ASSERT_GE(sequence[i], 0) << stage.sequence;
+            ASSERT_LT(sequence[i], static_cast<int>(blocks.size())) << stage.sequence;
+            ASSERT_GE(blocks[sequence[i]].size(), 13u) << stage.trackList;
+            // The road runs on: every block takes up the lanes of the one before.
+            if (i > 0)
+                EXPECT_EQ(enter(sequence[i]), exit(sequence[i - 1])) << stage.sequence << " entry " << i;
         }
         // The progress bar is full at the finish, not before.
         EXPECT_GE(static_cast<int>(sequence.size()), stage.values.Finish) << "Track" << n;
