@@ -305,8 +305,9 @@ TEST_F(MissionData, SequencesFitTheirBlockSetsAndReachTheFinish) {
             ASSERT_LT(sequence[i], static_cast<int>(blocks.size())) << stage.sequence;
             ASSERT_GE(blocks[sequence[i]].size(), 13u) << stage.trackList;
             // The road runs on: every block takes up the lanes of the one before.
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_EQ(enter(sequence[i]), exit(sequence[i - 1])) << stage.sequence << " entry " << i;
+            }
         }
         // The progress bar is full at the finish, not before.
         EXPECT_GE(static_cast<int>(sequence.size()), stage.values.Finish) << "Track" << n;
