@@ -54,8 +54,8 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
             const size_t colon = value.find(':');
             if (colon == std::string::npos || colon + 1 == value.size())
                 throw EGameError("Bad value for --screenshot: " + value);
-            line.screenshots.push_back({Number<uint64_t>("--screenshot", value.substr(0, colon)),
-                                        value.substr(colon + 1)});
+            line.screenshots.push_back(
+                {Number<uint64_t>("--screenshot", value.substr(0, colon)), value.substr(colon + 1)});
         } else if (TakeOption(arg, "--window", value)) {
             const size_t x = value.find('x');
             if (x == std::string::npos) throw EGameError("Bad value for --window: " + value);

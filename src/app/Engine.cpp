@@ -6,8 +6,8 @@
 #include "app/FrameClock.h"
 #include "app/Globals.h"
 #include "app/Log.h"
-#include "app/Music.h"
 #include "app/LogLines.h"
+#include "app/Music.h"
 #include "app/Random.h"
 #include "app/Screenshot.h"
 #include "app/ScriptedInput.h"
@@ -42,17 +42,27 @@ struct TRunOptions {
 
 void SetHalfSizeFromResolution(int resolution) {
     switch (resolution) {
-    case 1: HalfWidth = 512, HalfHeight = 384; break;
-    case 2: HalfWidth = 640, HalfHeight = 512; break;
+    case 1:
+        HalfWidth = 512, HalfHeight = 384;
+        break;
+    case 2:
+        HalfWidth = 640, HalfHeight = 512;
+        break;
     case 3: {
         const platform::TPoint desktop = platform::DesktopSize();
         HalfWidth = desktop.x / 2;
         HalfHeight = desktop.y / 2;
         break;
     }
-    case 4: HalfWidth = 160, HalfHeight = 100; break;
-    case 5: HalfWidth = 320, HalfHeight = 240; break;
-    default: HalfWidth = 400, HalfHeight = 300; break; // 0, and any index no page writes
+    case 4:
+        HalfWidth = 160, HalfHeight = 100;
+        break;
+    case 5:
+        HalfWidth = 320, HalfHeight = 240;
+        break;
+    default:
+        HalfWidth = 400, HalfHeight = 300;
+        break; // 0, and any index no page writes
     }
 }
 
@@ -67,7 +77,9 @@ void SetGlobalGLState() {
     glEnable(GL_ALPHA_TEST);
 }
 
-void ApplyViewport() { glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height); }
+void ApplyViewport() {
+    glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
+}
 
 // Start-up steps 1 to 21; false when the window could not be made.
 bool StartUp(TRunOptions& run) {
@@ -196,8 +208,8 @@ void DrawBrightnessOverlay() {
 void WriteTrace(const TRunOptions& run, uint64_t frame, uint32_t scaledStep) {
     if (!run.trace) return;
     std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d\n",
-                 static_cast<unsigned long long>(frame), FrameStep, scaledStep, TimeDivisor, MenuActive ? 1 : 0,
-                 CurrentMenuPage, QuitFlag ? 1 : 0);
+                 static_cast<unsigned long long>(frame), FrameStep, scaledStep, TimeDivisor,
+                 MenuActive ? 1 : 0, CurrentMenuPage, QuitFlag ? 1 : 0);
 }
 
 void TakeScreenshots(const TRunOptions& run, uint64_t frame) {
@@ -260,7 +272,8 @@ void FrameLoop(TRunOptions& run) {
 std::vector<std::string> RestartArguments(const std::vector<std::string>& args) {
     std::vector<std::string> kept;
     for (const std::string& a : args) {
-        for (const char* keep : {"--fixed-step=", "--seed=", "--frames=", "--window=", "--trace=", "--audio="}) {
+        for (const char* keep :
+             {"--fixed-step=", "--seed=", "--frames=", "--window=", "--trace=", "--audio="}) {
             if (a.rfind(keep, 0) == 0) kept.push_back(a);
         }
     }
@@ -288,7 +301,8 @@ int RunGame(int argc, char** argv) {
     run.line = ParseCommandLine(run.args);
     if (!run.line.inputFile.empty()) {
         std::string text;
-        if (!platform::ReadWholeFile(run.line.inputFile, text)) throw EGameError("File not found " + run.line.inputFile);
+        if (!platform::ReadWholeFile(run.line.inputFile, text))
+            throw EGameError("File not found " + run.line.inputFile);
         run.script = std::make_unique<TScriptedInput>(TScriptedInput::Parse(text, run.line.inputFile));
     }
     if (!run.line.traceFile.empty()) {

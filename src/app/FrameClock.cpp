@@ -1,8 +1,12 @@
 #include "app/FrameClock.h"
 
-uint32_t FixedRateSleep(uint32_t frameStep) { return frameStep < MaxFrameStep ? MaxFrameStep - frameStep : 0; }
+uint32_t FixedRateSleep(uint32_t frameStep) {
+    return frameStep < MaxFrameStep ? MaxFrameStep - frameStep : 0;
+}
 
-uint32_t ClampFrameStep(uint32_t frameStep) { return frameStep > MaxFrameStep ? MaxFrameStep : frameStep; }
+uint32_t ClampFrameStep(uint32_t frameStep) {
+    return frameStep > MaxFrameStep ? MaxFrameStep : frameStep;
+}
 
 bool CountFrameForTitle(TFrameClock& clock, uint32_t frameStep, std::string& title) {
     clock.fpsSum += frameStep;

@@ -6,7 +6,9 @@ namespace {
 std::mt19937 generator;
 }
 
-void Randomize(uint64_t seed) { generator.seed(static_cast<std::mt19937::result_type>(seed ^ (seed >> 32))); }
+void Randomize(uint64_t seed) {
+    generator.seed(static_cast<std::mt19937::result_type>(seed ^ (seed >> 32)));
+}
 
 int Random(int n) {
     if (n <= 0) return 0;

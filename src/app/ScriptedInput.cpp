@@ -38,7 +38,8 @@ TScriptedInput TScriptedInput::Parse(const std::string& text, const std::string&
         if (!(items >> item)) continue;
         const std::string where = fileName + " line " + std::to_string(number);
         long long frame = 0;
-        if (!ReadInt(item, frame) || frame < 1) throw EGameError("Bad frame number in " + where + ": " + item);
+        if (!ReadInt(item, frame) || frame < 1)
+            throw EGameError("Bad frame number in " + where + ": " + item);
         TScriptedFrame& entry = script.frames_[static_cast<uint64_t>(frame)];
         while (items >> item) {
             try {
@@ -78,7 +79,8 @@ void TScriptedInput::Apply(uint64_t frame, uint8_t keys[256], platform::TPoint& 
         if (it->second.setsPointer) pointer = it->second.pointer;
     }
     std::fill(keys, keys + 256, 0);
-    for (int k : held) keys[k] = 0x80;
+    for (int k : held)
+        keys[k] = 0x80;
 }
 
 const TScriptedFrame* TScriptedInput::EventsAt(uint64_t frame) const {

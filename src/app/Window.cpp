@@ -23,9 +23,12 @@ bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth) {
         fullScreen = false;
     }
     switch (platform::CreateWindow("Kestrova", width, height, fullScreen)) {
-    case platform::WindowResult::Ok: break;
+    case platform::WindowResult::Ok:
+        break;
     case platform::WindowResult::VideoFailed:
-    case platform::WindowResult::WindowFailed: Fail(fullScreen, "Unable to create window!"); return false;
+    case platform::WindowResult::WindowFailed:
+        Fail(fullScreen, "Unable to create window!");
+        return false;
     case platform::WindowResult::PixelFormatFailed:
         Fail(fullScreen, "Unable to find a suitable pixel format");
         return false;
@@ -58,14 +61,22 @@ void ResizeGLScene(int width, int height) {
 
 void HandleCloseRequest() {
     MenuActive = true;
-    if (CurrentMenuPage != PAGE_LAST_SCREEN && CurrentMenuPage != PAGE_STAGE_COMPLETE) CurrentMenuPage = PAGE_EXIT;
+    if (CurrentMenuPage != PAGE_LAST_SCREEN && CurrentMenuPage != PAGE_STAGE_COMPLETE)
+        CurrentMenuPage = PAGE_EXIT;
 }
 
 void HandleWindowMessage(const platform::TMessage& message) {
     switch (message.kind) {
-    case platform::Message::Size: ResizeGLScene(message.width, message.height); break;
-    case platform::Message::Close: HandleCloseRequest(); break;
-    case platform::Message::Quit: QuitFlag = true; break;
-    default: break;
+    case platform::Message::Size:
+        ResizeGLScene(message.width, message.height);
+        break;
+    case platform::Message::Close:
+        HandleCloseRequest();
+        break;
+    case platform::Message::Quit:
+        QuitFlag = true;
+        break;
+    default:
+        break;
     }
 }

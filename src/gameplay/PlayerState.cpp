@@ -2,4 +2,5 @@
 #include "gameplay/PlayerState.h"
 
 float PlayerSpeed = 0;
+float ForwardVelocity = 0;
 int MaxSpeed = 100;

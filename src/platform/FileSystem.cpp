@@ -65,7 +65,9 @@ std::string ResolveFile(const std::string& path) {
     return IsRegularFile(current) ? current.string() : "";
 }
 
-bool FileExists(const std::string& path) { return !ResolveFile(path).empty(); }
+bool FileExists(const std::string& path) {
+    return !ResolveFile(path).empty();
+}
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
     const std::string real = ResolveFile(path);

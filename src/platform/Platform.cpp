@@ -44,49 +44,92 @@ int VirtualKey(SDL_Scancode sc) {
     if (sc >= SDL_SCANCODE_F13 && sc <= SDL_SCANCODE_F24) return 124 + (sc - SDL_SCANCODE_F13);
     if (sc >= SDL_SCANCODE_KP_1 && sc <= SDL_SCANCODE_KP_9) return 97 + (sc - SDL_SCANCODE_KP_1);
     switch (sc) {
-    case SDL_SCANCODE_0: return '0';
-    case SDL_SCANCODE_KP_0: return 96;
-    case SDL_SCANCODE_KP_MULTIPLY: return 106;
-    case SDL_SCANCODE_KP_PLUS: return 107;
-    case SDL_SCANCODE_KP_MINUS: return 109;
-    case SDL_SCANCODE_KP_PERIOD: return 110;
-    case SDL_SCANCODE_KP_DIVIDE: return 111;
-    case SDL_SCANCODE_KP_ENTER: return 13;
-    case SDL_SCANCODE_BACKSPACE: return 8;
-    case SDL_SCANCODE_TAB: return 9;
-    case SDL_SCANCODE_RETURN: return 13;
-    case SDL_SCANCODE_PAUSE: return 19;
-    case SDL_SCANCODE_CAPSLOCK: return 20;
-    case SDL_SCANCODE_ESCAPE: return 27;
-    case SDL_SCANCODE_SPACE: return 32;
-    case SDL_SCANCODE_PAGEUP: return 33;
-    case SDL_SCANCODE_PAGEDOWN: return 34;
-    case SDL_SCANCODE_END: return 35;
-    case SDL_SCANCODE_HOME: return 36;
-    case SDL_SCANCODE_LEFT: return 37;
-    case SDL_SCANCODE_UP: return 38;
-    case SDL_SCANCODE_RIGHT: return 39;
-    case SDL_SCANCODE_DOWN: return 40;
-    case SDL_SCANCODE_PRINTSCREEN: return 44;
-    case SDL_SCANCODE_INSERT: return 45;
-    case SDL_SCANCODE_DELETE: return 46;
-    case SDL_SCANCODE_LGUI: return 91;
-    case SDL_SCANCODE_RGUI: return 92;
-    case SDL_SCANCODE_APPLICATION: return 93;
-    case SDL_SCANCODE_NUMLOCKCLEAR: return 144;
-    case SDL_SCANCODE_SCROLLLOCK: return 145;
-    case SDL_SCANCODE_SEMICOLON: return 186;
-    case SDL_SCANCODE_EQUALS: return 187;
-    case SDL_SCANCODE_COMMA: return 188;
-    case SDL_SCANCODE_MINUS: return 189;
-    case SDL_SCANCODE_PERIOD: return 190;
-    case SDL_SCANCODE_SLASH: return 191;
-    case SDL_SCANCODE_GRAVE: return 192;
-    case SDL_SCANCODE_LEFTBRACKET: return 219;
-    case SDL_SCANCODE_BACKSLASH: return 220;
-    case SDL_SCANCODE_RIGHTBRACKET: return 221;
-    case SDL_SCANCODE_APOSTROPHE: return 222;
-    default: return -1;
+    case SDL_SCANCODE_0:
+        return '0';
+    case SDL_SCANCODE_KP_0:
+        return 96;
+    case SDL_SCANCODE_KP_MULTIPLY:
+        return 106;
+    case SDL_SCANCODE_KP_PLUS:
+        return 107;
+    case SDL_SCANCODE_KP_MINUS:
+        return 109;
+    case SDL_SCANCODE_KP_PERIOD:
+        return 110;
+    case SDL_SCANCODE_KP_DIVIDE:
+        return 111;
+    case SDL_SCANCODE_KP_ENTER:
+        return 13;
+    case SDL_SCANCODE_BACKSPACE:
+        return 8;
+    case SDL_SCANCODE_TAB:
+        return 9;
+    case SDL_SCANCODE_RETURN:
+        return 13;
+    case SDL_SCANCODE_PAUSE:
+        return 19;
+    case SDL_SCANCODE_CAPSLOCK:
+        return 20;
+    case SDL_SCANCODE_ESCAPE:
+        return 27;
+    case SDL_SCANCODE_SPACE:
+        return 32;
+    case SDL_SCANCODE_PAGEUP:
+        return 33;
+    case SDL_SCANCODE_PAGEDOWN:
+        return 34;
+    case SDL_SCANCODE_END:
+        return 35;
+    case SDL_SCANCODE_HOME:
+        return 36;
+    case SDL_SCANCODE_LEFT:
+        return 37;
+    case SDL_SCANCODE_UP:
+        return 38;
+    case SDL_SCANCODE_RIGHT:
+        return 39;
+    case SDL_SCANCODE_DOWN:
+        return 40;
+    case SDL_SCANCODE_PRINTSCREEN:
+        return 44;
+    case SDL_SCANCODE_INSERT:
+        return 45;
+    case SDL_SCANCODE_DELETE:
+        return 46;
+    case SDL_SCANCODE_LGUI:
+        return 91;
+    case SDL_SCANCODE_RGUI:
+        return 92;
+    case SDL_SCANCODE_APPLICATION:
+        return 93;
+    case SDL_SCANCODE_NUMLOCKCLEAR:
+        return 144;
+    case SDL_SCANCODE_SCROLLLOCK:
+        return 145;
+    case SDL_SCANCODE_SEMICOLON:
+        return 186;
+    case SDL_SCANCODE_EQUALS:
+        return 187;
+    case SDL_SCANCODE_COMMA:
+        return 188;
+    case SDL_SCANCODE_MINUS:
+        return 189;
+    case SDL_SCANCODE_PERIOD:
+        return 190;
+    case SDL_SCANCODE_SLASH:
+        return 191;
+    case SDL_SCANCODE_GRAVE:
+        return 192;
+    case SDL_SCANCODE_LEFTBRACKET:
+        return 219;
+    case SDL_SCANCODE_BACKSLASH:
+        return 220;
+    case SDL_SCANCODE_RIGHTBRACKET:
+        return 221;
+    case SDL_SCANCODE_APOSTROPHE:
+        return 222;
+    default:
+        return -1;
     }
 }
 
@@ -151,7 +194,9 @@ void DestroyWindow() {
     window = nullptr;
 }
 
-bool HasWindow() { return window != nullptr; }
+bool HasWindow() {
+    return window != nullptr;
+}
 
 TMessage PeekMessage() {
     TMessage message;
@@ -186,7 +231,9 @@ void PostQuit() {
     SDL_PushEvent(&event);
 }
 
-bool HasFocus() { return window && SDL_GetKeyboardFocus() == window; }
+bool HasFocus() {
+    return window && SDL_GetKeyboardFocus() == window;
+}
 
 void FocusWindow() {
     if (!window) return;
@@ -218,7 +265,9 @@ void SwapBuffers() {
     if (window) SDL_GL_SwapWindow(window);
 }
 
-void* GetProcAddress(const char* name) { return videoStarted ? SDL_GL_GetProcAddress(name) : nullptr; }
+void* GetProcAddress(const char* name) {
+    return videoStarted ? SDL_GL_GetProcAddress(name) : nullptr;
+}
 
 void ShowCursor(bool show) {
     if (videoStarted) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
@@ -266,15 +315,22 @@ void GetKeyboardState(uint8_t state[256]) {
     if (buttons & SDL_BUTTON_MMASK) MarkDown(state, 4);
 }
 
-uint32_t GetTickCount() { return SDL_GetTicks(); }
+uint32_t GetTickCount() {
+    return SDL_GetTicks();
+}
 
-void Sleep(uint32_t ms) { SDL_Delay(ms); }
+void Sleep(uint32_t ms) {
+    SDL_Delay(ms);
+}
 
-uint64_t PerformanceCounter() { return SDL_GetPerformanceCounter(); }
+uint64_t PerformanceCounter() {
+    return SDL_GetPerformanceCounter();
+}
 
 void MessageBox(const std::string& caption, const std::string& text) {
     std::cerr << caption << ": " << text << std::endl;
-    if (DialogsWanted()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), window);
+    if (DialogsWanted())
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), window);
 }
 
 bool AskYesNo(const std::string& caption, const std::string& text) {
@@ -285,8 +341,8 @@ bool AskYesNo(const std::string& caption, const std::string& text) {
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "Yes"},
         {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "No"},
     };
-    const SDL_MessageBoxData data = {SDL_MESSAGEBOX_WARNING, window, caption.c_str(), text.c_str(), 2, buttons,
-                                     nullptr};
+    const SDL_MessageBoxData data = {
+        SDL_MESSAGEBOX_WARNING, window, caption.c_str(), text.c_str(), 2, buttons, nullptr};
     int answer = 0;
     return SDL_ShowMessageBox(&data, &answer) == 0 && answer == 1;
 }
@@ -302,7 +358,8 @@ bool StartProgramAgain(const std::vector<std::string>& args) {
     self[n] = '\0';
     std::vector<char*> argv;
     argv.push_back(self);
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     posix_spawnattr_t attr;
     posix_spawnattr_init(&attr);

@@ -15,7 +15,14 @@ struct TPoint {
 };
 
 // Window creation steps that can fail, each reported by the caller with its own text.
-enum class WindowResult { Ok, VideoFailed, WindowFailed, PixelFormatFailed, ContextFailed, ContextActivateFailed };
+enum class WindowResult {
+    Ok,
+    VideoFailed,
+    WindowFailed,
+    PixelFormatFailed,
+    ContextFailed,
+    ContextActivateFailed
+};
 
 // Starts the video subsystem on first use; false when there is no display at all.
 bool InitVideo();

@@ -1,7 +1,7 @@
 // Bonus types, by the numbers the data files and the HUD use, and their names in the data files.
 #pragma once
 
-#include "world/EnumNames.h"
+#include "world/EnumLookup.h"
 
 enum TBonusType {
     BT_NONE = 0,

@@ -19,6 +19,9 @@ struct TWeapon {
 };
 
 constexpr int NO_WEAPON = -1;
+// More weapons, car types, sections per car type or models per car type than this is a
+// damaged file, not a stage: it is rejected before memory runs out.
+constexpr int MAX_TABLE_ENTRIES = 1000;
 
 struct TCarType {
     std::vector<THSAModel*> Models; // alternatives, one picked per car
@@ -79,5 +82,12 @@ extern std::vector<TCarType> CarTypes;
 extern std::vector<TSection> Sections;
 extern TSpecMission SpecMission;
 
-// Models = the loaded models (model count = their number), then the part nodes of model 0.
-void SetCarModels(TCarType& type, const std::vector<std::string>& modelPaths, TWorldAssets& assets);
+class TIniFile;
+
+// The behaviour keys of a car section, in file order, from Weapon to BonusType; enumeration
+// text that names nothing leaves the field as it was. Weapon -1 or less is stored as NO_WEAPON;
+// whether a weapon index exists is for the caller to check. The special kind becomes 0.
+void ReadCarValues(const TIniFile& ini, const std::string& section, int defaultSpeed, TCarType& type);
+
+// Looks up the part nodes in model 0 (nothing when the type has no model).
+void FindCarNodes(TCarType& type, TWorldAssets& assets);

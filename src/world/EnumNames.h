@@ -1,41 +1,17 @@
 // The enumerations that data files name in words, with their name tables. Each table lists
 // every value in order and is checked against its enumeration when this file compiles.
+// Bonus type names are beside their enumeration in BonusTypes.h.
 #pragma once
 
-#include <cstddef>
-#include <iterator>
-#include <string>
+#include "world/CollisionTypes.h"
+#include "world/EnumLookup.h"
+#include "world/WeatherControl.h"
 
-struct TEnumName {
-    const char* Name;
-    int Value;
-};
-
-// True when entry i of the table holds value i, for every entry.
-template <size_t N> constexpr bool IsInValueOrder(const TEnumName (&table)[N]) {
-    for (size_t i = 0; i < N; ++i)
-        if (table[i].Value != static_cast<int>(i)) return false;
-    return true;
-}
-
-// Sets `value` to the value named exactly (case-sensitive) by `text`; false, with `value`
-// untouched, when no name matches.
-template <size_t N> bool LookupEnumName(const TEnumName (&table)[N], const std::string& text, int& value) {
-    for (const TEnumName& entry : table) {
-        if (text == entry.Name) {
-            value = entry.Value;
-            return true;
-        }
-    }
-    return false;
-}
-
-// Collision types: the texture names of collision brushes. Higher values win where boxes overlap.
-enum TCollisionType { COL_MAINROAD, COL_GRASS, COL_ROAD, COL_BACK, COL_NOCONTROL, COL_KILL, COL_COUNT };
+// Collision types: the texture names of collision brushes.
 inline constexpr TEnumName kCollisionTypeNames[] = {
     {"COL_MAINROAD", COL_MAINROAD}, {"COL_GRASS", COL_GRASS},         {"COL_ROAD", COL_ROAD},
     {"COL_BACK", COL_BACK},         {"COL_NOCONTROL", COL_NOCONTROL}, {"COL_KILL", COL_KILL}};
-static_assert(std::size(kCollisionTypeNames) == COL_COUNT && IsInValueOrder(kCollisionTypeNames));
+static_assert(std::size(kCollisionTypeNames) == COL_KILL + 1 && IsInValueOrder(kCollisionTypeNames));
 
 enum TAttackType { AT_NONE, AT_FORWARD, AT_BACKWARD, AT_TARGET, AT_COUNT };
 inline constexpr TEnumName kAttackTypeNames[] = {
@@ -64,6 +40,5 @@ inline constexpr TEnumName kFlameSizeNames[] = {
     {"FS_NONE", FS_NONE}, {"FS_SMALL", FS_SMALL}, {"FS_MIDDLE", FS_MIDDLE}, {"FS_LARGE", FS_LARGE}};
 static_assert(std::size(kFlameSizeNames) == FS_COUNT && IsInValueOrder(kFlameSizeNames));
 
-enum TWeatherKind { W_NONE, W_RAIN, W_SNOW, W_COUNT };
 inline constexpr TEnumName kWeatherNames[] = {{"W_NONE", W_NONE}, {"W_RAIN", W_RAIN}, {"W_SNOW", W_SNOW}};
-static_assert(std::size(kWeatherNames) == W_COUNT && IsInValueOrder(kWeatherNames));
+static_assert(std::size(kWeatherNames) == W_SNOW + 1 && IsInValueOrder(kWeatherNames));

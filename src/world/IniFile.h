@@ -3,6 +3,7 @@
 #pragma once
 
 #include "resources/Extractor.h"
+#include "world/EnumLookup.h"
 
 #include <string>
 #include <utility>
@@ -23,6 +24,17 @@ public:
     int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
     // "." or "," as the decimal point, whatever the locale; anything else gives the default.
     float ReadFloat(const std::string& section, const std::string& key, float defaultValue) const;
+    // The value's text looked up in `names` (exactly, with case); text that names nothing
+    // leaves `value` as it was.
+    template <size_t N>
+    void ReadEnum(const std::string& section, const std::string& key, const std::string& defaultName,
+                  const TEnumName (&names)[N], int& value) const {
+        LookupEnumName(names, ReadString(section, key, defaultName), value);
+    }
+    // True exactly when the text is "TRUE" (so "True" is false).
+    bool ReadFlag(const std::string& section, const std::string& key, const std::string& defaultText) const {
+        return ReadString(section, key, defaultText) == "TRUE";
+    }
 
 private:
     struct TSection {

@@ -14,3 +14,11 @@ public:
     virtual int FindNode(THSAModel* model, const std::string& name) = 0;
     virtual int LoadSound(const std::string& path, bool looping) = 0;
 };
+
+// The game's own libraries: ModelLib (models without skinning) and SoundLib.
+class TLibraryAssets : public TWorldAssets {
+public:
+    THSAModel* LoadModel(const std::string& path) override;
+    int FindNode(THSAModel* model, const std::string& name) override;
+    int LoadSound(const std::string& path, bool looping) override;
+};

@@ -32,8 +32,8 @@ TEST(CommandLine, ReadsHarnessOptions) {
 }
 
 TEST(CommandLine, RejectsUnreadableValues) {
-    for (const char* bad : {"--fixed-step=", "--fixed-step=-3", "--frames=5x", "--screenshot=3", "--screenshot=x:a.png",
-                            "--window=640", "--window=1x1", "--audio=loud"}) {
+    for (const char* bad : {"--fixed-step=", "--fixed-step=-3", "--frames=5x", "--screenshot=3",
+                            "--screenshot=x:a.png", "--window=640", "--window=1x1", "--audio=loud"}) {
         EXPECT_THROW(ParseCommandLine({bad}), EGameError) << bad;
     }
 }

@@ -24,9 +24,11 @@ TEST(FrameClock, SlowMotionEasesOneUnitPerHundredMilliseconds) {
     EXPECT_EQ(seen, (std::vector<uint32_t>{2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 4, 4}));
 
     // A held Return gives steps of 0: the timer does not run down, so the divisor stays.
-    for (int frame = 0; frame < 10; ++frame) EaseTimeDivisor(clock, divisor, 1, 0);
+    for (int frame = 0; frame < 10; ++frame)
+        EaseTimeDivisor(clock, divisor, 1, 0);
     EXPECT_EQ(divisor, 4u);
-    for (int frame = 0; frame < 5; ++frame) EaseTimeDivisor(clock, divisor, 1, 25);
+    for (int frame = 0; frame < 5; ++frame)
+        EaseTimeDivisor(clock, divisor, 1, 25);
     EXPECT_EQ(divisor, 3u);
 }
 
@@ -48,7 +50,8 @@ TEST(FrameClock, ScaledStepCarriesTheRemainder) {
 TEST(FrameClock, TitleShowsFramesPerThousandGameMilliseconds) {
     TFrameClock clock;
     std::string title;
-    for (int frame = 0; frame < 39; ++frame) ASSERT_FALSE(CountFrameForTitle(clock, 25, title));
+    for (int frame = 0; frame < 39; ++frame)
+        ASSERT_FALSE(CountFrameForTitle(clock, 25, title));
     ASSERT_TRUE(CountFrameForTitle(clock, 25, title));
     EXPECT_EQ(title, "FPS: 40");
     EXPECT_FALSE(CountFrameForTitle(clock, 25, title)) << "the count starts again";

@@ -1,5 +1,5 @@
-#include "app/Error.h"
 #include "app/ScriptedInput.h"
+#include "app/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,9 @@
 
 namespace {
 
-std::string WithoutFirstLine(const std::string& text) { return text.substr(text.find('\n') + 1); }
+std::string WithoutFirstLine(const std::string& text) {
+    return text.substr(text.find('\n') + 1);
+}
 
 } // namespace
 
@@ -45,21 +47,23 @@ TEST(Startup, LogHoldsTheStartupLinesInOrderOnlyWithTheSwitch) {
     EXPECT_FALSE(std::filesystem::exists(game.Dir() + "log.txt")) << "a switch matches only whole";
 
     ASSERT_EQ(game.Run({"-log", "--frames=2"}).status, 0);
-    EXPECT_EQ(game.Files().Read("log.txt"), "Loading Config\r\n"
-                                            "Creating Window\r\n"
-                                            "Init GL Ext\r\n"
-                                            "Init IL\r\n"
-                                            "Loading Archive\r\n"
-                                            "Loading Controls\r\n"
-                                            "\xC7\xE0\xE3\xF0\xF3\xE6\xE0\xFE\xF2\xF1\xFF\x20\xEC\xE5\xED\xFE\r\n"
-                                            "\xC7\xE0\xE3\xF0\xF3\xE6\xE0\xFE\xF2\xF1\xFF\x20\xF8\xE5\xE9\xE4\xE5"
-                                            "\xF0\xEE\xE2\r\n"
-                                            "\xC7\xE0\xEF\xF3\xF1\xEA\x20\xE8\xE3\xF0\xFB\r\n");
+    EXPECT_EQ(game.Files().Read("log.txt"),
+              "Loading Config\r\n"
+              "Creating Window\r\n"
+              "Init GL Ext\r\n"
+              "Init IL\r\n"
+              "Loading Archive\r\n"
+              "Loading Controls\r\n"
+              "\xC7\xE0\xE3\xF0\xF3\xE6\xE0\xFE\xF2\xF1\xFF\x20\xEC\xE5\xED\xFE\r\n"
+              "\xC7\xE0\xE3\xF0\xF3\xE6\xE0\xFE\xF2\xF1\xFF\x20\xF8\xE5\xE9\xE4\xE5"
+              "\xF0\xEE\xE2\r\n"
+              "\xC7\xE0\xEF\xF3\xF1\xEA\x20\xE8\xE3\xF0\xFB\r\n");
 }
 
 TEST(Startup, FixedStepRunsAreRepeatable) {
     TGameInstall game;
-    const std::vector<std::string> args = {"--fixed-step=30", "--seed=3", "--frames=12", "--input=" + game.Dir() + "in.txt"};
+    const std::vector<std::string> args = {"--fixed-step=30", "--seed=3", "--frames=12",
+                                           "--input=" + game.Dir() + "in.txt"};
     game.Files().Write("in.txt", "4 keys=13\n6 keys=\n");
     ASSERT_EQ(game.Run({args[0], args[1], args[2], args[3], "--trace=" + game.Dir() + "a.txt"}).status, 0);
     ASSERT_EQ(game.Run({args[0], args[1], args[2], args[3], "--trace=" + game.Dir() + "b.txt"}).status, 0);
@@ -77,7 +81,8 @@ TEST(Startup, ClosingTheWindowShowsTheExitPage) {
     TGameInstall game;
     game.Files().Write("in.txt", "3 close\n");
     // One message a frame: the request waits behind the window's start-up messages.
-    ASSERT_EQ(game.Run({"--frames=60", "--input=" + game.Dir() + "in.txt", "--trace=" + game.Dir() + "t.txt"}).status,
+    ASSERT_EQ(game.Run({"--frames=60", "--input=" + game.Dir() + "in.txt", "--trace=" + game.Dir() + "t.txt"})
+                  .status,
               0);
     const std::string trace = game.Files().Read("t.txt");
     EXPECT_NE(trace.find("menu=1 page=1 quit=0"), std::string::npos) << trace;
@@ -127,7 +132,8 @@ TEST(Startup, DamagedFilesNeverCrashTheGame) {
     TGameInstall game;
     std::mt19937 random(5);
     std::string noise(3000, '\0');
-    for (char& c : noise) c = static_cast<char>(random());
+    for (char& c : noise)
+        c = static_cast<char>(random());
     game.Files().Write("Config.cfg", noise);
     game.Files().Write("keys.cfg", "KP_SHOOT=gun\r\n" + noise);
     const TGameRun settings = game.Run({"--frames=2"});

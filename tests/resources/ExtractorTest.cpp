@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "resources/ArchiveFormat.h"
 #include "resources/ArchiveWriter.h"
+#include "support/ErrorOf.h"
 #include "support/TestFiles.h"
 
 #include <filesystem>
@@ -15,15 +16,6 @@ namespace {
 
 std::string Text(const TBytes& bytes) {
     return std::string(bytes.begin(), bytes.end());
-}
-
-template <typename F> std::string ErrorOf(F&& call) {
-    try {
-        call();
-    } catch (const EGameError& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 // A program directory with its own archive; members are {stored path, bytes}.

@@ -2,6 +2,7 @@
 // that needs no GL, and recorded answers to the Yes/No checks.
 #pragma once
 
+#include "support/ErrorOf.h"
 #include <gtest/gtest.h>
 
 #include <string>
@@ -66,15 +67,6 @@ inline std::vector<std::string> Join(std::vector<std::vector<std::string>> parts
     for (const auto& part : parts)
         all.insert(all.end(), part.begin(), part.end());
     return all;
-}
-
-template <typename F> std::string ErrorOf(F&& call) {
-    try {
-        call();
-    } catch (const EGameError& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 // Loose files only (no archive), fake textures, and every Yes/No check answered by `answer`.

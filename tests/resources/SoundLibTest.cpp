@@ -1,5 +1,6 @@
 // The sound library: loading once by name through the archive rule, errors, 2D and 3D play.
 #include "app/Error.h"
+#include "support/ErrorOf.h"
 #include "support/SoundLibFixture.h"
 
 namespace {
@@ -8,15 +9,6 @@ const std::string SHOT = "Data\\Sounds\\Shot.wav";
 
 std::string Tone(int rate = SoundLibFixture::RATE, TSoundFormat format = TSoundFormat::Wav16) {
     return SineFile(format, rate, 1, 441, 2.0, 0.5);
-}
-
-template <typename F> std::string ErrorOf(F&& call) {
-    try {
-        call();
-    } catch (const EGameError& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 using SoundLibTest = SoundLibFixture;

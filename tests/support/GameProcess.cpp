@@ -25,7 +25,8 @@ TGameRun TGameInstall::Run(const std::vector<std::string>& args, int timeoutSeco
         freopen(errFile.c_str(), "w", stderr);
         freopen("/dev/null", "w", stdout);
         std::vector<char*> argv{const_cast<char*>(exe.c_str())};
-        for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
         execv(exe.c_str(), argv.data());
         _exit(127);

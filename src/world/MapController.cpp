@@ -1,0 +1,251 @@
+// Track block geometry and collision maps: brushes become textured quads batched per
+// texture, collision brushes become boxes; drawing also probes the player's wheels.
+#include "world/MapController.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "app/Error.h"
+#include "app/Globals.h"
+#include "app/Log.h"
+#include "resources/Matrix.h"
+#include "world/EnumNames.h"
+#include "world/Lights.h"
+#include "world/MemoryStream.h"
+#include "world/Parser.h"
+#include "world/TokenReader.h"
+#include "world/VehicleContact.h"
+
+TMapMessageBox MapMessageBox = platform::MessageBox;
+
+namespace {
+
+// Map units per world unit: 64 / 1.25.
+constexpr float kMapUnitsPerWorldUnit = 51.2f;
+
+bool SamePoint(const TVector4& a, const TVector4& b) {
+    return std::fabs(a.x - b.x) < 1e-7f && std::fabs(a.y - b.y) < 1e-7f && std::fabs(a.z - b.z) < 1e-7f;
+}
+
+std::string UpperCase(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+} // namespace
+
+TMapController::TMapController(TBlockTextures& textures)
+    : parser_(std::make_unique<TTextParser>(ProgramDir + "Data\\Tables\\Map.ptb")), textures_(textures) {}
+
+TMapController::~TMapController() = default;
+
+void TMapController::Load(const std::string& baseName) {
+    Clear();
+    name_ = baseName;
+    ReadMapFile(baseName + ".map", false);
+    ReadMapFile(baseName + "_col.map", true);
+    objects_.Sort();
+    ValidateSpawnPoints();
+}
+
+void TMapController::Clear() {
+    textureGroups_.clear();
+    collisionBoxes_.clear();
+    spawnPoints_.clear();
+    exitPoints_ = {};
+    enterPoints_ = {};
+}
+
+const TPointSlot& TMapController::ExitPoint(int id) const {
+    static const TPointSlot kNone;
+    return id >= 1 && id <= kLaneCount ? exitPoints_[id - 1] : kNone;
+}
+
+const TPointSlot& TMapController::EnterPoint(int id) const {
+    static const TPointSlot kNone;
+    return id >= 1 && id <= kLaneCount ? enterPoints_[id - 1] : kNone;
+}
+
+void TMapController::ReadMapFile(const std::string& fileName, bool collision) {
+    TMemoryStream stream(Extractor->ReadFile(fileName));
+    TTokenReader reader(*parser_, stream);
+    // A file may hold no brush at all, only entities.
+    while (!reader.Token().empty() && reader.Token() != "classname") {
+        TBrush brush;
+        std::vector<std::string> textures;
+        ReadBrush(reader, brush, textures);
+        if (collision)
+            AddCollisionBox(brush, textures[0]);
+        else
+            AddBrushGeometry(brush, textures, fileName);
+    }
+    if (!reader.Token().empty() && !collision) ReadEntities(reader, fileName);
+}
+
+void TMapController::ReadBrush(TTokenReader& reader, TBrush& brush, std::vector<std::string>& textures) {
+    for (int face = 0; face < 6; ++face) {
+        TFacePoint* points = &brush[3 * face];
+        for (int i = 0; i < 3; ++i)
+            reader.ReadPoint(points[i].position);
+        textures.push_back(reader.Token());
+        reader.Advance();
+        reader.SkipTokens(3);
+        const float uOffset = reader.ReadNumber();
+        reader.SkipTokens(3);
+        const float vOffset = reader.ReadNumber();
+        const float rotation = reader.ReadNumber();
+        const float uScale = reader.ReadNumber();
+        const float vScale = reader.ReadNumber();
+        for (int i = 0; i < 3; ++i) {
+            points[i].uOffset = uOffset;
+            points[i].vOffset = vOffset;
+            points[i].rotation = rotation;
+            points[i].uScale = uScale;
+            points[i].vScale = vScale;
+        }
+    }
+}
+
+void TMapController::AddBrushGeometry(const TBrush& brush, const std::vector<std::string>& textures,
+                                      const std::string& fileName) {
+    for (int face = 0; face < 6; ++face) {
+        const TFacePoint& p1 = brush[3 * face];
+        const TFacePoint& p2 = brush[3 * face + 1];
+        const TFacePoint& p3 = brush[3 * face + 2];
+        const TVector4 n = TriangleNormal(p1.position, p2.position, p3.position);
+        // The fourth corner is one that another face names and that lies on this face's plane.
+        const TFacePoint* p4 = nullptr;
+        for (const TFacePoint& q : brush) {
+            if (SamePoint(q.position, p1.position) || SamePoint(q.position, p2.position) ||
+                SamePoint(q.position, p3.position))
+                continue;
+            if (std::fabs(Dot(Subtract(p1.position, q.position), n)) < 0.0001f) {
+                p4 = &q;
+                break;
+            }
+        }
+        if (!p4) {
+            if (Log)
+                Log->Write("No fourth corner for face " + std::to_string(face + 1) + " (" + textures[face] +
+                           ") of a brush in " + fileName + "; face skipped");
+            continue;
+        }
+        AddQuad(p1, p2, p3, *p4, TextureGroup(textures[face]));
+    }
+}
+
+TMapTextureGroup& TMapController::TextureGroup(const std::string& name) {
+    for (TMapTextureGroup& group : textureGroups_)
+        if (group.name == name) return group;
+    TMapTextureGroup& group = textureGroups_.emplace_back();
+    group.name = name;
+    group.texture = textures_.Load(ProgramDir + "Data\\Textures\\" + name + ".jpg");
+    return group;
+}
+
+void TMapController::AddQuad(TFacePoint p1, TFacePoint p2, TFacePoint p3, TFacePoint p4,
+                             TMapTextureGroup& group) {
+    // P4 belongs to another face: this face's normal and texture numbers go onto a copy.
+    const TVector4 n = TriangleNormal(p1.position, p2.position, p3.position);
+    for (TFacePoint* p : {&p1, &p2, &p3, &p4})
+        p->normal = n;
+    p4.uOffset = p1.uOffset;
+    p4.vOffset = p1.vOffset;
+    p4.rotation = p1.rotation;
+    p4.uScale = p1.uScale;
+    p4.vScale = p1.vScale;
+    for (TFacePoint* p : {&p1, &p2, &p3, &p4})
+        TextureCoordinates(*p, group);
+    for (const TFacePoint* p : {&p1, &p2, &p3, &p3, &p4, &p1})
+        group.vertices.push_back({p->position, p->normal, p->u, p->v});
+}
+
+void TMapController::TextureCoordinates(TFacePoint& point, const TMapTextureGroup& group) const {
+    // A texture that failed to load, or a zero scale, would give infinite coordinates.
+    const float width = static_cast<float>(std::max(1, textures_.Width(group.texture)));
+    const float height = static_cast<float>(std::max(1, textures_.Height(group.texture)));
+    const float uScale = point.uScale != 0 ? point.uScale : 1;
+    const float vScale = point.vScale != 0 ? point.vScale : 1;
+
+    TVector4 q = Scale(point.position, kMapUnitsPerWorldUnit);
+    q.x = -q.x;
+    q.y = -q.y;
+    q.w = 0;
+    const float halfPi = static_cast<float>(M_PI) / 2;
+    const float a = halfPi - std::acos(std::clamp(point.normal.y, -1.0f, 1.0f));
+    const float b = halfPi - std::acos(std::clamp(point.normal.x, -1.0f, 1.0f));
+    q = TransformVector(RotationMatrix({a, b, 0, 0}), q);
+    q = TransformVector(RotationMatrix({0, 0, point.rotation * static_cast<float>(M_PI) / 180, 0}), q);
+    point.u = (q.x / uScale + point.uOffset) / width;
+    point.v = (q.y / vScale - point.vOffset) / height;
+}
+
+void TMapController::AddCollisionBox(const TBrush& brush, const std::string& texture) {
+    TCollisionBox box;
+    const std::string typeName = UpperCase(texture);
+    if (!LookupEnumName(kCollisionTypeNames, typeName, box.type))
+        throw EGameError("Unknown collision type: " + typeName);
+    for (int face = 0; face < 6; ++face) {
+        const TVector4& p1 = brush[3 * face].position;
+        box.planes[face] = {p1,
+                            TriangleNormal(p1, brush[3 * face + 1].position, brush[3 * face + 2].position)};
+    }
+    collisionBoxes_.push_back(box);
+}
+
+int TMapController::CollisionType(const TVector4& p, int type) const {
+    for (const TCollisionBox& box : collisionBoxes_) {
+        if (box.type <= type) continue;
+        // Faces 1 and 2 (top and bottom) are not tested: a box reaches up and down for ever.
+        bool inside = true;
+        for (int face = 2; face < 6 && inside; ++face)
+            inside = PlaneDistance(box.planes[face].normal, box.planes[face].point, p) > 0;
+        if (inside) type = box.type;
+    }
+    return type;
+}
+
+void TMapController::Probe(const TVector4& offset, TVehicleContact& vehicle) const {
+    for (size_t k = 0; k < vehicle.wheelPoints.size(); ++k)
+        vehicle.wheelTypes[k] =
+            CollisionType(Subtract(vehicle.wheelPoints[k], offset), vehicle.wheelTypes[k]);
+    for (int i = 0; i < objects_.Count(); ++i) {
+        const TSimpleObject& object = objects_[i];
+        const TVector4 position = Add(object.Position(), offset);
+        const bool touched =
+            std::any_of(vehicle.hitPoints.begin(), vehicle.hitPoints.end(),
+                        [&](const TVector4& hit) { return Distance(position, hit) < object.Radius(); });
+        if (touched) {
+            if (vehicle.objectHit) vehicle.objectHit();
+            return;
+        }
+    }
+}
+
+void TMapController::Render(bool shadow, const TVector4& offset, int layer) {
+    glPushMatrix();
+    glTranslatef(std::trunc(offset.x), std::trunc(offset.y), std::trunc(offset.z));
+    if (layer > 0 || shadow) {
+        objects_.Render(shadow, layer);
+        glPopMatrix();
+        return;
+    }
+    if (VehicleContact) Probe(offset, *VehicleContact);
+    if (LightsControl) LightsControl->SwitchOff();
+    glEnable(GL_TEXTURE_2D);
+    for (const TMapTextureGroup& group : textureGroups_) {
+        textures_.Bind(group.texture);
+        const char* base = reinterpret_cast<const char*>(group.vertices.data());
+        glVertexPointer(3, GL_FLOAT, sizeof(TMapVertex), base + offsetof(TMapVertex, position));
+        glNormalPointer(GL_FLOAT, sizeof(TMapVertex), base + offsetof(TMapVertex, normal));
+        glTexCoordPointer(2, GL_FLOAT, sizeof(TMapVertex), base + offsetof(TMapVertex, u));
+        glDrawArrays(GL_TRIANGLES, 0, group.VertexCount());
+    }
+    if (LightsControl) LightsControl->SwitchOn();
+    objects_.Render(false, layer);
+    glPopMatrix();
+}

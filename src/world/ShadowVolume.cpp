@@ -1,0 +1,82 @@
+// Stencil shadow volumes from model meshes.
+#include "world/ShadowVolume.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "resources/Matrix.h"
+
+namespace {
+
+// How far the silhouette is pulled away from the light, in lengths of the light vector.
+constexpr float kExtrusion = 10;
+
+bool SamePosition(const TVector4& a, const TVector4& b) {
+    return std::fabs(a.x - b.x) < 1e-7f && std::fabs(a.y - b.y) < 1e-7f && std::fabs(a.z - b.z) < 1e-7f;
+}
+
+} // namespace
+
+void TShadowVolume::AddMesh(const void* first, int stride, int vertexCount) {
+    const char* bytes = static_cast<const char*>(first);
+    for (int i = 0; i < vertexCount; ++i) {
+        TVector4 position;
+        std::memcpy(&position, bytes + static_cast<size_t>(i) * stride, sizeof position);
+        sources_.push_back(position);
+    }
+}
+
+void TShadowVolume::ToggleEdge(std::vector<TEdge>& edges, const TVector4& a, const TVector4& b) {
+    for (size_t i = 0; i < edges.size(); ++i) {
+        const TEdge& edge = edges[i];
+        if ((SamePosition(edge.a, a) && SamePosition(edge.b, b)) ||
+            (SamePosition(edge.a, b) && SamePosition(edge.b, a))) {
+            edges[i] = edges.back();
+            edges.pop_back();
+            return;
+        }
+    }
+    edges.push_back({a, b});
+}
+
+void TShadowVolume::Build(const TVector4& light) {
+    volume_.clear();
+    const size_t triangles = sources_.size() / 3;
+    std::vector<TEdge> edges;
+    edges.reserve(triangles * 3);
+    for (size_t t = 0; t < triangles; ++t) {
+        const TVector4& k1 = sources_[3 * t];
+        const TVector4& k2 = sources_[3 * t + 1];
+        const TVector4& k3 = sources_[3 * t + 2];
+        const TVector4 n = TriangleNormal(k1, k2, k3);
+        if (Dot(n, light) < 0) continue;
+        ToggleEdge(edges, k1, k2);
+        ToggleEdge(edges, k2, k3);
+        ToggleEdge(edges, k3, k1);
+        volume_.push_back(k3);
+        volume_.push_back(k2);
+        volume_.push_back(k1);
+    }
+    const TVector4 away = Scale(light, kExtrusion);
+    for (const TEdge& edge : edges) {
+        const TVector4 a2 = Subtract(edge.a, away);
+        const TVector4 b2 = Subtract(edge.b, away);
+        volume_.insert(volume_.end(), {edge.a, edge.b, a2, edge.b, b2, a2});
+    }
+}
+
+void TShadowVolume::Draw() const {
+    if (volume_.empty()) return;
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, sizeof(TVector4), volume_.data());
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_FRONT);
+    glStencilOp(GL_KEEP, GL_INCR, GL_KEEP);
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(volume_.size()));
+    glCullFace(GL_BACK);
+    glStencilOp(GL_KEEP, GL_DECR, GL_KEEP);
+    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(volume_.size()));
+    glDisable(GL_CULL_FACE);
+}

@@ -1,0 +1,30 @@
+// A stencil shadow volume: the light-facing triangles of a mesh plus its silhouette edges
+// extruded away from the light, built once and drawn into the stencil buffer.
+#pragma once
+
+#include <vector>
+
+#include "resources/Vector.h"
+
+class TShadowVolume {
+public:
+    // Appends `vertexCount` positions read as four floats every `stride` bytes from `first`.
+    void AddMesh(const void* first, int stride, int vertexCount);
+    // Rebuilds the volume for the light vector `light` (in the mesh's own frame, not normalised).
+    void Build(const TVector4& light);
+    // Front faces increment, back faces decrement the stencil; the caller sets up the pass.
+    void Draw() const;
+
+    const std::vector<TVector4>& Sources() const { return sources_; }
+    const std::vector<TVector4>& Volume() const { return volume_; }
+
+private:
+    struct TEdge {
+        TVector4 a;
+        TVector4 b;
+    };
+    static void ToggleEdge(std::vector<TEdge>& edges, const TVector4& a, const TVector4& b);
+
+    std::vector<TVector4> sources_;
+    std::vector<TVector4> volume_;
+};

@@ -1,0 +1,81 @@
+// Track block files for tests: the shipped tokenizer table, simple object models, and
+// textures of known sizes without GL.
+#pragma once
+
+#include "app/Globals.h"
+#include "resources/ModelFiles.h"
+#include "resources/ModelLib.h"
+#include "world/BlockTextures.h"
+#include "world/MapController.h"
+#include "world/MapTable.h"
+#include "world/MapText.h"
+
+class TSizedTextures : public TBlockTextures {
+public:
+    int Load(const std::string& path) override {
+        loaded.push_back(path);
+        return static_cast<int>(loaded.size());
+    }
+    int Width(int) const override { return width; }
+    int Height(int) const override { return height; }
+    void Bind(int texture) const override { bound.push_back(texture); }
+    std::vector<std::string> loaded;
+    mutable std::vector<int> bound;
+    int width = 64;
+    int height = 32;
+};
+
+// Loose files in a temporary program directory, with the shipped tokenizer table.
+class TBlockFilesTest : public TModelFilesTest {
+protected:
+    void SetUp() override {
+        TModelFilesTest::SetUp();
+        savedProgramDir_ = ProgramDir;
+        ProgramDir = dir_.Path();
+        savedModelLib_ = ModelLib;
+        ModelLib = &modelLib_;
+        savedMessageBox_ = MapMessageBox;
+        MapMessageBox = &RecordMessage;
+        Messages().clear();
+        const TBytes table = BuildMapTable();
+        Write("Data/Tables/Map.ptb", std::string(table.begin(), table.end()));
+    }
+    void TearDown() override {
+        ProgramDir = savedProgramDir_;
+        ModelLib = savedModelLib_;
+        MapMessageBox = savedMessageBox_;
+        TModelFilesTest::TearDown();
+    }
+
+    // A block "name" in the program directory; returns its base name.
+    std::string WriteBlock(const std::string& name, const std::string& map,
+                           const std::string& collision = "") {
+        Write(name + ".map", map);
+        Write(name + "_col.map", collision);
+        return Path(name);
+    }
+    // A model "Data/Objects/name.hsa" of one triangle, with an optional ".col" radius file.
+    void WriteObjectModel(const std::string& name, const std::string& radius = "") {
+        Write("Data/Objects/" + name + ".smd",
+              Mesh({"nodes", "0 root -1", "end"}, {"time 0", "0 0 0 0 0 0 0"}, Triangle("wood.tga")));
+        Write("Data/Objects/" + name + ".hsa", CrLf({name + ".smd"}));
+        if (!radius.empty()) Write("Data/Objects/" + name + ".col", radius + "\r\n");
+    }
+
+    static std::vector<std::string>& Messages() {
+        static std::vector<std::string> messages;
+        return messages;
+    }
+
+    TSizedTextures blockTextures_;
+    TModelLib modelLib_{textures_};
+
+private:
+    static void RecordMessage(const std::string& caption, const std::string& text) {
+        EXPECT_EQ(caption, "Error");
+        Messages().push_back(text);
+    }
+    std::string savedProgramDir_;
+    TModelLib* savedModelLib_ = nullptr;
+    TMapMessageBox savedMessageBox_ = nullptr;
+};

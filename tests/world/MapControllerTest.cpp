@@ -1,0 +1,178 @@
+// Track block loading: collision boxes and their lookup, quads per texture with their fourth
+// corners and texture coordinates, skipped faces, wheel probing and object contact.
+#include "world/MapController.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "app/Log.h"
+#include "world/BlockFiles.h"
+#include "world/EnumNames.h"
+#include "world/VehicleContact.h"
+
+namespace {
+
+// Map units to world units.
+constexpr float W = 1.25f / 64;
+
+class MapControllerTest : public TBlockFilesTest {
+protected:
+    TMapController& Load(const std::string& map, const std::string& collision = "") {
+        block_ = std::make_unique<TMapController>(blockTextures_);
+        block_->Load(WriteBlock("block", map, collision));
+        return *block_;
+    }
+    std::unique_ptr<TMapController> block_;
+};
+
+// Two overlapping road-wide boxes (x -640 .. 640 map units, i.e. 12.5 world units each way).
+const TBrushText kRoadBox{-640, -1024, -64, 640, 1024, 0, "COL_ROAD"};
+const TBrushText kKillBox{0, 0, -64, 640, 1024, 0, "col_kill"};
+
+} // namespace
+
+TEST_F(MapControllerTest, HighestOverlappingTypeWinsWhateverTheFileOrder) {
+    for (const auto& boxes :
+         {std::vector<TBrushText>{kRoadBox, kKillBox}, std::vector<TBrushText>{kKillBox, kRoadBox}}) {
+        TMapController& block = Load(MapText({}), MapText(boxes));
+        ASSERT_EQ(block.CollisionBoxes().size(), 2u);
+        // Map (320, 512) is world (-6.25, -10).
+        EXPECT_EQ(block.CollisionType({-6.25f, -10, 0, 0}, COL_MAINROAD), COL_KILL);
+        EXPECT_EQ(block.CollisionType({6.25f, -10, 0, 0}, COL_MAINROAD), COL_ROAD);
+        EXPECT_EQ(block.CollisionType({20, -10, 0, 0}, COL_MAINROAD), COL_MAINROAD);
+    }
+}
+
+TEST_F(MapControllerTest, BoxesAreEndlessUprightPrismsWithOpenSidesAndNeverLowerTheType) {
+    TMapController& block = Load(MapText({}), MapText({kKillBox}));
+    EXPECT_EQ(block.CollisionBoxes()[0].type, COL_KILL); // written in lower case
+    EXPECT_EQ(block.CollisionType({-6.25f, -10, 500, 0}, COL_MAINROAD), COL_KILL);
+    EXPECT_EQ(block.CollisionType({-6.25f, -10, -500, 0}, COL_MAINROAD), COL_KILL);
+    // Exactly on the side plane x = 0 (map) is outside.
+    EXPECT_EQ(block.CollisionType({0, -10, 0, 0}, COL_GRASS), COL_GRASS);
+    EXPECT_EQ(block.CollisionType({-0.01f, -10, 0, 0}, COL_GRASS), COL_KILL);
+    // A box of a lower type than the one passed in changes nothing.
+    TMapController& road = Load(MapText({}), MapText({kRoadBox}));
+    EXPECT_EQ(road.CollisionType({0, 0, 0, 0}, COL_NOCONTROL), COL_NOCONTROL);
+}
+
+TEST_F(MapControllerTest, UnknownCollisionTypeStopsTheLoad) {
+    TBrushText water = kRoadBox;
+    water.texture = "col_water";
+    EXPECT_EQ(ErrorOf([&] { Load(MapText({}), MapText({water})); }), "Unknown collision type: COL_WATER");
+}
+
+TEST_F(MapControllerTest, BrushFacesBecomeQuadsWithTheirFourthCornerNormalAndTextureCoordinates) {
+    // Texture 64 x 32; u-offset 16, v-offset 8, u-scale 0.5, v-scale 1.
+    const TBrushText box{0, 0, 0, 64, 128, 32, "road", "16 ] [ 0 -1 0 8 ] 0 0.5 1"};
+    TMapController& block = Load(MapText({box}));
+    ASSERT_EQ(block.TextureGroups().size(), 1u);
+    const TMapTextureGroup& group = block.TextureGroups()[0];
+    EXPECT_EQ(group.name, "road");
+    EXPECT_EQ(blockTextures_.loaded, std::vector<std::string>{Path("Data\\Textures\\road.jpg")});
+    ASSERT_EQ(group.VertexCount(), 36);
+
+    // Top face: P1 (0, 0, 32), P2 (0, 128, 32), P3 (64, 128, 32), the fourth corner (64, 0, 32).
+    const TMapVertex* top = &group.vertices[0];
+    const float map[6][2] = {{0, 0}, {0, 128}, {64, 128}, {64, 128}, {64, 0}, {0, 0}};
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(top[i].position.x, -map[i][0] * W, 1e-6);
+        EXPECT_NEAR(top[i].position.y, -map[i][1] * W, 1e-6);
+        EXPECT_NEAR(top[i].position.z, 32 * W, 1e-6);
+        EXPECT_NEAR(top[i].normal.z, 1, 1e-6);
+        EXPECT_NEAR(top[i].u, (map[i][0] / 0.5f + 16) / 64, 1e-5);
+        EXPECT_NEAR(top[i].v, (map[i][1] - 8) / 32, 1e-5);
+    }
+    // The map's +x side faces world -x; it is textured by -z across and y down.
+    const TMapVertex* side = &group.vertices[12];
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(side[i].normal.x, -1, 1e-6);
+        const float mapY = -side[i].position.y / W, mapZ = side[i].position.z / W;
+        EXPECT_NEAR(side[i].u, (-mapZ / 0.5f + 16) / 64, 1e-4);
+        EXPECT_NEAR(side[i].v, (mapY - 8) / 32, 1e-4);
+    }
+}
+
+TEST_F(MapControllerTest, RotationTurnsTheTextureAndZeroScalesOrMissingTexturesStayFinite) {
+    const TBrushText turned{0, 0, 0, 64, 128, 32, "road", "0 ] [ 0 -1 0 0 ] 90 1 1"};
+    TMapController& block = Load(MapText({turned}));
+    const TMapVertex& p2 = block.TextureGroups()[0].vertices[1]; // map (0, 128, 32)
+    EXPECT_NEAR(p2.u, -128.0f / 64, 1e-4);
+    EXPECT_NEAR(p2.v, 0, 1e-4);
+
+    blockTextures_.width = 0;
+    const TBrushText flat{0, 0, 0, 64, 128, 32, "road", "0 ] [ 0 -1 0 0 ] 0 0 0"};
+    for (const TMapVertex& v : Load(MapText({flat})).TextureGroups()[0].vertices) {
+        EXPECT_TRUE(std::isfinite(v.u));
+        EXPECT_TRUE(std::isfinite(v.v));
+    }
+}
+
+TEST_F(MapControllerTest, TextureNamesDifferingInCaseMakeTwoGroups) {
+    TMapController& block = Load(MapText({{0, 0, 0, 64, 64, 64, "Grass"},
+                                          {64, 0, 0, 128, 64, 64, "grass"},
+                                          {128, 0, 0, 192, 64, 64, "Grass"}}));
+    ASSERT_EQ(block.TextureGroups().size(), 2u);
+    EXPECT_EQ(block.TextureGroups()[0].VertexCount(), 72);
+    EXPECT_EQ(block.TextureGroups()[1].VertexCount(), 36);
+}
+
+TEST_F(MapControllerTest, FaceWithoutFourthCornerIsSkippedWithALogLine) {
+    TLOgFile log(Path("log.txt"), true);
+    TLOgFile* savedLog = Log;
+    Log = &log;
+    // A top face whose three points lie on no other face's corner plane... and no corner on its plane.
+    std::string map = MapText({{0, 0, 0, 64, 64, 64}});
+    const std::string top = "( 0 0 64 ) ( 0 64 64 ) ( 64 64 64 )";
+    map.replace(map.find(top), top.size(), "( 0 0 99 ) ( 0 64 99 ) ( 64 64 99 )");
+    TMapController& block = Load(map);
+    Log = savedLog;
+    EXPECT_EQ(block.TextureGroups()[0].VertexCount(), 30);
+    EXPECT_NE(
+        dir_.Read("log.txt").find("No fourth corner for face 1 (road) of a brush in " + Path("block.map")),
+        std::string::npos);
+}
+
+TEST_F(MapControllerTest, BrokenMapTextFailsWithAnError) {
+    EXPECT_EQ(ErrorOf([&] { Load(MapText({}) + "{ ( 1 2"); }), "'' is not a valid integer value");
+    EXPECT_EQ(ErrorOf([&] { Load(MapText({}) + "( 0 0 99999 )"); }), "Map coordinate out of range: 99999");
+    EXPECT_EQ(ErrorOf([&] { TMapController(blockTextures_).Load(Path("missing")); }),
+              "File not found " + Path("missing.map"));
+}
+
+TEST_F(MapControllerTest, ProbeGivesEachWheelTheHighestTypeUnderItAtTheBlockOffset) {
+    TMapController& block = Load(MapText({}), MapText({kRoadBox, kKillBox}));
+    TVehicleContact car;
+    car.wheelPoints = {TVector4{-6, -50, 0, 0}, TVector4{6, -50, 0, 0}, TVector4{-6, -90, 0, 0},
+                       TVector4{30, -50, 0, 0}};
+    car.wheelTypes = {COL_MAINROAD, COL_MAINROAD, COL_MAINROAD, COL_BACK};
+    block.Probe({0, -40, 0, 0}, car); // block y -20 .. 0 lies at world -60 .. -40
+    EXPECT_EQ(car.wheelTypes, (std::array<int, 4>{COL_KILL, COL_ROAD, COL_MAINROAD, COL_BACK}));
+}
+
+TEST_F(MapControllerTest, TouchingAnObjectRespawnsTheCarOncePerBlock) {
+    WriteObjectModel("rock", "2");
+    WriteObjectModel("bush");
+    const std::string entities = EntityText("OBJECT_SIMPLE", {{"Model", "rock"}, {"origin", "0 0 0"}}) +
+                                 EntityText("OBJECT_SIMPLE", {{"Model", "rock"}, {"origin", "0 64 0"}}) +
+                                 EntityText("OBJECT_SIMPLE", {{"Model", "bush"}, {"origin", "0 -640 0"}});
+    TMapController& block = Load(MapText({}, entities));
+    int hits = 0;
+    TVehicleContact car;
+    car.objectHit = [&] { ++hits; };
+    // Both rocks (world y 0 and -1.25, offset by -40) are within 2 of a hit point.
+    car.hitPoints = {TVector4{50, 50, 0, 0}, TVector4{0, -40.5f, 0, 0}, TVector4{}, TVector4{}};
+    car.hitPoints[2] = car.hitPoints[3] = car.hitPoints[0];
+    block.Probe({0, -40, 0, 0}, car);
+    EXPECT_EQ(hits, 1);
+    // Exactly at the radius is no touch; the bush (no radius file) never touches.
+    car.hitPoints[1] = {0, -38, 0, 0};
+    block.Probe({0, -40, 0, 0}, car);
+    EXPECT_EQ(hits, 1);
+    car.hitPoints[1] = {0, -40 + 12.5f, 0, 0};
+    block.Probe({0, -40, 0, 0}, car);
+    EXPECT_EQ(hits, 1);
+}

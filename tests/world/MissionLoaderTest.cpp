@@ -1,0 +1,225 @@
+// Mission files: defaults, reading order, the finish marker section, the work record
+// reused between car types, and the rejected Type and Weapon indices.
+#include "world/MissionLoader.h"
+#include "app/Globals.h"
+#include "app/Music.h"
+#include "resources/Extractor.h"
+#include "settings/Configure.h"
+#include "support/FakeWorldAssets.h"
+#include "support/TestFiles.h"
+#include "world/BonusTypes.h"
+#include "world/CarGeneric.h"
+#include "world/CarTypes.h"
+#include "world/EnumNames.h"
+#include "world/MissionValues.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TNoTraffic : public TTrafficCars {
+public:
+    int CarCount() const override { return 0; }
+    int CarLane(int) const override { return 0; }
+    float CarY(int) const override { return 0; }
+    int MaxCount() const override { return 0; }
+    void AddCar(const TSpawnedCar&) override {}
+};
+
+class MissionLoaderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedDir_ = ProgramDir;
+        ProgramDir = program_.Path();
+        archive_.SetBaseDirectory(ProgramDir);
+        Extractor = &archive_;
+        stage_.Generator = &generator_;
+        stage_.Weather = &weather_;
+        stage_.RedrawLoadingScreen = [this] { calls_.push_back("redraw"); };
+        stage_.CreateTrack = [this](const std::string& file) { calls_.push_back("track " + file); };
+        stage_.LoadSequence = [this](const std::string& file) { calls_.push_back("sequence " + file); };
+        stage_.SetTrackLength = [this](int length) { calls_.push_back("length " + std::to_string(length)); };
+        stage_.ResetStage = [this] { calls_.push_back("reset"); };
+        Weapons.assign(2, TWeapon());
+        CarTypes.assign(3, TCarType());
+        CarTypes[2].Health = 700;
+        CarTypes[2].Models = {assets_.LoadModel("global car")};
+        CarTypes[2].ModelCount = 1;
+    }
+    void TearDown() override {
+        Extractor = nullptr;
+        Config = nullptr;
+        ProgramDir = savedDir_;
+        Weapons.clear();
+        CarTypes.clear();
+        Sections.clear();
+        GameMusic = 0;
+    }
+    void Load(const std::string& text) {
+        program_.Write("Data/Maps/Track1.cfg", text);
+        LoadMission(ProgramDir + "Data\\Maps\\Track1.cfg", stage_);
+    }
+    std::string ErrorOf(const std::string& text) {
+        try {
+            Load(text);
+        } catch (const std::exception& error) {
+            return error.what();
+        }
+        return "no error";
+    }
+
+    TTempDir program_;
+    TExtractor archive_;
+    TFakeWorldAssets assets_;
+    TNoTraffic traffic_;
+    TCarGeneric generator_{traffic_};
+    TWeather weather_{nullptr, nullptr};
+    TMissionStage stage_{assets_};
+    std::vector<std::string> calls_;
+    std::string savedDir_;
+};
+
+} // namespace
+
+TEST_F(MissionLoaderTest, AnEmptyMissionGivesTheDefaults) {
+    weather_.SetKind(W_RAIN);
+    weather_.SetFog(true);
+    GameMusic = 5;
+    Sections.resize(3);
+    Load("[main]\n");
+    const TMissionValues& v = MissionValues;
+    EXPECT_EQ(v.CameraVertical, 50);
+    EXPECT_EQ(v.CameraHorizontal, -28);
+    EXPECT_EQ(v.CameraAngle, -38);
+    EXPECT_EQ(v.MaxHealth, 1000);
+    EXPECT_EQ(v.Health, 1000);
+    EXPECT_EQ(v.MaxSpeed, 100);
+    EXPECT_EQ(v.MinSpeed, 0);
+    EXPECT_EQ(v.KillBoxDamagePerSecond, 0);
+    EXPECT_EQ(v.UziBullets + v.MachinegunBullets + v.ShotgunBullets + v.BazookaBullets + v.Rockets, 0);
+    EXPECT_FALSE(SpecMission.Enabled);
+    EXPECT_EQ(SpecMission.Text, "Special Mission Text");
+    EXPECT_EQ(v.Reward, 0);
+    EXPECT_EQ(v.TimeLeft, 10000000);
+    EXPECT_EQ(GameMusic, 0);
+    EXPECT_EQ(weather_.Kind(), W_NONE);
+    EXPECT_EQ(weather_.drift.z, -10);
+    EXPECT_FALSE(weather_.FogEnabled());
+    EXPECT_EQ(v.TrafficSpeed, 0);
+    EXPECT_EQ(v.TrafficMaxCount, 0);
+    // CarTypesCount 0 reads the finish from [CarType_-1].
+    EXPECT_EQ(v.Finish, 0);
+    EXPECT_TRUE(Sections.empty());
+    EXPECT_EQ(generator_.CurrentBlock(), 8);
+    EXPECT_TRUE(v.GameInProgress);
+    EXPECT_EQ(calls_, (std::vector<std::string>{"redraw", "redraw",
+                                                "track " + ProgramDir + "Data\\Maps\\grass\\main.trk",
+                                                "length 10", "reset"}));
+}
+
+TEST_F(MissionLoaderTest, AFullMission) {
+    TConfig config;
+    config.PlayerCount = 1;
+    config.Players[0].Uzi = 10;
+    config.Players[0].Rockets = 2;
+    Config = &config;
+    Load("[Camera]\nVertical=40.5\nHorizontal=10\nAngle=-30\n"
+         "[Player]\nHealth=1500\nMaxSpeed=120\nMinSpeed=10\nKillBoxDamagePerSecond=50\nUziBullets="
+         "100\nRockets=3\n"
+         "[SpecialMission]\nEnabled=TRUE\nText=Keep the vans\nScore=500\nShotGun=20\nRockets=2\n"
+         "[Mission]\nBlocks=desert\nReward=3000\nTrackFile=desert\\seq1.trk\nTime=90\nMusic=stage1.ogg\n"
+         "Weather=W_SNOW\nWeatherX=150\nWeatherY=-50\nWeatherZ=-500\nFog=YES\nFogDensity=20\n"
+         "[main]\nTrackLength=999\n"
+         "[Traffic]\nSpeed=35\nMaxCount=12\nCarTypesCount=4\n"
+         "[CarType_0]\nCount=2\nCar_0=Data\\Models\\Cars\\A.hsa\nCar_1=Data\\Models\\Cars\\B.hsa\nHealth=80\n"
+         "AttackType=AT_TARGET\nSections=1\nSection_0_Begin=10\nSection_0_End=30\nSection_0_Min=1\n"
+         "Section_0_Max=4\nSection_1_Bonus=BT_SHIELD\nSection_1_Begin=40\n"
+         "[CarType_1]\nCount=1\nAttackType=nonsense\nWeapon=-1\n"
+         "[CarType_2]\nType=2\nHealth=50\nSpecialMission=SM_NEUTRAL\nSection_0_Begin=5\nSection_0_End=9\n"
+         "[CarType_3]\nSection_0_Begin=42\n");
+    const TMissionValues& v = MissionValues;
+    EXPECT_EQ(v.CameraVertical, 40.5f);
+    EXPECT_EQ(v.CameraHorizontal, -30);
+    EXPECT_EQ(v.MaxHealth, 1500);
+    EXPECT_EQ(v.MaxSpeed, 120);
+    EXPECT_EQ(v.KillBoxDamagePerSecond, 50);
+    EXPECT_EQ(v.UziBullets, 110);
+    EXPECT_EQ(v.Rockets, 5);
+    EXPECT_TRUE(SpecMission.Enabled);
+    EXPECT_EQ(SpecMission.Text, "Keep the vans");
+    EXPECT_EQ(SpecMission.Shotgun, 20);
+    EXPECT_EQ(v.Reward, 3000);
+    EXPECT_EQ(v.TimeLeft, 90000);
+    EXPECT_EQ(assets_.sounds.back(), ProgramDir + "Data\\Music\\stage1.ogg");
+    EXPECT_TRUE(assets_.soundLooping.back());
+    EXPECT_EQ(GameMusic, static_cast<int>(assets_.sounds.size()));
+    EXPECT_EQ(weather_.Kind(), W_SNOW);
+    EXPECT_EQ(weather_.drift.x, 1.5f);
+    EXPECT_EQ(weather_.drift.y, -0.5f);
+    EXPECT_EQ(weather_.drift.z, -5);
+    EXPECT_TRUE(weather_.FogEnabled());
+    EXPECT_EQ(weather_.fogDensity, 0.02f);
+    EXPECT_EQ(v.TrafficMaxCount, 12);
+    EXPECT_EQ(v.Finish, 42);
+    EXPECT_EQ(calls_[2], "track " + ProgramDir + "Data\\Maps\\desert\\main.trk");
+    EXPECT_EQ(calls_[3], "sequence " + ProgramDir + "Data\\Maps\\desert\\seq1.trk");
+
+    ASSERT_EQ(Sections.size(), 4u);
+    const TSection& first = Sections[0];
+    EXPECT_EQ(first.Begin, 10);
+    EXPECT_EQ(first.End, 30);
+    EXPECT_EQ(first.Min, 1);
+    EXPECT_EQ(first.Max, 4);
+    EXPECT_EQ(first.CarType.ModelCount, 2);
+    EXPECT_EQ(first.CarType.Models[1], assets_.Model(ProgramDir + "Data\\Models\\Cars\\B.hsa"));
+    EXPECT_EQ(first.CarType.Health, 80);
+    EXPECT_EQ(first.CarType.Speed, 35);
+    EXPECT_EQ(first.CarType.MaxSpeed, 35);
+    EXPECT_EQ(first.CarType.BonusType, BT_NONE);
+    EXPECT_EQ(Sections[1].CarType.BonusType, BT_SHIELD);
+    EXPECT_EQ(Sections[1].Begin, 40);
+    EXPECT_EQ(Sections[1].End, 1);
+    // Unmatched text keeps the previous car type's value.
+    EXPECT_EQ(Sections[2].CarType.AttackType, AT_TARGET);
+    EXPECT_EQ(Sections[2].CarType.Weapon, NO_WEAPON);
+    EXPECT_EQ(Sections[2].CarType.Models[0], assets_.Model(ProgramDir + "Data\\Models\\Cars\\Car_01.hsa"));
+    // A global type wins over the section's own values.
+    EXPECT_EQ(Sections[3].CarType.Health, 700);
+    EXPECT_EQ(Sections[3].CarType.SpecialKind, SM_NEUTRAL);
+    EXPECT_EQ(Sections[3].CarType.Models, CarTypes[2].Models);
+    EXPECT_EQ(Sections[3].Begin, 5);
+    EXPECT_EQ(SpecMission.NeutralAlive, 0);
+}
+
+TEST_F(MissionLoaderTest, FinishMarkerAndSectionCounts) {
+    weather_.SetKind(W_RAIN);
+    Load("[Mission]\nWeather=w_snow\n[Traffic]\nCarTypesCount=1\n[CarType_0]\nSection_0_Begin=25\nCount=1\n");
+    EXPECT_EQ(MissionValues.Finish, 25);
+    EXPECT_TRUE(Sections.empty());
+    // Unmatched weather text keeps the kind.
+    EXPECT_EQ(weather_.Kind(), W_RAIN);
+
+    // Count 0 adds nothing; Sections=0 gives exactly one section.
+    Load("[Traffic]\nCarTypesCount=3\n[CarType_0]\nCount=0\n[CarType_1]\nCount=1\nSections=0\n");
+    EXPECT_EQ(Sections.size(), 1u);
+}
+
+TEST_F(MissionLoaderTest, TypeAndWeaponOutsideTheirListsAreRejected) {
+    const std::string file = ProgramDir + "Data\\Maps\\Track1.cfg";
+    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=3\n[CarType_1]\nType=3\n"),
+              "Mission " + file + " [CarType_1]: Type 3 is not among the 3 car types");
+    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=-2\n"),
+              "Mission " + file + " [CarType_0]: Type -2 is not among the 3 car types");
+    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=van\n"),
+              "Mission " + file + " [CarType_0]: Type 'van' is not a number");
+    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=1\nWeapon=2\n"),
+              "Mission " + file + " [CarType_0]: Weapon 2 is not in the weapon list of 2");
+    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nWeapon=1\n"), "no error");
+    // Counts no stage needs are damage, not a reason to run out of memory.
+    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nSections=2000000000\n"),
+              "Mission " + file + " [CarType_0]: Sections 2000000000 is too many");
+    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=0x7fffffff\n"),
+              "Mission " + file + " [CarType_0]: Count 2147483647 is too many");
+    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=1001\n"),
+              "Mission " + file + " [Traffic]: CarTypesCount 1001 is too many");
+}

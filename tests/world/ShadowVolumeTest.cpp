@@ -1,0 +1,99 @@
+// Shadow volumes built from a box: light-facing caps, cancelled interior edges, extrusion.
+#include "world/ShadowVolume.h"
+
+#include <gtest/gtest.h>
+
+#include "resources/Matrix.h"
+#include "resources/SMD.h"
+#include "world/BoxMesh.h"
+
+namespace {
+
+TShadowVolume BoxVolume(const TVector4& light) {
+    const std::vector<TVector4> box = BoxMesh({-1, -1, 2}, {1, 1, 3});
+    TShadowVolume volume;
+    volume.AddMesh(box.data(), sizeof(TVector4), static_cast<int>(box.size()));
+    volume.Build(light);
+    return volume;
+}
+
+// The extruded triangles follow the caps: (a, b, a'), (b, b', a') per silhouette edge.
+std::vector<TVector4> SilhouetteStarts(const TShadowVolume& volume, size_t capVertices) {
+    std::vector<TVector4> starts;
+    for (size_t i = capVertices; i < volume.Volume().size(); i += 6)
+        starts.push_back(volume.Volume()[i]);
+    return starts;
+}
+
+} // namespace
+
+TEST(ShadowVolumeTest, BoxLitFromAboveCountsEdgeOnSidesAsLitAndExtrudesTheBottomRim) {
+    const TVector4 light{0, 0, 1, 0};
+    const TShadowVolume volume = BoxVolume(light);
+    // Top and the four edge-on sides face the light: 10 triangles; their union's rim is the
+    // bottom square, four edges of two triangles each.
+    ASSERT_EQ(volume.Volume().size(), (10 + 4 * 2) * 3u);
+    const size_t caps = 30;
+    for (size_t i = caps; i < volume.Volume().size(); i += 6) {
+        const TVector4* t = &volume.Volume()[i];
+        EXPECT_FLOAT_EQ(t[0].z, 2);
+        EXPECT_FLOAT_EQ(t[1].z, 2);
+        EXPECT_FLOAT_EQ(t[2].z, 2 - 10);
+        EXPECT_FLOAT_EQ(t[2].x, t[0].x);
+        EXPECT_FLOAT_EQ(t[4].z, 2 - 10);
+        EXPECT_FLOAT_EQ(t[4].x, t[1].x);
+        EXPECT_FLOAT_EQ(t[3].x, t[1].x);
+    }
+}
+
+TEST(ShadowVolumeTest, ObliqueLightKeepsThreeFacesAndAHexagonalSilhouette) {
+    const TVector4 light{0.3f, 0.2f, 1, 0};
+    const TShadowVolume volume = BoxVolume(light);
+    ASSERT_EQ(volume.Volume().size(), (6 + 6 * 2) * 3u);
+    // Caps are the source triangles reversed, so each still faces the light the same way.
+    for (size_t i = 0; i < 18; i += 3) {
+        const TVector4& a = volume.Volume()[i];
+        const TVector4& b = volume.Volume()[i + 1];
+        const TVector4& c = volume.Volume()[i + 2];
+        EXPECT_LT(Dot(TriangleNormal(a, b, c), light), 0);
+    }
+    // No silhouette edge lies on the interior of the lit faces: none joins (1, 1, 3).
+    for (const TVector4& start : SilhouetteStarts(volume, 18))
+        EXPECT_FALSE(start.x == 1 && start.y == 1 && start.z == 3);
+    // Extrusion uses the light vector unnormalised.
+    const TVector4* first = &volume.Volume()[18];
+    EXPECT_NEAR(first[2].x, first[0].x - 3, 1e-5);
+    EXPECT_NEAR(first[2].y, first[0].y - 2, 1e-5);
+}
+
+TEST(ShadowVolumeTest, LightFromBelowLightsTheUndersideFaces) {
+    const TShadowVolume volume = BoxVolume({0.3f, 0.2f, -1, 0});
+    // Bottom, +x and +y face the light.
+    EXPECT_EQ(volume.Volume().size(), (6 + 6 * 2) * 3u);
+}
+
+TEST(ShadowVolumeTest, ReadsPositionsWithTheModelVertexStrideAndRebuildsFromScratch) {
+    const std::vector<TVector4> box = BoxMesh({0, 0, 0}, {1, 1, 1});
+    std::vector<TMeshVertex> vertices(box.size());
+    for (size_t i = 0; i < box.size(); ++i) {
+        vertices[i].position = box[i];
+        vertices[i].normal = {9, 9, 9, 9};
+        vertices[i].u = 7;
+    }
+    TShadowVolume volume;
+    volume.AddMesh(vertices.data(), sizeof(TMeshVertex), 18);
+    volume.AddMesh(vertices.data() + 18, sizeof(TMeshVertex), 18);
+    ASSERT_EQ(volume.Sources().size(), 36u);
+    EXPECT_FLOAT_EQ(volume.Sources()[5].x, box[5].x);
+    EXPECT_FLOAT_EQ(volume.Sources()[35].z, box[35].z);
+    volume.Build({0.3f, 0.2f, 1, 0});
+    const size_t once = volume.Volume().size();
+    volume.Build({0.3f, 0.2f, 1, 0});
+    EXPECT_EQ(volume.Volume().size(), once);
+}
+
+TEST(ShadowVolumeTest, EmptyMeshGivesAnEmptyVolume) {
+    TShadowVolume volume;
+    volume.Build({0, 0, 1, 0});
+    EXPECT_TRUE(volume.Volume().empty());
+}

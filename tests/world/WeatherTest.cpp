@@ -1,0 +1,127 @@
+// Weather particles: rebirth counts, the pool limit, scrolling with the road and snowflakes.
+#include "world/WeatherControl.h"
+
+#include <gtest/gtest.h>
+
+#include "app/Random.h"
+#include "gameplay/PlayerState.h"
+#include "resources/Effects.h"
+#include "resources/TextureSource.h"
+
+namespace {
+
+class TNoTextures : public TTextureSource {
+public:
+    int Load(const std::string&) override { return 0; }
+    void Bind(int) override {}
+};
+
+class WeatherTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Randomize(7);
+        ForwardVelocity = 0;
+    }
+    void TearDown() override { ForwardVelocity = 0; }
+
+    static int Alive(const TWeather& weather) {
+        int alive = 0;
+        for (int i = 0; i < TWeather::kParticleCount; ++i)
+            if (weather.Particle(i).life > 0) ++alive;
+        return alive;
+    }
+
+    TNoTextures textures_;
+    TVector4 cameraAngles_;
+    TEffects effects_{cameraAngles_, textures_};
+    TSimpleEffect snowflake_{3};
+    TWeather weather_{&effects_, &snowflake_};
+};
+
+} // namespace
+
+TEST_F(WeatherTest, RebirthCountFollowsTheStep) {
+    weather_.SetKind(W_RAIN);
+    weather_.Update(0);
+    EXPECT_EQ(Alive(weather_), 1);
+    weather_.Update(0);
+    EXPECT_EQ(Alive(weather_), 2);
+    weather_.Update(1000); // round(7.14) + 1; the two older ones are still alive
+    EXPECT_EQ(Alive(weather_), 10);
+    weather_.Update(420); // round(3.0) + 1
+    EXPECT_EQ(Alive(weather_), 14);
+}
+
+TEST_F(WeatherTest, NoneKindBringsNothingBackButOldParticlesLiveOut) {
+    weather_.SetKind(W_RAIN);
+    weather_.Update(1000);
+    EXPECT_EQ(Alive(weather_), 8);
+    weather_.SetKind(W_NONE);
+    weather_.Update(1000);
+    EXPECT_EQ(Alive(weather_), 8);
+    weather_.Update(5000);
+    EXPECT_EQ(Alive(weather_), 0);
+}
+
+TEST_F(WeatherTest, PoolNeverExceedsItsSizeAndLivingParticlesAreNotReborn) {
+    weather_.SetKind(W_RAIN);
+    weather_.Update(200000); // asks for 1430 births
+    EXPECT_EQ(Alive(weather_), TWeather::kParticleCount);
+    for (int i = 0; i < TWeather::kParticleCount; ++i) {
+        const TWeatherParticle& p = weather_.Particle(i);
+        EXPECT_GE(p.life, 5000);
+        EXPECT_LT(p.life, 5040);
+        EXPECT_GE(p.position.x, -20);
+        EXPECT_LT(p.position.x, 20);
+        EXPECT_GT(p.position.y, -60);
+        EXPECT_LE(p.position.y, 20);
+        EXPECT_GE(p.position.z, 40);
+        EXPECT_LT(p.position.z, 80);
+    }
+    const TWeatherParticle first = weather_.Particle(0);
+    weather_.Update(0);
+    EXPECT_EQ(weather_.Particle(0).life, first.life);
+    EXPECT_FLOAT_EQ(weather_.Particle(0).position.z, first.position.z);
+}
+
+TEST_F(WeatherTest, ParticlesDriftScrollAndWrapAheadOfTheCar) {
+    weather_.SetKind(W_RAIN);
+    weather_.Update(0);
+    weather_.SetKind(W_NONE);
+    const TWeatherParticle born = weather_.Particle(0);
+    weather_.drift = {1, -2, -3, 0};
+    ForwardVelocity = 2;
+    weather_.Update(500);
+    const TWeatherParticle& moved = weather_.Particle(0);
+    EXPECT_EQ(moved.life, born.life - 500);
+    EXPECT_FLOAT_EQ(moved.previousPosition.y, born.position.y);
+    EXPECT_FLOAT_EQ(moved.position.x, born.position.x + 0.5f);
+    EXPECT_FLOAT_EQ(moved.position.y, born.position.y - 1 + 1);
+    EXPECT_FLOAT_EQ(moved.position.z, born.position.z - 1.5f);
+
+    weather_.drift = {};
+    ForwardVelocity = 200; // 100 units in half a second: past y = 20 from anywhere
+    const TWeatherParticle before = weather_.Particle(0);
+    weather_.Update(500);
+    const TWeatherParticle& wrapped = weather_.Particle(0);
+    EXPECT_FLOAT_EQ(wrapped.position.y, -60);
+    EXPECT_FLOAT_EQ(wrapped.previousPosition.y, -60);
+    EXPECT_FLOAT_EQ(wrapped.position.x, before.position.x);
+    EXPECT_FLOAT_EQ(wrapped.position.z, before.position.z);
+}
+
+TEST_F(WeatherTest, SnowAttachesOneSnowflakePerRebirthToItsParticle) {
+    weather_.SetKind(W_SNOW);
+    weather_.Update(1000);
+    ASSERT_EQ(effects_.Count(), 8);
+    for (int i = 0; i < 8; ++i) {
+        const TParticle& flake = effects_.Particle(i);
+        EXPECT_EQ(flake.attachedPosition, &weather_.Particle(i).position);
+        EXPECT_EQ(flake.effect, &snowflake_);
+        EXPECT_FLOAT_EQ(flake.halfSize, 0.5f);
+        EXPECT_EQ(flake.life, weather_.Particle(i).life - 1000);
+    }
+    weather_.SetKind(W_RAIN);
+    weather_.Update(0);
+    EXPECT_EQ(effects_.Count(), 8);
+}
