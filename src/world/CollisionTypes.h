@@ -2,8 +2,6 @@
 // where boxes overlap.
 #pragma once
 
-#include <string>
-
 enum TCollisionType {
     COL_MAINROAD = 0,
     COL_GRASS = 1,
@@ -12,6 +10,3 @@ enum TCollisionType {
     COL_NOCONTROL = 4,
     COL_KILL = 5,
 };
-
-// The type named by `upperName` ("COL_KILL"); -1 for an unknown name.
-int CollisionTypeByName(const std::string& upperName);

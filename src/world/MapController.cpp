@@ -12,7 +12,7 @@
 #include "app/Globals.h"
 #include "app/Log.h"
 #include "resources/Matrix.h"
-#include "world/CollisionTypes.h"
+#include "world/EnumNames.h"
 #include "world/Lights.h"
 #include "world/MemoryStream.h"
 #include "world/Parser.h"
@@ -187,8 +187,8 @@ void TMapController::TextureCoordinates(TFacePoint& point, const TMapTextureGrou
 void TMapController::AddCollisionBox(const TBrush& brush, const std::string& texture) {
     TCollisionBox box;
     const std::string typeName = UpperCase(texture);
-    box.type = CollisionTypeByName(typeName);
-    if (box.type < 0) throw EGameError("Unknown collision type: " + typeName);
+    if (!LookupEnumName(kCollisionTypeNames, typeName, box.type))
+        throw EGameError("Unknown collision type: " + typeName);
     for (int face = 0; face < 6; ++face) {
         const TVector4& p1 = brush[3 * face].position;
         box.planes[face] = {p1,

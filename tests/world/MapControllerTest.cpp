@@ -8,7 +8,7 @@
 
 #include "app/Log.h"
 #include "world/BlockFiles.h"
-#include "world/CollisionTypes.h"
+#include "world/EnumNames.h"
 #include "world/VehicleContact.h"
 
 namespace {

@@ -19,6 +19,14 @@ TVec3 Normalized(const TVec3& v) {
     return length > 0 ? v * (1 / length) : v;
 }
 
+TVec3 Rotated(const TVec3& v, const TVec3& a) {
+    const double cx = std::cos(a.x), sx = std::sin(a.x), cy = std::cos(a.y), sy = std::sin(a.y),
+                 cz = std::cos(a.z), sz = std::sin(a.z);
+    const TVec3 x{v.x, cx * v.y - sx * v.z, sx * v.y + cx * v.z};
+    const TVec3 y{cy * x.x + sy * x.z, x.y, -sy * x.x + cy * x.z};
+    return {cz * y.x - sz * y.y, sz * y.x + cz * y.y, y.z};
+}
+
 TUvRect AtlasRect(int x, int y, int w, int h, int size) {
     const double s = size;
     // Half a pixel in from the edge, so mipmaps do not bleed the neighbouring part in.
@@ -212,6 +220,16 @@ std::string TMesh::Smd() const {
                     Number(v.u) + " " + Number(v.v) + kEol;
     }
     return text + "end" + kEol;
+}
+
+std::vector<TVec3> TMesh::BoneVertices(int bone) const {
+    const TVec3 origin = NodeModelPosition(bone);
+    std::vector<TVec3> vertices;
+    for (const TTriangle& t : triangles_)
+        if (t.bone == bone)
+            for (const TVertex& v : t.v)
+                vertices.push_back(v.position - origin);
+    return vertices;
 }
 
 void TMesh::Bounds(TVec3& lo, TVec3& hi) const {

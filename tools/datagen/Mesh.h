@@ -15,6 +15,8 @@ struct TVec3 {
 double Dot(const TVec3& a, const TVec3& b);
 TVec3 Cross(const TVec3& a, const TVec3& b);
 TVec3 Normalized(const TVec3& v);
+// `v` turned by Euler angles the way the game builds node matrices: Rz(z) * Ry(y) * Rx(x).
+TVec3 Rotated(const TVec3& v, const TVec3& angles);
 
 // A part of a model's texture atlas, in texture coordinates (v = 0 is the picture's top row).
 struct TUvRect {
@@ -75,6 +77,8 @@ public:
     std::string Smd() const;
     // An animation file: the same nodes and one skeleton frame per entry.
     std::string AnimationSmd(const std::vector<TSkeletonFrame>& frames) const;
+    // Positions of the vertices skinned to `bone`, relative to the bone's node.
+    std::vector<TVec3> BoneVertices(int bone) const;
     // Lowest and highest vertex position, for checks and previews.
     void Bounds(TVec3& lo, TVec3& hi) const;
 

@@ -14,15 +14,22 @@ namespace {
 constexpr int kBreakFrames = 100, kBreakRate = 20; // the game shows frame dying time / 50
 constexpr double kGravity = 14;
 
-// A loose part: where it flies and how it tumbles; it rests on the ground at `rest` height.
+// A loose part: where it flies and how it tumbles.
 struct TPart {
     int node;
     TVec3 velocity, spin;
-    double rest;
 };
 
+// How far the part reaches below its node when turned by `angle`.
+double Depth(const std::vector<TVec3>& vertices, const TVec3& angle) {
+    double depth = 0;
+    for (const TVec3& v : vertices)
+        depth = std::max(depth, -Rotated(v, angle).z);
+    return depth;
+}
+
 // Node positions and rotations of one part at every frame: thrown at frame 1, bouncing to rest.
-std::vector<TNodePose> Fly(const TPart& part, const TVec3& start) {
+std::vector<TNodePose> Fly(const TPart& part, const TVec3& start, const std::vector<TVec3>& vertices) {
     std::vector<TNodePose> track;
     TVec3 p = start, v = part.velocity, angle, spin = part.spin;
     bool resting = false;
@@ -34,8 +41,9 @@ std::vector<TNodePose> Fly(const TPart& part, const TVec3& start) {
             v.z -= kGravity * dt;
             p = p + v * dt;
             angle = angle + spin * dt;
-            if (p.z < part.rest) {
-                p.z = part.rest;
+            const double depth = Depth(vertices, angle);
+            if (p.z < depth) {
+                p.z = depth;
                 v = {v.x * 0.55, v.y * 0.55, -v.z * 0.35};
                 spin = spin * 0.45;
                 if (v.z < 0.8) resting = true;
@@ -127,20 +135,19 @@ void GeneratePlayerCar(TDataTree& tree) {
     // Break-up: the chassis stays and the root never moves (the game discards root motion); every
     // other part is thrown outwards from the blast under the cab.
     TRandom random(2024);
-    std::vector<TPart> parts = {
-        {hood, {0, -3, 9}, {-5, 0, 1}, 0.35},   {cabin, {0.5, 0.5, 6}, {1.5, 0, 0.6}, 0.7},
-        {bedLeft, {4, 1, 4}, {0, 3, 0}, 0.1},   {bedRight, {-4, 1, 4}, {0, -3, 0}, 0.1},
-        {tailgate, {0, 4, 3}, {4, 0, 0}, 0.08}, {rollbar, {0, 2, 8}, {3, 1, 0}, 0.2}};
+    std::vector<TPart> parts = {{hood, {0, -3, 9}, {-5, 0, 1}},   {cabin, {0.5, 0.5, 6}, {1.5, 0, 0.6}},
+                                {bedLeft, {4, 1, 4}, {0, 3, 0}},  {bedRight, {-4, 1, 4}, {0, -3, 0}},
+                                {tailgate, {0, 4, 3}, {4, 0, 0}}, {rollbar, {0, 2, 8}, {3, 1, 0}}};
     for (int k = 0; k < 4; ++k) {
         const double side = k % 2 ? 1 : -1, end = k < 2 ? 1 : -1;
         parts.push_back({wheels[k],
                          {side * random.Range(3, 6), end * random.Range(1, 3), random.Range(3, 6)},
-                         {random.Range(-8, 8), random.Range(-3, 3), 0},
-                         r});
+                         {random.Range(-8, 8), random.Range(-3, 3), 0}});
     }
     std::vector<TSkeletonFrame> frames(kBreakFrames, mesh.BindFrame());
     for (const TPart& part : parts) {
-        const std::vector<TNodePose> track = Fly(part, mesh.NodeModelPosition(part.node));
+        const std::vector<TNodePose> track =
+            Fly(part, mesh.NodeModelPosition(part.node), mesh.BoneVertices(part.node));
         for (int f = 0; f < kBreakFrames; ++f)
             frames[f][part.node] = track[f];
     }

@@ -1,0 +1,149 @@
+// Track blocks drawn into a real GL context: whole-unit offsets, wheel probing only in the
+// main pass, lights around the geometry, and object shadows in the stencil buffer.
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include "support/GLContext.h"
+#include "world/BlockFiles.h"
+#include "world/BoxMesh.h"
+#include "world/EnumNames.h"
+#include "world/Lights.h"
+#include "world/VehicleContact.h"
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+constexpr uint32_t kBlack = 0x000000FFu;
+
+class MapRenderTest : public TBlockFilesTest {
+protected:
+    void SetUp() override {
+        TBlockFilesTest::SetUp();
+        if (!gl_.Ok()) GTEST_SKIP() << "no display";
+        savedLights_ = LightsControl;
+        LightsControl = &lights_;
+        savedVehicle_ = VehicleContact;
+        VehicleContact = &car_;
+        // Looking down on x -16 .. 16, y -56 .. -24: 4 pixels a unit.
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(-16, 16, -56, -24, -100, 100);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glClearColor(0, 0, 0, 1);
+        glClearStencil(0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        glColor4f(1, 1, 1, 1);
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glEnableClientState(GL_NORMAL_ARRAY);
+        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    }
+    void TearDown() override {
+        if (gl_.Ok()) {
+            LightsControl = savedLights_;
+            VehicleContact = savedVehicle_;
+        }
+        TBlockFilesTest::TearDown();
+    }
+    uint32_t PixelAt(float x, float y) const {
+        return gl_.Pixel(static_cast<int>((x + 16) * 4), static_cast<int>((y + 56) * 4));
+    }
+    // A crate model: a closed box x, y -1 .. 1, z 2 .. 3.
+    void WriteCrate() {
+        std::vector<std::string> triangles;
+        const std::vector<TVector4> box = BoxMesh({-1, -1, 2}, {1, 1, 3});
+        for (size_t i = 0; i < box.size(); i += 3) {
+            triangles.push_back("wood.tga");
+            for (size_t k = i; k < i + 3; ++k)
+                triangles.push_back("0 " + std::to_string(box[k].x) + " " + std::to_string(box[k].y) + " " +
+                                    std::to_string(box[k].z) + " 0 0 1 0 0");
+        }
+        Write("Data/Objects/crate.smd",
+              Mesh({"nodes", "0 root -1", "end"}, {"time 0", "0 0 0 0 0 0 0"}, triangles));
+        Write("Data/Objects/crate.hsa", CrLf({"crate.smd"}));
+    }
+
+    TGLContext gl_{128, 128};
+    TLightsControl lights_;
+    TVehicleContact car_;
+    TLightsControl* savedLights_ = nullptr;
+    TVehicleContact* savedVehicle_ = nullptr;
+};
+
+// Road surface map x -640 .. 640, y 0 .. 640: world x -12.5 .. 12.5, y -12.5 .. 0, top at z 0.
+const TBrushText kSlab{-640, 0, -64, 640, 640, 0};
+
+} // namespace
+
+TEST_F(MapRenderTest, BlockIsMovedByWholeUnitsTowardZero) {
+    TMapController block(blockTextures_);
+    block.Load(WriteBlock("block", MapText({kSlab})));
+    block.Render(false, {0, -39.7f, 0, 0}, 0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    // Drawn at y -51.5 .. -39, not -52.5 .. -40.
+    EXPECT_EQ(PixelAt(0, -39.3f), kWhite);
+    EXPECT_EQ(PixelAt(0, -51.8f), kBlack);
+    EXPECT_EQ(PixelAt(0, -45), kWhite);
+    EXPECT_EQ(PixelAt(13, -45), kBlack);
+    EXPECT_EQ(blockTextures_.bound, std::vector<int>{1});
+    // The geometry is drawn unlit; the objects after it with the light on.
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+}
+
+TEST_F(MapRenderTest, OnlyTheMainPassProbesTheWheels) {
+    TMapController block(blockTextures_);
+    block.Load(WriteBlock("block", MapText({kSlab}), MapText({{-640, 0, -64, 640, 640, 0, "COL_GRASS"}})));
+    car_.wheelPoints.fill({0, -45, 0, 0});
+    for (int layer : {1, 2}) {
+        block.Render(false, {0, -39.7f, 0, 0}, layer);
+        EXPECT_EQ(car_.wheelTypes[0], COL_MAINROAD);
+    }
+    block.Render(true, {0, -39.7f, 0, 0}, 0);
+    EXPECT_EQ(car_.wheelTypes[0], COL_MAINROAD);
+    block.Render(false, {0, -39.7f, 0, 0}, 0);
+    EXPECT_EQ(car_.wheelTypes, (std::array<int, 4>{COL_GRASS, COL_GRASS, COL_GRASS, COL_GRASS}));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(MapRenderTest, ObjectShadowIsBuiltOnceAndCountedIntoTheStencil) {
+    WriteCrate();
+    TMapController block(blockTextures_);
+    // The crate stands mid-block (world y -6.25), turned a quarter by its angles.
+    block.Load(WriteBlock("block", MapText({kSlab}, EntityText("OBJECT_SIMPLE", {{"Model", "crate"},
+                                                                                 {"origin", "0 320 0"},
+                                                                                 {"angles", "0 180 0"}}))));
+    lights_.SetGlobalLight({{1, 0, 1, 0}, {}, {1, 1, 1, 1}, {}});
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    block.Render(false, {0, -40, 0, 0}, 0);
+    lights_.SwitchOff();
+
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnable(GL_STENCIL_TEST);
+    glStencilFunc(GL_ALWAYS, 1, ~0u);
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glDepthMask(GL_FALSE);
+    block.Render(true, {0, -40, 0, 0}, 0);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glDepthMask(GL_TRUE);
+    glDisable(GL_STENCIL_TEST);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+
+    const auto stencil = [&](float x, float y) {
+        uint8_t value = 0;
+        glReadPixels(static_cast<int>((x + 16) * 4), static_cast<int>((y + 56) * 4), 1, 1, GL_STENCIL_INDEX,
+                     GL_UNSIGNED_BYTE, &value);
+        return value;
+    };
+    // The light comes from +x in the world whatever the crate's heading: shadow at x -4 .. -1.
+    EXPECT_EQ(stencil(-2.5f, -46.25f), 1);
+    EXPECT_EQ(stencil(-3.8f, -45.5f), 1);
+    EXPECT_EQ(stencil(0, -46.25f), 0);
+    EXPECT_EQ(stencil(2.5f, -46.25f), 0);
+    EXPECT_EQ(stencil(-2.5f, -48.5f), 0);
+    const size_t built = block.Objects()[0].ShadowVolume().Volume().size();
+    EXPECT_GT(built, 0u);
+    block.Render(true, {0, -40, 0, 0}, 0);
+    EXPECT_EQ(block.Objects()[0].ShadowVolume().Volume().size(), built);
+}
