@@ -11,8 +11,10 @@
 #include "world/CarTypes.h"
 #include "world/EnumNames.h"
 #include "world/GlobalTables.h"
+#include "world/MapController.h"
 #include "world/MissionLoader.h"
 #include "world/MissionValues.h"
+#include "world/Track.h"
 #include "world/WeatherControl.h"
 
 #include <algorithm>
@@ -20,6 +22,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -32,24 +35,27 @@ constexpr float kBlockLength = 40;
 // The first block the generator ever handles: fixed cars and sections before it never appear.
 constexpr int kFirstSpawnBlock = 9;
 
-// Textures are only named: the models load without a GL context.
-class TNamedTextures : public TTextureSource {
+// Textures are only named: models and blocks load without a GL context.
+class TNamedTextures : public TTextureSource, public TBlockTextures {
 public:
     int Load(const std::string& path) override {
         paths.insert(path);
         return static_cast<int>(paths.size());
     }
+    int Width(int) const override { return 256; }
+    int Height(int) const override { return 256; }
     void Bind(int) override {}
+    void Bind(int) const override {}
     std::set<std::string> paths;
 };
 
 // Real models from the archive; sounds are only named.
 class TArchiveAssets : public TWorldAssets {
 public:
-    explicit TArchiveAssets(TTextureSource& textures) : models_(textures) {}
+    explicit TArchiveAssets(TTextureSource& textures) : models(textures) {}
     THSAModel* LoadModel(const std::string& path) override {
-        models.insert(path);
-        return models_.Load(path, false);
+        modelPaths.insert(path);
+        return models.Load(path, false);
     }
     int FindNode(THSAModel* model, const std::string& name) override { return model->FindNode(name); }
     int LoadSound(const std::string& path, bool looping) override {
@@ -57,18 +63,17 @@ public:
         if (looping) lastMusic = path;
         return static_cast<int>(sounds.size());
     }
-    std::set<std::string> models;
+    std::set<std::string> modelPaths;
     std::set<std::string> sounds;
     std::string lastMusic;
-
-private:
-    TModelLib models_;
+    TModelLib models; // also the blocks' scenery, as the game's ModelLib
 };
 
 struct TLoadedStage {
     std::string error;
     std::string trackList;
     std::string sequence;
+    int sequenceLength = 0;
     int trackLength = -1; // random mode only
     TMissionValues values;
     std::vector<TSection> sections;
@@ -89,6 +94,13 @@ struct TLoadedGame {
 bool DeclineQuestion(const std::string&, const std::string&) {
     return false;
 }
+std::vector<std::string>& MapMessages() {
+    static std::vector<std::string> messages;
+    return messages;
+}
+void RecordMapMessage(const std::string&, const std::string& text) {
+    MapMessages().push_back(text);
+}
 
 // Loads Global.cfg and Track1 .. Track15 once, as the game does, into plain records.
 class TGameLoad {
@@ -104,16 +116,22 @@ public:
         const std::string savedDir = ProgramDir;
         TExtractor* savedExtractor = Extractor;
         const TYesNoQuestion savedQuestion = ModelCheckQuestion;
+        TModelLib* savedModels = ModelLib;
+        const TMapMessageBox savedMessageBox = MapMessageBox;
         ProgramDir = program_.Path();
         archive_.SetBaseDirectory(ProgramDir);
         Extractor = &archive_;
         ModelCheckQuestion = &DeclineQuestion;
+        ModelLib = &assets_.models;
+        MapMessageBox = &RecordMapMessage;
 
         Load();
 
         ProgramDir = savedDir;
         Extractor = savedExtractor;
         ModelCheckQuestion = savedQuestion;
+        ModelLib = savedModels;
+        MapMessageBox = savedMessageBox;
         Weapons.clear();
         CarTypes.clear();
         Sections.clear();
@@ -148,7 +166,7 @@ private:
         game_.carTypes = CarTypes;
         for (int n = 1; n <= kStages; ++n)
             game_.stages.push_back(LoadStage(n));
-        game_.files.insert(assets_.models.begin(), assets_.models.end());
+        game_.files.insert(assets_.modelPaths.begin(), assets_.modelPaths.end());
         game_.files.insert(assets_.sounds.begin(), assets_.sounds.end());
         game_.files.insert(textures_.paths.begin(), textures_.paths.end());
     }
@@ -158,8 +176,20 @@ private:
         TWeather weather(nullptr, nullptr);
         TMissionStage hooks(assets_);
         hooks.Weather = &weather;
-        hooks.CreateTrack = [&](const std::string& file) { stage.trackList = file; };
-        hooks.LoadSequence = [&](const std::string& file) { stage.sequence = file; };
+        // The game's track loader, one track per block set.
+        std::unique_ptr<TTrack>* track = nullptr;
+        hooks.CreateTrack = [&](const std::string& file) {
+            stage.trackList = file;
+            track = &tracks_[file];
+            if (!*track)
+                *track = std::make_unique<TTrack>(
+                    file, [] {}, textures_);
+        };
+        hooks.LoadSequence = [&](const std::string& file) {
+            stage.sequence = file;
+            (*track)->LoadSequence(file);
+            stage.sequenceLength = static_cast<int>((*track)->Sequence().size());
+        };
         hooks.SetTrackLength = [&](int length) { stage.trackLength = length; };
         assets_.lastMusic.clear();
         try {
@@ -183,6 +213,7 @@ private:
     TExtractor archive_;
     TNamedTextures textures_;
     TArchiveAssets assets_{textures_};
+    std::map<std::string, std::unique_ptr<TTrack>> tracks_;
     TLoadedGame game_;
 };
 
@@ -263,6 +294,7 @@ TEST_F(MissionData, GlobalTablesGiveArmedTrafficOfEveryWeaponKindOnDistinctModel
 TEST_F(MissionData, EveryMissionLoadsThroughTheGameLoader) {
     for (int n = 1; n <= kStages; ++n)
         EXPECT_EQ(Game().stages[n - 1].error, "") << "Track" << n << ".cfg";
+    EXPECT_TRUE(MapMessages().empty()) << MapMessages().front();
 }
 
 TEST_F(MissionData, EveryNamedFileIsInTheArchive) {
@@ -309,6 +341,7 @@ TEST_F(MissionData, SequencesFitTheirBlockSetsAndReachTheFinish) {
                 EXPECT_EQ(enter(sequence[i]), exit(sequence[i - 1])) << stage.sequence << " entry " << i;
             }
         }
+        EXPECT_EQ(stage.sequenceLength, static_cast<int>(sequence.size())) << "Track" << n;
         // The progress bar is full at the finish, not before.
         EXPECT_GE(static_cast<int>(sequence.size()), stage.values.Finish) << "Track" << n;
     }
