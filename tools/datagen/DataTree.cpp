@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -63,6 +64,12 @@ void TDataTree::Text(const std::string& path, const std::string& bytes) {
     std::ofstream out(Prepare(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+std::string TDataTree::ReadText(const std::string& path) const {
+    std::ifstream in(fs::path(root_) / path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path + " (not generated yet?)");
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void TDataTree::Wav(const std::string& path, const std::vector<float>& mono, int rate) {

@@ -23,6 +23,8 @@ public:
     void Jpg(const std::string& path, const TCanvas& canvas, int quality = 90);
     void Tga(const std::string& path, const TCanvas& canvas);
     void Text(const std::string& path, const std::string& bytes);
+    // A file written earlier in this run, for generators that build on another's output.
+    std::string ReadText(const std::string& path) const;
     void Wav(const std::string& path, const std::vector<float>& mono, int rate);
     void Ogg(const std::string& path, const std::vector<float>& stereo, int rate, double quality);
     // Copies every file below `folder` to the same relative path in the tree.

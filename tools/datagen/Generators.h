@@ -12,7 +12,17 @@ void GenerateSprites(TDataTree& tree);
 void GenerateHelpPictures(TDataTree& tree);
 void GenerateScenes(TDataTree& tree);
 void GenerateSounds(TDataTree& tree);
+void GenerateGameTables(TDataTree& tree);
+// Needs the block sets written first.
+void GenerateMissions(TDataTree& tree);
 void GenerateMusic(TDataTree& tree);
+void GeneratePlayerCar(TDataTree& tree);
+void GenerateCarModels(TDataTree& tree);
+void GenerateGunnerModels(TDataTree& tree);
+void GenerateObjectModels(TDataTree& tree);
+void GenerateMapTable(TDataTree& tree);
+void GenerateTrackBlocks(TDataTree& tree);
+void GenerateTrackTextures(TDataTree& tree);
 
 // One PNG with a labelled thumbnail of every picture in the tree, for looking them over.
 void WriteContactSheet(const TDataTree& tree, const std::string& path);

@@ -40,7 +40,16 @@ int main(int argc, char** argv) {
         GenerateHelpPictures(tree);
         GenerateScenes(tree);
         GenerateSounds(tree);
+        GenerateGameTables(tree);
         GenerateMusic(tree);
+        GeneratePlayerCar(tree);
+        GenerateCarModels(tree);
+        GenerateGunnerModels(tree);
+        GenerateObjectModels(tree);
+        GenerateMapTable(tree);
+        GenerateTrackBlocks(tree);
+        // Stage sequences chain the blocks of the lists written just before.
+        GenerateMissions(tree);
         if (!staticFolder.empty()) tree.CopyFolder(staticFolder);
         if (!contactSheet.empty()) WriteContactSheet(tree, contactSheet);
     } catch (const std::exception& e) {

@@ -1,0 +1,128 @@
+// The generated block sets load through the game's track loader without a message, drive through
+// at random and along their sequences, and their collision maps put each surface where it shows.
+#include "app/Globals.h"
+#include "gameplay/PlayerState.h"
+#include "resources/Extractor.h"
+#include "resources/ModelLib.h"
+#include "resources/StrFunc.h"
+#include "resources/TextureSource.h"
+#include "world/BlockTextures.h"
+#include "world/CollisionTypes.h"
+#include "world/MapController.h"
+#include "world/Track.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string>& Messages() {
+    static std::vector<std::string> messages;
+    return messages;
+}
+void RecordMessage(const std::string&, const std::string& text) {
+    Messages().push_back(text);
+}
+bool RecordQuestion(const std::string&, const std::string& text) {
+    Messages().push_back(text);
+    return false;
+}
+
+// Textures and models must come from the archive; nothing is uploaded.
+class TArchiveTextures : public TTextureSource, public TBlockTextures {
+public:
+    int Load(const std::string& path) override {
+        EXPECT_GE(Extractor->FindMember(path), 0) << path << " is not in the archive";
+        return 1;
+    }
+    int Width(int) const override { return 256; }
+    int Height(int) const override { return 256; }
+    void Bind(int) override {}
+    void Bind(int) const override {}
+};
+
+class GeneratedTracks : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(KESTROVA_DATA_ARCHIVE))
+            GTEST_SKIP() << "no " << KESTROVA_DATA_ARCHIVE << " (configure with KESTROVA_DATA=ON)";
+        loaded_ = true;
+        archive_.Open(KESTROVA_DATA_ARCHIVE);
+        saved_ = {ProgramDir, Extractor, ModelLib, MapMessageBox, ModelCheckQuestion};
+        // The archive's folder is the program directory: the loose ".col" files lie there.
+        ProgramDir = std::filesystem::path(KESTROVA_DATA_ARCHIVE).parent_path().string() + "/";
+        archive_.SetBaseDirectory(ProgramDir);
+        Extractor = &archive_;
+        ModelLib = &models_;
+        MapMessageBox = &RecordMessage;
+        ModelCheckQuestion = &RecordQuestion;
+        Messages().clear();
+        ForwardVelocity = 0;
+        DistanceTravelled = 0;
+    }
+    void TearDown() override {
+        if (!loaded_) return;
+        ProgramDir = saved_.programDir;
+        Extractor = saved_.extractor;
+        ModelLib = saved_.modelLib;
+        MapMessageBox = saved_.messageBox;
+        ModelCheckQuestion = saved_.question;
+        ForwardVelocity = 0;
+        DistanceTravelled = 0;
+    }
+    std::unique_ptr<TTrack> Load(const std::string& set) {
+        return std::make_unique<TTrack>(ProgramDir + "Data\\Maps\\" + set + "\\main.trk", [] {}, textures_);
+    }
+    static int TypeAt(const TTrack& track, int block, float x, float y) {
+        return track.Block(block).map->CollisionType({x, y, 0.4f, 0}, COL_MAINROAD);
+    }
+
+    struct TSaved {
+        std::string programDir;
+        TExtractor* extractor;
+        TModelLib* modelLib;
+        TMapMessageBox messageBox;
+        TYesNoQuestion question;
+    } saved_{};
+    bool loaded_ = false;
+    TExtractor archive_;
+    TArchiveTextures textures_;
+    TModelLib models_{textures_};
+};
+
+TEST_F(GeneratedTracks, EverySetLoadsAndDrivesWithoutAMessage) {
+    for (const char* set : {"grass", "city", "desert", "winter"}) {
+        SCOPED_TRACE(set);
+        std::unique_ptr<TTrack> track;
+        ASSERT_NO_THROW(track = Load(set));
+        EXPECT_GE(track->BlockCount(), 10);
+        // A long random drive: every block's exit lanes must be entered by some block.
+        track->SetTrackLength(1000000);
+        ForwardVelocity = 40 * 200;
+        EXPECT_NO_THROW(track->Update(1000));
+        for (const char* sequence : {"short.seq", "long.seq"}) {
+            EXPECT_NO_THROW(track->LoadSequence(ProgramDir + "Data\\Maps\\" + set + "\\" + sequence));
+            EXPECT_FALSE(track->RandomMode());
+        }
+    }
+    EXPECT_TRUE(Messages().empty()) << Messages().front();
+}
+
+// Block 0 starts the player at x = -10 on the road's edge; lane 3 is at x = -2.5.
+TEST_F(GeneratedTracks, SurfacesLieWhereTheBlocksShowThem) {
+    const std::unique_ptr<TTrack> grass = Load("grass");
+    EXPECT_EQ(TypeAt(*grass, 0, -10, -20), COL_MAINROAD);
+    EXPECT_EQ(TypeAt(*grass, 0, -2.5f, -5), COL_MAINROAD);
+    EXPECT_EQ(TypeAt(*grass, 1, 30, -20), COL_GRASS);
+    EXPECT_EQ(TypeAt(*grass, 5, -40, -20), COL_ROAD);  // the side road of the junction
+    EXPECT_EQ(TypeAt(*grass, 6, -13, -20), COL_BACK);  // a dusty shoulder
+    const std::unique_ptr<TTrack> winter = Load("winter");
+    EXPECT_EQ(TypeAt(*winter, 12, 0, -20), COL_NOCONTROL); // the ice patch
+    EXPECT_EQ(TypeAt(*winter, 12, 0, -5), COL_MAINROAD);
+    EXPECT_EQ(TypeAt(*winter, 13, -20, -20), COL_KILL);    // off the bridge
+    EXPECT_EQ(TypeAt(*winter, 13, 5, -20), COL_MAINROAD);
+}
+
+} // namespace

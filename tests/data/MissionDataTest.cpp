@@ -1,0 +1,432 @@
+// The generated game tables and the fifteen missions, read from Data.dpg by the game's own
+// loaders with the real car models: they load, every file they name is there, and the stages
+// can be won and get harder.
+#include "app/Globals.h"
+#include "app/Music.h"
+#include "resources/Extractor.h"
+#include "resources/ModelLib.h"
+#include "resources/StrFunc.h"
+#include "resources/TextureSource.h"
+#include "support/TestFiles.h"
+#include "world/CarTypes.h"
+#include "world/EnumNames.h"
+#include "world/GlobalTables.h"
+#include "world/MapController.h"
+#include "world/MissionLoader.h"
+#include "world/MissionValues.h"
+#include "world/Track.h"
+#include "world/WeatherControl.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kStages = 15;
+constexpr float kBlockLength = 40;
+// The first block the generator ever handles: fixed cars and sections before it never appear.
+constexpr int kFirstSpawnBlock = 9;
+
+// Textures are only named: models and blocks load without a GL context.
+class TNamedTextures : public TTextureSource, public TBlockTextures {
+public:
+    int Load(const std::string& path) override {
+        paths.insert(path);
+        return static_cast<int>(paths.size());
+    }
+    int Width(int) const override { return 256; }
+    int Height(int) const override { return 256; }
+    void Bind(int) override {}
+    void Bind(int) const override {}
+    std::set<std::string> paths;
+};
+
+// Real models from the archive; sounds are only named.
+class TArchiveAssets : public TWorldAssets {
+public:
+    explicit TArchiveAssets(TTextureSource& textures) : models(textures) {}
+    THSAModel* LoadModel(const std::string& path) override {
+        modelPaths.insert(path);
+        return models.Load(path, false);
+    }
+    int FindNode(THSAModel* model, const std::string& name) override { return model->FindNode(name); }
+    int LoadSound(const std::string& path, bool looping) override {
+        sounds.insert(path);
+        if (looping) lastMusic = path;
+        return static_cast<int>(sounds.size());
+    }
+    std::set<std::string> modelPaths;
+    std::set<std::string> sounds;
+    std::string lastMusic;
+    TModelLib models; // also the blocks' scenery, as the game's ModelLib
+};
+
+struct TLoadedStage {
+    std::string error;
+    std::string trackList;
+    std::string sequence;
+    int sequenceLength = 0;
+    int trackLength = -1; // random mode only
+    TMissionValues values;
+    std::vector<TSection> sections;
+    TSpecMission special;
+    std::string music;
+    int weather = W_NONE;
+    bool fog = false;
+};
+
+struct TLoadedGame {
+    std::string error; // of the global tables
+    std::vector<TLoadedStage> stages;
+    std::set<std::string> files; // every data file named, with the program directory
+    std::vector<TWeapon> weapons;
+    std::vector<TCarType> carTypes;
+};
+
+bool DeclineQuestion(const std::string&, const std::string&) {
+    return false;
+}
+std::vector<std::string>& MapMessages() {
+    static std::vector<std::string> messages;
+    return messages;
+}
+void RecordMapMessage(const std::string&, const std::string& text) {
+    MapMessages().push_back(text);
+}
+
+// Loads Global.cfg and Track1 .. Track15 once, as the game does, into plain records.
+class TGameLoad {
+public:
+    TGameLoad() {
+        archive_.Open(KESTROVA_DATA_ARCHIVE);
+        // Files the game reads from disk only (hit boxes) are installed beside the archive.
+        const std::filesystem::path installed =
+            std::filesystem::path(KESTROVA_DATA_ARCHIVE).parent_path() / "Data";
+        if (std::filesystem::is_directory(installed))
+            std::filesystem::create_directory_symlink(installed, program_.Path() + "Data");
+
+        const std::string savedDir = ProgramDir;
+        TExtractor* savedExtractor = Extractor;
+        const TYesNoQuestion savedQuestion = ModelCheckQuestion;
+        TModelLib* savedModels = ModelLib;
+        const TMapMessageBox savedMessageBox = MapMessageBox;
+        ProgramDir = program_.Path();
+        archive_.SetBaseDirectory(ProgramDir);
+        Extractor = &archive_;
+        ModelCheckQuestion = &DeclineQuestion;
+        ModelLib = &assets_.models;
+        MapMessageBox = &RecordMapMessage;
+
+        Load();
+
+        ProgramDir = savedDir;
+        Extractor = savedExtractor;
+        ModelCheckQuestion = savedQuestion;
+        ModelLib = savedModels;
+        MapMessageBox = savedMessageBox;
+        Weapons.clear();
+        CarTypes.clear();
+        Sections.clear();
+        GameMusic = 0;
+    }
+
+    const TLoadedGame& Game() const { return game_; }
+    // `fullPath` (program directory + a data path) names an archive member.
+    bool InArchive(const std::string& fullPath) const { return archive_.FindMember(fullPath) >= 0; }
+    TBytes Member(const std::string& fullPath) const {
+        const int index = archive_.FindMember(fullPath);
+        return index < 0 ? TBytes() : archive_.ReadMember(index);
+    }
+    std::vector<std::string> Lines(const std::string& fullPath) const {
+        TTextFile file(fullPath, archive_);
+        std::vector<std::string> lines;
+        while (!file.EndOfFile())
+            lines.push_back(file.ReadLine());
+        return lines;
+    }
+    const std::string& ProgramPath() const { return program_.Path(); }
+
+private:
+    void Load() {
+        try {
+            LoadGlobalTables(assets_);
+        } catch (const std::exception& e) {
+            game_.error = e.what();
+            return;
+        }
+        game_.weapons = Weapons;
+        game_.carTypes = CarTypes;
+        for (int n = 1; n <= kStages; ++n)
+            game_.stages.push_back(LoadStage(n));
+        game_.files.insert(assets_.modelPaths.begin(), assets_.modelPaths.end());
+        game_.files.insert(assets_.sounds.begin(), assets_.sounds.end());
+        game_.files.insert(textures_.paths.begin(), textures_.paths.end());
+    }
+
+    TLoadedStage LoadStage(int n) {
+        TLoadedStage stage;
+        TWeather weather(nullptr, nullptr);
+        TMissionStage hooks(assets_);
+        hooks.Weather = &weather;
+        // The game's track loader, one track per block set.
+        std::unique_ptr<TTrack>* track = nullptr;
+        hooks.CreateTrack = [&](const std::string& file) {
+            stage.trackList = file;
+            track = &tracks_[file];
+            if (!*track)
+                *track = std::make_unique<TTrack>(
+                    file, [] {}, textures_);
+        };
+        hooks.LoadSequence = [&](const std::string& file) {
+            stage.sequence = file;
+            (*track)->LoadSequence(file);
+            stage.sequenceLength = static_cast<int>((*track)->Sequence().size());
+        };
+        hooks.SetTrackLength = [&](int length) { stage.trackLength = length; };
+        assets_.lastMusic.clear();
+        try {
+            LoadMission(ProgramDir + "Data\\Maps\\Track" + std::to_string(n) + ".cfg", hooks);
+        } catch (const std::exception& e) {
+            stage.error = e.what();
+            return stage;
+        }
+        stage.values = MissionValues;
+        stage.sections = Sections;
+        stage.special = SpecMission;
+        stage.music = assets_.lastMusic;
+        stage.weather = weather.Kind();
+        stage.fog = weather.FogEnabled();
+        if (!stage.trackList.empty()) game_.files.insert(stage.trackList);
+        if (!stage.sequence.empty()) game_.files.insert(stage.sequence);
+        return stage;
+    }
+
+    TTempDir program_;
+    TExtractor archive_;
+    TNamedTextures textures_;
+    TArchiveAssets assets_{textures_};
+    std::map<std::string, std::unique_ptr<TTrack>> tracks_;
+    TLoadedGame game_;
+};
+
+class MissionData : public testing::Test {
+protected:
+    static void TearDownTestSuite() { load_.reset(); }
+    void SetUp() override {
+        if (!std::filesystem::exists(KESTROVA_DATA_ARCHIVE))
+            GTEST_SKIP() << "no " << KESTROVA_DATA_ARCHIVE << " (configure with KESTROVA_DATA=ON)";
+        if (!load_) load_ = std::make_unique<TGameLoad>();
+        ASSERT_EQ(Game().error, "");
+        ASSERT_EQ(Game().stages.size(), static_cast<size_t>(kStages));
+    }
+    static const TLoadedGame& Game() { return load_->Game(); }
+    static const TGameLoad& Load() { return *load_; }
+
+    static std::unique_ptr<TGameLoad> load_;
+};
+std::unique_ptr<TGameLoad> MissionData::load_;
+
+bool Armed(const TSection& s) {
+    return s.CarType.Weapon != NO_WEAPON;
+}
+
+// The last block a section's fixed cars can be placed on: the generator spreads car i over
+// begin + round(Random(round(2 step)) + i step), step = (end - begin) / min.
+int LatestFixedBlock(const TSection& s) {
+    const double step = double(s.End - s.Begin) / s.Min;
+    return s.Begin + static_cast<int>(std::nearbyint(std::nearbyint(2 * step) - 1 + (s.Min - 1) * step));
+}
+
+double SecondsPerBlock(const TLoadedStage& stage) {
+    return stage.values.TimeLeft / 1000.0 / stage.values.Finish;
+}
+
+double ArmedCarsPerBlock(const TLoadedStage& stage) {
+    int armed = 0;
+    for (const TSection& s : stage.sections)
+        if (Armed(s)) armed += s.Max;
+    return double(armed) / stage.values.Finish;
+}
+
+TEST_F(MissionData, GlobalTablesGiveArmedTrafficOfEveryWeaponKindOnDistinctModels) {
+    const TLoadedGame& game = Game();
+    std::set<int> weaponTypes;
+    for (const TWeapon& w : game.weapons) {
+        weaponTypes.insert(w.WeaponType);
+        EXPECT_GT(w.Damage, 0);
+        EXPECT_GT(w.ShootDelay, 0);
+    }
+    EXPECT_EQ(weaponTypes, (std::set<int>{WT_BULLET, WT_ROCKET}));
+
+    ASSERT_GE(game.carTypes.size(), 8u);
+    std::set<THSAModel*> models;
+    std::set<int> weaponsCarried;
+    for (const TCarType& type : game.carTypes) {
+        models.insert(type.Models[0]);
+        weaponsCarried.insert(type.Weapon);
+        EXPECT_GT(type.Health, 0);
+        EXPECT_GT(type.Mass, 0);
+        EXPECT_LE(type.MinSpeed, type.Speed);
+        EXPECT_LE(type.Speed, type.MaxSpeed);
+    }
+    EXPECT_GE(models.size(), 8u);
+    // Every weapon is carried by some car, and no car lost its weapon to a bad index.
+    for (int w = 0; w < static_cast<int>(game.weapons.size()); ++w)
+        EXPECT_EQ(weaponsCarried.count(w), 1u) << "weapon " << w << " is carried by no car";
+
+    for (int bonus = BT_NONE + 1; bonus < BT_COUNT; ++bonus)
+        EXPECT_GT(BonusAmount[bonus], 0) << kBonusTypeNames[bonus].Name << " gives nothing";
+    for (int w = 0; w < PW_COUNT; ++w) {
+        EXPECT_GT(PlayerDamage[w], 0);
+        EXPECT_GT(PlayerShootDelay[w], 0);
+    }
+    EXPECT_GT(ExplosionRadius, 0);
+}
+
+TEST_F(MissionData, EveryMissionLoadsThroughTheGameLoader) {
+    for (int n = 1; n <= kStages; ++n)
+        EXPECT_EQ(Game().stages[n - 1].error, "") << "Track" << n << ".cfg";
+    EXPECT_TRUE(MapMessages().empty()) << MapMessages().front();
+}
+
+TEST_F(MissionData, EveryNamedFileIsInTheArchive) {
+    const TLoadedGame& game = Game();
+    for (const std::string& file : game.files)
+        EXPECT_TRUE(Load().InArchive(file)) << file.substr(Load().ProgramPath().size());
+    std::set<std::string> sets, music;
+    for (const TLoadedStage& stage : game.stages) {
+        sets.insert(stage.trackList);
+        EXPECT_FALSE(stage.music.empty());
+        music.insert(stage.music);
+    }
+    EXPECT_EQ(sets.size(), 4u) << "every block set is driven";
+    EXPECT_EQ(music.size(), 5u) << "every stage track is played";
+}
+
+TEST_F(MissionData, SequencesFitTheirBlockSetsAndReachTheFinish) {
+    int sequenced = 0;
+    for (int n = 1; n <= kStages; ++n) {
+        const TLoadedStage& stage = Game().stages[n - 1];
+        if (stage.sequence.empty()) {
+            // Random blocks run out only after the finish.
+            EXPECT_GE(stage.trackLength, (stage.values.Finish - 1) * kBlockLength) << "Track" << n;
+            continue;
+        }
+        ++sequenced;
+        const TBytes bytes = Load().Member(stage.sequence);
+        ASSERT_EQ(bytes.size() % 4, 0u) << stage.sequence;
+        // Block list lines: enter lanes in characters 1 .. 6, exit lanes in 8 .. 13.
+        const std::vector<std::string> blocks = Load().Lines(stage.trackList);
+        const auto enter = [&](int block) { return blocks[block].substr(0, 6); };
+        const auto exit = [&](int block) { return blocks[block].substr(7, 6); };
+        std::vector<int> sequence(bytes.size() / 4);
+        for (size_t i = 0; i < sequence.size(); ++i)
+            sequence[i] =
+                bytes[4 * i] | bytes[4 * i + 1] << 8 | bytes[4 * i + 2] << 16 | bytes[4 * i + 3] << 24;
+        EXPECT_GE(sequence.size(), 9u) << stage.sequence;
+        for (size_t i = 0; i < sequence.size(); ++i) {
+            ASSERT_GE(sequence[i], 0) << stage.sequence;
+            ASSERT_LT(sequence[i], static_cast<int>(blocks.size())) << stage.sequence;
+            ASSERT_GE(blocks[sequence[i]].size(), 13u) << stage.trackList;
+            // The road runs on: every block takes up the lanes of the one before.
+            if (i > 0) {
+                EXPECT_EQ(enter(sequence[i]), exit(sequence[i - 1])) << stage.sequence << " entry " << i;
+            }
+        }
+        EXPECT_EQ(stage.sequenceLength, static_cast<int>(sequence.size())) << "Track" << n;
+        // The progress bar is full at the finish, not before.
+        EXPECT_GE(static_cast<int>(sequence.size()), stage.values.Finish) << "Track" << n;
+    }
+    EXPECT_GT(sequenced, 0);
+    EXPECT_LT(sequenced, kStages);
+}
+
+TEST_F(MissionData, EveryStageCanBeDrivenAndItsTrafficAppears) {
+    for (int n = 1; n <= kStages; ++n) {
+        const TLoadedStage& stage = Game().stages[n - 1];
+        const TMissionValues& v = stage.values;
+        SCOPED_TRACE("Track" + std::to_string(n));
+        // The run-in only reaches MinSpeed: at 0 the car would never start.
+        EXPECT_GT(v.MinSpeed, 0);
+        EXPECT_LT(v.MinSpeed, v.MaxSpeed);
+        // Flat out the finish is reached with time to spare for the traffic.
+        const double fastest = v.Finish * kBlockLength / v.MaxSpeed;
+        EXPECT_GT(v.TimeLeft / 1000.0, 1.25 * fastest);
+        EXPECT_GT(v.TrafficMaxCount, 0);
+        EXPECT_GT(v.Reward, 0);
+        ASSERT_FALSE(stage.sections.empty());
+        for (const TSection& s : stage.sections) {
+            EXPECT_GE(s.Begin, kFirstSpawnBlock);
+            EXPECT_LE(s.End, v.Finish);
+            EXPECT_LT(s.Begin, s.End);
+            EXPECT_LE(s.Min, s.Max);
+            if (s.Min > 0) {
+                EXPECT_LT(LatestFixedBlock(s), v.Finish);
+            }
+        }
+    }
+}
+
+TEST_F(MissionData, SpecialMissionsHaveTargetsThatCanBeCaught) {
+    std::set<int> kinds;
+    for (int n = 1; n <= kStages; ++n) {
+        const TLoadedStage& stage = Game().stages[n - 1];
+        SCOPED_TRACE("Track" + std::to_string(n));
+        int special = 0;
+        for (const TSection& s : stage.sections) {
+            if (s.CarType.SpecialKind == SM_NONE) continue;
+            ++special;
+            kinds.insert(s.CarType.SpecialKind);
+            if (s.CarType.SpecialKind != SM_NEUTRAL) continue;
+            // Every target is placed (none left to chance) while there is road left to catch it.
+            EXPECT_EQ(s.Min, s.Max);
+            EXPECT_LE(LatestFixedBlock(s), stage.values.Finish - 20);
+        }
+        EXPECT_EQ(stage.special.Enabled, special > 0);
+        EXPECT_EQ(stage.special.Enabled, !stage.special.Text.empty());
+        // One line in the stage-complete window.
+        EXPECT_LE(stage.special.Text.size(), 40u);
+    }
+    EXPECT_EQ(kinds, (std::set<int>{SM_FRIEND, SM_NEUTRAL}));
+}
+
+TEST_F(MissionData, SnowFallsOnWinterStagesAndWeatherVaries) {
+    std::set<int> weathers;
+    int fogged = 0;
+    for (const TLoadedStage& stage : Game().stages) {
+        const bool winter = stage.trackList.find("\\winter\\") != std::string::npos;
+        EXPECT_EQ(winter, stage.weather == W_SNOW) << stage.trackList;
+        weathers.insert(stage.weather);
+        fogged += stage.fog;
+    }
+    EXPECT_EQ(weathers, (std::set<int>{W_NONE, W_RAIN, W_SNOW}));
+    EXPECT_GT(fogged, 0);
+    EXPECT_LT(fogged, kStages / 2);
+}
+
+TEST_F(MissionData, StagesGrowHarderFromFirstToLast) {
+    const std::vector<TLoadedStage>& stages = Game().stages;
+    for (int n = 2; n <= kStages; ++n) {
+        const TLoadedStage& before = stages[n - 2];
+        const TLoadedStage& stage = stages[n - 1];
+        SCOPED_TRACE("Track" + std::to_string(n));
+        EXPECT_LE(SecondsPerBlock(stage), SecondsPerBlock(before));
+        EXPECT_GE(stage.values.Finish, before.values.Finish);
+        EXPECT_GE(stage.values.TrafficMaxCount, before.values.TrafficMaxCount);
+    }
+    const auto mean = [&](int first, const std::function<double(const TLoadedStage&)>& f) {
+        return (f(stages[first]) + f(stages[first + 1]) + f(stages[first + 2])) / 3;
+    };
+    EXPECT_LT(SecondsPerBlock(stages.back()), 0.6 * SecondsPerBlock(stages.front()));
+    EXPECT_GT(mean(kStages - 3, ArmedCarsPerBlock), 2 * mean(0, ArmedCarsPerBlock));
+}
+
+} // namespace
