@@ -73,7 +73,8 @@ protected:
         DistanceTravelled = 0;
     }
     std::unique_ptr<TTrack> Load(const std::string& set) {
-        return std::make_unique<TTrack>(ProgramDir + "Data\\Maps\\" + set + "\\main.trk", [] {}, textures_);
+        return std::make_unique<TTrack>(
+            ProgramDir + "Data\\Maps\\" + set + "\\main.trk", [] {}, textures_);
     }
     static int TypeAt(const TTrack& track, int block, float x, float y) {
         return track.Block(block).map->CollisionType({x, y, 0.4f, 0}, COL_MAINROAD);
@@ -116,12 +117,12 @@ TEST_F(GeneratedTracks, SurfacesLieWhereTheBlocksShowThem) {
     EXPECT_EQ(TypeAt(*grass, 0, -10, -20), COL_MAINROAD);
     EXPECT_EQ(TypeAt(*grass, 0, -2.5f, -5), COL_MAINROAD);
     EXPECT_EQ(TypeAt(*grass, 1, 30, -20), COL_GRASS);
-    EXPECT_EQ(TypeAt(*grass, 5, -40, -20), COL_ROAD);  // the side road of the junction
-    EXPECT_EQ(TypeAt(*grass, 6, -13, -20), COL_BACK);  // a dusty shoulder
+    EXPECT_EQ(TypeAt(*grass, 5, -40, -20), COL_ROAD); // the side road of the junction
+    EXPECT_EQ(TypeAt(*grass, 6, -13, -20), COL_BACK); // a dusty shoulder
     const std::unique_ptr<TTrack> winter = Load("winter");
     EXPECT_EQ(TypeAt(*winter, 12, 0, -20), COL_NOCONTROL); // the ice patch
     EXPECT_EQ(TypeAt(*winter, 12, 0, -5), COL_MAINROAD);
-    EXPECT_EQ(TypeAt(*winter, 13, -20, -20), COL_KILL);    // off the bridge
+    EXPECT_EQ(TypeAt(*winter, 13, -20, -20), COL_KILL); // off the bridge
     EXPECT_EQ(TypeAt(*winter, 13, 5, -20), COL_MAINROAD);
 }
 

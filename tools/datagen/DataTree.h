@@ -27,6 +27,8 @@ public:
     std::string ReadText(const std::string& path) const;
     void Wav(const std::string& path, const std::vector<float>& mono, int rate);
     void Ogg(const std::string& path, const std::vector<float>& stereo, int rate, double quality);
+    // A picture shown on the contact sheet but not written into the tree (model and block previews).
+    void Preview(const std::string& name, const TCanvas& canvas) { Remember(name, canvas); }
     // Copies every file below `folder` to the same relative path in the tree.
     void CopyFolder(const std::string& folder);
 

@@ -282,7 +282,7 @@ private:
                 const double in = edge + side * 0.3, out = edge + side * 0.8;
                 map_.Box({std::min(in, out), -40, -1.5}, {std::max(in, out), 0, 0.9}, "concrete");
                 const double far = side * kGroundEdge, near = edge + side * 0.8;
-                map_.Box({std::min(near, far), -40, -9}, {std::max(near, far), 0, -8}, theme_.drop, 2);
+                map_.Box({std::min(near, far), -40, -2.6}, {std::max(near, far), 0, -1.6}, theme_.drop, 2);
                 collision_.Box({std::min(near, far), -40, -2}, {std::max(near, far), 0, 2}, "COL_KILL");
                 occupied_.push_back({side * 50, -20, 100});
             }

@@ -27,7 +27,7 @@ TColour Speckled(const TColour& base, double n, double amount) {
 // Asphalt for one lane (5 units across, 5 along): the dashed line at its left edge marks the
 // boundary between lanes; a block's outer edges get solid lines of their own.
 TColour LaneAsphalt(double n, int x, int y, const TColour& dust) {
-    TColour c = Speckled(palette::Asphalt.Mix(palette::SteelLight, 0.35), n, 0.45);
+    TColour c = Speckled(palette::Asphalt.Mix(palette::SteelLight, 0.35), n, 0.25);
     c = c.Mix(dust, std::max(0.0, n - 0.55) * 1.2);
     const bool line = (x < 5 || x > 250) && y < 128;
     return line ? palette::Paper.Mix(c, 0.25) : c;

@@ -1,5 +1,6 @@
 // datagen_preview: draws every model of a built Data.dpg (and the player car breaking up) through
 // the game's own loaders into one PNG per view, for looking the 3D data over.
+#include "app/Camera.h"
 #include "app/Globals.h"
 #include "platform/Platform.h"
 #include "platform/PngWriter.h"
@@ -11,6 +12,9 @@
 #include "resources/Skeleton.h"
 #include "resources/TextureLib.h"
 #include "resources/TextureSource.h"
+#include "world/BlockTextures.h"
+#include "world/Lights.h"
+#include "world/Track.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -23,7 +27,7 @@
 
 namespace {
 
-constexpr int kSize = 320;
+constexpr int kSize = 320, kSceneWidth = 640, kSceneHeight = 480;
 
 std::string FileName(std::string path) {
     std::replace(path.begin(), path.end(), '\\', '/');
@@ -58,11 +62,57 @@ void BeginView(const TActor& actor) {
     glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
 }
 
-void Save(const std::string& path) {
-    std::vector<uint8_t> pixels(kSize * kSize * 4);
+void Save(const std::string& path, int width = kSize, int height = kSize) {
+    std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kSize, kSize, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    if (!WritePng(path, kSize, kSize, pixels)) throw std::runtime_error("cannot write " + path);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    if (!WritePng(path, width, height, pixels)) throw std::runtime_error("cannot write " + path);
+}
+
+// A few cars on the road for scale: the player in lane 3 where a stage starts, traffic ahead.
+void DrawCars(TModelLib& models) {
+    const struct {
+        const char* path;
+        float x, y;
+    } cars[] = {{"Data\\Models\\Player\\Player.hsa", -2.5f, -40},
+                {"Data\\Models\\Cars\\Car_01.hsa", 2.5f, -70},
+                {"Data\\Models\\Cars\\Car_04.hsa", -7.5f, -95},
+                {"Data\\Models\\Cars\\Car_06.hsa", 7.5f, -120}};
+    for (const auto& car : cars) {
+        glPushMatrix();
+        glTranslatef(car.x, car.y, 0);
+        models.Load(ProgramDir + car.path, false)->Draw();
+        glPopMatrix();
+    }
+}
+
+// A block set as the game draws it: the first blocks of its short sequence, from the game's
+// default camera and from low behind the player's car.
+void DrawBlockSet(const std::string& set, TModelLib& models, TLightsControl& lights, const std::string& out) {
+    TTrack track(ProgramDir + "Data\\Maps\\" + set + "\\main.trk");
+    track.LoadSequence(ProgramDir + "Data\\Maps\\" + set + "\\short.seq");
+    for (int view = 0; view < 2; ++view) {
+        glClearColor(0.345f, 0.18f, 0.38f, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        ResetCamera();
+        if (view == 0) {
+            CameraPosition = {0, -26, 50, 0};
+            CameraAngles = {0, -38, 180, 0};
+        } else {
+            CameraPosition = {-6, -18, 11, 0};
+            CameraAngles = {0, -74, 190, 0};
+        }
+        SetUpView();
+        lights.SwitchOn();
+        track.Render(0);
+        lights.SwitchOn();
+        DrawCars(models);
+        track.Render(1);
+        lights.SwitchOff();
+        track.Render(2);
+        Save(out + "blocks_" + set + (view == 0 ? "_game_camera" : "_low") + ".png", kSceneWidth,
+             kSceneHeight);
+    }
 }
 
 } // namespace
@@ -79,7 +129,7 @@ int main(int argc, char** argv) {
         ProgramDir = std::string(argv[1]) + "/";
         const std::string out = std::string(argv[2]) + "/";
         if (!platform::InitVideo() ||
-            platform::CreateWindow("preview", kSize, kSize, false) != platform::WindowResult::Ok)
+            platform::CreateWindow("preview", kSceneWidth, kSceneHeight, false) != platform::WindowResult::Ok)
             throw std::runtime_error("no OpenGL window (is DISPLAY set?)");
         LoadGLExtensions();
         InitIL();
@@ -90,6 +140,11 @@ int main(int argc, char** argv) {
         TTextureLib textures;
         TextureLib = &textures;
         TModelLib models(LibraryTextures());
+        ModelLib = &models;
+        TLightsControl lights;
+        LightsControl = &lights;
+        lights.SetGlobalLight(
+            {{0.5f, 0.4f, 1, 0}, {0.45f, 0.42f, 0.45f, 1}, {0.9f, 0.8f, 0.7f, 1}, {0, 0, 0, 1}});
 
         glViewport(0, 0, kSize, kSize);
         glEnable(GL_DEPTH_TEST);
@@ -123,6 +178,11 @@ int main(int argc, char** argv) {
             player.DrawSkinned();
             Save(out + "player_break_" + std::to_string(frame) + ".png");
         }
+        Viewport = {0, 0, kSceneWidth, kSceneHeight};
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        for (const char* set : {"grass", "city", "desert", "winter"})
+            DrawBlockSet(set, models, lights, out);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "datagen_preview: %s\n", e.what());
         return 1;
