@@ -15,6 +15,9 @@ TGameInstall::TGameInstall() {
     fs::copy_file(KESTROVA_EXE, dir_.Path() + "kestrova");
     const fs::path archive = fs::path(KESTROVA_BUILD_DIR) / "Data.dpg";
     if (fs::exists(archive)) fs::copy_file(archive, dir_.Path() + "Data.dpg");
+    // The files the game reads from disk only, installed beside the archive.
+    const fs::path loose = fs::path(KESTROVA_BUILD_DIR) / "Data";
+    if (fs::exists(loose)) fs::copy(loose, dir_.Path() + "Data", fs::copy_options::recursive);
 }
 
 TGameRun TGameInstall::Run(const std::vector<std::string>& args, int timeoutSeconds) const {

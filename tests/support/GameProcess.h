@@ -12,7 +12,8 @@ struct TGameRun {
     std::string errors;  // what it wrote to stderr
 };
 
-// A program directory holding a copy of the executable and, when built, Data.dpg.
+// A program directory holding a copy of the executable and, when built, Data.dpg with
+// the loose files beside it.
 class TGameInstall {
 public:
     TGameInstall();

@@ -1,0 +1,64 @@
+// Every generated stage loads and draws in the real executable.
+#include "support/GameProcess.h"
+#include "support/PngFile.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+namespace {
+
+struct TPictureStats {
+    size_t colours = 0;
+    int white = 0; // snow
+    int blue = 0;  // rain streaks and water
+};
+
+TPictureStats Stats(const TPngImage& image) {
+    TPictureStats stats;
+    std::set<uint32_t> colours;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const uint32_t p = image.At(x, y);
+            const int r = p >> 24, g = (p >> 16) & 0xFF, b = (p >> 8) & 0xFF;
+            colours.insert(p);
+            stats.white += r > 220 && g > 220 && b > 220;
+            stats.blue += b > r + 60 && b > g + 60;
+        }
+    }
+    stats.colours = colours.size();
+    return stats;
+}
+
+} // namespace
+
+TEST(Stage, EveryStageLoadsAndRuns) {
+    TGameInstall game;
+    for (int stage = 1; stage <= 15; ++stage) {
+        const TGameRun run = game.Run({"--stage=" + std::to_string(stage), "--fixed-step=25", "--frames=3"});
+        EXPECT_TRUE(run.exited) << "stage " << stage;
+        EXPECT_EQ(run.status, 0) << "stage " << stage << ": " << run.errors;
+        EXPECT_EQ(run.errors.find("Error"), std::string::npos) << "stage " << stage << ": " << run.errors;
+    }
+}
+
+TEST(Stage, ThreeStagesDrawTheirTrackAndWeather) {
+    TGameInstall game;
+    std::map<int, TPictureStats> shots;
+    for (int stage : {1, 8, 10}) {
+        const std::string file = game.Dir() + "stage" + std::to_string(stage) + ".png";
+        ASSERT_EQ(game.Run({"--stage=" + std::to_string(stage), "--fixed-step=25", "--seed=1", "--frames=40",
+                            "--screenshot=40:" + file})
+                      .status,
+                  0);
+        TPngImage image;
+        ASSERT_TRUE(ReadPng(file, image));
+        shots[stage] = Stats(image);
+        EXPECT_GT(shots[stage].colours, 2000u) << "stage " << stage << " draws a textured scene";
+    }
+    // The winter stage lies under snow; the foggy, rainy one shows no bright white at all.
+    EXPECT_GT(shots[8].white, 800 * 600 / 10);
+    EXPECT_GT(shots[8].white, 20 * shots[1].white);
+    EXPECT_LT(shots[10].white, 100);
+    EXPECT_GT(shots[10].blue, 20) << "rain streaks";
+}
