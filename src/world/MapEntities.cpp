@@ -49,8 +49,27 @@ int ObjectLayer(const std::string& model) {
     return layer;
 }
 
-void CheckLane(int id, const std::string& fileName) {
-    if (id < 1 || id > kLaneCount) throw EGameError("Unknown exit ID for Spawn point." + fileName);
+struct TTrafficPoint {
+    int lane = -1;
+    std::array<float, 3> origin{};
+};
+
+// The keys every traffic point has: its lane (1 .. kLaneCount) under `laneKey`, and its origin.
+TTrafficPoint ReadTrafficPoint(TTokenReader& reader, const std::string& laneKey,
+                               const std::string& fileName) {
+    TTrafficPoint point;
+    ReadKeys(reader, [&](const std::string& key, const std::string& value) {
+        if (key == laneKey)
+            point.lane = StrToInt(value);
+        else if (key == "origin")
+            point.origin = ParseTriple(value);
+        else
+            return false;
+        return true;
+    });
+    if (point.lane < 1 || point.lane > kLaneCount)
+        throw EGameError("Unknown exit ID for Spawn point." + fileName);
+    return point;
 }
 
 } // namespace
@@ -116,54 +135,21 @@ void TMapController::ReadObject(TTokenReader& reader, const std::string& fileNam
 }
 
 void TMapController::ReadExitPoint(TTokenReader& reader, const std::string& fileName) {
-    int id = -1;
-    std::array<float, 3> origin{};
-    ReadKeys(reader, [&](const std::string& key, const std::string& value) {
-        if (key == "point_id")
-            id = StrToInt(value);
-        else if (key == "origin")
-            origin = ParseTriple(value);
-        else
-            return false;
-        return true;
-    });
-    CheckLane(id, fileName);
-    TVector4 position = WorldPosition(origin);
+    const TTrafficPoint point = ReadTrafficPoint(reader, "point_id", fileName);
+    TVector4 position = WorldPosition(point.origin);
     position.y = kExitPointY;
-    exitPoints_[id - 1] = {true, position};
-    spawnPoints_.push_back({id, position});
+    exitPoints_[point.lane - 1] = {true, position};
+    spawnPoints_.push_back({point.lane, position});
 }
 
 void TMapController::ReadEnterPoint(TTokenReader& reader, const std::string& fileName) {
-    int id = -1;
-    std::array<float, 3> origin{};
-    ReadKeys(reader, [&](const std::string& key, const std::string& value) {
-        if (key == "point_id")
-            id = StrToInt(value);
-        else if (key == "origin")
-            origin = ParseTriple(value);
-        else
-            return false;
-        return true;
-    });
-    CheckLane(id, fileName);
-    enterPoints_[id - 1] = {true, WorldPosition(origin)};
+    const TTrafficPoint point = ReadTrafficPoint(reader, "point_id", fileName);
+    enterPoints_[point.lane - 1] = {true, WorldPosition(point.origin)};
 }
 
 void TMapController::ReadSpawnPoint(TTokenReader& reader, const std::string& fileName) {
-    int id = -1;
-    std::array<float, 3> origin{};
-    ReadKeys(reader, [&](const std::string& key, const std::string& value) {
-        if (key == "exit_id")
-            id = StrToInt(value);
-        else if (key == "origin")
-            origin = ParseTriple(value);
-        else
-            return false;
-        return true;
-    });
-    CheckLane(id, fileName);
-    spawnPoints_.push_back({id, WorldPosition(origin)});
+    const TTrafficPoint point = ReadTrafficPoint(reader, "exit_id", fileName);
+    spawnPoints_.push_back({point.lane, WorldPosition(point.origin)});
 }
 
 void TMapController::ValidateSpawnPoints() const {
