@@ -1,17 +1,11 @@
 #include "app/CommandLine.h"
 
 #include "app/Error.h"
+#include "resources/TextCase.h"
 
-#include <algorithm>
-#include <cctype>
 #include <charconv>
 
 namespace {
-
-std::string UpperCase(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::toupper(c); });
-    return s;
-}
 
 template <typename T> T Number(const std::string& option, const std::string& text) {
     T value{};

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "resources/TextCase.h"
+
 namespace archive {
 
 // One header byte, then the entry count N as uint32.
@@ -27,13 +29,9 @@ inline void PutUint32(uint8_t* bytes, uint32_t value) {
         bytes[i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
-// Paths are compared in this form. The text is single-byte: only ASCII letters change,
-// whatever the locale.
-inline std::string LookupKey(std::string path) {
-    for (char& c : path) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return path;
+// Paths are compared in this form.
+inline std::string LookupKey(const std::string& path) {
+    return UpperCase(path);
 }
 
 } // namespace archive

@@ -1,20 +1,13 @@
 // Loading a model from its ".hsa" descriptor: version 1 or 2, meshes, hit boxes, animations.
 #include "resources/HSAModel.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "app/Error.h"
 #include "resources/Extractor.h"
 #include "resources/HitBoxes.h"
 #include "resources/StrFunc.h"
+#include "resources/TextCase.h"
 
 namespace {
-
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-    return text;
-}
 
 std::vector<std::string> ReadAllLines(const std::string& path) {
     TTextFile file(path, *Extractor);

@@ -1,11 +1,10 @@
 // Fetches the ARB entry points through the platform, by the names the extensions give them.
 #include "resources/OGLExt.h"
 
-#include <algorithm>
-#include <cctype>
 #include <string>
 
 #include "platform/Platform.h"
+#include "resources/TextCase.h"
 
 namespace oglext {
 
@@ -32,9 +31,7 @@ template <typename T> bool Fetch(T& pointer, const char* name) {
 
 void LoadGLExtensions() {
     const char* text = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    std::string extensions = text ? text : "";
-    std::transform(extensions.begin(), extensions.end(), extensions.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const std::string extensions = UpperCase(text ? text : "");
     const auto has = [&](const char* name) { return extensions.find(name) != std::string::npos; };
 
 #define KESTROVA_FETCH_ENTRY_POINT(type, name) loaded = Fetch(oglext::name, #name) && loaded;

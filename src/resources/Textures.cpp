@@ -4,11 +4,11 @@
 #include "resources/Textures.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "app/Error.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "resources/TextCase.h"
 
 TMessageBoxFunction ImageMessageBox = platform::MessageBox;
 
@@ -82,9 +82,7 @@ bool ReadImageBytes(const std::string& path, TImageFormat format, TBytes& data, 
 
 TImageFormat ImageFormatOf(const std::string& path) {
     if (path.size() < 4) return TImageFormat::None;
-    std::string extension = path.substr(path.size() - 4);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const std::string extension = UpperCase(path.substr(path.size() - 4));
     if (extension == ".BMP") return TImageFormat::BMP;
     if (extension == ".JPG") return TImageFormat::JPG;
     if (extension == ".TGA") return TImageFormat::TGA;

@@ -1,17 +1,12 @@
 // The INI reader behind Global.cfg and the mission files.
 #include "world/IniFile.h"
 
+#include "resources/TextCase.h"
 #include "world/TextConvert.h"
 
 #include <cstdint>
 
 namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
 
 std::string Trim(const std::string& text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -63,7 +58,7 @@ TIniFile::TIniFile(const TBytes& bytes) {
         if (line[0] == '[') {
             const size_t close = line.find(']');
             sections_.push_back(
-                {Upper(Trim(line.substr(1, close == std::string::npos ? close : close - 1))), {}});
+                {UpperCase(Trim(line.substr(1, close == std::string::npos ? close : close - 1))), {}});
             current = &sections_.back();
             continue;
         }
@@ -73,7 +68,7 @@ TIniFile::TIniFile(const TBytes& bytes) {
         std::string value = Trim(line.substr(equals + 1));
         if (value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
             value = value.substr(1, value.size() - 2);
-        current->values.emplace_back(Upper(Trim(line.substr(0, equals))), value);
+        current->values.emplace_back(UpperCase(Trim(line.substr(0, equals))), value);
     }
 }
 
@@ -82,8 +77,8 @@ TIniFile TIniFile::Open(const std::string& fullPath) {
 }
 
 const std::string* TIniFile::Find(const std::string& section, const std::string& key) const {
-    const std::string sectionName = Upper(section);
-    const std::string keyName = Upper(key);
+    const std::string sectionName = UpperCase(section);
+    const std::string keyName = UpperCase(key);
     for (const TSection& entry : sections_) {
         if (entry.name != sectionName) continue;
         for (const auto& [name, value] : entry.values)

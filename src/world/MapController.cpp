@@ -5,13 +5,13 @@
 #include <GL/gl.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 #include "app/Error.h"
 #include "app/Globals.h"
 #include "app/Log.h"
 #include "resources/Matrix.h"
+#include "resources/TextCase.h"
 #include "world/EnumNames.h"
 #include "world/Lights.h"
 #include "world/MemoryStream.h"
@@ -28,12 +28,6 @@ constexpr float kMapUnitsPerWorldUnit = 51.2f;
 
 bool SamePoint(const TVector4& a, const TVector4& b) {
     return std::fabs(a.x - b.x) < 1e-7f && std::fabs(a.y - b.y) < 1e-7f && std::fabs(a.z - b.z) < 1e-7f;
-}
-
-std::string UpperCase(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
 }
 
 } // namespace

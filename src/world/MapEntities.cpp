@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/Error.h"
+#include "resources/TextCase.h"
 #include "world/MapController.h"
 #include "world/TextConvert.h"
 #include "world/TokenReader.h"
@@ -12,12 +13,6 @@ namespace {
 
 // Exit points always sit at this y, whatever their origin says.
 constexpr float kExitPointY = -32.5f;
-
-std::string UpperCase(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 bool EndOfEntity(const TTokenReader& reader) {
     return reader.Token().empty() || reader.Token() == "classname";
