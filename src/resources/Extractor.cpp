@@ -8,6 +8,7 @@
 #include "app/Globals.h"
 #include "platform/FileSystem.h"
 #include "resources/ArchiveFormat.h"
+#include "resources/StrFunc.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -168,15 +169,7 @@ std::string TTextFile::ReadLine() {
 }
 
 std::string TTextFile::ReadTrimmedLine() {
-    const std::string line = ReadLine();
-    const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    size_t first = 0;
-    size_t last = line.size();
-    while (first < last && blank(line[first]))
-        ++first;
-    while (last > first && blank(line[last - 1]))
-        --last;
-    return line.substr(first, last - first);
+    return Trim(ReadLine());
 }
 
 int32_t TIntegerFile::ReadInteger() {
