@@ -69,6 +69,10 @@ std::string StageSequence(const std::string& mainTrk, int length, uint64_t seed)
         order.push_back(next[random.Below(static_cast<int>(next.size()))]);
     }
     order.push_back(0);
+    return SequenceBytes(order);
+}
+
+std::string SequenceBytes(const std::vector<int32_t>& order) {
     std::string bytes;
     for (int32_t index : order)
         for (int k = 0; k < 4; ++k)

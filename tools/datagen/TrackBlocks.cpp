@@ -10,6 +10,7 @@
 #include "DataTree.h"
 #include "Generators.h"
 #include "Random.h"
+#include "StageSequences.h"
 
 #include <cmath>
 #include <cstdint>
@@ -386,11 +387,7 @@ std::string Sequence(const std::vector<TBlockSpec>& blocks, int length, uint64_t
                 break;
             }
     order.push_back(0);
-    std::string bytes;
-    for (int32_t index : order)
-        for (int k = 0; k < 4; ++k)
-            bytes += static_cast<char>((index >> (8 * k)) & 0xFF);
-    return bytes;
+    return SequenceBytes(order);
 }
 
 } // namespace
