@@ -67,6 +67,22 @@ void TCanvas::RoundedPath(double x, double y, double w, double h, double r) cons
     cairo_close_path(cr_);
 }
 
+void TCanvas::PolygonPath(std::initializer_list<std::pair<double, double>> points) const {
+    cairo_new_path(cr_);
+    cairo_move_to(cr_, points.begin()->first, points.begin()->second);
+    for (auto p = points.begin() + 1; p != points.end(); ++p)
+        cairo_line_to(cr_, p->first, p->second);
+    cairo_close_path(cr_);
+}
+
+void TCanvas::FillAndOutline(const TColour& fill, const TColour& outline, double width) const {
+    SetColour(fill);
+    cairo_fill_preserve(cr_);
+    SetColour(outline);
+    cairo_set_line_width(cr_, width);
+    cairo_stroke(cr_);
+}
+
 void TCanvas::Glow(double cx, double cy, double radius, const TColour& c) const {
     cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
     cairo_pattern_add_color_stop_rgba(p, 0, c.r, c.g, c.b, c.a);

@@ -5,7 +5,9 @@
 
 #include <cairo.h>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 enum class TFace { Title, Body, BodyBold };
 
@@ -30,6 +32,10 @@ public:
     // Rectangle with its four corners cut at 45 degrees: the panel shape of every frame.
     void ChamferPath(double x, double y, double w, double h, double cut) const;
     void RoundedPath(double x, double y, double w, double h, double radius) const;
+    // Closed outline through `points` in order, as a new path.
+    void PolygonPath(std::initializer_list<std::pair<double, double>> points) const;
+    // Fills the current path with `fill`, then draws its outline `width` wide in `outline`.
+    void FillAndOutline(const TColour& fill, const TColour& outline, double width) const;
     // Soft round glow, `colour` at the centre fading to nothing at `radius`.
     void Glow(double cx, double cy, double radius, const TColour& colour) const;
 

@@ -63,11 +63,7 @@ void DrawEmblem(const TCanvas& canvas, double cx, double cy, double size) {
         cairo_line_to(cr, std::cos(a) * s, std::sin(a) * s);
     }
     cairo_close_path(cr);
-    canvas.SetColour(palette::Steel);
-    cairo_fill_preserve(cr);
-    canvas.SetColour(palette::Amber);
-    cairo_set_line_width(cr, std::max(1.5, size * 0.06));
-    cairo_stroke(cr);
+    canvas.FillAndOutline(palette::Steel, palette::Amber, std::max(1.5, size * 0.06));
     // Road chevron.
     cairo_new_path(cr);
     cairo_move_to(cr, -s * 0.55, s * 0.55);

@@ -16,13 +16,8 @@ namespace {
 constexpr double kTop = 64, kBottom = 254, kLeft = 12, kRight = 405;
 
 void Frame(const TCanvas& c, const std::string& heading, int page) {
-    cairo_t* cr = c.Cr();
     c.ChamferPath(kLeft, kTop, kRight - kLeft, kBottom - kTop, 8);
-    c.SetColour(palette::Night.WithAlpha(0.85));
-    cairo_fill_preserve(cr);
-    c.SetColour(palette::SteelLight);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    c.FillAndOutline(palette::Night.WithAlpha(0.85), palette::SteelLight, 1);
     c.SelectFont(TFace::Title, 15);
     c.SetColour(palette::Amber);
     c.Text(heading, kLeft + 10, kTop + 19);
@@ -52,13 +47,8 @@ void Lines(const TCanvas& c, double x, double y, const std::vector<std::string>&
 }
 
 void Key(const TCanvas& c, double x, double y, const std::string& label, double w = 22) {
-    cairo_t* cr = c.Cr();
     c.RoundedPath(x, y, w, 20, 4);
-    c.SetColour(palette::SteelLight);
-    cairo_fill_preserve(cr);
-    c.SetColour(palette::Chrome);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    c.FillAndOutline(palette::SteelLight, palette::Chrome, 1);
     c.SelectFont(TFace::BodyBold, 10);
     c.SetColour(palette::Paper);
     c.Text(label, x + w / 2, y + 14, 0.5);
@@ -195,15 +185,10 @@ void Missions(const TCanvas& c) {
 
 void Hud(const TCanvas& c) {
     Frame(c, "On the screen", 7);
-    cairo_t* cr = c.Cr();
     const double y = kTop + 32;
     auto box = [&](double x, double w, const char* title, const char* text1, const char* text2) {
         c.ChamferPath(x, y, w, 44, 6);
-        c.SetColour(palette::Steel);
-        cairo_fill_preserve(cr);
-        c.SetColour(palette::Amber);
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
+        c.FillAndOutline(palette::Steel, palette::Amber, 1.5);
         c.SelectFont(TFace::BodyBold, 10);
         c.SetColour(palette::Amber);
         c.Text(title, x + w / 2, y + 14, 0.5);

@@ -25,13 +25,8 @@ void PanelFill(const TCanvas& c) {
 
 // A recessed slot for a readout.
 void Slot(const TCanvas& c, double x, double y, double w, double h) {
-    cairo_t* cr = c.Cr();
     c.ChamferPath(x, y, w, h, std::min(h / 3, 6.0));
-    c.SetColour(palette::Night.WithAlpha(0.92));
-    cairo_fill_preserve(cr);
-    c.SetColour(palette::SteelLight);
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    c.FillAndOutline(palette::Night.WithAlpha(0.92), palette::SteelLight, 1);
 }
 
 void Label(const TCanvas& c, const std::string& text, double x, double y, double align = 0) {
@@ -44,24 +39,12 @@ void Label(const TCanvas& c, const std::string& text, double x, double y, double
 void LeftPanel(TDataTree& tree) {
     TCanvas c(256, 128);
     cairo_t* cr = c.Cr();
-    cairo_new_path(cr);
-    cairo_move_to(cr, 0, 0);
-    cairo_line_to(cr, 250, 0);
-    cairo_line_to(cr, 250, 70);
-    cairo_line_to(cr, 226, 94);
-    cairo_line_to(cr, 92, 94);
-    cairo_line_to(cr, 66, 120);
-    cairo_line_to(cr, 0, 120);
-    cairo_close_path(cr);
+    c.PolygonPath({{0, 0}, {250, 0}, {250, 70}, {226, 94}, {92, 94}, {66, 120}, {0, 120}});
     PanelFill(c);
     // Our car, seen from above, in the badge at the left.
     cairo_new_path(cr);
     cairo_arc(cr, 46, 52, 34, 0, 2 * M_PI);
-    c.SetColour(palette::Night.WithAlpha(0.9));
-    cairo_fill_preserve(cr);
-    c.SetColour(palette::AmberDeep);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    c.FillAndOutline(palette::Night.WithAlpha(0.9), palette::AmberDeep, 2);
     c.RoundedPath(34, 26, 24, 52, 8);
     c.SetColour(palette::Amber);
     cairo_fill(cr);
@@ -77,28 +60,11 @@ void LeftPanel(TDataTree& tree) {
     tree.Png("Data/HUD/Left_Panel.png", c);
 }
 
-// 296 x 96, centred at the top: progress bar x 105..265, y 7..23; clock at (132, 40).
-void CentrePanelShape(const TCanvas& c) {
-    cairo_t* cr = c.Cr();
-    cairo_new_path(cr);
-    cairo_move_to(cr, 2, 0);
-    cairo_line_to(cr, 294, 0);
-    cairo_line_to(cr, 294, 30);
-    cairo_line_to(cr, 272, 52);
-    cairo_line_to(cr, 24, 52);
-    cairo_line_to(cr, 2, 30);
-    cairo_close_path(cr);
-}
-
 void ProgressTrack(const TCanvas& c, bool filled) {
     cairo_t* cr = c.Cr();
     c.ChamferPath(105, 7, 160, 16, 5);
     if (!filled) {
-        c.SetColour(palette::Night.WithAlpha(0.92));
-        cairo_fill_preserve(cr);
-        c.SetColour(palette::SteelLight);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        c.FillAndOutline(palette::Night.WithAlpha(0.92), palette::SteelLight, 1);
         for (int k = 1; k < 8; ++k) {
             cairo_rectangle(cr, 105 + k * 20, 19, 1, 3);
         }
@@ -125,9 +91,10 @@ void ProgressTrack(const TCanvas& c, bool filled) {
     cairo_stroke(cr);
 }
 
+// 296 x 96, centred at the top: progress bar x 105..265, y 7..23; clock at (132, 40).
 void CentrePanels(TDataTree& tree) {
     TCanvas empty(296, 96);
-    CentrePanelShape(empty);
+    empty.PolygonPath({{2, 0}, {294, 0}, {294, 30}, {272, 52}, {24, 52}, {2, 30}});
     PanelFill(empty);
     Label(empty, "ROUTE", 99, 19, 1);
     ProgressTrack(empty, false);
@@ -142,13 +109,7 @@ void CentrePanels(TDataTree& tree) {
     // The car's place on the route, 32 x 16, drawn over the bar.
     TCanvas arrow(32, 16);
     cairo_t* cr = arrow.Cr();
-    cairo_move_to(cr, 6, 2);
-    cairo_line_to(cr, 22, 2);
-    cairo_line_to(cr, 30, 8);
-    cairo_line_to(cr, 22, 14);
-    cairo_line_to(cr, 6, 14);
-    cairo_line_to(cr, 11, 8);
-    cairo_close_path(cr);
+    arrow.PolygonPath({{6, 2}, {22, 2}, {30, 8}, {22, 14}, {6, 14}, {11, 8}});
     arrow.SetColour(palette::Night);
     cairo_set_line_width(cr, 2.5);
     cairo_stroke_preserve(cr);
@@ -161,13 +122,7 @@ void CentrePanels(TDataTree& tree) {
 void RightPanel(TDataTree& tree) {
     TCanvas c(202, 96);
     cairo_t* cr = c.Cr();
-    cairo_new_path(cr);
-    cairo_move_to(cr, 0, 0);
-    cairo_line_to(cr, 202, 0);
-    cairo_line_to(cr, 202, 94);
-    cairo_line_to(cr, 22, 94);
-    cairo_line_to(cr, 0, 72);
-    cairo_close_path(cr);
+    c.PolygonPath({{0, 0}, {202, 0}, {202, 94}, {22, 94}, {0, 72}});
     PanelFill(c);
     Label(c, "WEAPON", 38, 13, 0.5);
     Label(c, "ROCKETS", 162, 13, 0.5);
@@ -192,11 +147,7 @@ void EnergySegments(TDataTree& tree) {
         for (bool on : {false, true}) {
             TCanvas c(22, 20);
             cairo_t* cr = c.Cr();
-            cairo_move_to(cr, 6, 2);
-            cairo_line_to(cr, 21, 2);
-            cairo_line_to(cr, 16, 18);
-            cairo_line_to(cr, 1, 18);
-            cairo_close_path(cr);
+            c.PolygonPath({{6, 2}, {21, 2}, {16, 18}, {1, 18}});
             if (on) {
                 cairo_pattern_t* fill = cairo_pattern_create_linear(0, 2, 0, 18);
                 const TColour top = lit[k - 1].Mix(palette::White, 0.45), low = lit[k - 1];
@@ -206,11 +157,7 @@ void EnergySegments(TDataTree& tree) {
                 cairo_fill(cr);
                 cairo_pattern_destroy(fill);
             } else {
-                c.SetColour(palette::SteelLight.WithAlpha(0.7));
-                cairo_fill_preserve(cr);
-                c.SetColour(palette::Night);
-                cairo_set_line_width(cr, 1);
-                cairo_stroke(cr);
+                c.FillAndOutline(palette::SteelLight.WithAlpha(0.7), palette::Night, 1);
             }
             tree.Png("Data/HUD/Energy " + std::to_string(k) + (on ? "_L.png" : ".png"), c);
         }
@@ -224,11 +171,7 @@ void StartLights(TDataTree& tree) {
         TCanvas c(256, 128);
         cairo_t* cr = c.Cr();
         c.RoundedPath(14, 26, 228, 76, 18);
-        c.SetColour(palette::Night.WithAlpha(0.92));
-        cairo_fill_preserve(cr);
-        c.SetColour(palette::Chrome);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        c.FillAndOutline(palette::Night.WithAlpha(0.92), palette::Chrome, 3);
         for (int k = 0; k < 3; ++k) {
             const double x = 58 + k * 70, y = 64;
             if (k == lit) c.Glow(x, y, 52, colours[k].WithAlpha(0.8));
@@ -236,11 +179,7 @@ void StartLights(TDataTree& tree) {
             cairo_arc(cr, x, y, 26, 0, 2 * M_PI);
             const TColour lamp =
                 k == lit ? colours[k].Mix(palette::White, 0.25) : colours[k].Mix(palette::Night, 0.8);
-            c.SetColour(lamp);
-            cairo_fill_preserve(cr);
-            c.SetColour(palette::Steel);
-            cairo_set_line_width(cr, 3);
-            cairo_stroke(cr);
+            c.FillAndOutline(lamp, palette::Steel, 3);
             if (k == lit) {
                 cairo_arc(cr, x - 8, y - 9, 8, 0, 2 * M_PI);
                 c.SetColour(palette::White.WithAlpha(0.6));
@@ -283,14 +222,9 @@ void SmallIcon(TDataTree& tree, const std::string& base, TSymbol symbol) {
 // `_b`: 160 x 120 pick-up banner, flashed in the screen's centre.
 void Banner(TDataTree& tree, const TBonusIcon& icon) {
     TCanvas c(160, 120);
-    cairo_t* cr = c.Cr();
     c.Glow(80, 52, 78, icon.tint.WithAlpha(0.55));
     c.ChamferPath(6, 90, 148, 24, 8);
-    c.SetColour(palette::Night.WithAlpha(0.85));
-    cairo_fill_preserve(cr);
-    c.SetColour(icon.tint);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    c.FillAndOutline(palette::Night.WithAlpha(0.85), icon.tint, 2);
     DrawSymbol(c, icon.symbol, 80, 48, 84);
     c.SelectFont(TFace::Title, std::string(icon.caption).size() > 10 ? 14 : 16);
     c.SetColour(palette::Paper);

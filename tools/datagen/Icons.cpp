@@ -23,17 +23,7 @@ void Finish(const TCanvas& c, const TColour& fill) {
 }
 
 void Pistol(const TCanvas& c) {
-    cairo_t* cr = c.Cr();
-    cairo_new_path(cr);
-    cairo_move_to(cr, -38, -20);
-    cairo_line_to(cr, 38, -20);
-    cairo_line_to(cr, 38, -4);
-    cairo_line_to(cr, -8, -4);
-    cairo_line_to(cr, -14, 30);
-    cairo_line_to(cr, -34, 30);
-    cairo_line_to(cr, -26, -4);
-    cairo_line_to(cr, -38, -4);
-    cairo_close_path(cr);
+    c.PolygonPath({{-38, -20}, {38, -20}, {38, -4}, {-8, -4}, {-14, 30}, {-34, 30}, {-26, -4}, {-38, -4}});
     Finish(c, palette::Chrome);
 }
 
@@ -111,11 +101,7 @@ void Rocket(const TCanvas& c) {
     cairo_close_path(cr);
     c.SetColour(palette::Danger);
     cairo_fill(cr);
-    cairo_new_path(cr);
-    cairo_move_to(cr, -42, -8);
-    cairo_line_to(cr, -58, 0);
-    cairo_line_to(cr, -42, 8);
-    cairo_close_path(cr);
+    c.PolygonPath({{-42, -8}, {-58, 0}, {-42, 8}});
     c.SetColour(palette::Amber);
     cairo_fill(cr);
     cairo_restore(cr);
@@ -132,14 +118,7 @@ void Nitro(const TCanvas& c) {
     c.SelectFont(TFace::Title, 34);
     c.SetColour(palette::White);
     c.Text("N", 0, 16, 0.5);
-    cairo_new_path(cr);
-    cairo_move_to(cr, 30, -30);
-    cairo_line_to(cr, 46, -10);
-    cairo_line_to(cr, 36, -10);
-    cairo_line_to(cr, 46, 12);
-    cairo_line_to(cr, 24, -14);
-    cairo_line_to(cr, 34, -14);
-    cairo_close_path(cr);
+    c.PolygonPath({{30, -30}, {46, -10}, {36, -10}, {46, 12}, {24, -14}, {34, -14}});
     Finish(c, palette::Amber);
 }
 
@@ -222,14 +201,7 @@ void Repair(const TCanvas& c) {
 
 void Hourglass(const TCanvas& c) {
     cairo_t* cr = c.Cr();
-    cairo_new_path(cr);
-    cairo_move_to(cr, -28, -40);
-    cairo_line_to(cr, 28, -40);
-    cairo_line_to(cr, 4, 0);
-    cairo_line_to(cr, 28, 40);
-    cairo_line_to(cr, -28, 40);
-    cairo_line_to(cr, -4, 0);
-    cairo_close_path(cr);
+    c.PolygonPath({{-28, -40}, {28, -40}, {4, 0}, {28, 40}, {-28, 40}, {-4, 0}});
     Finish(c, palette::Cyan.Mix(palette::White, 0.5).WithAlpha(0.9));
     cairo_new_path(cr);
     cairo_move_to(cr, -14, 40);

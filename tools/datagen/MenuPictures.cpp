@@ -44,15 +44,7 @@ void Pointer(TDataTree& tree, const std::string& name, bool overWidget) {
     TCanvas c(64, 64);
     cairo_t* cr = c.Cr();
     if (overWidget) c.Glow(4, 4, 22, palette::Amber.WithAlpha(0.7));
-    cairo_new_path(cr);
-    cairo_move_to(cr, 3, 3);
-    cairo_line_to(cr, 3, 36);
-    cairo_line_to(cr, 11, 28);
-    cairo_line_to(cr, 18, 42);
-    cairo_line_to(cr, 24, 39);
-    cairo_line_to(cr, 17, 26);
-    cairo_line_to(cr, 28, 25);
-    cairo_close_path(cr);
+    c.PolygonPath({{3, 3}, {3, 36}, {11, 28}, {18, 42}, {24, 39}, {17, 26}, {28, 25}});
     c.SetColour(palette::Night);
     cairo_set_line_width(cr, 3);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -133,14 +125,10 @@ void Window(TDataTree& tree, const std::string& name, int w, int h, double title
 // "inactive" is the picture shown while the pointer is over it, so it is the lit one.
 void Badge(TDataTree& tree, const std::string& name, bool hovered) {
     TCanvas c(256, 128);
-    cairo_t* cr = c.Cr();
     if (hovered) c.Glow(128, 64, 130, palette::Amber.WithAlpha(0.55));
     c.ChamferPath(14, 22, 228, 84, 14);
-    c.SetColour(palette::Steel.WithAlpha(0.9));
-    cairo_fill_preserve(cr);
-    c.SetColour(hovered ? palette::Amber : palette::AmberDeep);
-    cairo_set_line_width(cr, hovered ? 3 : 2);
-    cairo_stroke(cr);
+    c.FillAndOutline(palette::Steel.WithAlpha(0.9), hovered ? palette::Amber : palette::AmberDeep,
+                     hovered ? 3 : 2);
     DrawEmblem(c, 56, 62, 56);
     c.SelectFont(TFace::Title, 24);
     c.OutlinedText("KESTROVA", 92, 60, 0, hovered ? palette::Amber : palette::Paper, palette::Night, 3);

@@ -252,11 +252,7 @@ void Story(TDataTree& tree) {
     s.weather = TWeather::Rain;
     Highway(c, s, true);
     c.ChamferPath(112, 70, 800, 440, 24);
-    c.SetColour(palette::Night.WithAlpha(0.78));
-    cairo_fill_preserve(c.Cr());
-    c.SetColour(palette::Amber);
-    cairo_set_line_width(c.Cr(), 3);
-    cairo_stroke(c.Cr());
+    c.FillAndOutline(palette::Night.WithAlpha(0.78), palette::Amber, 3);
     DrawWordmark(c, (kWidth - WordmarkWidth(c, 64)) / 2, 150, 64);
     TextBlock(c,
               {"The coast road from Port Kestrova to the capital belongs to the gangs now.",
