@@ -18,6 +18,7 @@
 #include "resources/TextureSource.h"
 #include "resources/Textures.h"
 #include "support/GLContext.h"
+#include "support/ImageFiles.h"
 #include "support/TestFiles.h"
 #include "world/Lights.h"
 #include "world/MapTable.h"
@@ -37,15 +38,11 @@ public:
     void Bind(int texture) const override { TextureLib->Bind(texture); }
 };
 
-std::string SolidTga(int size, unsigned char r, unsigned char g, unsigned char b) {
-    std::string tga(18, '\0');
-    tga[2] = 2;
-    tga[12] = static_cast<char>(size);
-    tga[14] = static_cast<char>(size);
-    tga[16] = 24;
+std::string SolidTga(int size, uint8_t r, uint8_t g, uint8_t b) {
+    imagefiles::TBytesOut pixels;
     for (int i = 0; i < size * size; ++i)
-        tga += std::string{static_cast<char>(b), static_cast<char>(g), static_cast<char>(r)};
-    return tga;
+        pixels.insert(pixels.end(), {b, g, r});
+    return imagefiles::AsString(imagefiles::MakeTGA(size, size, pixels));
 }
 
 // A box model of `boxes` stacked crates (12 triangles each).
@@ -191,7 +188,7 @@ private:
     std::string savedProgramDir_;
 };
 
-void BM_TrackThreePasses(benchmark::State& state) {
+void DrawFrames(benchmark::State& state, bool shadows) {
     TTrackScene scene;
     if (!scene.Ok()) {
         state.SkipWithError("no display");
@@ -199,24 +196,19 @@ void BM_TrackThreePasses(benchmark::State& state) {
     }
     for (auto _ : state) {
         scene.DrawPasses();
+        if (shadows) scene.DrawShadows();
         scene.Finish();
     }
     state.SetItemsProcessed(state.iterations());
 }
+
+void BM_TrackThreePasses(benchmark::State& state) {
+    DrawFrames(state, false);
+}
 BENCHMARK(BM_TrackThreePasses)->Unit(benchmark::kMillisecond);
 
 void BM_TrackPassesAndShadows(benchmark::State& state) {
-    TTrackScene scene;
-    if (!scene.Ok()) {
-        state.SkipWithError("no display");
-        return;
-    }
-    for (auto _ : state) {
-        scene.DrawPasses();
-        scene.DrawShadows();
-        scene.Finish();
-    }
-    state.SetItemsProcessed(state.iterations());
+    DrawFrames(state, true);
 }
 BENCHMARK(BM_TrackPassesAndShadows)->Unit(benchmark::kMillisecond);
 
