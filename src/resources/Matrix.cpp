@@ -48,6 +48,10 @@ float Distance(const TVector4& a, const TVector4& b) {
     return Length(Subtract(b, a));
 }
 
+bool SamePosition(const TVector4& a, const TVector4& b) {
+    return std::fabs(a.x - b.x) < 1e-7f && std::fabs(a.y - b.y) < 1e-7f && std::fabs(a.z - b.z) < 1e-7f;
+}
+
 TVector4 TriangleNormal(const TVector4& a, const TVector4& b, const TVector4& c) {
     return Normalise(Cross(Subtract(c, a), Subtract(b, a)));
 }

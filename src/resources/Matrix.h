@@ -22,6 +22,8 @@ float Length(const TVector4& a);
 // A zero vector stays zero rather than turning into NaNs.
 TVector4 Normalise(const TVector4& a);
 float Distance(const TVector4& a, const TVector4& b);
+// x, y and z each within 1e-7 of the other's: the same vertex written twice.
+bool SamePosition(const TVector4& a, const TVector4& b);
 TVector4 TriangleNormal(const TVector4& a, const TVector4& b, const TVector4& c);
 float PlaneDistance(const TVector4& n, const TVector4& p, const TVector4& q);
 // Radians; 0 when either vector has no length.

@@ -26,10 +26,6 @@ namespace {
 // Map units per world unit: 64 / 1.25.
 constexpr float kMapUnitsPerWorldUnit = 51.2f;
 
-bool SamePoint(const TVector4& a, const TVector4& b) {
-    return std::fabs(a.x - b.x) < 1e-7f && std::fabs(a.y - b.y) < 1e-7f && std::fabs(a.z - b.z) < 1e-7f;
-}
-
 } // namespace
 
 TMapController::TMapController(TBlockTextures& textures)
@@ -114,8 +110,8 @@ void TMapController::AddBrushGeometry(const TBrush& brush, const std::vector<std
         // The fourth corner is one that another face names and that lies on this face's plane.
         const TFacePoint* p4 = nullptr;
         for (const TFacePoint& q : brush) {
-            if (SamePoint(q.position, p1.position) || SamePoint(q.position, p2.position) ||
-                SamePoint(q.position, p3.position))
+            if (SamePosition(q.position, p1.position) || SamePosition(q.position, p2.position) ||
+                SamePosition(q.position, p3.position))
                 continue;
             if (std::fabs(Dot(Subtract(p1.position, q.position), n)) < 0.0001f) {
                 p4 = &q;

@@ -3,7 +3,6 @@
 
 #include <GL/gl.h>
 
-#include <cmath>
 #include <cstring>
 
 #include "resources/Matrix.h"
@@ -12,10 +11,6 @@ namespace {
 
 // How far the silhouette is pulled away from the light, in lengths of the light vector.
 constexpr float kExtrusion = 10;
-
-bool SamePosition(const TVector4& a, const TVector4& b) {
-    return std::fabs(a.x - b.x) < 1e-7f && std::fabs(a.y - b.y) < 1e-7f && std::fabs(a.z - b.z) < 1e-7f;
-}
 
 } // namespace
 
