@@ -6,10 +6,7 @@
 #include "resources/StrFunc.h"
 
 TEffFile ReadEffFile(const std::string& path) {
-    TTextFile file(path, *Extractor);
-    std::vector<std::string> lines;
-    while (!file.EndOfFile())
-        lines.push_back(file.ReadLine());
+    const std::vector<std::string> lines = TTextFile(path, *Extractor).ReadAllLines();
     const std::string name = "Sprite effect \"" + path + "\"";
     if (lines.size() < 2) throw EGameError(name + " has no frames");
 

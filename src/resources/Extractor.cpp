@@ -172,6 +172,13 @@ std::string TTextFile::ReadTrimmedLine() {
     return Trim(ReadLine());
 }
 
+std::vector<std::string> TTextFile::ReadAllLines() {
+    std::vector<std::string> lines;
+    while (!EndOfFile())
+        lines.push_back(ReadLine());
+    return lines;
+}
+
 int32_t TIntegerFile::ReadInteger() {
     if (EndOfFile() || data_.size() - position_ < 4) throw EGameError("Riched End Of File");
     const uint32_t value = archive::GetUint32(data_.data() + position_);

@@ -82,6 +82,8 @@ public:
     // Raises "Riched End Of File" at the end.
     std::string ReadLine();
     std::string ReadTrimmedLine();
+    // ReadLine up to the end of the file.
+    std::vector<std::string> ReadAllLines();
 };
 
 class TIntegerFile : public TSimpleFile {

@@ -7,25 +7,13 @@
 #include "resources/StrFunc.h"
 #include "resources/TextCase.h"
 
-namespace {
-
-std::vector<std::string> ReadAllLines(const std::string& path) {
-    TTextFile file(path, *Extractor);
-    std::vector<std::string> lines;
-    while (!file.EndOfFile())
-        lines.push_back(file.ReadLine());
-    return lines;
-}
-
-} // namespace
-
 void THSAModel::Load(const std::string& path, bool prepareSkinning) {
     path_ = path;
     actors_.clear();
     animations_.clear();
     currentActor_ = 0;
     // The descriptor is read untrimmed: its lines are file names.
-    const std::vector<std::string> lines = ReadAllLines(path);
+    const std::vector<std::string> lines = TTextFile(path, *Extractor).ReadAllLines();
     if (lines.empty()) throw EGameError("Model descriptor " + path + " is empty");
 
     int meshCount = 1; // a version-1 descriptor names its one mesh on line 1
