@@ -1,17 +1,14 @@
 #include "app/CommandLine.h"
 
 #include "app/Error.h"
+#include "resources/NumberText.h"
 #include "resources/TextCase.h"
-
-#include <charconv>
 
 namespace {
 
 template <typename T> T Number(const std::string& option, const std::string& text) {
     T value{};
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty())
-        throw EGameError("Bad value for " + option + ": " + text);
+    if (!TextToInteger(text, value)) throw EGameError("Bad value for " + option + ": " + text);
     return value;
 }
 

@@ -1,17 +1,12 @@
 #include "app/ScriptedInput.h"
 
 #include "app/Error.h"
+#include "resources/NumberText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <sstream>
 
 namespace {
-
-bool ReadInt(const std::string& text, long long& value) {
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size() && !text.empty();
-}
 
 std::vector<long long> ReadList(const std::string& text) {
     std::vector<long long> values;
@@ -19,7 +14,7 @@ std::vector<long long> ReadList(const std::string& text) {
     std::string part;
     while (std::getline(parts, part, ',')) {
         long long v = 0;
-        if (!ReadInt(part, v)) throw std::invalid_argument(part);
+        if (!TextToInteger(part, v)) throw std::invalid_argument(part);
         values.push_back(v);
     }
     return values;
@@ -38,7 +33,7 @@ TScriptedInput TScriptedInput::Parse(const std::string& text, const std::string&
         if (!(items >> item)) continue;
         const std::string where = fileName + " line " + std::to_string(number);
         long long frame = 0;
-        if (!ReadInt(item, frame) || frame < 1)
+        if (!TextToInteger(item, frame) || frame < 1)
             throw EGameError("Bad frame number in " + where + ": " + item);
         TScriptedFrame& entry = script.frames_[static_cast<uint64_t>(frame)];
         while (items >> item) {

@@ -3,11 +3,10 @@
 #include "resources/StrFunc.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 
 #include "app/Error.h"
 #include "platform/Platform.h"
+#include "resources/NumberText.h"
 
 TYesNoQuestion ModelCheckQuestion = platform::AskYesNo;
 
@@ -15,6 +14,11 @@ namespace {
 
 bool IsBlank(char c) {
     return static_cast<unsigned char>(c) <= ' ';
+}
+
+// The number readers take a leading '+' as well.
+std::string WithoutPlus(const std::string& text) {
+    return !text.empty() && text[0] == '+' ? text.substr(1) : text;
 }
 
 size_t LastSeparator(const std::string& path) {
@@ -50,25 +54,15 @@ std::string NextToken(std::string& rest) {
 }
 
 int ParseInt(const std::string& text) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    if (first != last && *first == '+') ++first;
     int value = 0;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (first == last || error != std::errc() || end != last)
+    if (!TextToInteger(WithoutPlus(text), value))
         throw EGameError("'" + text + "' is not a valid integer value");
     return value;
 }
 
 float ParseFloat(const std::string& text) {
-    std::string number = text;
-    std::replace(number.begin(), number.end(), ',', '.');
-    const char* first = number.data();
-    const char* last = first + number.size();
-    if (first != last && *first == '+') ++first;
     float value = 0;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (first == last || error != std::errc() || end != last || !std::isfinite(value))
+    if (!TextToFloat(WithoutPlus(text), value))
         throw EGameError("'" + text + "' is not a valid floating point value");
     return value;
 }

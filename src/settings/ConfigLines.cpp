@@ -4,29 +4,6 @@
 #include "settings/SymbolTable.h"
 
 #include <charconv>
-#include <cmath>
-
-bool TextToInteger(const std::string& text, int32_t& value) {
-    int32_t parsed = 0;
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, parsed);
-    if (text.empty() || result.ec != std::errc() || result.ptr != end) return false;
-    value = parsed;
-    return true;
-}
-
-bool TextToFloat(const std::string& text, float& value) {
-    std::string dotted = text;
-    for (char& c : dotted)
-        if (c == ',') c = '.';
-    float parsed = 0;
-    const char* end = dotted.data() + dotted.size();
-    const auto result = std::from_chars(dotted.data(), end, parsed, std::chars_format::general);
-    if (dotted.empty() || result.ec != std::errc() || result.ptr != end || !std::isfinite(parsed))
-        return false;
-    value = parsed;
-    return true;
-}
 
 std::string FloatToText(float value) {
     char buffer[32];

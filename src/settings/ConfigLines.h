@@ -5,11 +5,9 @@
 #include <string>
 #include <vector>
 
-// Locale-independent number texts. The converters leave `value` alone and return false
-// when the whole text is not a number of the type.
-bool TextToInteger(const std::string& text, int32_t& value);
-// Accepts '.' or ',' as the decimal separator; infinities and NaN are refused.
-bool TextToFloat(const std::string& text, float& value);
+// Value lines hold their numbers as TextToInteger and TextToFloat read them.
+#include "resources/NumberText.h"
+
 // General format, up to 15 significant digits, '.' as the decimal separator.
 std::string FloatToText(float value);
 
