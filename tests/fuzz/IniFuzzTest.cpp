@@ -4,7 +4,7 @@
 #include "app/Globals.h"
 #include "resources/Extractor.h"
 #include "support/FakeWorldAssets.h"
-#include "support/TestFiles.h"
+#include "support/ScratchProgram.h"
 #include "world/CarGeneric.h"
 #include "world/CarTypes.h"
 #include "world/IniFile.h"
@@ -47,12 +47,7 @@ TEST(IniFuzz, RandomTextReadsValuesOrDefaults) {
 }
 
 TEST(IniFuzz, DamagedMissionsLoadOrFailWithTheGameError) {
-    TTempDir program;
-    const std::string savedDir = ProgramDir;
-    ProgramDir = program.Path();
-    TExtractor archive;
-    archive.SetBaseDirectory(ProgramDir);
-    Extractor = &archive;
+    TScratchProgram program;
     TFakeWorldAssets assets;
     Weapons.assign(1, TWeapon());
     CarTypes.assign(1, TCarType());
@@ -61,16 +56,13 @@ TEST(IniFuzz, DamagedMissionsLoadOrFailWithTheGameError) {
         std::string text = kMission.substr(0, random() % (kMission.size() + 1));
         for (int flips = random() % 6; flips > 0 && !text.empty(); --flips)
             text[random() % text.size()] = kIniAlphabet[random() % kIniAlphabet.size()];
-        program.Write("Data/Maps/Track1.cfg", text);
         TMissionStage stage(assets);
         try {
-            LoadMission(ProgramDir + "Data\\Maps\\Track1.cfg", stage);
+            LoadMission(program.Put("Data/Maps/Track1.cfg", text), stage);
         } catch (const EGameError&) {
         }
     }
     Weapons.clear();
     CarTypes.clear();
     Sections.clear();
-    Extractor = nullptr;
-    ProgramDir = savedDir;
 }
