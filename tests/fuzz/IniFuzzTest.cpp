@@ -4,6 +4,7 @@
 #include "app/Globals.h"
 #include "resources/Extractor.h"
 #include "support/FakeWorldAssets.h"
+#include "support/RandomText.h"
 #include "support/ScratchProgram.h"
 #include "world/CarGeneric.h"
 #include "world/CarTypes.h"
@@ -16,13 +17,6 @@
 namespace {
 
 const std::string kIniAlphabet = "[]=;\"' \t\r\nabcAB_0x19-.,";
-
-std::string RandomText(std::mt19937& random, size_t maxLength, const std::string& alphabet) {
-    std::string text(random() % (maxLength + 1), '\0');
-    for (char& c : text)
-        c = alphabet.empty() ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
-    return text;
-}
 
 const std::string kMission = "[Player]\r\nHealth=1500\r\nUziBullets=0x10\r\n[Mission]\r\nTime=90\r\n"
                              "Weather=W_RAIN\r\n[Traffic]\r\nSpeed=30\r\nCarTypesCount=3\r\n"
