@@ -1,5 +1,5 @@
-// The generated Data.dpg: every picture, effect, sound and music file the game names is in the
-// archive, decodes, and has the size and transparency its layout depends on.
+// The generated Data.dpg: every picture in it decodes, and every picture, effect, sound and music
+// file the game names is there and has the size and transparency its layout depends on.
 #include "resources/Extractor.h"
 #include "resources/OpenIL.h"
 #include "resources/Textures.h"
@@ -210,6 +210,16 @@ TEST_F(GeneratedData, HelpPicturesLeaveTheTitleAndButtonBandsClear) {
         EXPECT_EQ(covered, 0) << path;
         EXPECT_GT(content, 415 * 100) << path << " shows little";
     }
+}
+
+TEST_F(GeneratedData, EveryPictureInTheArchiveDecodesWithoutABox) {
+    int pictures = 0;
+    for (int i = 0; i < archive_.EntryCount(); ++i)
+        if (ImageFormatOf(program_.Path() + archive_.MemberName(i)) != TImageFormat::None) {
+            ++pictures;
+            Picture(archive_.MemberName(i));
+        }
+    EXPECT_GT(pictures, 100);
 }
 
 TEST_F(GeneratedData, TexturesDecodeAndCloudsCarryAlpha) {

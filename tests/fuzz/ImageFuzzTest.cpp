@@ -4,6 +4,7 @@
 #include "app/Error.h"
 #include "resources/OpenIL.h"
 #include "resources/Textures.h"
+#include "support/ImageBoxes.h"
 #include "support/ImageFiles.h"
 
 #include <IL/il.h>
@@ -15,39 +16,28 @@ using namespace imagefiles;
 
 namespace {
 
-int BoxCount = 0;
-
-void CountBox(const std::string&, const std::string&) {
-    ++BoxCount;
-}
-
 using TDecoder = std::function<bool(const TBytes&, TImage&)>;
 
 class ImageFuzz : public ::testing::Test {
 protected:
-    void SetUp() override {
-        static const bool initialised = (InitIL(), true);
-        (void)initialised;
-        saved_ = ImageMessageBox;
-        ImageMessageBox = CountBox;
-    }
-    void TearDown() override { ImageMessageBox = saved_; }
+    static void SetUpTestSuite() { InitIL(); }
+    static size_t BoxCount() { return TImageBoxes::Texts().size(); }
 
     // One decode: a complete picture, or exactly one box, or a game error.
     void Check(const TDecoder& decode, const TBytes& data) {
-        const int before = BoxCount;
+        const size_t before = BoxCount();
         TImage image;
         try {
             if (decode(data, image)) {
-                EXPECT_EQ(BoxCount, before);
+                EXPECT_EQ(BoxCount(), before);
                 ASSERT_GT(image.width, 0);
                 ASSERT_GT(image.height, 0);
                 EXPECT_EQ(image.pixels.size(), size_t(image.width) * image.height * image.components);
             } else {
-                EXPECT_EQ(BoxCount, before + 1);
+                EXPECT_EQ(BoxCount(), before + 1);
             }
         } catch (const EGameError&) {
-            EXPECT_EQ(BoxCount, before);
+            EXPECT_EQ(BoxCount(), before);
         }
     }
 
@@ -88,29 +78,22 @@ protected:
     }
 
     std::mt19937 random_{20261206};
-
-private:
-    TMessageBoxFunction saved_ = nullptr;
+    TImageBoxes boxes_;
 };
 
 const TDecoder kBMP = [](const TBytes& data, TImage& image) { return DecodeBMP(data, image); };
 const TDecoder kTGA = [](const TBytes& data, TImage& image) { return DecodeTGA(data, "fuzz.tga", image); };
 
 TEST_F(ImageFuzz, EveryPrefixOfAValidFileIsRejectedCleanly) {
-    const TBytes bmp = MakeBMP(4, 3, RandomBytes(36));
-    const TBytes tga = MakeTGA(3, 2, RandomBytes(24), {2, 0, 32, "id"});
-    for (size_t length = 0; length < bmp.size(); ++length) {
-        const int before = BoxCount;
-        TImage image;
-        EXPECT_FALSE(DecodeBMP(TBytes(bmp.begin(), bmp.begin() + length), image)) << length;
-        EXPECT_EQ(BoxCount, before + 1);
-    }
-    for (size_t length = 0; length < tga.size(); ++length) {
-        const int before = BoxCount;
-        TImage image;
-        EXPECT_FALSE(DecodeTGA(TBytes(tga.begin(), tga.begin() + length), "t.tga", image)) << length;
-        EXPECT_EQ(BoxCount, before + 1);
-    }
+    const std::pair<TDecoder, TBytes> files[] = {{kBMP, MakeBMP(4, 3, RandomBytes(36))},
+                                                 {kTGA, MakeTGA(3, 2, RandomBytes(24), {2, 0, 32, "id"})}};
+    for (const auto& [decode, file] : files)
+        for (size_t length = 0; length < file.size(); ++length) {
+            const size_t before = BoxCount();
+            TImage image;
+            EXPECT_FALSE(decode(TBytes(file.begin(), file.begin() + length), image)) << length;
+            EXPECT_EQ(BoxCount(), before + 1);
+        }
 }
 
 TEST_F(ImageFuzz, DamagedBmpAndTga) {

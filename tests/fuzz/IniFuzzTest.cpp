@@ -4,7 +4,8 @@
 #include "app/Globals.h"
 #include "resources/Extractor.h"
 #include "support/FakeWorldAssets.h"
-#include "support/TestFiles.h"
+#include "support/RandomText.h"
+#include "support/ScratchProgram.h"
 #include "world/CarGeneric.h"
 #include "world/CarTypes.h"
 #include "world/IniFile.h"
@@ -16,13 +17,6 @@
 namespace {
 
 const std::string kIniAlphabet = "[]=;\"' \t\r\nabcAB_0x19-.,";
-
-std::string RandomText(std::mt19937& random, size_t maxLength, const std::string& alphabet) {
-    std::string text(random() % (maxLength + 1), '\0');
-    for (char& c : text)
-        c = alphabet.empty() ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
-    return text;
-}
 
 const std::string kMission = "[Player]\r\nHealth=1500\r\nUziBullets=0x10\r\n[Mission]\r\nTime=90\r\n"
                              "Weather=W_RAIN\r\n[Traffic]\r\nSpeed=30\r\nCarTypesCount=3\r\n"
@@ -47,12 +41,7 @@ TEST(IniFuzz, RandomTextReadsValuesOrDefaults) {
 }
 
 TEST(IniFuzz, DamagedMissionsLoadOrFailWithTheGameError) {
-    TTempDir program;
-    const std::string savedDir = ProgramDir;
-    ProgramDir = program.Path();
-    TExtractor archive;
-    archive.SetBaseDirectory(ProgramDir);
-    Extractor = &archive;
+    TScratchProgram program;
     TFakeWorldAssets assets;
     Weapons.assign(1, TWeapon());
     CarTypes.assign(1, TCarType());
@@ -61,16 +50,13 @@ TEST(IniFuzz, DamagedMissionsLoadOrFailWithTheGameError) {
         std::string text = kMission.substr(0, random() % (kMission.size() + 1));
         for (int flips = random() % 6; flips > 0 && !text.empty(); --flips)
             text[random() % text.size()] = kIniAlphabet[random() % kIniAlphabet.size()];
-        program.Write("Data/Maps/Track1.cfg", text);
         TMissionStage stage(assets);
         try {
-            LoadMission(ProgramDir + "Data\\Maps\\Track1.cfg", stage);
+            LoadMission(program.Put("Data/Maps/Track1.cfg", text), stage);
         } catch (const EGameError&) {
         }
     }
     Weapons.clear();
     CarTypes.clear();
     Sections.clear();
-    Extractor = nullptr;
-    ProgramDir = savedDir;
 }

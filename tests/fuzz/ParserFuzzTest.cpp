@@ -1,6 +1,7 @@
 // Random tables and random text through the tokenizer and the token readers: the only
 // outcomes are tokens or the game's error, and every loop ends.
 #include "app/Error.h"
+#include "support/RandomText.h"
 #include "world/MapTable.h"
 #include "world/Parser.h"
 #include "world/ParserTableWriter.h"
@@ -10,13 +11,6 @@
 #include <random>
 
 namespace {
-
-std::string RandomText(std::mt19937& random, size_t maxLength, const std::string& alphabet) {
-    std::string text(random() % (maxLength + 1), '\0');
-    for (char& c : text)
-        c = alphabet.empty() ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
-    return text;
-}
 
 // Reads tokens until the end; every call consumes a byte or meets the end, so the count is bounded.
 void Drain(TTextParser& parser, const std::string& text) {

@@ -4,19 +4,13 @@
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
 #include "settings/SymbolTable.h"
+#include "support/RandomText.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <random>
 
 namespace {
-
-std::string RandomBytes(std::mt19937& random, size_t maxLength, const std::string& alphabet) {
-    std::string bytes(random() % (maxLength + 1), '\0');
-    for (char& c : bytes)
-        c = alphabet.empty() ? static_cast<char>(random()) : alphabet[random() % alphabet.size()];
-    return bytes;
-}
 
 std::string ValidConfigFile() {
     TConfig config;
@@ -56,8 +50,8 @@ TEST(SettingsFuzz, ConfigSurvivesRandomBytesAndTruncation) {
     std::mt19937 random(20240611);
     const std::string symbols = std::string(kSymbolTable) + "\r\n%";
     for (int round = 0; round < 300; ++round) {
-        LoadConfig(dir, RandomBytes(random, 2000, ""));
-        LoadConfig(dir, RandomBytes(random, 2000, symbols));
+        LoadConfig(dir, RandomText(random, 2000, ""));
+        LoadConfig(dir, RandomText(random, 2000, symbols));
     }
     const std::string valid = ValidConfigFile();
     for (size_t cut = 0; cut <= valid.size(); ++cut)
@@ -80,13 +74,13 @@ TEST(SettingsFuzz, ConfigValuesSurviveRandomEncodedLines) {
         for (int line = 0; line < 60; ++line) {
             const int kind = random() % 4;
             if (kind == 0)
-                writer.WriteString(RandomBytes(random, 12, ""));
+                writer.WriteString(RandomText(random, 12, ""));
             else if (kind == 1)
                 writer.WriteInteger(static_cast<int32_t>(random() % 9) - 1);
             else if (kind == 2)
                 writer.WriteBoolean(random() % 2);
             else
-                writer.WriteString(RandomBytes(random, 8, "0123456789-.,e+"));
+                writer.WriteString(RandomText(random, 8, "0123456789-.,e+"));
         }
         LoadConfig(dir, writer.Bytes());
     }
@@ -97,8 +91,8 @@ TEST(SettingsFuzz, KeysSurviveRandomBytesAndTruncation) {
     std::mt19937 random(99);
     const std::string keyish = "KP_FORWARDBACKLEFTRIGHTSHOOTMISSILE=-0123456789\r\n ";
     for (int round = 0; round < 300; ++round) {
-        CreateKeys(dir, RandomBytes(random, 500, ""));
-        CreateKeys(dir, RandomBytes(random, 500, keyish));
+        CreateKeys(dir, RandomText(random, 500, ""));
+        CreateKeys(dir, RandomText(random, 500, keyish));
     }
     TKeys defaults(dir.Path() + "keys.cfg");
     defaults.Bindings = KeySettingsDefaults();

@@ -4,16 +4,11 @@
 #include "resources/EffectLib.h"
 #include "resources/Matrix.h"
 #include "resources/ModelFiles.h"
+#include "support/ExpectPoint.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-void ExpectPoint(const TVector4& v, float x, float y, float z) {
-    EXPECT_NEAR(v.x, x, 1e-5f);
-    EXPECT_NEAR(v.y, y, 1e-5f);
-    EXPECT_NEAR(v.z, z, 1e-5f);
-}
 
 class EffectFilesTest : public TModelFilesTest {};
 

@@ -1,5 +1,6 @@
 // Vector and matrix helpers checked against values worked out by hand.
 #include "resources/Matrix.h"
+#include "support/ExpectPoint.h"
 
 #include <gtest/gtest.h>
 
@@ -9,36 +10,30 @@ namespace {
 
 constexpr float kPi = 3.14159265f;
 
-void ExpectVector(const TVector4& v, float x, float y, float z) {
-    EXPECT_NEAR(v.x, x, 1e-5f);
-    EXPECT_NEAR(v.y, y, 1e-5f);
-    EXPECT_NEAR(v.z, z, 1e-5f);
-}
-
 TEST(MatrixTest, VectorArithmetic) {
     const TVector4 a = MakeVector(1, 2, 3), b = MakeVector(4, -5, 6);
-    ExpectVector(Add(a, b), 5, -3, 9);
-    ExpectVector(Subtract(a, b), -3, 7, -3);
-    ExpectVector(Scale(a, 2), 2, 4, 6);
+    ExpectPoint(Add(a, b), 5, -3, 9);
+    ExpectPoint(Subtract(a, b), -3, 7, -3);
+    ExpectPoint(Scale(a, 2), 2, 4, 6);
     EXPECT_FLOAT_EQ(Dot(a, b), 12);
-    ExpectVector(Cross(a, b), 27, 6, -13);
+    ExpectPoint(Cross(a, b), 27, 6, -13);
     EXPECT_FLOAT_EQ(Length(MakeVector(3, 4, 12)), 13);
     EXPECT_FLOAT_EQ(Distance(MakeVector(1, 1, 1), MakeVector(4, 5, 1)), 5);
-    ExpectVector(Normalise(MakeVector(0, 3, 4)), 0, 0.6f, 0.8f);
+    ExpectPoint(Normalise(MakeVector(0, 3, 4)), 0, 0.6f, 0.8f);
     // Only x, y, z take part; w rides along from the first operand.
     EXPECT_FLOAT_EQ(Add(MakeVector4(1, 1, 1, 7), MakeVector4(1, 1, 1, 9)).w, 7);
 }
 
 TEST(MatrixTest, DegenerateVectorsGiveNoNaNs) {
-    ExpectVector(Normalise(MakeVector(0, 0, 0)), 0, 0, 0);
+    ExpectPoint(Normalise(MakeVector(0, 0, 0)), 0, 0, 0);
     EXPECT_EQ(Angle(MakeVector(0, 0, 0), MakeVector(1, 0, 0)), 0);
     EXPECT_FALSE(std::isnan(Angle(MakeVector(0.1f, 0.2f, 0.3f), MakeVector(0.1f, 0.2f, 0.3f))));
-    ExpectVector(TriangleNormal(MakeVector(0, 0, 0), MakeVector(1, 0, 0), MakeVector(2, 0, 0)), 0, 0, 0);
+    ExpectPoint(TriangleNormal(MakeVector(0, 0, 0), MakeVector(1, 0, 0), MakeVector(2, 0, 0)), 0, 0, 0);
 }
 
 TEST(MatrixTest, TriangleNormalPlaneDistanceAndAngle) {
     // (c - a) x (b - a) with b on x and c on y points down.
-    ExpectVector(TriangleNormal(MakeVector(0, 0, 0), MakeVector(1, 0, 0), MakeVector(0, 1, 0)), 0, 0, -1);
+    ExpectPoint(TriangleNormal(MakeVector(0, 0, 0), MakeVector(1, 0, 0), MakeVector(0, 1, 0)), 0, 0, -1);
     EXPECT_FLOAT_EQ(PlaneDistance(MakeVector(0, 0, 1), MakeVector(0, 0, 2), MakeVector(5, 5, 7)), -5);
     EXPECT_NEAR(Angle(MakeVector(1, 0, 0), MakeVector(0, 2, 0)), kPi / 2, 1e-6f);
     EXPECT_NEAR(Angle(MakeVector(1, 0, 0), MakeVector(-1, 0, 0)), kPi, 1e-6f);
@@ -47,23 +42,23 @@ TEST(MatrixTest, TriangleNormalPlaneDistanceAndAngle) {
 TEST(MatrixTest, RotationMatrixColumnsAndTranslation) {
     // Quarter turn about z: x goes to y, y goes to -x.
     const TMatrix z = RotationMatrix(MakeVector(0, 0, kPi / 2), MakeVector(7, 8, 9));
-    ExpectVector(TransformVector(z, MakeVector4(1, 0, 0, 0)), 0, 1, 0);
-    ExpectVector(TransformVector(z, MakeVector4(0, 1, 0, 0)), -1, 0, 0);
-    ExpectVector(TransformVector(z, MakeVector4(0, 0, 0, 1)), 7, 8, 9);
+    ExpectPoint(TransformVector(z, MakeVector4(1, 0, 0, 0)), 0, 1, 0);
+    ExpectPoint(TransformVector(z, MakeVector4(0, 1, 0, 0)), -1, 0, 0);
+    ExpectPoint(TransformVector(z, MakeVector4(0, 0, 0, 1)), 7, 8, 9);
     // Quarter turn about x: y goes to z; about y: z goes to x.
-    ExpectVector(TransformVector(RotationMatrix(MakeVector(kPi / 2, 0, 0)), MakeVector(0, 1, 0)), 0, 0, 1);
-    ExpectVector(TransformVector(RotationMatrix(MakeVector(0, kPi / 2, 0)), MakeVector(0, 0, 1)), 1, 0, 0);
+    ExpectPoint(TransformVector(RotationMatrix(MakeVector(kPi / 2, 0, 0)), MakeVector(0, 1, 0)), 0, 0, 1);
+    ExpectPoint(TransformVector(RotationMatrix(MakeVector(0, kPi / 2, 0)), MakeVector(0, 0, 1)), 1, 0, 0);
     // x first, then z: (0, 1, 0) -> (0, 0, 1) -> stays on z.
-    ExpectVector(TransformVector(RotationMatrix(MakeVector(kPi / 2, 0, kPi / 2)), MakeVector(0, 1, 0)), 0, 0,
-                 1);
+    ExpectPoint(TransformVector(RotationMatrix(MakeVector(kPi / 2, 0, kPi / 2)), MakeVector(0, 1, 0)), 0, 0,
+                1);
     // z after x: (1, 0, 0) is untouched by x, then goes to y.
-    ExpectVector(TransformVector(RotationMatrix(MakeVector(kPi / 2, 0, kPi / 2)), MakeVector(1, 0, 0)), 0, 1,
-                 0);
+    ExpectPoint(TransformVector(RotationMatrix(MakeVector(kPi / 2, 0, kPi / 2)), MakeVector(1, 0, 0)), 0, 1,
+                0);
 }
 
 TEST(MatrixTest, DirectionFromAngles) {
-    ExpectVector(DirectionFromAngles(MakeVector(0, 0, 0)), 0, -1, 0);
-    ExpectVector(DirectionFromAngles(MakeVector(0, 0, kPi / 2)), 1, 0, 0);
+    ExpectPoint(DirectionFromAngles(MakeVector(0, 0, 0)), 0, -1, 0);
+    ExpectPoint(DirectionFromAngles(MakeVector(0, 0, kPi / 2)), 1, 0, 0);
 }
 
 TEST(MatrixTest, ProductsAndTransform) {
@@ -98,7 +93,7 @@ TEST(MatrixTest, ProjectPointDividesByW) {
     projection[11] = -1; // w = -z, as a perspective projection does
     projection[15] = 0;
     const TVector4 p = ProjectPoint(projection, Identity(), MakeVector(2, 4, -2));
-    ExpectVector(p, 1, 2, -1);
+    ExpectPoint(p, 1, 2, -1);
     EXPECT_EQ(p.w, 1);
 }
 

@@ -9,10 +9,9 @@
 #include <vector>
 
 #include "app/Error.h"
-#include "resources/Extractor.h"
 #include "resources/StrFunc.h"
 #include "resources/TextureSource.h"
-#include "support/TestFiles.h"
+#include "support/ScratchProgram.h"
 
 class TFakeTextures : public TTextureSource {
 public:
@@ -69,21 +68,17 @@ inline std::vector<std::string> Join(std::vector<std::vector<std::string>> parts
     return all;
 }
 
-// Loose files only (no archive), fake textures, and every Yes/No check answered by `answer`.
+// Loose files only (an empty archive) in a scratch program directory, fake textures, and every Yes/No check
+// answered by `answer`.
 class TModelFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        savedExtractor_ = Extractor;
-        Extractor = &archive_;
         savedQuestion_ = ModelCheckQuestion;
         ModelCheckQuestion = &Record;
         Questions().clear();
         Answer() = true;
     }
-    void TearDown() override {
-        Extractor = savedExtractor_;
-        ModelCheckQuestion = savedQuestion_;
-    }
+    void TearDown() override { ModelCheckQuestion = savedQuestion_; }
     std::string Write(const std::string& relative, const std::string& text) {
         return dir_.Write(relative, text);
     }
@@ -98,8 +93,7 @@ protected:
         return answer;
     }
 
-    TTempDir dir_;
-    TExtractor archive_;
+    TScratchProgram dir_;
     TFakeTextures textures_;
 
 private:
@@ -108,6 +102,5 @@ private:
         Questions().push_back(text);
         return Answer();
     }
-    TExtractor* savedExtractor_ = nullptr;
     TYesNoQuestion savedQuestion_ = nullptr;
 };

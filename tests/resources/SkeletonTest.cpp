@@ -2,18 +2,13 @@
 #include "resources/Skeleton.h"
 #include "resources/HSAModel.h"
 #include "resources/ModelFiles.h"
+#include "support/ExpectPoint.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr float kHalfPi = 1.5707963f;
-
-void ExpectPoint(const TVector4& v, float x, float y, float z) {
-    EXPECT_NEAR(v.x, x, 1e-5f);
-    EXPECT_NEAR(v.y, y, 1e-5f);
-    EXPECT_NEAR(v.z, z, 1e-5f);
-}
 
 void ExpectSameMatrix(const TMatrix& a, const TMatrix& b) {
     for (int i = 0; i < 16; ++i)

@@ -9,24 +9,14 @@
 
 #include "app/Error.h"
 #include "app/Globals.h"
-#include "resources/ArchiveWriter.h"
 #include "resources/OpenIL.h"
+#include "support/ImageBoxes.h"
 #include "support/ImageFiles.h"
-#include "support/TestFiles.h"
+#include "support/ScratchProgram.h"
 
 using namespace imagefiles;
 
 namespace {
-
-struct TBox {
-    std::string caption;
-    std::string text;
-};
-std::vector<TBox> Boxes;
-
-void CollectBox(const std::string& caption, const std::string& text) {
-    Boxes.push_back({caption, text});
-}
 
 // A grey-with-alpha PNG, 2 bytes per pixel, written by DevIL.
 TBytesOut EncodeGreyAlphaPNG() {
@@ -44,49 +34,24 @@ TBytesOut EncodeGreyAlphaPNG() {
 
 class ImageLoaderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        static const bool initialised = (InitIL(), true);
-        (void)initialised;
-        Boxes.clear();
-        savedBox_ = ImageMessageBox;
-        ImageMessageBox = CollectBox;
-        savedProgramDir_ = ProgramDir;
-        ProgramDir = program_.Path();
-        savedExtractor_ = Extractor;
-        Extractor = &archive_;
-        archive_.SetBaseDirectory(ProgramDir);
-    }
-    void TearDown() override {
-        ImageMessageBox = savedBox_;
-        ProgramDir = savedProgramDir_;
-        Extractor = savedExtractor_;
-    }
+    static void SetUpTestSuite() { InitIL(); }
 
     // Writes a loose file under the program directory and returns the game's path for it.
     std::string Loose(const std::string& name, const TBytesOut& bytes) {
-        program_.Write("Data/" + name, AsString(bytes));
-        return ProgramDir + "Data\\" + name;
+        return program_.Put("Data/" + name, AsString(bytes));
     }
-
     // Packs members named "Data\" + name into the program's archive.
     void Pack(const std::vector<std::pair<std::string, TBytesOut>>& members) {
-        std::vector<TArchiveSource> sources;
-        for (size_t i = 0; i < members.size(); ++i)
-            sources.push_back({"Data\\" + members[i].first,
-                               sources_.Write("m" + std::to_string(i), AsString(members[i].second))});
-        WriteArchive(sources_.Path() + "Data.dpg", sources);
-        archive_.Open(sources_.Path() + "Data.dpg");
-        archive_.SetBaseDirectory(ProgramDir);
+        std::vector<std::pair<std::string, std::string>> packed;
+        for (const auto& [name, bytes] : members)
+            packed.push_back({"Data\\" + name, AsString(bytes)});
+        archiveFile_ = program_.PackArchive(packed);
     }
+    const std::vector<std::string>& Boxes() const { return boxes_.Texts(); }
 
-    TTempDir program_;
-    TTempDir sources_;
-    TExtractor archive_;
-
-private:
-    TMessageBoxFunction savedBox_ = nullptr;
-    std::string savedProgramDir_;
-    TExtractor* savedExtractor_ = nullptr;
+    TScratchProgram program_;
+    TImageBoxes boxes_;
+    std::string archiveFile_;
 };
 
 // A 2 x 1 TGA: blue then red in the file's BGR order.
@@ -103,7 +68,7 @@ TEST_F(ImageLoaderTest, OnlyTheFourExactExtensionsLoad) {
     const std::string path = Loose("photo.jpeg", EncodeJPG(1, 1, {1, 2, 3}));
     TImage image;
     EXPECT_FALSE(LoadImage(path, image));
-    EXPECT_TRUE(Boxes.empty());
+    EXPECT_TRUE(Boxes().empty());
     EXPECT_TRUE(image.pixels.empty());
 }
 
@@ -132,13 +97,8 @@ TEST_F(ImageLoaderTest, ShortOrDamagedBmpGivesItsBoxOrError) {
     TBytesOut bigPalette = MakeBMP(4, 2, TBytesOut(24, 9), {24, 300, 0});
     bigPalette.resize(54 + 100);
     EXPECT_FALSE(DecodeBMP(bigPalette, image));
-    ASSERT_EQ(Boxes.size(), 4u);
-    EXPECT_EQ(Boxes[0].text, "Error reading bitmap data");
-    EXPECT_EQ(Boxes[1].text, "Error reading bitmap data");
-    EXPECT_EQ(Boxes[2].text, "Error reading bitmap data");
-    EXPECT_EQ(Boxes[3].text, "Error reading palette");
-    for (const TBox& box : Boxes)
-        EXPECT_EQ(box.caption, "BMP Unit");
+    const std::string data = "BMP Unit: Error reading bitmap data";
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{data, data, data, "BMP Unit: Error reading palette"}));
     EXPECT_TRUE(image.pixels.empty());
 
     try {
@@ -172,14 +132,14 @@ TEST_F(ImageLoaderTest, UnsupportedOrShortTgaShowsItsBox) {
     const std::string shortFile = Loose("short.tga", cut);
     for (const std::string& path : {rle, mapped, grey, wide, shortFile})
         EXPECT_FALSE(LoadImage(path, image)) << path;
-    ASSERT_EQ(Boxes.size(), 5u);
-    EXPECT_EQ(Boxes[0].text, "Couldn't load \"" + rle + "\". Compressed TGA files not supported.");
-    EXPECT_EQ(Boxes[1].text, "Couldn't load \"" + mapped + "\". Colormapped TGA files not supported.");
-    EXPECT_EQ(Boxes[2].text, "Couldn't load \"" + grey + "\". Only 24 bit TGA files supported.");
-    EXPECT_EQ(Boxes[3].text, "Couldn't load \"" + wide + "\". Only 24 bit TGA files supported.");
-    EXPECT_EQ(Boxes[4].text, "Couldn't read file \"" + shortFile + "\".");
-    for (const TBox& box : Boxes)
-        EXPECT_EQ(box.caption, "TGA File Error");
+    const std::string box = "TGA File Error: Couldn't ";
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+                           box + "load \"" + rle + "\". Compressed TGA files not supported.",
+                           box + "load \"" + mapped + "\". Colormapped TGA files not supported.",
+                           box + "load \"" + grey + "\". Only 24 bit TGA files supported.",
+                           box + "load \"" + wide + "\". Only 24 bit TGA files supported.",
+                           box + "read file \"" + shortFile + "\".",
+                       }));
 }
 
 TEST_F(ImageLoaderTest, PngWithTwoBytesPerPixelRaises) {
@@ -194,9 +154,8 @@ TEST_F(ImageLoaderTest, PngWithTwoBytesPerPixelRaises) {
     }
 
     EXPECT_FALSE(LoadImage(Loose("junk.png", {'n', 'o', 't'}), image));
-    ASSERT_EQ(Boxes.size(), 1u);
-    EXPECT_EQ(Boxes[0].caption, "PNG Unit");
-    EXPECT_EQ(Boxes[0].text, "Couldn't load PNG - \"" + ProgramDir + "Data\\junk.png\"");
+    EXPECT_EQ(Boxes(),
+              std::vector<std::string>{"PNG Unit: Couldn't load PNG - \"" + ProgramDir + "Data\\junk.png\""});
 }
 
 TEST_F(ImageLoaderTest, JpgIsOpaqueWithTheBottomRowFirst) {
@@ -223,11 +182,10 @@ TEST_F(ImageLoaderTest, DamagedJpgNamesItsSource) {
     EXPECT_FALSE(LoadImage(loose, image));
     Pack({{"member.jpg", {1, 2, 3}}});
     EXPECT_FALSE(LoadImage(ProgramDir + "Data\\member.jpg", image));
-    ASSERT_EQ(Boxes.size(), 2u);
-    EXPECT_EQ(Boxes[0].caption, "BMP Unit");
-    EXPECT_EQ(Boxes[0].text, "Couldn't load JPG - \"" + loose + "\"");
-    EXPECT_EQ(Boxes[1].caption, "BMP Unit");
-    EXPECT_EQ(Boxes[1].text, "Couldn't load JPG Resource - \"" + ProgramDir + "Data\\member.jpg\"");
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{
+                           "BMP Unit: Couldn't load JPG - \"" + loose + "\"",
+                           "BMP Unit: Couldn't load JPG Resource - \"" + ProgramDir + "Data\\member.jpg\"",
+                       }));
 }
 
 TEST_F(ImageLoaderTest, ArchiveMembersLoadBehindLooseFiles) {
@@ -252,16 +210,13 @@ TEST_F(ImageLoaderTest, ArchiveMembersLoadBehindLooseFiles) {
 TEST_F(ImageLoaderTest, UnreadableMemberShowsTheResourceBox) {
     Pack({{"a.bmp", MakeBMP(4, 1, TBytesOut(12, 1))}, {"z.tga", MakeTGA(2, 1, kTgaPixels)}});
     // Cut the archive inside the last member's bytes.
-    const std::string archive = sources_.Path() + "Data.dpg";
-    std::filesystem::resize_file(archive, std::filesystem::file_size(archive) - 2);
-    archive_.Open(archive);
-    archive_.SetBaseDirectory(ProgramDir);
+    std::filesystem::resize_file(archiveFile_, std::filesystem::file_size(archiveFile_) - 2);
+    program_.OpenArchive(archiveFile_);
     TImage image;
     EXPECT_TRUE(LoadImage(ProgramDir + "Data\\a.bmp", image));
     EXPECT_FALSE(LoadImage(ProgramDir + "Data\\z.tga", image));
-    ASSERT_EQ(Boxes.size(), 1u);
-    EXPECT_EQ(Boxes[0].caption, "BMP Unit");
-    EXPECT_EQ(Boxes[0].text, "Unable to read from resource - " + ProgramDir + "Data\\z.tga");
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"BMP Unit: Unable to read from resource - " + ProgramDir +
+                                                "Data\\z.tga"});
 }
 
 } // namespace

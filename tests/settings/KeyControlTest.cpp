@@ -28,25 +28,13 @@ TKeyBindings Unbound() {
 
 } // namespace
 
-TEST(KeyNames, NameEveryCode) {
+TEST(KeyNames, EndsOfTheTableAndCodesOutsideIt) {
     EXPECT_STREQ(KeyName(-1), "NONE");
-    EXPECT_STREQ(KeyName(0), "UNKNOWN");
     EXPECT_STREQ(KeyName(1), "Mouse Left");
-    EXPECT_STREQ(KeyName(13), "Return");
-    EXPECT_STREQ(KeyName(48), "0");
-    EXPECT_STREQ(KeyName(58), ":");
-    EXPECT_STREQ(KeyName(64), "@");
-    EXPECT_STREQ(KeyName(90), "Z");
-    EXPECT_STREQ(KeyName(96), "NUMPAD0");
-    EXPECT_STREQ(KeyName(111), "DIVIDE");
-    EXPECT_STREQ(KeyName(112), "F1");
     EXPECT_STREQ(KeyName(135), "F24");
-    EXPECT_STREQ(KeyName(136), "UNKNOWN");
-    EXPECT_STREQ(KeyName(165), "VK_RMENU");
     EXPECT_STREQ(KeyName(254), "VK_OEM_CLEAR");
-    EXPECT_STREQ(KeyName(255), "UNKNOWN");
-    EXPECT_STREQ(KeyName(256), "UNKNOWN");
-    EXPECT_STREQ(KeyName(-2), "UNKNOWN");
+    for (int code : {-2, 0, 136, 255, 256})
+        EXPECT_STREQ(KeyName(code), "UNKNOWN") << code;
 }
 
 TEST(KeyLatches, SetOnPressHeldUntilReleaseOrClear) {

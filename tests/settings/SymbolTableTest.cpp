@@ -1,16 +1,6 @@
 #include "settings/SymbolTable.h"
 
 #include <gtest/gtest.h>
-#include <set>
-
-TEST(SymbolTable, HoldsThirtyTwoDistinctPrintableSymbolsWithoutPercent) {
-    const std::set<char> symbols(kSymbolTable, kSymbolTable + kSymbolCount);
-    EXPECT_EQ(symbols.size(), 32u);
-    for (char c : symbols) {
-        EXPECT_TRUE(c > ' ' && c < 127) << int(c);
-        EXPECT_NE(c, '%');
-    }
-}
 
 TEST(SymbolTable, ValueLengthsGrowInBlocksOfEightSymbols) {
     EXPECT_EQ(EncodeValue(""), "");

@@ -7,28 +7,23 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include "app/Globals.h"
-#include "resources/Extractor.h"
 #include "resources/OpenIL.h"
 #include "resources/TextureLib.h"
 #include "resources/Textures.h"
 #include "support/GLContext.h"
-#include "support/TestFiles.h"
+#include "support/ImageBoxes.h"
+#include "support/ScratchProgram.h"
 
 class GfxTest : public ::testing::Test {
 protected:
-    static std::vector<std::string>& Boxes() {
-        static std::vector<std::string> boxes;
-        return boxes;
-    }
-    static void CollectBox(const std::string& caption, const std::string& text) {
-        Boxes().push_back(caption + ": " + text);
-    }
+    static const std::vector<std::string>& Boxes() { return TImageBoxes::Texts(); }
 
     explicit GfxTest(int width = 64, int height = 64) : gl_(width, height) {}
 
@@ -36,16 +31,6 @@ protected:
         if (!gl_.Ok()) GTEST_SKIP() << "no display";
         static const bool initialised = (InitIL(), true);
         (void)initialised;
-        Boxes().clear();
-        savedBox_ = ImageMessageBox;
-        ImageMessageBox = CollectBox;
-        savedProgramDir_ = ProgramDir;
-        ProgramDir = program_.Path();
-        savedExtractor_ = Extractor;
-        Extractor = &archive_;
-        archive_.SetBaseDirectory(ProgramDir);
-        savedTextureLib_ = TextureLib;
-        TextureLib = &textures_;
         PixelScaleX = 2.0f / gl_.Width();
         PixelScaleY = 2.0f / gl_.Height();
         Viewport = {0, 0, gl_.Width(), gl_.Height()};
@@ -60,32 +45,19 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glColor4f(1, 1, 1, 1);
     }
-    void TearDown() override {
-        if (!gl_.Ok()) return;
-        ImageMessageBox = savedBox_;
-        ProgramDir = savedProgramDir_;
-        Extractor = savedExtractor_;
-        TextureLib = savedTextureLib_;
-    }
+    ~GfxTest() override { TextureLib = savedTextureLib_; }
 
-    // Writes `bytes` under the program directory; returns the game's path ("Data\...").
     std::string Put(const std::string& relative, const std::string& bytes) {
-        program_.Write(relative, bytes);
-        std::string path = relative;
-        std::replace(path.begin(), path.end(), '/', '\\');
-        return ProgramDir + path;
+        return program_.Put(relative, bytes);
     }
 
     TGLContext gl_;
-    TTempDir program_;
-    TExtractor archive_;
+    TScratchProgram program_;
+    TImageBoxes boxes_;
     TTextureLib textures_;
 
 private:
-    TMessageBoxFunction savedBox_ = nullptr;
-    std::string savedProgramDir_;
-    TExtractor* savedExtractor_ = nullptr;
-    TTextureLib* savedTextureLib_ = nullptr;
+    TTextureLib* savedTextureLib_ = std::exchange(TextureLib, &textures_);
 };
 
 // Red, green and blue of 0xRRGGBBAA pixels within `tolerance` each; the window may have

@@ -63,7 +63,7 @@ inline TBytesOut MakeTGA(int width, int height, const TBytesOut& pixels, TTgaFie
     out.push_back(static_cast<uint8_t>(fields.imageId.size()));
     out.push_back(static_cast<uint8_t>(fields.colorMapType));
     out.push_back(static_cast<uint8_t>(fields.imageType));
-    out.insert(out.end(), 5, 0); // colour map specification
+    out.insert(out.end(), 5, 0); // colour map fields
     Put16(out, 0);
     Put16(out, 0);
     Put16(out, width);

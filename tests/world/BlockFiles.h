@@ -30,8 +30,6 @@ class TBlockFilesTest : public TModelFilesTest {
 protected:
     void SetUp() override {
         TModelFilesTest::SetUp();
-        savedProgramDir_ = ProgramDir;
-        ProgramDir = dir_.Path();
         savedModelLib_ = ModelLib;
         ModelLib = &modelLib_;
         savedMessageBox_ = MapMessageBox;
@@ -41,7 +39,6 @@ protected:
         Write("Data/Tables/Map.ptb", std::string(table.begin(), table.end()));
     }
     void TearDown() override {
-        ProgramDir = savedProgramDir_;
         ModelLib = savedModelLib_;
         MapMessageBox = savedMessageBox_;
         TModelFilesTest::TearDown();
@@ -75,7 +72,6 @@ private:
         EXPECT_EQ(caption, "Error");
         Messages().push_back(text);
     }
-    std::string savedProgramDir_;
     TModelLib* savedModelLib_ = nullptr;
     TMapMessageBox savedMessageBox_ = nullptr;
 };

@@ -2,8 +2,9 @@
 #include "world/GlobalTables.h"
 #include "app/Globals.h"
 #include "resources/Extractor.h"
+#include "support/ErrorOf.h"
 #include "support/FakeWorldAssets.h"
-#include "support/TestFiles.h"
+#include "support/ScratchProgram.h"
 #include "world/CarTypes.h"
 #include "world/EnumNames.h"
 
@@ -13,27 +14,17 @@ namespace {
 
 class GlobalTablesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        savedDir_ = ProgramDir;
-        ProgramDir = program_.Path();
-        archive_.SetBaseDirectory(ProgramDir);
-        Extractor = &archive_;
-    }
     void TearDown() override {
-        Extractor = nullptr;
-        ProgramDir = savedDir_;
         Weapons.clear();
         CarTypes.clear();
     }
     void Load(const std::string& text) {
-        program_.Write("Data/Maps/Global.cfg", text);
+        program_.Put("Data/Maps/Global.cfg", text);
         LoadGlobalTables(assets_);
     }
 
-    TTempDir program_;
-    TExtractor archive_;
+    TScratchProgram program_;
     TFakeWorldAssets assets_;
-    std::string savedDir_;
 };
 
 } // namespace
@@ -117,10 +108,6 @@ TEST_F(GlobalTablesTest, ValuesWeaponsAndCars) {
 }
 
 TEST_F(GlobalTablesTest, AMissingFileIsFileNotFound) {
-    try {
-        LoadGlobalTables(assets_);
-        FAIL();
-    } catch (const std::exception& error) {
-        EXPECT_EQ(std::string(error.what()), "File not found " + ProgramDir + "Data\\Maps\\Global.cfg");
-    }
+    EXPECT_EQ(ErrorOf([&] { LoadGlobalTables(assets_); }),
+              "File not found " + ProgramDir + "Data\\Maps\\Global.cfg");
 }

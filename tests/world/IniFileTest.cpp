@@ -1,7 +1,7 @@
 // The private-profile rules of the INI reader and the enumeration names.
 #include "world/IniFile.h"
 #include "app/Globals.h"
-#include "support/TestFiles.h"
+#include "support/ScratchProgram.h"
 #include "world/BonusTypes.h"
 #include "world/EnumNames.h"
 
@@ -53,18 +53,10 @@ TEST(IniFile, DefaultsForMissingKeysAndValuesThatDoNotConvert) {
 }
 
 TEST(IniFile, OpensArchiveMembersThroughTheTemporaryFile) {
-    TTempDir program;
-    const std::string savedDir = ProgramDir;
-    ProgramDir = program.Path();
-    TExtractor archive;
-    archive.SetBaseDirectory(ProgramDir);
-    Extractor = &archive;
-    program.Write("Data/Maps/Global.cfg", "[Main]\r\nExplosionRadius=6\r\n");
-    EXPECT_EQ(TIniFile::Open(ProgramDir + "Data\\Maps\\Global.cfg").ReadInteger("main", "explosionradius", 4),
-              6);
+    TScratchProgram program;
+    const std::string path = program.Put("Data/Maps/Global.cfg", "[Main]\r\nExplosionRadius=6\r\n");
+    EXPECT_EQ(TIniFile::Open(path).ReadInteger("main", "explosionradius", 4), 6);
     EXPECT_THROW(TIniFile::Open(ProgramDir + "Data\\Maps\\Track99.cfg"), std::exception);
-    Extractor = nullptr;
-    ProgramDir = savedDir;
 }
 
 TEST(EnumNames, NamesAreExactAndUnmatchedTextLeavesTheValue) {

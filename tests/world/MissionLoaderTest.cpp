@@ -5,8 +5,9 @@
 #include "app/Music.h"
 #include "resources/Extractor.h"
 #include "settings/Configure.h"
+#include "support/ErrorOf.h"
 #include "support/FakeWorldAssets.h"
-#include "support/TestFiles.h"
+#include "support/ScratchProgram.h"
 #include "world/BonusTypes.h"
 #include "world/CarGeneric.h"
 #include "world/CarTypes.h"
@@ -29,10 +30,6 @@ public:
 class MissionLoaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        savedDir_ = ProgramDir;
-        ProgramDir = program_.Path();
-        archive_.SetBaseDirectory(ProgramDir);
-        Extractor = &archive_;
         stage_.Generator = &generator_;
         stage_.Weather = &weather_;
         stage_.RedrawLoadingScreen = [this] { calls_.push_back("redraw"); };
@@ -47,36 +44,24 @@ protected:
         CarTypes[2].ModelCount = 1;
     }
     void TearDown() override {
-        Extractor = nullptr;
         Config = nullptr;
-        ProgramDir = savedDir_;
         Weapons.clear();
         CarTypes.clear();
         Sections.clear();
         GameMusic = 0;
     }
-    void Load(const std::string& text) {
-        program_.Write("Data/Maps/Track1.cfg", text);
-        LoadMission(ProgramDir + "Data\\Maps\\Track1.cfg", stage_);
-    }
-    std::string ErrorOf(const std::string& text) {
-        try {
-            Load(text);
-        } catch (const std::exception& error) {
-            return error.what();
-        }
-        return "no error";
+    void Load(const std::string& text) { LoadMission(program_.Put("Data/Maps/Track1.cfg", text), stage_); }
+    std::string LoadError(const std::string& text) {
+        return ErrorOf([&] { Load(text); });
     }
 
-    TTempDir program_;
-    TExtractor archive_;
+    TScratchProgram program_;
     TFakeWorldAssets assets_;
     TNoTraffic traffic_;
     TCarGeneric generator_{traffic_};
     TWeather weather_{nullptr, nullptr};
     TMissionStage stage_{assets_};
     std::vector<std::string> calls_;
-    std::string savedDir_;
 };
 
 } // namespace
@@ -206,20 +191,20 @@ TEST_F(MissionLoaderTest, FinishMarkerAndSectionCounts) {
 
 TEST_F(MissionLoaderTest, TypeAndWeaponOutsideTheirListsAreRejected) {
     const std::string file = ProgramDir + "Data\\Maps\\Track1.cfg";
-    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=3\n[CarType_1]\nType=3\n"),
+    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=3\n[CarType_1]\nType=3\n"),
               "Mission " + file + " [CarType_1]: Type 3 is not among the 3 car types");
-    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=-2\n"),
+    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=-2\n"),
               "Mission " + file + " [CarType_0]: Type -2 is not among the 3 car types");
-    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=van\n"),
+    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=van\n"),
               "Mission " + file + " [CarType_0]: Type 'van' is not a number");
-    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=1\nWeapon=2\n"),
+    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=1\nWeapon=2\n"),
               "Mission " + file + " [CarType_0]: Weapon 2 is not in the weapon list of 2");
-    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nWeapon=1\n"), "no error");
+    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nWeapon=1\n"), "no error");
     // Counts no stage needs are damage, not a reason to run out of memory.
-    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nSections=2000000000\n"),
+    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nSections=2000000000\n"),
               "Mission " + file + " [CarType_0]: Sections 2000000000 is too many");
-    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=0x7fffffff\n"),
+    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=0x7fffffff\n"),
               "Mission " + file + " [CarType_0]: Count 2147483647 is too many");
-    EXPECT_EQ(ErrorOf("[Traffic]\nCarTypesCount=1001\n"),
+    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=1001\n"),
               "Mission " + file + " [Traffic]: CarTypesCount 1001 is too many");
 }

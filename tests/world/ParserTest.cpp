@@ -3,7 +3,8 @@
 #include "world/Parser.h"
 #include "app/Error.h"
 #include "app/Globals.h"
-#include "support/TestFiles.h"
+#include "support/ErrorOf.h"
+#include "support/ScratchProgram.h"
 #include "world/MapTable.h"
 #include "world/ParserTableWriter.h"
 #include "world/TextConvert.h"
@@ -14,15 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-template <typename F> std::string ErrorOf(F&& call) {
-    try {
-        call();
-    } catch (const EGameError& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 TBytes Bytes(const std::string& text) {
     return TBytes(text.begin(), text.end());
@@ -41,12 +33,13 @@ TTextParser ActionParser() {
     return TTextParser(table.Bytes(), "test");
 }
 
-std::vector<std::string> Tokens(TTextParser& parser, const std::string& text) {
+// The tokens of `text`, each followed by '|'.
+std::string Tokens(TTextParser& parser, const std::string& text) {
     TMemoryStream stream(Bytes(text));
     parser.ResetParser();
-    std::vector<std::string> tokens;
+    std::string tokens;
     for (std::string token = parser.GetToken(stream); !token.empty(); token = parser.GetToken(stream))
-        tokens.push_back(token);
+        tokens += token + "|";
     return tokens;
 }
 
@@ -54,12 +47,11 @@ std::vector<std::string> Tokens(TTextParser& parser, const std::string& text) {
 
 TEST(TextParser, ActionsOnBytesAndPendingText) {
     TTextParser parser = ActionParser();
-    using V = std::vector<std::string>;
-    EXPECT_EQ(Tokens(parser, "ab cd "), (V{"ab", "cd"}));
-    EXPECT_EQ(Tokens(parser, "ab.cd "), (V{"cd"}));
-    EXPECT_EQ(Tokens(parser, "a,b~c "), (V{"abc"}));
+    EXPECT_EQ(Tokens(parser, "ab cd "), "ab|cd|");
+    EXPECT_EQ(Tokens(parser, "ab.cd "), "cd|");
+    EXPECT_EQ(Tokens(parser, "a,b~c "), "abc|");
     // A peek leaves the text pending, so the next token starts with it.
-    EXPECT_EQ(Tokens(parser, "ab!cd "), (V{"ab", "abcd"}));
+    EXPECT_EQ(Tokens(parser, "ab!cd "), "ab|abcd|");
 }
 
 TEST(TextParser, EndOfDataDeliversPendingTextOnceThenEmpty) {
@@ -85,7 +77,7 @@ TEST(TextParser, NextStateFollowsTheCellAlsoWhenTheCallEnds) {
     table.Set(0, " ", 1, PA_EMIT);
     table.SetAll(1, 0, PA_DROP);
     TTextParser parser(table.Bytes(), "test");
-    EXPECT_EQ(Tokens(parser, "ab xcd "), (std::vector<std::string>{"ab", "cd"}));
+    EXPECT_EQ(Tokens(parser, "ab xcd "), "ab|cd|");
     // The state lasts from call to call until ResetParser returns to state 0.
     TMemoryStream stream(Bytes("ab cd"));
     EXPECT_EQ(parser.GetToken(stream), "b");
@@ -136,19 +128,13 @@ TEST(TextParser, DamagedTablesAreRejectedWhenLoaded) {
 }
 
 TEST(TextParser, LoadsTheTableFileThroughTheArchiveReaders) {
-    TTempDir program;
-    const std::string savedDir = ProgramDir;
-    ProgramDir = program.Path();
-    TExtractor archive;
-    archive.SetBaseDirectory(ProgramDir);
-    Extractor = &archive;
+    TScratchProgram program;
     const TBytes table = BuildMapTable();
-    program.Write("Data/Tables/Map.ptb", std::string(table.begin(), table.end()));
-    EXPECT_EQ(TTextParser(ProgramDir + "Data\\Tables\\Map.ptb").StateCount(), 10);
+    EXPECT_EQ(
+        TTextParser(program.Put("Data/Tables/Map.ptb", std::string(table.begin(), table.end()))).StateCount(),
+        10);
     EXPECT_EQ(ErrorOf([&] { TTextParser(ProgramDir + "Data\\Tables\\Other.ptb"); }),
               "File not found " + ProgramDir + "Data\\Tables\\Other.ptb");
-    Extractor = nullptr;
-    ProgramDir = savedDir;
 }
 
 TEST(TokenReader, PointsCoordinatesAndNumbers) {
@@ -177,12 +163,6 @@ TEST(TokenReader, PointsCoordinatesAndNumbers) {
     EXPECT_FLOAT_EQ(reader.ReadCoordinate(), 97.65625f);
     EXPECT_FLOAT_EQ(reader.ReadCoordinate(), -97.65625f);
     EXPECT_EQ(ErrorOf([&] { reader.ReadCoordinate(); }), "Map coordinate out of range: 5001");
-}
-
-TEST(TokenReader, CoordinateTableIsMapUnitsTimesOnePointTwoFiveOverSixtyFour) {
-    EXPECT_EQ(CoordinateTable.size(), 10001u);
-    for (int i : {-5000, -64, -1, 0, 1, 3, 64, 4096, 5000})
-        EXPECT_EQ(CoordinateTable[i + COORDINATE_LIMIT], static_cast<float>(i * 0.01953125));
 }
 
 TEST(TokenReader, ParseTripleNeedsExactlyOneSpaceBetweenNumbers) {
@@ -217,39 +197,15 @@ TEST(MapTable, EditorTextGivesTheBlockLoadersTokens) {
                             "( -64 -64 -16 ) ( -64 -63 -16 ) ( -64 -64 -15 ) road/01 [ 0 -1 0 0 ] "
                             "[ 0 0 -1 0.5 ] 0 1 1\r\n}\r\n}\r\n// entity 1\r\n{\r\n"
                             "\"classname\" \"OBJECT_SIMPLE\"\r\n\"origin\" \"12 -40 8\"\r\n}\r\n";
-    using V = std::vector<std::string>;
-    EXPECT_EQ(Tokens(parser, map), (V{"-64",
-                                      "-64",
-                                      "-16",
-                                      "-64",
-                                      "-63",
-                                      "-16",
-                                      "-64",
-                                      "-64",
-                                      "-15",
-                                      "road/01",
-                                      "0",
-                                      "-1",
-                                      "0",
-                                      "0",
-                                      "0",
-                                      "0",
-                                      "-1",
-                                      "0.5",
-                                      "0",
-                                      "1",
-                                      "1",
-                                      "classname",
-                                      "OBJECT_SIMPLE",
-                                      "origin",
-                                      "12 -40 8"}));
+    EXPECT_EQ(Tokens(parser, map), "-64|-64|-16|-64|-63|-16|-64|-64|-15|road/"
+                                   "01|0|-1|0|0|0|0|-1|0.5|0|1|1|classname|OBJECT_SIMPLE|origin|12 -40 8|");
 
     // A world entity without brushes: the entities after it come straight away.
     EXPECT_EQ(Tokens(parser, "{ \"classname\" \"worldspawn\" }\n{ \"classname\" \"SPAWN_POINT\" }"),
-              (V{"classname", "SPAWN_POINT"}));
+              "classname|SPAWN_POINT|");
     // A lone slash is a word; a comment may follow a brush on its own line.
-    EXPECT_EQ(Tokens(parser, "{ { 1 / 2\n// brush 1\n3 }"), (V{"1", "/", "2", "3"}));
-    EXPECT_EQ(Tokens(parser, ""), V{});
+    EXPECT_EQ(Tokens(parser, "{ { 1 / 2\n// brush 1\n3 }"), "1|/|2|3|");
+    EXPECT_EQ(Tokens(parser, ""), "");
 }
 
 TEST(MapTable, ControlBytesAndUnterminatedQuotesAreLexicalErrors) {
