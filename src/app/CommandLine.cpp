@@ -1,3 +1,4 @@
+// Reading the command line: the player switches and the harness options.
 #include "app/CommandLine.h"
 
 #include "app/Error.h"

@@ -1,3 +1,4 @@
+// The frame step, the slow-motion divisor and the scaled step.
 #include "app/FrameClock.h"
 
 uint32_t FixedRateSleep(uint32_t frameStep) {

@@ -1,3 +1,4 @@
+// The program-wide state, with its start values.
 #include "app/Globals.h"
 
 std::string ProgramDir;

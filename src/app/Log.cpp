@@ -1,3 +1,4 @@
+// The start-up progress log file.
 #include "app/Log.h"
 
 #include <cstdio>

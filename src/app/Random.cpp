@@ -1,3 +1,4 @@
+// The game's one random number generator.
 #include "app/Random.h"
 
 #include <random>

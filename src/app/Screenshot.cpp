@@ -1,3 +1,4 @@
+// Back-buffer screenshots written as PNG.
 #include "app/Screenshot.h"
 
 #include "platform/PngWriter.h"

@@ -1,3 +1,4 @@
+// Scripted input files: parsing and the held state at each frame.
 #include "app/ScriptedInput.h"
 
 #include "app/Error.h"

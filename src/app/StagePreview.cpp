@@ -1,3 +1,4 @@
+// A stage's track, weather and lights without player or traffic.
 #include "app/StagePreview.h"
 
 #include "app/Camera.h"

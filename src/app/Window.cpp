@@ -1,3 +1,4 @@
+// The OpenGL window: creation, teardown, resizing and its messages.
 #include "app/Window.h"
 
 #include "app/Globals.h"

@@ -1,3 +1,4 @@
+// The HUD values shared with the frame loop and the renderer.
 #include "gameplay/HudState.h"
 
 #include "world/BonusTypes.h"

@@ -1,3 +1,4 @@
+// PNG writing through libpng.
 #include "platform/PngWriter.h"
 
 #include <cstdio>

@@ -52,15 +52,15 @@ enum class TFeature {
     Drop
 };
 
-struct TBlockSpec {
+struct TBlockPlan {
     const TLanes& enter;
     const TLanes& exit;
     TFeature feature;
 };
 
 // The blocks of a set, in "main.trk" order. Every lane pattern that leaves a block enters another.
-const std::vector<TBlockSpec>& Blocks(bool hazards) {
-    static const std::vector<TBlockSpec> base = {
+const std::vector<TBlockPlan>& Blocks(bool hazards) {
+    static const std::vector<TBlockPlan> base = {
         {kFour, kFour, TFeature::Start},  {kFour, kFour, TFeature::Plain},
         {kFour, kSix, TFeature::Merge},   {kSix, kSix, TFeature::Overpass},
         {kSix, kFour, TFeature::Merge},   {kFour, kFour, TFeature::JunctionRight},
@@ -68,8 +68,8 @@ const std::vector<TBlockSpec>& Blocks(bool hazards) {
         {kFour, kThree, TFeature::Merge}, {kThree, kThree, TFeature::Roadworks},
         {kThree, kFour, TFeature::Merge}, {kSix, kSix, TFeature::JunctionLeft},
     };
-    static std::vector<TBlockSpec> withHazards = [] {
-        std::vector<TBlockSpec> all = base;
+    static std::vector<TBlockPlan> withHazards = [] {
+        std::vector<TBlockPlan> all = base;
         all.push_back({kFour, kFour, TFeature::Slick});
         all.push_back({kFour, kFour, TFeature::Drop});
         return all;
@@ -167,7 +167,7 @@ const std::vector<TTheme>& Themes() {
 }
 
 // The road edges at y, widening or narrowing between the taper's ends.
-void Edges(const TBlockSpec& b, double y, double& left, double& right) {
+void Edges(const TBlockPlan& b, double y, double& left, double& right) {
     const double t = std::clamp((y - kTaperStart) / (kTaperEnd - kTaperStart), 0.0, 1.0);
     left = b.enter.left + (b.exit.left - b.enter.left) * t;
     right = b.enter.right + (b.exit.right - b.enter.right) * t;
@@ -175,8 +175,8 @@ void Edges(const TBlockSpec& b, double y, double& left, double& right) {
 
 class TBlockBuilder {
 public:
-    TBlockBuilder(const TTheme& theme, const TBlockSpec& spec, uint64_t seed)
-        : theme_(theme), spec_(spec), random_(seed) {}
+    TBlockBuilder(const TTheme& theme, const TBlockPlan& plan, uint64_t seed)
+        : theme_(theme), plan_(plan), random_(seed) {}
 
     void Build() {
         Ground();
@@ -188,18 +188,18 @@ public:
     std::string CollisionText() const { return collision_.Text(); }
 
 private:
-    double ShoulderWidth() const { return spec_.feature == TFeature::Dusty ? 6 : 2.5; }
+    double ShoulderWidth() const { return plan_.feature == TFeature::Dusty ? 6 : 2.5; }
 
     // Road, edge lines, shoulders and verges in three lengths: before, along and after the taper.
     void Ground() {
-        const bool bridge = spec_.feature == TFeature::Drop;
-        const bool dusty = theme_.dustyShoulders || spec_.feature == TFeature::Dusty;
+        const bool bridge = plan_.feature == TFeature::Drop;
+        const bool dusty = theme_.dustyShoulders || plan_.feature == TFeature::Dusty;
         const double sw = ShoulderWidth();
         const double ys[4] = {0, kTaperStart, kTaperEnd, -40};
         for (int s = 0; s < 3; ++s) {
             double l0, r0, l1, r1;
-            Edges(spec_, ys[s], l0, r0);
-            Edges(spec_, ys[s + 1], l1, r1);
+            Edges(plan_, ys[s], l0, r0);
+            Edges(plan_, ys[s + 1], l1, r1);
             const double y0 = ys[s], y1 = ys[s + 1];
             map_.Strip(y0, y1, l0, r0, l1, r1, bridge ? -1.5 : -1, 0, theme_.road);
             for (double side : {-1.0, 1.0}) {
@@ -231,8 +231,8 @@ private:
 
     void Feature() {
         double left, right;
-        Edges(spec_, -20, left, right);
-        switch (spec_.feature) {
+        Edges(plan_, -20, left, right);
+        switch (plan_.feature) {
         case TFeature::Start:
             map_.Box({left, -21, 0}, {right, -19, 0.03}, "finish_line", 2);
             Object("gantry_vl0", {0, -20, 0}, 90);
@@ -248,16 +248,16 @@ private:
             break;
         case TFeature::Merge: {
             // A chevron where the road narrows or widens, on the side that changes.
-            const bool leftChanges = spec_.enter.left != spec_.exit.left;
-            const double x = leftChanges ? std::min(spec_.enter.left, spec_.exit.left) - 3.5
-                                         : std::max(spec_.enter.right, spec_.exit.right) + 3.5;
+            const bool leftChanges = plan_.enter.left != plan_.exit.left;
+            const double x = leftChanges ? std::min(plan_.enter.left, plan_.exit.left) - 3.5
+                                         : std::max(plan_.enter.right, plan_.exit.right) + 3.5;
             Object("sign_chevron", {x, -12, -0.1}, 90);
             break;
         }
         case TFeature::JunctionRight:
         case TFeature::JunctionLeft: {
             // A side road joining from the verge: slower than the main road, faster than the verge.
-            const double side = spec_.feature == TFeature::JunctionRight ? -1 : 1;
+            const double side = plan_.feature == TFeature::JunctionRight ? -1 : 1;
             const double edge = side < 0 ? left : right;
             const double x0 = side < 0 ? -kGroundEdge : edge, x1 = side < 0 ? edge : kGroundEdge;
             map_.Box({x0, -26, -1}, {x1, -14, -0.01}, "road_plain");
@@ -300,10 +300,10 @@ private:
     // cars move over to the nearest lane that goes on.
     void Lanes() {
         for (int lane = 1; lane <= 6; ++lane) {
-            if (!HasLane(spec_.exit, lane)) continue;
+            if (!HasLane(plan_.exit, lane)) continue;
             const std::string id = std::to_string(lane);
             const double x = LaneX(lane);
-            if (HasLane(spec_.enter, lane)) {
+            if (HasLane(plan_.enter, lane)) {
                 map_.Entity("ENTER_POINT", {{"point_id", id}}, {x, -2.5, 0.5});
                 for (double y : {-7.5, -17.5, -27.5})
                     map_.Entity("SPAWN_POINT", {{"exit_id", id}}, {x, y, 0.5});
@@ -321,13 +321,13 @@ private:
     }
 
     void Scenery() {
-        if (spec_.feature == TFeature::Drop) return;
+        if (plan_.feature == TFeature::Drop) return;
         double total = 0;
         for (const TScenery& s : theme_.scenery)
             total += s.weight;
-        const int count = spec_.feature == TFeature::Woods ? 16 : 9;
+        const int count = plan_.feature == TFeature::Woods ? 16 : 9;
         double left, right;
-        Edges(spec_, -20, left, right);
+        Edges(plan_, -20, left, right);
         const double sw = ShoulderWidth();
         for (int placed = 0, tries = 0; placed < count && tries < 200; ++tries) {
             double pick = random_.Unit() * total;
@@ -338,8 +338,8 @@ private:
                     break;
                 }
             const double side = random_.Unit() < 0.5 ? -1 : 1;
-            const double edge = (side < 0 ? std::min(spec_.enter.left, spec_.exit.left)
-                                          : std::max(spec_.enter.right, spec_.exit.right)) +
+            const double edge = (side < 0 ? std::min(plan_.enter.left, plan_.exit.left)
+                                          : std::max(plan_.enter.right, plan_.exit.right)) +
                                 side * (sw + 1.5 + s->radius);
             const double x = edge + side * random_.Unit() * 45, y = -2 - random_.Unit() * 36;
             if (std::abs(x) + s->radius > kGroundEdge - 2 || !Free(x, y, s->radius)) continue;
@@ -355,24 +355,24 @@ private:
     }
 
     const TTheme& theme_;
-    const TBlockSpec& spec_;
+    const TBlockPlan& plan_;
     TRandom random_;
     TBlockMap map_, collision_;
     std::vector<std::array<double, 3>> occupied_; // x, y, radius
 };
 
-std::string BlockName(const TBlockSpec& spec, int index) {
+std::string BlockName(const TBlockPlan& plan, int index) {
     char number[8];
     std::snprintf(number, sizeof number, "%02d", index);
-    return std::string(spec.enter.flags) + "_" + spec.exit.flags + "_" + number;
+    return std::string(plan.enter.flags) + "_" + plan.exit.flags + "_" + number;
 }
 
 // A drive through the set: the start block, blocks whose lanes chain, the start block again as the finish.
-std::string Sequence(const std::vector<TBlockSpec>& blocks, int length, uint64_t seed) {
+std::string Sequence(const std::vector<TBlockPlan>& blocks, int length, uint64_t seed) {
     TRandom random(seed);
     std::vector<int32_t> order = {0, 1};
     while (static_cast<int>(order.size()) < length - 1) {
-        const TBlockSpec& last = blocks[order.back()];
+        const TBlockPlan& last = blocks[order.back()];
         std::vector<int> next;
         for (size_t i = 1; i < blocks.size(); ++i)
             if (&blocks[i].enter == &last.exit) next.push_back(static_cast<int>(i));
@@ -396,7 +396,7 @@ void GenerateTrackBlocks(TDataTree& tree) {
     GenerateTrackTextures(tree);
     uint64_t seed = 500;
     for (const TTheme& theme : Themes()) {
-        const std::vector<TBlockSpec>& blocks = Blocks(theme.hazards);
+        const std::vector<TBlockPlan>& blocks = Blocks(theme.hazards);
         const std::string folder = std::string("Data/Maps/") + theme.name + "/";
         std::string list;
         for (size_t i = 0; i < blocks.size(); ++i) {
