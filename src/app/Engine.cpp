@@ -51,29 +51,15 @@ struct TRunOptions {
     FILE* trace = nullptr;
 };
 
-void SetHalfSizeFromResolution(int resolution) {
+// The window size of each resolution setting; the desktop size loses an odd pixel when halved.
+platform::TPoint WindowSizeOf(int resolution) {
     switch (resolution) {
-    case 1:
-        HalfWidth = 512, HalfHeight = 384;
-        break;
-    case 2:
-        HalfWidth = 640, HalfHeight = 512;
-        break;
-    case 3: {
-        const platform::TPoint desktop = platform::DesktopSize();
-        HalfWidth = desktop.x / 2;
-        HalfHeight = desktop.y / 2;
-        break;
-    }
-    case 4:
-        HalfWidth = 160, HalfHeight = 100;
-        break;
-    case 5:
-        HalfWidth = 320, HalfHeight = 240;
-        break;
-    default:
-        HalfWidth = 400, HalfHeight = 300;
-        break; // 0, and any index no page writes
+    case 1: return {1024, 768};
+    case 2: return {1280, 1024};
+    case 3: return platform::DesktopSize();
+    case 4: return {320, 200};
+    case 5: return {640, 480};
+    default: return {800, 600}; // 0, and any index no page writes
     }
 }
 
@@ -113,11 +99,10 @@ bool StartUp(TRunOptions& run) {
     Randomize(line.seed ? *line.seed : counter ? counter : platform::GetTickCount());
 
     QuitFlag = false;
-    SetHalfSizeFromResolution(Config->Resolution);
-    if (line.windowWidth) {
-        HalfWidth = *line.windowWidth / 2;
-        HalfHeight = *line.windowHeight / 2;
-    }
+    const platform::TPoint size = line.windowWidth ? platform::TPoint{*line.windowWidth, *line.windowHeight}
+                                                   : WindowSizeOf(Config->Resolution);
+    HalfWidth = size.x / 2;
+    HalfHeight = size.y / 2;
 
     platform::InitVideo();
     platform::SetCursorPos(HalfWidth, HalfHeight);

@@ -24,12 +24,9 @@ bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth) {
         fullScreen = false;
     }
     switch (platform::CreateWindow("Kestrova", width, height, fullScreen)) {
-    case platform::WindowResult::Ok:
-        break;
+    case platform::WindowResult::Ok: break;
     case platform::WindowResult::VideoFailed:
-    case platform::WindowResult::WindowFailed:
-        Fail(fullScreen, "Unable to create window!");
-        return false;
+    case platform::WindowResult::WindowFailed: Fail(fullScreen, "Unable to create window!"); return false;
     case platform::WindowResult::PixelFormatFailed:
         Fail(fullScreen, "Unable to find a suitable pixel format");
         return false;
@@ -68,16 +65,9 @@ void HandleCloseRequest() {
 
 void HandleWindowMessage(const platform::TMessage& message) {
     switch (message.kind) {
-    case platform::Message::Size:
-        ResizeGLScene(message.width, message.height);
-        break;
-    case platform::Message::Close:
-        HandleCloseRequest();
-        break;
-    case platform::Message::Quit:
-        QuitFlag = true;
-        break;
-    default:
-        break;
+    case platform::Message::Size: ResizeGLScene(message.width, message.height); break;
+    case platform::Message::Close: HandleCloseRequest(); break;
+    case platform::Message::Quit: QuitFlag = true; break;
+    default: break;
     }
 }

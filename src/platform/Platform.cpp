@@ -44,92 +44,49 @@ int VirtualKey(SDL_Scancode sc) {
     if (sc >= SDL_SCANCODE_F13 && sc <= SDL_SCANCODE_F24) return 124 + (sc - SDL_SCANCODE_F13);
     if (sc >= SDL_SCANCODE_KP_1 && sc <= SDL_SCANCODE_KP_9) return 97 + (sc - SDL_SCANCODE_KP_1);
     switch (sc) {
-    case SDL_SCANCODE_0:
-        return '0';
-    case SDL_SCANCODE_KP_0:
-        return 96;
-    case SDL_SCANCODE_KP_MULTIPLY:
-        return 106;
-    case SDL_SCANCODE_KP_PLUS:
-        return 107;
-    case SDL_SCANCODE_KP_MINUS:
-        return 109;
-    case SDL_SCANCODE_KP_PERIOD:
-        return 110;
-    case SDL_SCANCODE_KP_DIVIDE:
-        return 111;
-    case SDL_SCANCODE_KP_ENTER:
-        return 13;
-    case SDL_SCANCODE_BACKSPACE:
-        return 8;
-    case SDL_SCANCODE_TAB:
-        return 9;
-    case SDL_SCANCODE_RETURN:
-        return 13;
-    case SDL_SCANCODE_PAUSE:
-        return 19;
-    case SDL_SCANCODE_CAPSLOCK:
-        return 20;
-    case SDL_SCANCODE_ESCAPE:
-        return 27;
-    case SDL_SCANCODE_SPACE:
-        return 32;
-    case SDL_SCANCODE_PAGEUP:
-        return 33;
-    case SDL_SCANCODE_PAGEDOWN:
-        return 34;
-    case SDL_SCANCODE_END:
-        return 35;
-    case SDL_SCANCODE_HOME:
-        return 36;
-    case SDL_SCANCODE_LEFT:
-        return 37;
-    case SDL_SCANCODE_UP:
-        return 38;
-    case SDL_SCANCODE_RIGHT:
-        return 39;
-    case SDL_SCANCODE_DOWN:
-        return 40;
-    case SDL_SCANCODE_PRINTSCREEN:
-        return 44;
-    case SDL_SCANCODE_INSERT:
-        return 45;
-    case SDL_SCANCODE_DELETE:
-        return 46;
-    case SDL_SCANCODE_LGUI:
-        return 91;
-    case SDL_SCANCODE_RGUI:
-        return 92;
-    case SDL_SCANCODE_APPLICATION:
-        return 93;
-    case SDL_SCANCODE_NUMLOCKCLEAR:
-        return 144;
-    case SDL_SCANCODE_SCROLLLOCK:
-        return 145;
-    case SDL_SCANCODE_SEMICOLON:
-        return 186;
-    case SDL_SCANCODE_EQUALS:
-        return 187;
-    case SDL_SCANCODE_COMMA:
-        return 188;
-    case SDL_SCANCODE_MINUS:
-        return 189;
-    case SDL_SCANCODE_PERIOD:
-        return 190;
-    case SDL_SCANCODE_SLASH:
-        return 191;
-    case SDL_SCANCODE_GRAVE:
-        return 192;
-    case SDL_SCANCODE_LEFTBRACKET:
-        return 219;
-    case SDL_SCANCODE_BACKSLASH:
-        return 220;
-    case SDL_SCANCODE_RIGHTBRACKET:
-        return 221;
-    case SDL_SCANCODE_APOSTROPHE:
-        return 222;
-    default:
-        return -1;
+    case SDL_SCANCODE_0: return '0';
+    case SDL_SCANCODE_KP_0: return 96;
+    case SDL_SCANCODE_KP_MULTIPLY: return 106;
+    case SDL_SCANCODE_KP_PLUS: return 107;
+    case SDL_SCANCODE_KP_MINUS: return 109;
+    case SDL_SCANCODE_KP_PERIOD: return 110;
+    case SDL_SCANCODE_KP_DIVIDE: return 111;
+    case SDL_SCANCODE_KP_ENTER: return 13;
+    case SDL_SCANCODE_BACKSPACE: return 8;
+    case SDL_SCANCODE_TAB: return 9;
+    case SDL_SCANCODE_RETURN: return 13;
+    case SDL_SCANCODE_PAUSE: return 19;
+    case SDL_SCANCODE_CAPSLOCK: return 20;
+    case SDL_SCANCODE_ESCAPE: return 27;
+    case SDL_SCANCODE_SPACE: return 32;
+    case SDL_SCANCODE_PAGEUP: return 33;
+    case SDL_SCANCODE_PAGEDOWN: return 34;
+    case SDL_SCANCODE_END: return 35;
+    case SDL_SCANCODE_HOME: return 36;
+    case SDL_SCANCODE_LEFT: return 37;
+    case SDL_SCANCODE_UP: return 38;
+    case SDL_SCANCODE_RIGHT: return 39;
+    case SDL_SCANCODE_DOWN: return 40;
+    case SDL_SCANCODE_PRINTSCREEN: return 44;
+    case SDL_SCANCODE_INSERT: return 45;
+    case SDL_SCANCODE_DELETE: return 46;
+    case SDL_SCANCODE_LGUI: return 91;
+    case SDL_SCANCODE_RGUI: return 92;
+    case SDL_SCANCODE_APPLICATION: return 93;
+    case SDL_SCANCODE_NUMLOCKCLEAR: return 144;
+    case SDL_SCANCODE_SCROLLLOCK: return 145;
+    case SDL_SCANCODE_SEMICOLON: return 186;
+    case SDL_SCANCODE_EQUALS: return 187;
+    case SDL_SCANCODE_COMMA: return 188;
+    case SDL_SCANCODE_MINUS: return 189;
+    case SDL_SCANCODE_PERIOD: return 190;
+    case SDL_SCANCODE_SLASH: return 191;
+    case SDL_SCANCODE_GRAVE: return 192;
+    case SDL_SCANCODE_LEFTBRACKET: return 219;
+    case SDL_SCANCODE_BACKSLASH: return 220;
+    case SDL_SCANCODE_RIGHTBRACKET: return 221;
+    case SDL_SCANCODE_APOSTROPHE: return 222;
+    default: return -1;
     }
 }
 
@@ -142,7 +99,6 @@ void MarkDown(uint8_t state[256], int vk) {
 bool InitVideo() {
     if (!videoStarted) {
         SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "0");
         videoStarted = SDL_Init(SDL_INIT_VIDEO) == 0;
     }
     return videoStarted;
