@@ -3,6 +3,8 @@
 
 #include <sndfile.h>
 
+#include "platform/Audio.h"
+
 #include <cmath>
 #include <stdexcept>
 
@@ -58,6 +60,12 @@ double Rms(const std::vector<float>& signal) {
     for (float s : signal)
         sum += double{s} * s;
     return signal.empty() ? 0 : std::sqrt(sum / signal.size());
+}
+
+std::pair<double, double> Levels(int frames) {
+    platform::AudioRenderLoopback(2048);
+    const std::vector<float> out = platform::AudioRenderLoopback(frames);
+    return {Rms(StereoChannel(out, 0, 0, frames)), Rms(StereoChannel(out, 1, 0, frames))};
 }
 
 double ZeroCrossingFrequency(const std::vector<float>& signal, int sampleRate) {
