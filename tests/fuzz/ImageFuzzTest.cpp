@@ -7,7 +7,6 @@
 #include "support/ImageBoxes.h"
 #include "support/ImageFiles.h"
 
-#include <IL/il.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
@@ -132,13 +131,7 @@ TEST_F(ImageFuzz, TruncatedAndDamagedJpgAndPng) {
         Check(jpg, cut);
     }
 
-    ILuint name = 0;
-    ilGenImages(1, &name);
-    ilBindImage(name);
-    ilTexImage(16, 8, 1, 3, IL_RGB, IL_UNSIGNED_BYTE, rgb.data());
-    TBytes encoded(8192);
-    encoded.resize(ilSaveL(IL_PNG, encoded.data(), static_cast<ILuint>(encoded.size())));
-    ilDeleteImages(1, &name);
+    const TBytes encoded = EncodePNG(16, 8, 3, IL_RGB, rgb);
     ASSERT_FALSE(encoded.empty());
     for (size_t length = 0; length <= encoded.size(); length += 1 + length / 16) {
         TBytes cut(encoded.begin(), encoded.begin() + length);

@@ -56,13 +56,6 @@ std::string RandomBytes(std::mt19937& random) {
     return bytes;
 }
 
-template <typename F> void Attempt(F&& call) {
-    try {
-        call();
-    } catch (const EGameError&) {
-    }
-}
-
 class ModelFuzz : public TModelFilesTest {
 protected:
     void SetUp() override {
@@ -121,7 +114,7 @@ TEST_F(ModelFuzz, DamagedFilesGiveErrorsNotCrashes) {
             random() % 10 ? Damage(files_[damaged].second, random) : RandomBytes(random);
         const std::string descriptor = WriteAll(std::to_string(round) + "/", damaged, damage);
         Answer() = random() % 4 != 0;
-        Attempt([&] { Exercise(descriptor); });
+        ErrorOf([&] { Exercise(descriptor); });
     }
 }
 
@@ -133,7 +126,7 @@ TEST_F(ModelFuzz, DamagedEffectFilesGiveErrorsNotCrashes) {
         const std::string path = Write("fx" + std::to_string(round) + ".eff",
                                        random() % 10 ? Damage(valid, random) : RandomBytes(random));
         TEffectLib library(textures_);
-        Attempt([&] {
+        ErrorOf([&] {
             const TSimpleEffect* effect = library.Load(path);
             TEffects effects(angles, textures_);
             effects.AddParticle(effect, {}, true, {}, {}, 1, 1000);

@@ -8,6 +8,7 @@
 #include "resources/Skeleton.h"
 #include "resources/TextureLib.h"
 #include "support/GLContext.h"
+#include "support/ImageFiles.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -16,18 +17,6 @@ namespace {
 
 constexpr uint32_t kGreen = 0x00FF00FFu;
 constexpr uint32_t kBlack = 0x000000FFu;
-
-// A 2 x 2 solid green 24-bit TGA.
-std::string GreenTga() {
-    std::string tga(18, '\0');
-    tga[2] = 2;
-    tga[12] = 2;
-    tga[14] = 2;
-    tga[16] = 24;
-    for (int i = 0; i < 4; ++i)
-        tga += std::string("\x00\xff\x00", 3);
-    return tga;
-}
 
 // Two triangles making a square of half-size 0.2 round (x, y) on `node`.
 std::vector<std::string> Square(int node, float x, float y) {
@@ -47,7 +36,9 @@ protected:
         LoadGLExtensions();
         savedTextureLib_ = TextureLib;
         TextureLib = &textureLib_;
-        Write("green.tga", GreenTga());
+        // 2 x 2 solid green.
+        Write("green.tga",
+              imagefiles::AsString(imagefiles::MakeTGA(2, 2, {0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 255, 0})));
         glClearColor(0, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         glEnable(GL_TEXTURE_2D);

@@ -21,18 +21,19 @@ void Quadrant(int x, int y, uint8_t rgba[4]) {
     std::copy(colours[index], colours[index] + 4, rgba);
 }
 
-// File bytes of the picture: bottom row first in BGR(A) order, as BMP and TGA store it.
-TBytesOut BottomUpBGR(int components) {
+// The picture's bytes, bottom or top row first, each pixel's channels in `order` (0 red .. 3 alpha).
+TBytesOut Picture(bool bottomRowFirst, const std::vector<int>& order) {
     TBytesOut out;
-    for (int y = kSide - 1; y >= 0; --y)
+    for (int row = 0; row < kSide; ++row)
         for (int x = 0; x < kSide; ++x) {
             uint8_t p[4];
-            Quadrant(x, y, p);
-            out.insert(out.end(), {p[2], p[1], p[0]});
-            if (components == 4) out.push_back(p[3]);
+            Quadrant(x, bottomRowFirst ? kSide - 1 - row : row, p);
+            for (int channel : order)
+                out.push_back(p[channel]);
         }
     return out;
 }
+const std::vector<int> kBGR = {2, 1, 0}, kBGRA = {2, 1, 0, 3};
 
 class TextureDraw : public GfxTest {
 protected:
@@ -42,26 +43,12 @@ protected:
     }
 
     std::string PngFile(const std::string& relative) {
-        std::vector<uint8_t> bottomUp;
-        for (int y = kSide - 1; y >= 0; --y)
-            for (int x = 0; x < kSide; ++x) {
-                uint8_t p[4];
-                Quadrant(x, y, p);
-                bottomUp.insert(bottomUp.end(), p, p + 4);
-            }
         program_.Write(relative, "");
-        EXPECT_TRUE(WritePng(program_.Path() + relative, kSide, kSide, bottomUp));
+        EXPECT_TRUE(WritePng(program_.Path() + relative, kSide, kSide, Picture(true, {0, 1, 2, 3})));
         return ProgramDir + relative;
     }
     std::string JpgFile(const std::string& relative) {
-        TBytesOut rgb;
-        for (int y = 0; y < kSide; ++y)
-            for (int x = 0; x < kSide; ++x) {
-                uint8_t p[4];
-                Quadrant(x, y, p);
-                rgb.insert(rgb.end(), p, p + 3);
-            }
-        return Put(relative, AsString(EncodeJPG(kSide, kSide, rgb)));
+        return Put(relative, AsString(EncodeJPG(kSide, kSide, Picture(false, {0, 1, 2}))));
     }
 
     // Draws the texture over the whole window and reads the middle of each quarter:
@@ -87,10 +74,10 @@ TEST_F(TextureDraw, EveryFormatRightWayUpWithItsAlpha) {
     const TCase cases[] = {
         {PngFile("Data/p.png"), true, true, 1},
         {JpgFile("Data/j.jpg"), false, false, 12},
-        {Put("Data/t24.tga", AsString(MakeTGA(kSide, kSide, BottomUpBGR(3)))), false, false, 1},
-        {Put("Data/t32.tga", AsString(MakeTGA(kSide, kSide, BottomUpBGR(4), {2, 0, 32, ""}))), false, true,
-         1},
-        {Put("Data/b.bmp", AsString(MakeBMP(kSide, kSide, BottomUpBGR(3)))), false, false, 1},
+        {Put("Data/t24.tga", AsString(MakeTGA(kSide, kSide, Picture(true, kBGR)))), false, false, 1},
+        {Put("Data/t32.tga", AsString(MakeTGA(kSide, kSide, Picture(true, kBGRA), {2, 0, 32, ""}))), false,
+         true, 1},
+        {Put("Data/b.bmp", AsString(MakeBMP(kSide, kSide, Picture(true, kBGR)))), false, false, 1},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.path);

@@ -6,6 +6,7 @@
 #include "resources/ArchiveFormat.h"
 #include "resources/ArchiveWriter.h"
 #include "support/ErrorOf.h"
+#include "support/ScratchProgram.h"
 #include "support/TestFiles.h"
 
 #include <filesystem>
@@ -18,35 +19,23 @@ std::string Text(const TBytes& bytes) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-// A program directory with its own archive; members are {stored path, bytes}.
+// The scratch program's archive; members are {stored path, bytes}.
 class ArchiveTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        savedProgramDir_ = ProgramDir;
-        ProgramDir = program_.Path();
-    }
-    void TearDown() override { ProgramDir = savedProgramDir_; }
-
-    std::string Pack(const std::vector<std::pair<std::string, std::string>>& members) {
-        std::vector<TArchiveSource> sources;
-        for (size_t i = 0; i < members.size(); ++i) {
-            const std::string disk = sources_.Write("member" + std::to_string(i), members[i].second);
-            sources.push_back({members[i].first, disk});
-        }
-        const std::string path = sources_.Path() + "Data.dpg";
-        WriteArchive(path, sources);
-        return path;
-    }
-
     void OpenArchive(const std::vector<std::pair<std::string, std::string>>& members) {
-        archive_.Open(Pack(members));
-        archive_.SetBaseDirectory(ProgramDir);
+        archiveFile_ = program_.PackArchive(members);
+    }
+    // Replaces the archive file's bytes, as damage would.
+    void Rewrite(const std::string& bytes) { ASSERT_TRUE(platform::WriteFileReplacing(archiveFile_, bytes)); }
+    std::string Bytes() const {
+        std::string bytes;
+        EXPECT_TRUE(platform::ReadWholeFile(archiveFile_, bytes));
+        return bytes;
     }
 
-    TTempDir program_;
-    TTempDir sources_;
-    TExtractor archive_;
-    std::string savedProgramDir_;
+    TScratchProgram program_;
+    TExtractor& archive_ = program_.archive;
+    std::string archiveFile_;
 };
 
 TEST_F(ArchiveTest, LooseFileWinsOverMemberWhateverTheCase) {
@@ -73,15 +62,12 @@ TEST_F(ArchiveTest, MembersMatchInAnyCaseOnlyUnderTheBaseDirectory) {
 }
 
 TEST_F(ArchiveTest, FirstOfTwoEqualNamesWins) {
-    const std::string path = Pack({{"Data\\a.txt", "first"}, {"Data\\b.txt", "second"}});
+    OpenArchive({{"Data\\a.txt", "first"}, {"Data\\b.txt", "second"}});
     // The writer refuses such archives, so rename the second member by hand.
-    std::string bytes;
-    ASSERT_TRUE(platform::ReadWholeFile(path, bytes));
+    std::string bytes = Bytes();
     bytes.replace(archive::kHeaderSize + archive::kEntrySize, 10, "DATA\\A.TXT");
-    sources_.Write("Data.dpg", bytes);
-
-    archive_.Open(path);
-    archive_.SetBaseDirectory(ProgramDir);
+    Rewrite(bytes);
+    program_.OpenArchive(archiveFile_);
     EXPECT_EQ(Text(archive_.ReadFile(ProgramDir + "data\\a.txt")), "first");
 }
 
@@ -133,7 +119,8 @@ TEST_F(ArchiveTest, WithoutArchiveOnlyLooseFilesAreFound) {
 
 TEST_F(ArchiveTest, OpeningAnotherArchiveDropsTheFirst) {
     OpenArchive({{"a", "1"}});
-    archive_.Open(Pack({{"b", "2"}, {"c", "3"}}));
+    OpenArchive({{"b", "2"}, {"c", "3"}});
+    archive_.Open(archiveFile_);
     EXPECT_EQ(archive_.EntryCount(), 2);
     EXPECT_EQ(archive_.FindMember("b"), 0) << "the base directory is dropped too";
     EXPECT_EQ(archive_.FindMember(ProgramDir + "a"), -1);
@@ -161,11 +148,10 @@ TEST_F(ArchiveTest, ExtractionFallsBackToMemoryWhenTheCopyCannotBeWritten) {
 }
 
 TEST_F(ArchiveTest, DamagedArchivesRaiseClearErrors) {
-    const std::string path = Pack({{"a.txt", "alpha"}, {"b.txt", "beta"}});
-    std::string bytes;
-    ASSERT_TRUE(platform::ReadWholeFile(path, bytes));
+    OpenArchive({{"a.txt", "alpha"}, {"b.txt", "beta"}});
+    const std::string path = archiveFile_, bytes = Bytes();
 
-    sources_.Write("Data.dpg", bytes.substr(0, archive::kHeaderSize + archive::kEntrySize + 10));
+    Rewrite(bytes.substr(0, archive::kHeaderSize + archive::kEntrySize + 10));
     EXPECT_EQ(ErrorOf([&] { archive_.Open(path); }), "Damaged archive: " + path);
     EXPECT_EQ(archive_.EntryCount(), 0) << "a damaged archive is left closed";
 
@@ -173,14 +159,13 @@ TEST_F(ArchiveTest, DamagedArchivesRaiseClearErrors) {
     archive::PutUint32(reinterpret_cast<uint8_t*>(lying.data()) + archive::kHeaderSize + archive::kEntrySize +
                            archive::kSizeField,
                        1000);
-    sources_.Write("Data.dpg", lying);
+    Rewrite(lying);
     archive_.Open(path);
     EXPECT_EQ(Text(archive_.ReadMember(0)), "alpha");
     EXPECT_EQ(ErrorOf([&] { archive_.ReadMember(1); }), "Damaged archive member: b.txt");
     EXPECT_EQ(ErrorOf([&] { archive_.MemberSize(1); }), "Damaged archive member: b.txt");
 
-    EXPECT_EQ(ErrorOf([&] { archive_.Open(sources_.Path() + "none.dpg"); }),
-              "File not found " + sources_.Path() + "none.dpg");
+    EXPECT_EQ(ErrorOf([&] { archive_.Open(path + ".none"); }), "File not found " + path + ".none");
 }
 
 TEST(ArchiveWriter, PackedTreeOpensWithEveryFileUnderItsDataPath) {

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include <IL/il.h>
 #include <gtest/gtest.h>
 
 #include "app/Error.h"
@@ -17,20 +16,6 @@
 using namespace imagefiles;
 
 namespace {
-
-// A grey-with-alpha PNG, 2 bytes per pixel, written by DevIL.
-TBytesOut EncodeGreyAlphaPNG() {
-    ILuint name = 0;
-    ilGenImages(1, &name);
-    ilBindImage(name);
-    ILubyte pixels[8] = {10, 255, 20, 255, 30, 0, 40, 128};
-    ilTexImage(2, 2, 1, 2, IL_LUMINANCE_ALPHA, IL_UNSIGNED_BYTE, pixels);
-    TBytesOut out(4096);
-    const ILuint size = ilSaveL(IL_PNG, out.data(), static_cast<ILuint>(out.size()));
-    ilDeleteImages(1, &name);
-    out.resize(size);
-    return out;
-}
 
 class ImageLoaderTest : public ::testing::Test {
 protected:
@@ -144,7 +129,9 @@ TEST_F(ImageLoaderTest, UnsupportedOrShortTgaShowsItsBox) {
 
 TEST_F(ImageLoaderTest, PngWithTwoBytesPerPixelRaises) {
     TImage image;
-    const std::string path = Loose("grey.png", EncodeGreyAlphaPNG());
+    // Grey with alpha: 2 bytes a pixel.
+    const std::string path =
+        Loose("grey.png", EncodePNG(2, 2, 2, IL_LUMINANCE_ALPHA, {10, 255, 20, 255, 30, 0, 40, 128}));
     try {
         LoadImage(path, image);
         ADD_FAILURE() << "a grey PNG loaded";

@@ -1,4 +1,4 @@
-// Builds small BMP, TGA and JPG files in memory for the image loader tests.
+// Builds small BMP, TGA, JPG and PNG files in memory for the image loader tests.
 #pragma once
 
 #include <cstdint>
@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include <IL/il.h>
 #include <jpeglib.h>
 
 namespace imagefiles {
@@ -99,6 +100,18 @@ inline TBytesOut EncodeJPG(int width, int height, const TBytesOut& rgb) {
     TBytesOut out(buffer, buffer + size);
     jpeg_destroy_compress(&info);
     free(buffer);
+    return out;
+}
+
+// A PNG of `channels` bytes a pixel in DevIL's `format`, written by DevIL (InitIL first).
+inline TBytesOut EncodePNG(int width, int height, int channels, ILenum format, const TBytesOut& pixels) {
+    ILuint name = 0;
+    ilGenImages(1, &name);
+    ilBindImage(name);
+    ilTexImage(width, height, 1, channels, format, IL_UNSIGNED_BYTE, const_cast<uint8_t*>(pixels.data()));
+    TBytesOut out(1024 + pixels.size() * 2);
+    out.resize(ilSaveL(IL_PNG, out.data(), static_cast<ILuint>(out.size())));
+    ilDeleteImages(1, &name);
     return out;
 }
 

@@ -19,9 +19,6 @@ public:
     static constexpr int RATE = 22050;
 
 protected:
-    // Frames OpenAL Soft takes to fade in a gain change.
-    static constexpr int FADE = 2048;
-
     void SetUp() override {
         SoundLib = &lib_;
         loopback_ = platform::AudioInitLoopback(RATE);
@@ -35,13 +32,6 @@ protected:
     // Members are {path below the program directory with backslashes, bytes}.
     void OpenArchive(const std::vector<std::pair<std::string, std::string>>& members) {
         program_.PackArchive(members);
-    }
-
-    // Left and right levels of `frames` frames once earlier gain changes have faded in.
-    std::pair<double, double> Levels(int frames) {
-        platform::AudioRenderLoopback(FADE);
-        const std::vector<float> out = platform::AudioRenderLoopback(frames);
-        return {Rms(StereoChannel(out, 0, 0, frames)), Rms(StereoChannel(out, 1, 0, frames))};
     }
 
     TScratchProgram program_;
