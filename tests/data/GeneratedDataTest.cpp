@@ -244,24 +244,12 @@ TEST_F(GeneratedData, TexturesDecodeAndCloudsCarryAlpha) {
     EXPECT_GT(shadow, width * height / 10);
 }
 
-// Lines as the game's text reader splits them: at CR, skipping the CR and the byte after it.
-std::vector<std::string> GameLines(const TBytes& bytes) {
-    std::vector<std::string> lines;
-    size_t i = 0;
-    while (i < bytes.size()) {
-        std::string line;
-        while (i < bytes.size() && bytes[i] != 13)
-            line += static_cast<char>(bytes[i++]);
-        if (i < bytes.size()) i += 2;
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 TEST_F(GeneratedData, SpriteEffectsNameFramesThatExist) {
     for (const char* name : {"smoke1.eff", "rocketsmoke.eff", "rocketsmoke_2.eff", "rocketsmoke_3.eff",
                              "grass.eff", "Flare.eff", "Snow.eff", "smoke_frame.eff", "expl.eff"}) {
-        const std::vector<std::string> lines = GameLines(Member(std::string("Data\\Sprites\\") + name));
+        // Read as the effects loader reads them.
+        const std::vector<std::string> lines =
+            TTextFile(program_.Path() + "Data\\Sprites\\" + name, game_->archive).ReadAllLines();
         ASSERT_GE(lines.size(), 2u) << name;
         EXPECT_GT(std::stoi(lines[0]), 0) << name;
         for (size_t i = 1; i < lines.size(); ++i) {
