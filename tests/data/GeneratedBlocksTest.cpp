@@ -44,21 +44,9 @@ protected:
     }
     bool Has(const std::string& path) const { return archive_.FindMember(path) >= 0; }
 
+    // The block names, read as the track loader reads them.
     std::vector<std::string> BlockList(const std::string& set) {
-        const TBytes bytes = Member("Data\\Maps\\" + set + "\\main.trk");
-        std::vector<std::string> lines;
-        std::string line;
-        for (uint8_t b : bytes) {
-            if (b == '\n') continue;
-            if (b == '\r') {
-                lines.push_back(line);
-                line.clear();
-            } else {
-                line += static_cast<char>(b);
-            }
-        }
-        EXPECT_TRUE(line.empty()) << set << " main.trk's last line has no line end";
-        return lines;
+        return TTextFile("Data\\Maps\\" + set + "\\main.trk", archive_).ReadAllLines();
     }
 
     // Reads a map the way the block loaders do: brushes of six 21-token faces, then entities.

@@ -1,14 +1,15 @@
 // The generated Data.dpg: every picture in it decodes, and every picture, effect, sound and music
 // file the game names is there and has the size and transparency its layout depends on.
-#include "resources/Extractor.h"
 #include "resources/OpenIL.h"
 #include "resources/Textures.h"
+#include "support/GeneratedGame.h"
 #include "support/TestFiles.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sndfile.h>
 #include <string>
 #include <vector>
@@ -33,27 +34,23 @@ protected:
     static void SetUpTestSuite() { InitIL(); }
 
     void SetUp() override {
-        if (!std::filesystem::exists(KESTROVA_DATA_ARCHIVE))
+        if (!HaveGeneratedData())
             GTEST_SKIP() << "no " << KESTROVA_DATA_ARCHIVE << " (configure with KESTROVA_DATA=ON)";
-        archive_.Open(KESTROVA_DATA_ARCHIVE);
-        archive_.SetBaseDirectory(program_.Path());
-        savedExtractor_ = Extractor;
+        game_ = std::make_unique<TGeneratedGame>(program_.Path());
         savedBox_ = ImageMessageBox;
-        Extractor = &archive_;
         ImageMessageBox = [](const std::string& caption, const std::string& text) {
             ADD_FAILURE() << caption << ": " << text;
         };
     }
 
     void TearDown() override {
-        Extractor = savedExtractor_;
-        ImageMessageBox = savedBox_;
+        if (game_) ImageMessageBox = savedBox_;
     }
 
     TBytes Member(const std::string& path) {
-        const int index = archive_.FindMember(program_.Path() + path);
+        const int index = game_->archive.FindMember(program_.Path() + path);
         EXPECT_GE(index, 0) << path << " is not in the archive";
-        return index < 0 ? TBytes() : archive_.ReadMember(index);
+        return index < 0 ? TBytes() : game_->archive.ReadMember(index);
     }
 
     // Decoded by the game's own loaders, rows in the order the game uploads them.
@@ -69,6 +66,14 @@ protected:
         p.bytesPerPixel = image.components;
         p.pixels = image.pixels;
         return p;
+    }
+
+    void ExpectPicture(const std::string& path, int width, int height) {
+        const TPicture p = Picture(path);
+        EXPECT_EQ(p.width, width) << path;
+        EXPECT_EQ(p.height, height) << path;
+        // Everything drawn over the scene or the menu backdrop needs its transparency.
+        EXPECT_EQ(p.bytesPerPixel, 4) << path;
     }
 
     TSound Audio(const std::string& path) {
@@ -92,8 +97,7 @@ protected:
     }
 
     TTempDir program_;
-    TExtractor archive_;
-    TExtractor* savedExtractor_ = nullptr;
+    std::unique_ptr<TGeneratedGame> game_;
     TMessageBoxFunction savedBox_ = nullptr;
 
 private:
@@ -125,13 +129,6 @@ struct TExpectedPicture {
     int width, height;
 };
 
-void ExpectPicture(const TPicture& p, const TExpectedPicture& e) {
-    EXPECT_EQ(p.width, e.width) << e.path;
-    EXPECT_EQ(p.height, e.height) << e.path;
-    // Everything drawn over the scene or the menu backdrop needs its transparency.
-    EXPECT_EQ(p.bytesPerPixel, 4) << e.path;
-}
-
 TEST_F(GeneratedData, MenuPicturesHaveTheirLayoutSizesAndAlpha) {
     const TExpectedPicture pictures[] = {
         {"Data\\Menu\\Logo.png", 512, 64},
@@ -148,7 +145,7 @@ TEST_F(GeneratedData, MenuPicturesHaveTheirLayoutSizesAndAlpha) {
         {"Data\\Menu\\Logo_mini_inactive.png", 256, 128},
     };
     for (const auto& e : pictures)
-        ExpectPicture(Picture(e.path), e);
+        ExpectPicture(e.path, e.width, e.height);
 }
 
 TEST_F(GeneratedData, HudPanelsSegmentsLightsAndEveryBonusIconPair) {
@@ -164,19 +161,19 @@ TEST_F(GeneratedData, HudPanelsSegmentsLightsAndEveryBonusIconPair) {
         {"Data\\HUD\\b_Gun_a.png", 64, 64},
     };
     for (const auto& e : pictures)
-        ExpectPicture(Picture(e.path), e);
+        ExpectPicture(e.path, e.width, e.height);
     for (int k = 1; k <= 4; ++k) {
         const std::string base = "Data\\HUD\\Energy " + std::to_string(k);
-        ExpectPicture(Picture(base + ".png"), {(base + ".png").c_str(), 22, 20});
-        ExpectPicture(Picture(base + "_L.png"), {(base + "_L.png").c_str(), 22, 20});
+        ExpectPicture(base + ".png", 22, 20);
+        ExpectPicture(base + "_L.png", 22, 20);
     }
     // The icon base names of bonus types 1..13 (the money icon serves two types).
     for (const char* name :
          {"b_Machine carbine", "b_Machine gun", "b_Shot-gun", "b_Flare pistol", "b_Bonus Nitro",
           "b_Energy Shield", "b_Ghost Mode", "b_Bonus Money", "b_Rockets", "b_Repair", "b_Slomo", "b_Time"}) {
         const std::string base = std::string("Data\\HUD\\") + name;
-        ExpectPicture(Picture(base + "_a.png"), {(base + "_a.png").c_str(), 64, 64});
-        ExpectPicture(Picture(base + "_b.png"), {(base + "_b.png").c_str(), 160, 120});
+        ExpectPicture(base + "_a.png", 64, 64);
+        ExpectPicture(base + "_b.png", 160, 120);
     }
 }
 
@@ -214,10 +211,10 @@ TEST_F(GeneratedData, HelpPicturesLeaveTheTitleAndButtonBandsClear) {
 
 TEST_F(GeneratedData, EveryPictureInTheArchiveDecodesWithoutABox) {
     int pictures = 0;
-    for (int i = 0; i < archive_.EntryCount(); ++i)
-        if (ImageFormatOf(program_.Path() + archive_.MemberName(i)) != TImageFormat::None) {
+    for (int i = 0; i < game_->archive.EntryCount(); ++i)
+        if (ImageFormatOf(program_.Path() + game_->archive.MemberName(i)) != TImageFormat::None) {
             ++pictures;
-            Picture(archive_.MemberName(i));
+            Picture(game_->archive.MemberName(i));
         }
     EXPECT_GT(pictures, 100);
 }
@@ -247,24 +244,12 @@ TEST_F(GeneratedData, TexturesDecodeAndCloudsCarryAlpha) {
     EXPECT_GT(shadow, width * height / 10);
 }
 
-// Lines as the game's text reader splits them: at CR, skipping the CR and the byte after it.
-std::vector<std::string> GameLines(const TBytes& bytes) {
-    std::vector<std::string> lines;
-    size_t i = 0;
-    while (i < bytes.size()) {
-        std::string line;
-        while (i < bytes.size() && bytes[i] != 13)
-            line += static_cast<char>(bytes[i++]);
-        if (i < bytes.size()) i += 2;
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 TEST_F(GeneratedData, SpriteEffectsNameFramesThatExist) {
     for (const char* name : {"smoke1.eff", "rocketsmoke.eff", "rocketsmoke_2.eff", "rocketsmoke_3.eff",
                              "grass.eff", "Flare.eff", "Snow.eff", "smoke_frame.eff", "expl.eff"}) {
-        const std::vector<std::string> lines = GameLines(Member(std::string("Data\\Sprites\\") + name));
+        // Read as the effects loader reads them.
+        const std::vector<std::string> lines =
+            TTextFile(program_.Path() + "Data\\Sprites\\" + name, game_->archive).ReadAllLines();
         ASSERT_GE(lines.size(), 2u) << name;
         EXPECT_GT(std::stoi(lines[0]), 0) << name;
         for (size_t i = 1; i < lines.size(); ++i) {

@@ -1,16 +1,13 @@
 // The generated models: each loads through the model library with every node the game looks
 // up, its animations fit its skeleton, and posing keeps the mesh finite and in a sane box.
-#include "app/Globals.h"
-#include "resources/Extractor.h"
 #include "resources/HSAModel.h"
-#include "resources/ModelLib.h"
 #include "resources/Skeleton.h"
-#include "resources/StrFunc.h"
 #include "resources/TextureSource.h"
+#include "support/GeneratedGame.h"
 
 #include <cmath>
-#include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -72,29 +69,16 @@ std::vector<TExpectedModel> ExpectedModels() {
 class GeneratedArchive : public testing::Test {
 protected:
     void SetUp() override {
-        if (!std::filesystem::exists(KESTROVA_DATA_ARCHIVE))
+        if (!HaveGeneratedData())
             GTEST_SKIP() << "no " << KESTROVA_DATA_ARCHIVE << " (configure with KESTROVA_DATA=ON)";
         // The archive's folder is the program directory: the loose ".HB" files lie there.
-        directory_ = std::filesystem::path(KESTROVA_DATA_ARCHIVE).parent_path().string() + "/";
-        archive_.Open(KESTROVA_DATA_ARCHIVE);
-        archive_.SetBaseDirectory(directory_);
-        savedExtractor_ = Extractor;
-        Extractor = &archive_;
-        savedQuestion_ = ModelCheckQuestion;
+        game_ = std::make_unique<TGeneratedGame>(directory_);
         ModelCheckQuestion = &FailQuestion;
     }
-    void TearDown() override {
-        if (savedQuestion_) {
-            Extractor = savedExtractor_;
-            ModelCheckQuestion = savedQuestion_;
-        }
-    }
 
-    std::string directory_;
-    TExtractor archive_;
+    const std::string directory_ = GeneratedDataDir();
     TArchiveTextures textures_;
-    TExtractor* savedExtractor_ = nullptr;
-    TYesNoQuestion savedQuestion_ = nullptr;
+    std::unique_ptr<TGeneratedGame> game_;
 };
 
 class GeneratedModels : public GeneratedArchive, public testing::WithParamInterface<TExpectedModel> {};

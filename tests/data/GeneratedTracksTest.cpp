@@ -1,18 +1,14 @@
 // The generated block sets load through the game's track loader without a message, drive through
 // at random and along their sequences, and their collision maps put each surface where it shows.
-#include "app/Globals.h"
 #include "gameplay/PlayerState.h"
-#include "resources/Extractor.h"
-#include "resources/ModelLib.h"
-#include "resources/StrFunc.h"
 #include "resources/TextureSource.h"
+#include "support/GeneratedGame.h"
 #include "world/BlockTextures.h"
 #include "world/CollisionTypes.h"
-#include "world/MapController.h"
 #include "world/Track.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,15 +42,10 @@ public:
 class GeneratedTracks : public testing::Test {
 protected:
     void SetUp() override {
-        if (!std::filesystem::exists(KESTROVA_DATA_ARCHIVE))
+        if (!HaveGeneratedData())
             GTEST_SKIP() << "no " << KESTROVA_DATA_ARCHIVE << " (configure with KESTROVA_DATA=ON)";
-        loaded_ = true;
-        archive_.Open(KESTROVA_DATA_ARCHIVE);
-        saved_ = {ProgramDir, Extractor, ModelLib, MapMessageBox, ModelCheckQuestion};
         // The archive's folder is the program directory: the loose ".col" files lie there.
-        ProgramDir = std::filesystem::path(KESTROVA_DATA_ARCHIVE).parent_path().string() + "/";
-        archive_.SetBaseDirectory(ProgramDir);
-        Extractor = &archive_;
+        game_ = std::make_unique<TGeneratedGame>(GeneratedDataDir());
         ModelLib = &models_;
         MapMessageBox = &RecordMessage;
         ModelCheckQuestion = &RecordQuestion;
@@ -63,12 +54,6 @@ protected:
         DistanceTravelled = 0;
     }
     void TearDown() override {
-        if (!loaded_) return;
-        ProgramDir = saved_.programDir;
-        Extractor = saved_.extractor;
-        ModelLib = saved_.modelLib;
-        MapMessageBox = saved_.messageBox;
-        ModelCheckQuestion = saved_.question;
         ForwardVelocity = 0;
         DistanceTravelled = 0;
     }
@@ -80,17 +65,9 @@ protected:
         return track.Block(block).map->CollisionType({x, y, 0.4f, 0}, COL_MAINROAD);
     }
 
-    struct TSaved {
-        std::string programDir;
-        TExtractor* extractor;
-        TModelLib* modelLib;
-        TMapMessageBox messageBox;
-        TYesNoQuestion question;
-    } saved_{};
-    bool loaded_ = false;
-    TExtractor archive_;
     TArchiveTextures textures_;
     TModelLib models_{textures_};
+    std::unique_ptr<TGeneratedGame> game_;
 };
 
 TEST_F(GeneratedTracks, EverySetLoadsAndDrivesWithoutAMessage) {

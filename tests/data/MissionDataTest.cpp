@@ -1,17 +1,13 @@
 // The generated game tables and the fifteen missions, read from Data.dpg by the game's own
 // loaders with the real car models: they load, every file they name is there, and the stages
 // can be won and get harder.
-#include "app/Globals.h"
 #include "app/Music.h"
-#include "resources/Extractor.h"
-#include "resources/ModelLib.h"
-#include "resources/StrFunc.h"
 #include "resources/TextureSource.h"
+#include "support/GeneratedGame.h"
 #include "support/TestFiles.h"
 #include "world/CarTypes.h"
 #include "world/EnumNames.h"
 #include "world/GlobalTables.h"
-#include "world/MapController.h"
 #include "world/MissionLoader.h"
 #include "world/MissionValues.h"
 #include "world/Track.h"
@@ -86,7 +82,8 @@ struct TLoadedStage {
 struct TLoadedGame {
     std::string error; // of the global tables
     std::vector<TLoadedStage> stages;
-    std::set<std::string> files; // every data file named, with the program directory
+    std::set<std::string> files;      // every data file named, with the program directory
+    std::vector<std::string> missing; // those not in the archive, without it
     std::vector<TWeapon> weapons;
     std::vector<TCarType> carTypes;
 };
@@ -106,32 +103,20 @@ void RecordMapMessage(const std::string&, const std::string& text) {
 class TGameLoad {
 public:
     TGameLoad() {
-        archive_.Open(KESTROVA_DATA_ARCHIVE);
-        // Files the game reads from disk only (hit boxes) are installed beside the archive.
-        const std::filesystem::path installed =
-            std::filesystem::path(KESTROVA_DATA_ARCHIVE).parent_path() / "Data";
-        if (std::filesystem::is_directory(installed))
-            std::filesystem::create_directory_symlink(installed, program_.Path() + "Data");
-
-        const std::string savedDir = ProgramDir;
-        TExtractor* savedExtractor = Extractor;
-        const TYesNoQuestion savedQuestion = ModelCheckQuestion;
-        TModelLib* savedModels = ModelLib;
-        const TMapMessageBox savedMessageBox = MapMessageBox;
-        ProgramDir = program_.Path();
-        archive_.SetBaseDirectory(ProgramDir);
-        Extractor = &archive_;
-        ModelCheckQuestion = &DeclineQuestion;
-        ModelLib = &assets_.models;
-        MapMessageBox = &RecordMapMessage;
-
-        Load();
-
-        ProgramDir = savedDir;
-        Extractor = savedExtractor;
-        ModelCheckQuestion = savedQuestion;
-        ModelLib = savedModels;
-        MapMessageBox = savedMessageBox;
+        {
+            // Files the game reads from disk only (hit boxes) are installed beside the archive.
+            if (std::filesystem::is_directory(GeneratedDataDir() + "Data"))
+                std::filesystem::create_directory_symlink(GeneratedDataDir() + "Data",
+                                                          program_.Path() + "Data");
+            TGeneratedGame generated(program_.Path());
+            ModelCheckQuestion = &DeclineQuestion;
+            ModelLib = &assets_.models;
+            MapMessageBox = &RecordMapMessage;
+            Load();
+            for (const std::string& file : game_.files)
+                if (generated.archive.FindMember(file) < 0)
+                    game_.missing.push_back(file.substr(ProgramDir.size()));
+        }
         Weapons.clear();
         CarTypes.clear();
         Sections.clear();
@@ -139,9 +124,6 @@ public:
     }
 
     const TLoadedGame& Game() const { return game_; }
-    // `fullPath` (program directory + a data path) names an archive member.
-    bool InArchive(const std::string& fullPath) const { return archive_.FindMember(fullPath) >= 0; }
-    const std::string& ProgramPath() const { return program_.Path(); }
 
 private:
     void Load() {
@@ -199,7 +181,6 @@ private:
     }
 
     TTempDir program_;
-    TExtractor archive_;
     TNamedTextures textures_;
     TArchiveAssets assets_{textures_};
     std::map<std::string, std::unique_ptr<TTrack>> tracks_;
@@ -210,14 +191,13 @@ class MissionData : public testing::Test {
 protected:
     static void TearDownTestSuite() { load_.reset(); }
     void SetUp() override {
-        if (!std::filesystem::exists(KESTROVA_DATA_ARCHIVE))
+        if (!HaveGeneratedData())
             GTEST_SKIP() << "no " << KESTROVA_DATA_ARCHIVE << " (configure with KESTROVA_DATA=ON)";
         if (!load_) load_ = std::make_unique<TGameLoad>();
         ASSERT_EQ(Game().error, "");
         ASSERT_EQ(Game().stages.size(), static_cast<size_t>(kStages));
     }
     static const TLoadedGame& Game() { return load_->Game(); }
-    static const TGameLoad& Load() { return *load_; }
 
     static std::unique_ptr<TGameLoad> load_;
 };
@@ -288,8 +268,8 @@ TEST_F(MissionData, EveryMissionLoadsThroughTheGameLoader) {
 
 TEST_F(MissionData, EveryNamedFileIsInTheArchive) {
     const TLoadedGame& game = Game();
-    for (const std::string& file : game.files)
-        EXPECT_TRUE(Load().InArchive(file)) << file.substr(Load().ProgramPath().size());
+    EXPECT_FALSE(game.files.empty());
+    EXPECT_EQ(game.missing, std::vector<std::string>{});
     std::set<std::string> sets, music;
     for (const TLoadedStage& stage : game.stages) {
         sets.insert(stage.trackList);

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/Log.h"
+#include "support/ExpectPoint.h"
 #include "world/BlockFiles.h"
 #include "world/EnumNames.h"
 #include "world/VehicleContact.h"
@@ -73,27 +74,30 @@ TEST_F(MapControllerTest, BrushFacesBecomeQuadsWithTheirFourthCornerNormalAndTex
     EXPECT_EQ(blockTextures_.loaded, std::vector<std::string>{Path("Data\\Textures\\road.jpg")});
     ASSERT_EQ(group.VertexCount(), 36);
 
-    // Top face: P1 (0, 0, 32), P2 (0, 128, 32), P3 (64, 128, 32), the fourth corner (64, 0, 32).
-    const TMapVertex* top = &group.vertices[0];
-    const float map[6][2] = {{0, 0}, {0, 128}, {64, 128}, {64, 128}, {64, 0}, {0, 0}};
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_NEAR(top[i].position.x, -map[i][0] * W, 1e-6);
-        EXPECT_NEAR(top[i].position.y, -map[i][1] * W, 1e-6);
-        EXPECT_NEAR(top[i].position.z, 32 * W, 1e-6);
-        EXPECT_NEAR(top[i].normal.z, 1, 1e-6);
-        EXPECT_NEAR(top[i].u, (map[i][0] / 0.5f + 16) / 64, 1e-5);
-        EXPECT_NEAR(top[i].v, (map[i][1] - 8) / 32, 1e-5);
-    }
+    // World x, y, z and u, v of each face's corners P1, P2, P3, P3, P4, P1 (P4 the fourth corner):
+    // u = (x / 0.5 + 16) / 64 and v = (y - 8) / 32 in map units.
+    struct TCorner {
+        float x, y, z, u, v;
+    };
+    const auto expectFace = [&](int first, const std::array<TCorner, 6>& corners, float nx, float nz) {
+        for (int i = 0; i < 6; ++i) {
+            SCOPED_TRACE(first + i);
+            const TMapVertex& vertex = group.vertices[first + i];
+            ExpectPoint(vertex.position, corners[i].x, corners[i].y, corners[i].z);
+            EXPECT_NEAR(vertex.normal.x, nx, 1e-6);
+            EXPECT_NEAR(vertex.normal.z, nz, 1e-6);
+            EXPECT_NEAR(vertex.u, corners[i].u, 1e-5);
+            EXPECT_NEAR(vertex.v, corners[i].v, 1e-5);
+        }
+    };
+    // The top: map (0, 0, 32), (0, 128, 32), (64, 128, 32), (64, 0, 32).
+    const TCorner a{0, 0, 0.625f, 0.25f, -0.25f}, b{0, -2.5f, 0.625f, 0.25f, 3.75f},
+        c{-1.25f, -2.5f, 0.625f, 2.25f, 3.75f}, d{-1.25f, 0, 0.625f, 2.25f, -0.25f};
+    expectFace(0, {a, b, c, c, d, a}, 0, 1);
     // The map's +x side faces world -x; it is textured by -z across and y down.
-    const TMapVertex* side = &group.vertices[12];
-    for (int i = 0; i < 6; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_NEAR(side[i].normal.x, -1, 1e-6);
-        const float mapY = -side[i].position.y / W, mapZ = side[i].position.z / W;
-        EXPECT_NEAR(side[i].u, (-mapZ / 0.5f + 16) / 64, 1e-4);
-        EXPECT_NEAR(side[i].v, (mapY - 8) / 32, 1e-4);
-    }
+    const TCorner e{-1.25f, 0, 0, 0.25f, -0.25f}, f{-1.25f, 0, 0.625f, -0.75f, -0.25f},
+        g{-1.25f, -2.5f, 0.625f, -0.75f, 3.75f}, h{-1.25f, -2.5f, 0, 0.25f, 3.75f};
+    expectFace(12, {e, f, g, g, h, e}, -1, 0);
 }
 
 TEST_F(MapControllerTest, RotationTurnsTheTextureAndZeroScalesOrMissingTexturesStayFinite) {

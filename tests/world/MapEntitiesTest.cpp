@@ -113,16 +113,15 @@ TEST_F(MapEntitiesTest, ObjectsTakeModelRadiusAnglesAndPositionAndAreSortedAlong
 }
 
 TEST_F(MapEntitiesTest, LayerComesFromTheModelNameEnding) {
-    for (const char* name : {"lamp_vl0", "lamp_sh_vl0", "lamp_vl1", "lamp_sh_vl1", "vl0", "_vl0", "lamp"})
+    // Along the road in this order, so that the objects keep it when sorted.
+    std::string entities;
+    int y = -5;
+    for (const char* name : {"lamp_vl0", "lamp_sh_vl0", "lamp_vl1", "lamp_sh_vl1", "vl0", "_vl0", "lamp"}) {
         WriteObjectModel(name);
-    TMapController& block =
-        Load(EntityText("OBJECT_SIMPLE", {{"Model", "lamp_vl0"}, {"origin", "0 -5 0"}}) +
-             EntityText("OBJECT_SIMPLE", {{"Model", "lamp_sh_vl0"}, {"origin", "0 -4 0"}}) +
-             EntityText("OBJECT_SIMPLE", {{"Model", "lamp_vl1"}, {"origin", "0 -3 0"}}) +
-             EntityText("OBJECT_SIMPLE", {{"Model", "lamp_sh_vl1"}, {"origin", "0 -2 0"}}) +
-             EntityText("OBJECT_SIMPLE", {{"Model", "vl0"}, {"origin", "0 -1 0"}}) +
-             EntityText("OBJECT_SIMPLE", {{"Model", "_vl0"}, {"origin", "0 0 0"}}) +
-             EntityText("OBJECT_SIMPLE", {{"Model", "lamp"}, {"origin", "0 1 0"}}));
+        entities +=
+            EntityText("OBJECT_SIMPLE", {{"Model", name}, {"origin", "0 " + std::to_string(y++) + " 0"}});
+    }
+    TMapController& block = Load(entities);
     std::vector<int> layers;
     for (int i = block.Objects().Count() - 1; i >= 0; --i)
         layers.push_back(block.Objects()[i].Layer());

@@ -40,7 +40,7 @@ protected:
 
 } // namespace
 
-TEST_F(WeatherTest, RebirthCountFollowsTheStep) {
+TEST_F(WeatherTest, RebirthCountFollowsTheStepAndStopsWithoutWeather) {
     weather_.SetKind(W_RAIN);
     weather_.Update(0);
     EXPECT_EQ(Alive(weather_), 1);
@@ -50,15 +50,10 @@ TEST_F(WeatherTest, RebirthCountFollowsTheStep) {
     EXPECT_EQ(Alive(weather_), 10);
     weather_.Update(420); // round(3.0) + 1
     EXPECT_EQ(Alive(weather_), 14);
-}
-
-TEST_F(WeatherTest, NoneKindBringsNothingBackButOldParticlesLiveOut) {
-    weather_.SetKind(W_RAIN);
-    weather_.Update(1000);
-    EXPECT_EQ(Alive(weather_), 8);
+    // No weather brings nothing back, but the particles in the air live out their time.
     weather_.SetKind(W_NONE);
     weather_.Update(1000);
-    EXPECT_EQ(Alive(weather_), 8);
+    EXPECT_EQ(Alive(weather_), 14);
     weather_.Update(5000);
     EXPECT_EQ(Alive(weather_), 0);
 }
