@@ -71,9 +71,7 @@ bool ReadImageBytes(const std::string& path, TImageFormat format, TBytes& data, 
         ImageMessageBox("BMP Unit",
                         (member ? "Couldn't load JPG Resource - " : "Couldn't load JPG - ") + Quoted(path));
         break;
-    default:
-        ImageMessageBox("PNG Unit", "Couldn't load PNG - " + Quoted(path));
-        break;
+    default: ImageMessageBox("PNG Unit", "Couldn't load PNG - " + Quoted(path)); break;
     }
     return false;
 }
@@ -97,14 +95,10 @@ bool LoadImage(const std::string& path, TImage& image) {
     TImageSource source = TImageSource::LooseFile;
     if (!ReadImageBytes(path, format, data, source)) return false;
     switch (format) {
-    case TImageFormat::BMP:
-        return DecodeBMP(data, image);
-    case TImageFormat::TGA:
-        return DecodeTGA(data, path, image);
-    case TImageFormat::JPG:
-        return DecodeJPG(data, path, source, image);
-    default:
-        return DecodePNG(data, path, image);
+    case TImageFormat::BMP: return DecodeBMP(data, image);
+    case TImageFormat::TGA: return DecodeTGA(data, path, image);
+    case TImageFormat::JPG: return DecodeJPG(data, path, source, image);
+    default: return DecodePNG(data, path, image);
     }
 }
 

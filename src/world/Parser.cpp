@@ -58,12 +58,8 @@ std::string TTextParser::GetToken(TMemoryStream& stream) {
         const TCell& cell = table_[static_cast<size_t>(state_) * PARSER_BYTE_VALUES + byte];
         bool ended = false;
         switch (cell.Action) {
-        case PA_CLEAR:
-            pending_.clear();
-            break;
-        case PA_APPEND:
-            pending_ += static_cast<char>(byte);
-            break;
+        case PA_CLEAR: pending_.clear(); break;
+        case PA_APPEND: pending_ += static_cast<char>(byte); break;
         case PA_PEEK:
             result = pending_;
             ended = true;
@@ -77,8 +73,7 @@ std::string TTextParser::GetToken(TMemoryStream& stream) {
             throw EGameError(std::string(worldtext::LexicalErrorLexeme) + '"' + pending_ +
                              worldtext::LexicalErrorByte + static_cast<char>(byte) +
                              worldtext::LexicalErrorOffset + std::to_string(stream.Position()));
-        default:
-            break;
+        default: break;
         }
         state_ = cell.NextState;
         if (ended) return result;

@@ -156,8 +156,7 @@ void TTrack::Render(int pass) {
     case 2:
         ForVisibleBlocks([](TMapController& map, const TVector4& offset) { map.Render(false, offset, 2); });
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

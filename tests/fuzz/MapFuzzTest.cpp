@@ -37,18 +37,10 @@ std::string Mutate(std::mt19937& random, std::string text) {
     for (int i = 0; i < edits && !text.empty(); ++i) {
         const size_t at = random() % text.size();
         switch (random() % 4) {
-        case 0:
-            text[at] = alphabet[random() % alphabet.size()];
-            break;
-        case 1:
-            text.erase(at, 1 + random() % 20);
-            break;
-        case 2:
-            text.insert(at, text.substr(at, random() % 40));
-            break;
-        default:
-            text.insert(at, 1, static_cast<char>(random()));
-            break;
+        case 0: text[at] = alphabet[random() % alphabet.size()]; break;
+        case 1: text.erase(at, 1 + random() % 20); break;
+        case 2: text.insert(at, text.substr(at, random() % 40)); break;
+        default: text.insert(at, 1, static_cast<char>(random())); break;
         }
     }
     return text;

@@ -25,9 +25,7 @@ std::string Damage(const std::string& text, std::mt19937& random) {
     for (int edit = 0; edit < edits; ++edit) {
         const size_t at = result.empty() ? 0 : random() % (result.size() + 1);
         switch (random() % 5) {
-        case 0:
-            result.resize(at);
-            break;
+        case 0: result.resize(at); break;
         case 1:
             if (at < result.size()) result[at] = static_cast<char>(random());
             break;
@@ -36,9 +34,7 @@ std::string Damage(const std::string& text, std::mt19937& random) {
             result.insert(at, piece[0] ? std::string(piece) : std::string(1, '\0'));
             break;
         }
-        case 3:
-            result.erase(at, random() % 40);
-            break;
+        case 3: result.erase(at, random() % 40); break;
         default: {
             const size_t from = result.empty() ? 0 : random() % result.size();
             result.insert(at, result.substr(from, random() % 60));

@@ -73,15 +73,9 @@ TEST(ParserFuzz, MapTextThroughTheTokenReaders) {
                 ASSERT_LE(reads, static_cast<int>(text.size()));
                 TVector4 point;
                 switch (reads % 3) {
-                case 0:
-                    reader.ReadPoint(point);
-                    break;
-                case 1:
-                    reader.ReadNumber();
-                    break;
-                default:
-                    ParseTriple(reader.Token());
-                    reader.SkipTokens(1);
+                case 0: reader.ReadPoint(point); break;
+                case 1: reader.ReadNumber(); break;
+                default: ParseTriple(reader.Token()); reader.SkipTokens(1);
                 }
             }
         } catch (const EGameError&) {

@@ -14,12 +14,9 @@ namespace {
 
 int FormatCode(TSoundFormat format) {
     switch (format) {
-    case TSoundFormat::Wav8:
-        return SF_FORMAT_WAV | SF_FORMAT_PCM_U8;
-    case TSoundFormat::Wav16:
-        return SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    case TSoundFormat::Ogg:
-        return SF_FORMAT_OGG | SF_FORMAT_VORBIS;
+    case TSoundFormat::Wav8: return SF_FORMAT_WAV | SF_FORMAT_PCM_U8;
+    case TSoundFormat::Wav16: return SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    case TSoundFormat::Ogg: return SF_FORMAT_OGG | SF_FORMAT_VORBIS;
     }
     return 0;
 }

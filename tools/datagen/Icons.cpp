@@ -257,45 +257,19 @@ void DrawSymbol(const TCanvas& canvas, TSymbol symbol, double cx, double cy, dou
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, size / 100, size / 100);
     switch (symbol) {
-    case TSymbol::Gun:
-        Pistol(canvas);
-        break;
-    case TSymbol::Uzi:
-        Uzi(canvas);
-        break;
-    case TSymbol::MachineGun:
-        MachineGun(canvas);
-        break;
-    case TSymbol::Shotgun:
-        Shotgun(canvas);
-        break;
-    case TSymbol::Bazooka:
-        Bazooka(canvas);
-        break;
-    case TSymbol::Nitro:
-        Nitro(canvas);
-        break;
-    case TSymbol::Shield:
-        Shield(canvas);
-        break;
-    case TSymbol::Ghost:
-        Ghost(canvas);
-        break;
-    case TSymbol::Money:
-        Money(canvas);
-        break;
-    case TSymbol::Rockets:
-        Rocket(canvas);
-        break;
-    case TSymbol::Repair:
-        Repair(canvas);
-        break;
-    case TSymbol::Slomo:
-        Hourglass(canvas);
-        break;
-    case TSymbol::Time:
-        Stopwatch(canvas);
-        break;
+    case TSymbol::Gun: Pistol(canvas); break;
+    case TSymbol::Uzi: Uzi(canvas); break;
+    case TSymbol::MachineGun: MachineGun(canvas); break;
+    case TSymbol::Shotgun: Shotgun(canvas); break;
+    case TSymbol::Bazooka: Bazooka(canvas); break;
+    case TSymbol::Nitro: Nitro(canvas); break;
+    case TSymbol::Shield: Shield(canvas); break;
+    case TSymbol::Ghost: Ghost(canvas); break;
+    case TSymbol::Money: Money(canvas); break;
+    case TSymbol::Rockets: Rocket(canvas); break;
+    case TSymbol::Repair: Repair(canvas); break;
+    case TSymbol::Slomo: Hourglass(canvas); break;
+    case TSymbol::Time: Stopwatch(canvas); break;
     }
     cairo_restore(cr);
 }

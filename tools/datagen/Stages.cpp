@@ -90,24 +90,15 @@ constexpr TStageLine kLines[] = {
 
 TSpecialMission SpecialOf(int stage) {
     switch (stage) {
-    case 3:
-        return Hunt(2, 1000, 3);
-    case 5:
-        return Escort("Keep all three supply vans in one piece", 1500, 150);
-    case 7:
-        return Hunt(3, 2000, 4);
-    case 9:
-        return Escort("Keep both cash vans in one piece", 2500, 200);
-    case 11:
-        return Hunt(4, 3000, 5);
-    case 12:
-        return Escort("Keep all three fuel vans in one piece", 3500, 250);
-    case 14:
-        return Hunt(5, 4000, 6);
-    case 15:
-        return {"Destroy the couriers, save the vans", 6000, 0, 0, 0, 8};
-    default:
-        return {};
+    case 3: return Hunt(2, 1000, 3);
+    case 5: return Escort("Keep all three supply vans in one piece", 1500, 150);
+    case 7: return Hunt(3, 2000, 4);
+    case 9: return Escort("Keep both cash vans in one piece", 2500, 200);
+    case 11: return Hunt(4, 3000, 5);
+    case 12: return Escort("Keep all three fuel vans in one piece", 3500, 250);
+    case 14: return Hunt(5, 4000, 6);
+    case 15: return {"Destroy the couriers, save the vans", 6000, 0, 0, 0, 8};
+    default: return {};
     }
 }
 
@@ -231,8 +222,7 @@ std::vector<TTraffic> TrafficOf(int stage, int L) {
                 Global(GC_GUNSHIP, {Fixed(40, L - 10, 2), Along(40, L - 2, 4)}),
                 Global(GC_LAUNCHER, {Fixed(60, L - 10, 2), Along(60, L - 2, 3)}),
                 Global(GC_PURSUER, {Fixed(80, L - 10, 1), Along(80, L - 2, 3)})};
-    default:
-        return {};
+    default: return {};
     }
 }
 

@@ -49,15 +49,9 @@ void TFilter::SetCutoff(double cutoff) {
     const double alpha = std::sin(w) / (2 * q_), c = std::cos(w);
     double b0, b1, b2;
     switch (kind_) {
-    case TKind::LowPass:
-        b0 = (1 - c) / 2, b1 = 1 - c, b2 = (1 - c) / 2;
-        break;
-    case TKind::HighPass:
-        b0 = (1 + c) / 2, b1 = -(1 + c), b2 = (1 + c) / 2;
-        break;
-    default:
-        b0 = alpha, b1 = 0, b2 = -alpha;
-        break;
+    case TKind::LowPass: b0 = (1 - c) / 2, b1 = 1 - c, b2 = (1 - c) / 2; break;
+    case TKind::HighPass: b0 = (1 + c) / 2, b1 = -(1 + c), b2 = (1 + c) / 2; break;
+    default: b0 = alpha, b1 = 0, b2 = -alpha; break;
     }
     const double a0 = 1 + alpha;
     b0_ = b0 / a0, b1_ = b1 / a0, b2_ = b2 / a0, a1_ = -2 * c / a0, a2_ = (1 - alpha) / a0;

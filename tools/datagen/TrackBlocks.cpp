@@ -290,8 +290,7 @@ private:
             Object("lamp_post", {left - 1.2, -20, 0.9}, 90);
             Object("lamp_post", {right + 1.2, -20, 0.9}, 270);
             break;
-        default:
-            break;
+        default: break;
         }
     }
 
