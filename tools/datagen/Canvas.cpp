@@ -33,10 +33,15 @@ void TCanvas::Fill(const TColour& c) const {
     cairo_restore(cr_);
 }
 
-void TCanvas::VerticalGradient(std::initializer_list<std::pair<double, TColour>> stops) const {
+cairo_pattern_t* TCanvas::VerticalPattern(std::initializer_list<std::pair<double, TColour>> stops) const {
     cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, height_);
     for (const auto& [offset, c] : stops)
         cairo_pattern_add_color_stop_rgba(p, offset, c.r, c.g, c.b, c.a);
+    return p;
+}
+
+void TCanvas::VerticalGradient(std::initializer_list<std::pair<double, TColour>> stops) const {
+    cairo_pattern_t* p = VerticalPattern(stops);
     cairo_save(cr_);
     cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
     cairo_set_source(cr_, p);
@@ -78,6 +83,17 @@ void TCanvas::PolygonPath(std::initializer_list<std::pair<double, double>> point
 void TCanvas::FillAndOutline(const TColour& fill, const TColour& outline, double width) const {
     SetColour(fill);
     cairo_fill_preserve(cr_);
+    SetColour(outline);
+    cairo_set_line_width(cr_, width);
+    cairo_stroke(cr_);
+}
+
+void TCanvas::GradientFillAndOutline(std::initializer_list<std::pair<double, TColour>> stops,
+                                     const TColour& outline, double width) const {
+    cairo_pattern_t* p = VerticalPattern(stops);
+    cairo_set_source(cr_, p);
+    cairo_fill_preserve(cr_);
+    cairo_pattern_destroy(p);
     SetColour(outline);
     cairo_set_line_width(cr_, width);
     cairo_stroke(cr_);

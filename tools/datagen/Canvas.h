@@ -36,6 +36,9 @@ public:
     void PolygonPath(std::initializer_list<std::pair<double, double>> points) const;
     // Fills the current path with `fill`, then draws its outline `width` wide in `outline`.
     void FillAndOutline(const TColour& fill, const TColour& outline, double width) const;
+    // The same with a vertical gradient over the whole picture as the fill.
+    void GradientFillAndOutline(std::initializer_list<std::pair<double, TColour>> stops,
+                                const TColour& outline, double width) const;
     // Soft round glow, `colour` at the centre fading to nothing at `radius`.
     void Glow(double cx, double cy, double radius, const TColour& colour) const;
 
@@ -54,6 +57,7 @@ public:
     int Stride() const;
 
 private:
+    cairo_pattern_t* VerticalPattern(std::initializer_list<std::pair<double, TColour>> stops) const;
     cairo_surface_t* surface_;
     cairo_t* cr_;
     int width_, height_;

@@ -10,17 +10,8 @@
 namespace {
 
 void PanelFill(const TCanvas& c) {
-    cairo_t* cr = c.Cr();
-    cairo_pattern_t* fill = cairo_pattern_create_linear(0, 0, 0, c.Height());
-    cairo_pattern_add_color_stop_rgba(fill, 0, palette::SteelLight.r, palette::SteelLight.g,
-                                      palette::SteelLight.b, 0.88);
-    cairo_pattern_add_color_stop_rgba(fill, 1, palette::Night.r, palette::Night.g, palette::Night.b, 0.88);
-    cairo_set_source(cr, fill);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(fill);
-    c.SetColour(palette::Amber);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    c.GradientFillAndOutline({{0, palette::SteelLight.WithAlpha(0.88)}, {1, palette::Night.WithAlpha(0.88)}},
+                             palette::Amber, 2);
 }
 
 // A recessed slot for a readout.

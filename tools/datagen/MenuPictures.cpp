@@ -60,17 +60,12 @@ void Button(TDataTree& tree, const std::string& name, int w, int h, bool hovered
     cairo_t* cr = c.Cr();
     const double cut = h * 0.3;
     c.ChamferPath(1, 1, w - 2, h - 2, cut);
-    cairo_pattern_t* fill = cairo_pattern_create_linear(0, 0, 0, h);
     const TColour top = hovered ? palette::SteelLight.Mix(palette::AmberDeep, 0.35) : palette::SteelLight;
-    cairo_pattern_add_color_stop_rgba(fill, 0, top.r, top.g, top.b, 0.95);
-    cairo_pattern_add_color_stop_rgba(fill, 0.5, palette::Steel.r, palette::Steel.g, palette::Steel.b, 0.95);
-    cairo_pattern_add_color_stop_rgba(fill, 1, palette::Night.r, palette::Night.g, palette::Night.b, 0.95);
-    cairo_set_source(cr, fill);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(fill);
-    c.SetColour(hovered ? palette::Amber : palette::AmberDeep.Mix(palette::Chrome, 0.3));
-    cairo_set_line_width(cr, hovered ? 2 : 1.2);
-    cairo_stroke(cr);
+    c.GradientFillAndOutline({{0, top.WithAlpha(0.95)},
+                              {0.5, palette::Steel.WithAlpha(0.95)},
+                              {1, palette::Night.WithAlpha(0.95)}},
+                             hovered ? palette::Amber : palette::AmberDeep.Mix(palette::Chrome, 0.3),
+                             hovered ? 2 : 1.2);
     // A slanted tab at the left end repeats the speed-stripe motif.
     cairo_new_path(cr);
     cairo_move_to(cr, cut + 3, 4);
@@ -90,15 +85,8 @@ void Window(TDataTree& tree, const std::string& name, int w, int h, double title
     cairo_t* cr = c.Cr();
     const double cut = 16;
     c.ChamferPath(5, 2, w - 7, h - 7, cut);
-    cairo_pattern_t* fill = cairo_pattern_create_linear(0, 0, 0, h);
-    cairo_pattern_add_color_stop_rgba(fill, 0, palette::Indigo.r, palette::Indigo.g, palette::Indigo.b, 0.94);
-    cairo_pattern_add_color_stop_rgba(fill, 1, palette::Night.r, palette::Night.g, palette::Night.b, 0.94);
-    cairo_set_source(cr, fill);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(fill);
-    c.SetColour(palette::Amber);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    c.GradientFillAndOutline({{0, palette::Indigo.WithAlpha(0.94)}, {1, palette::Night.WithAlpha(0.94)}},
+                             palette::Amber, 2);
     c.ChamferPath(10, 7, w - 17, h - 17, cut - 3);
     c.SetColour(palette::SteelLight.WithAlpha(0.8));
     cairo_set_line_width(cr, 1);
