@@ -1,6 +1,6 @@
 // Kestrova: the executable is only this; everything else is in kestrova_core.
 #include "app/Engine.h"
-#include "app/Error.h"
+#include "core/Error.h"
 #include "platform/Platform.h"
 
 #include <exception>

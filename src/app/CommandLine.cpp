@@ -1,9 +1,9 @@
 // Reading the command line: the player switches and the harness options.
 #include "app/CommandLine.h"
 
-#include "app/Error.h"
-#include "resources/NumberText.h"
-#include "resources/TextCase.h"
+#include "core/Error.h"
+#include "core/NumberText.h"
+#include "core/TextCase.h"
 
 namespace {
 

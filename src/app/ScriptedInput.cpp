@@ -1,8 +1,8 @@
 // Scripted input files: parsing and the held state at each frame.
 #include "app/ScriptedInput.h"
 
-#include "app/Error.h"
-#include "resources/NumberText.h"
+#include "core/Error.h"
+#include "core/NumberText.h"
 
 #include <algorithm>
 #include <sstream>

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "resources/TextCase.h"
+#include "core/TextCase.h"
 
 namespace archive {
 

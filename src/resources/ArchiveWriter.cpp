@@ -2,7 +2,7 @@
 // held in memory.
 #include "resources/ArchiveWriter.h"
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "resources/ArchiveFormat.h"
 
 #include <algorithm>

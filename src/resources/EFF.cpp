@@ -1,7 +1,7 @@
 // The ".eff" sprite-effect files: a frame time in ms, then one texture file per frame.
 #include "resources/EFF.h"
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "resources/Extractor.h"
 #include "resources/StrFunc.h"
 

@@ -4,7 +4,7 @@
 // must lie inside it before a single byte of it is allocated or read.
 #include "resources/Extractor.h"
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "app/Globals.h"
 #include "platform/FileSystem.h"
 #include "resources/ArchiveFormat.h"

@@ -1,11 +1,11 @@
 // Loading a model from its ".hsa" descriptor: version 1 or 2, meshes, hit boxes, animations.
 #include "resources/HSAModel.h"
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "resources/Extractor.h"
 #include "resources/HitBoxes.h"
 #include "resources/StrFunc.h"
-#include "resources/TextCase.h"
+#include "core/TextCase.h"
 
 void THSAModel::Load(const std::string& path, bool prepareSkinning) {
     path_ = path;

@@ -3,7 +3,7 @@
 
 #include <sstream>
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "platform/FileSystem.h"
 #include "resources/StrFunc.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "resources/TextCase.h"
+#include "core/TextCase.h"
 
 namespace oglext {
 

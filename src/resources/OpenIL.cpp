@@ -6,7 +6,7 @@
 
 #include <IL/il.h>
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "resources/Textures.h"
 
 namespace {

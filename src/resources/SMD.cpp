@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "resources/Extractor.h"
 #include "resources/Skeleton.h"
 #include "resources/StrFunc.h"

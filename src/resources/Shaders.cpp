@@ -1,8 +1,8 @@
 // Compiling and linking the ARB shader objects, and switching the program on and off.
 #include "resources/Shaders.h"
 
-#include "app/Error.h"
-#include "app/Log.h"
+#include "core/Error.h"
+#include "core/Log.h"
 #include "resources/Extractor.h"
 #include "resources/OGLExt.h"
 #include "settings/Configure.h"

@@ -1,7 +1,7 @@
 // Node matrices, bone-space vertices, posing (CPU skinning) and extra node transforms.
 #include "resources/Skeleton.h"
 
-#include "app/Error.h"
+#include "core/Error.h"
 
 namespace {
 

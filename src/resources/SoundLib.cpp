@@ -1,7 +1,7 @@
 // Sample table and listener of the sound library, on top of the platform sound output.
 #include "resources/SoundLib.h"
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "app/Globals.h"
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"

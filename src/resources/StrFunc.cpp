@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "platform/Platform.h"
-#include "resources/NumberText.h"
+#include "core/NumberText.h"
 
 TYesNoQuestion ModelCheckQuestion = platform::AskYesNo;
 

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
-#include "resources/TextCase.h"
+#include "core/TextCase.h"
 
 TMessageBoxFunction ImageMessageBox = platform::MessageBox;
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 // Value lines hold their numbers as TextToInteger and TextToFloat read them.
-#include "resources/NumberText.h"
+#include "core/NumberText.h"
 
 // General format, up to 15 significant digits, '.' as the decimal separator.
 std::string FloatToText(float value);

@@ -1,7 +1,7 @@
 // The car generator: fixed placements, the random pool and the spawning of one car.
 #include "world/CarGeneric.h"
 
-#include "app/Random.h"
+#include "core/Random.h"
 #include "world/EnumNames.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 // Loading of "Data\Maps\Global.cfg", read once when the game environment is created.
 #include "world/GlobalTables.h"
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "app/Globals.h"
-#include "app/Log.h"
+#include "core/Log.h"
 #include "world/CarTypes.h"
 #include "world/EnumNames.h"
 #include "world/IniFile.h"

@@ -1,7 +1,7 @@
 // The INI reader behind Global.cfg and the mission files.
 #include "world/IniFile.h"
 
-#include "resources/TextCase.h"
+#include "core/TextCase.h"
 #include "world/TextConvert.h"
 
 #include <cstdint>

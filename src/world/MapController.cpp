@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "app/Globals.h"
-#include "app/Log.h"
+#include "core/Log.h"
 #include "resources/Matrix.h"
-#include "resources/TextCase.h"
+#include "core/TextCase.h"
 #include "world/EnumNames.h"
 #include "world/Lights.h"
 #include "world/MemoryStream.h"

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <cmath>
 
-#include "app/Error.h"
-#include "resources/TextCase.h"
+#include "core/Error.h"
+#include "core/TextCase.h"
 #include "world/MapController.h"
 #include "world/TextConvert.h"
 #include "world/TokenReader.h"

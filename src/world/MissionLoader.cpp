@@ -1,7 +1,7 @@
 // The mission loader, step by step in the order the file is read.
 #include "world/MissionLoader.h"
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "app/Globals.h"
 #include "app/Music.h"
 #include "gameplay/HudState.h"

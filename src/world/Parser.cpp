@@ -1,7 +1,7 @@
 // The map tokenizer and the loading of its transition table.
 #include "world/Parser.h"
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "resources/ArchiveFormat.h"
 #include "world/WorldMessages.h"
 

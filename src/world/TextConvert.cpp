@@ -1,7 +1,7 @@
 // Number conversions that accept exactly the texts the map and table files use.
 #include "world/TextConvert.h"
 
-#include "app/Error.h"
+#include "core/Error.h"
 
 #include <cfloat>
 #include <charconv>

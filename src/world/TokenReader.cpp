@@ -1,7 +1,7 @@
 // Token readers shared by the block geometry, collision and entity loaders.
 #include "world/TokenReader.h"
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "world/TextConvert.h"
 
 #include <algorithm>

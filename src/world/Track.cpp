@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Error.h"
-#include "app/Random.h"
+#include "core/Error.h"
+#include "core/Random.h"
 #include "gameplay/PlayerState.h"
 #include "resources/Extractor.h"
 #include "world/VehicleContact.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Random.h"
+#include "core/Random.h"
 #include "gameplay/PlayerState.h"
 #include "resources/Effects.h"
 

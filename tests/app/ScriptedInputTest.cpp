@@ -1,5 +1,5 @@
 #include "app/ScriptedInput.h"
-#include "app/Error.h"
+#include "core/Error.h"
 
 #include <gtest/gtest.h>
 

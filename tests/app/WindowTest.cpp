@@ -1,6 +1,6 @@
 #include "app/Window.h"
 #include "app/Globals.h"
-#include "app/Log.h"
+#include "core/Log.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Random, mutated and truncated BMP and TGA files (and truncated JPG and PNG files) through
 // the image readers: each ends in a picture of the size it claims, a message box or a
 // raised game error; never a crash, a read past the data or a hang.
-#include "app/Error.h"
+#include "core/Error.h"
 #include "resources/OpenIL.h"
 #include "resources/Textures.h"
 #include "support/ImageBoxes.h"

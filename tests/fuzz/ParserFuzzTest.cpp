@@ -1,6 +1,6 @@
 // Random tables and random text through the tokenizer and the token readers: the only
 // outcomes are tokens or the game's error, and every loop ends.
-#include "app/Error.h"
+#include "core/Error.h"
 #include "support/RandomText.h"
 #include "world/MapTable.h"
 #include "world/Parser.h"

@@ -1,5 +1,5 @@
 // Damaged WAV and Ogg data, from memory and from disk: an error or a sound, never a crash.
-#include "app/Error.h"
+#include "core/Error.h"
 #include "support/SoundLibFixture.h"
 
 #include <random>

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "app/Random.h"
+#include "core/Random.h"
 #include "gameplay/PlayerState.h"
 #include "world/TrackFiles.h"
 

@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "app/Error.h"
-#include "app/Log.h"
+#include "core/Error.h"
+#include "core/Log.h"
 #include "platform/Platform.h"
 #include "resources/Glow.h"
 #include "resources/OGLExt.h"

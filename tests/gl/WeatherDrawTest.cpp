@@ -2,7 +2,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include "app/Random.h"
+#include "core/Random.h"
 #include "support/GLContext.h"
 #include "world/WeatherControl.h"
 

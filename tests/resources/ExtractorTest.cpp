@@ -1,6 +1,6 @@
 // The archive's lookup rules, its readers and the writer the dpg tool packs with.
 #include "resources/Extractor.h"
-#include "app/Error.h"
+#include "core/Error.h"
 #include "app/Globals.h"
 #include "platform/FileSystem.h"
 #include "resources/ArchiveFormat.h"

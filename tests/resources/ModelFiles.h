@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "resources/StrFunc.h"
 #include "resources/TextureSource.h"
 #include "support/ScratchProgram.h"

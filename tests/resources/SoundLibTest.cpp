@@ -1,5 +1,5 @@
 // The sound library: loading once by name through the archive rule, errors, 2D and 3D play.
-#include "app/Error.h"
+#include "core/Error.h"
 #include "support/ErrorOf.h"
 #include "support/SoundLibFixture.h"
 

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Error.h"
+#include "core/Error.h"
 #include "app/Globals.h"
 #include "resources/OpenIL.h"
 #include "support/ImageBoxes.h"

@@ -1,7 +1,7 @@
 // The message a call raises, for tests that check the game's fixed error texts.
 #pragma once
 
-#include "app/Error.h"
+#include "core/Error.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The car generator: fixed placements, the random pool, where cars appear and when a car
 // is given up.
 #include "world/CarGeneric.h"
-#include "app/Random.h"
+#include "core/Random.h"
 #include "world/EnumNames.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "app/Log.h"
+#include "core/Log.h"
 #include "support/ExpectPoint.h"
 #include "world/BlockFiles.h"
 #include "world/EnumNames.h"

@@ -1,7 +1,7 @@
 // The table-driven tokenizer: actions, end of data, table checks, token readers and the
 // shipped map table on editor text.
 #include "world/Parser.h"
-#include "app/Error.h"
+#include "core/Error.h"
 #include "app/Globals.h"
 #include "support/ErrorOf.h"
 #include "support/ScratchProgram.h"

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <set>
 
-#include "app/Random.h"
+#include "core/Random.h"
 #include "gameplay/PlayerState.h"
 #include "world/TrackFiles.h"
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/Random.h"
+#include "core/Random.h"
 #include "gameplay/PlayerState.h"
 #include "resources/Effects.h"
 #include "resources/TextureSource.h"

@@ -1,5 +1,5 @@
 // dpg: packs the generated data tree into "Data.dpg", lists an archive and extracts members.
-#include "app/Error.h"
+#include "core/Error.h"
 #include "resources/ArchiveWriter.h"
 #include "resources/Extractor.h"
 

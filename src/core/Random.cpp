@@ -1,5 +1,5 @@
 // The game's one random number generator.
-#include "app/Random.h"
+#include "core/Random.h"
 
 #include <random>
 

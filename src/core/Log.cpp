@@ -1,5 +1,5 @@
 // The start-up progress log file.
-#include "app/Log.h"
+#include "core/Log.h"
 
 #include <cstdio>
 
