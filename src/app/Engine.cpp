@@ -2,22 +2,24 @@
 #include "app/Engine.h"
 
 #include "app/CommandLine.h"
-#include "core/Error.h"
+#include "app/Environment.h"
 #include "app/FrameClock.h"
 #include "app/Globals.h"
 #include "app/LoadingScreen.h"
-#include "core/Log.h"
 #include "app/LogLines.h"
 #include "app/Music.h"
-#include "core/Random.h"
 #include "app/Screenshot.h"
 #include "app/ScriptedInput.h"
 #include "app/StagePreview.h"
 #include "app/Window.h"
+#include "core/Error.h"
+#include "core/Log.h"
+#include "core/Random.h"
 #include "gameplay/HudState.h"
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "resources/DataPath.h"
 #include "resources/EffectLib.h"
 #include "resources/Extractor.h"
 #include "resources/ModelLib.h"
@@ -47,7 +49,6 @@ struct TRunOptions {
     TCommandLine line;
     std::vector<std::string> args;
     std::unique_ptr<TScriptedInput> script;
-    std::unique_ptr<TStagePreview> stage;
     FILE* trace = nullptr;
 };
 
@@ -145,14 +146,14 @@ bool StartUp(TRunOptions& run) {
     Log->Write(loglines::LoadingControls);
     Keys = new TKeys(SettingsDir + "keys.cfg");
 
-    // The game environment is created here; it writes its own log lines.
+    Environment = new TEnvironment();
 
     Log->Write(loglines::LoadingMenus);
     // The menu is created here; it chooses the first page and loads the menu music.
 
     Log->Write(loglines::LoadingShaders);
-    GreyShader = new TShaderObject(ProgramDir + "Data\\Shaders\\Default.vs",
-                                   ProgramDir + "Data\\Shaders\\BlackWhite.fs");
+    GreyShader =
+        new TShaderObject(DataPath("Data\\Shaders\\Default.vs"), DataPath("Data\\Shaders\\BlackWhite.fs"));
 
     Log->Write(loglines::StartingGame);
     return true;
@@ -192,13 +193,11 @@ void MenuFrame(uint32_t frameStep) {
     // page's update and drawing, come in here.
 }
 
-void GameFrame(const TRunOptions& run, uint32_t scaledStep) {
+void GameFrame(uint32_t scaledStep) {
     GameFrameMusic(Config->MusicVolume);
-    // The game environment's update and render and the HUD come in here.
-    if (run.stage) {
-        run.stage->Update(scaledStep);
-        run.stage->Render();
-    }
+    Environment->Update(scaledStep);
+    Environment->Render();
+    // The HUD is updated and drawn here with the scaled step.
 }
 
 void DrawBrightnessOverlay() {
@@ -248,6 +247,7 @@ void FrameLoop(TRunOptions& run) {
 
         const uint32_t target = ActiveBonus == BT_SLOMO ? 4 : 1;
         EaseTimeDivisor(clock, TimeDivisor, target, FrameStep);
+        SoundLib->SetTimeDivisor(TimeDivisor);
 
         if (run.line.frames && frame >= *run.line.frames) QuitFlag = true;
         if (!platform::HasFocus()) {
@@ -260,7 +260,7 @@ void FrameLoop(TRunOptions& run) {
         if (MenuActive) {
             MenuFrame(FrameStep);
         } else {
-            GameFrame(run, scaledStep);
+            GameFrame(scaledStep);
         }
         CarryRemainder(clock, FrameStep, TimeDivisor);
 
@@ -315,10 +315,7 @@ int RunGame(int argc, char** argv) {
     }
 
     if (!StartUp(run)) return 1;
-    if (run.line.stage) {
-        run.stage = std::make_unique<TStagePreview>(*run.line.stage);
-        MenuActive = false;
-    }
+    if (run.line.stage) StartStagePreview(*Environment, *run.line.stage);
     FrameLoop(run);
     ShutDown(run);
     return 0;

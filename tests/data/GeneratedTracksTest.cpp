@@ -1,6 +1,5 @@
 // The generated block sets load through the game's track loader without a message, drive through
 // at random and along their sequences, and their collision maps put each surface where it shows.
-#include "gameplay/PlayerState.h"
 #include "resources/TextureSource.h"
 #include "support/GeneratedGame.h"
 #include "world/BlockTextures.h"
@@ -50,13 +49,9 @@ protected:
         MapMessageBox = &RecordMessage;
         ModelCheckQuestion = &RecordQuestion;
         Messages().clear();
-        ForwardVelocity = 0;
         DistanceTravelled = 0;
     }
-    void TearDown() override {
-        ForwardVelocity = 0;
-        DistanceTravelled = 0;
-    }
+    void TearDown() override { DistanceTravelled = 0; }
     std::unique_ptr<TTrack> Load(const std::string& set) {
         return std::make_unique<TTrack>(
             ProgramDir + "Data\\Maps\\" + set + "\\main.trk", [] {}, textures_);
@@ -78,8 +73,7 @@ TEST_F(GeneratedTracks, EverySetLoadsAndDrivesWithoutAMessage) {
         EXPECT_GE(track->BlockCount(), 10);
         // A long random drive: every block's exit lanes must be entered by some block.
         track->SetTrackLength(1000000);
-        ForwardVelocity = 40 * 200;
-        EXPECT_NO_THROW(track->Update(1000));
+        EXPECT_NO_THROW(track->Update(1000, 40 * 200));
         for (const char* sequence : {"short.seq", "long.seq"}) {
             EXPECT_NO_THROW(track->LoadSequence(ProgramDir + "Data\\Maps\\" + set + "\\" + sequence));
             EXPECT_FALSE(track->RandomMode());

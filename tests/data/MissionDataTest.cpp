@@ -1,7 +1,6 @@
 // The generated game tables and the fifteen missions, read from Data.dpg by the game's own
 // loaders with the real car models: they load, every file they name is there, and the stages
 // can be won and get harder.
-#include "app/Music.h"
 #include "resources/TextureSource.h"
 #include "support/GeneratedGame.h"
 #include "support/TestFiles.h"
@@ -120,7 +119,6 @@ public:
         Weapons.clear();
         CarTypes.clear();
         Sections.clear();
-        GameMusic = 0;
     }
 
     const TLoadedGame& Game() const { return game_; }

@@ -3,7 +3,7 @@
 // message hooks) all get their old values back afterwards.
 #pragma once
 
-#include "app/Globals.h"
+#include "resources/DataPath.h"
 #include "resources/Extractor.h"
 #include "resources/ModelLib.h"
 #include "resources/StrFunc.h"

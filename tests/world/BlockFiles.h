@@ -2,7 +2,6 @@
 // textures of known sizes without GL.
 #pragma once
 
-#include "app/Globals.h"
 #include "resources/ModelFiles.h"
 #include "resources/ModelLib.h"
 #include "world/BlockTextures.h"
