@@ -104,7 +104,6 @@ public:
         TextureLib = &textureLib_;
         ModelLib = &modelLib_;
         LightsControl = &lights_;
-        ImageMessageBox = [](const std::string&, const std::string&) {};
         const TBytes table = BuildMapTable();
         dir_.Write("Data/Tables/Map.ptb", std::string(table.begin(), table.end()));
         dir_.Write("Data/Textures/road.tga", SolidTga(64, 90, 90, 90));

@@ -20,8 +20,6 @@
 #include "world/TokenReader.h"
 #include "world/VehicleContact.h"
 
-TMapMessageBox MapMessageBox = platform::MessageBox;
-
 namespace {
 
 // Map units per world unit: 64 / 1.25.

@@ -55,10 +55,6 @@ struct TMapTextureGroup {
     int VertexCount() const { return static_cast<int>(vertices.size()); }
 };
 
-using TMapMessageBox = void (*)(const std::string& caption, const std::string& text);
-// Where the spawn point check reports; tests collect the messages here.
-extern TMapMessageBox MapMessageBox;
-
 class TMapController {
 public:
     // Reads the tokenizer table "Data\Tables\Map.ptb".

@@ -1,6 +1,7 @@
 // The generated block sets load through the game's track loader without a message, drive through
 // at random and along their sequences, and their collision maps put each surface where it shows.
 #include "resources/TextureSource.h"
+#include "support/Dialogs.h"
 #include "support/GeneratedGame.h"
 #include "world/BlockTextures.h"
 #include "world/CollisionTypes.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,8 +48,7 @@ protected:
         // The archive's folder is the program directory: the loose ".col" files lie there.
         game_ = std::make_unique<TGeneratedGame>(GeneratedDataDir());
         ModelLib = &models_;
-        MapMessageBox = &RecordMessage;
-        ModelCheckQuestion = &RecordQuestion;
+        dialogs_.emplace(&RecordMessage, &RecordQuestion);
         Messages().clear();
         DistanceTravelled = 0;
     }
@@ -63,6 +64,7 @@ protected:
     TArchiveTextures textures_;
     TModelLib models_{textures_};
     std::unique_ptr<TGeneratedGame> game_;
+    std::optional<TDialogCatcher> dialogs_;
 };
 
 TEST_F(GeneratedTracks, EverySetLoadsAndDrivesWithoutAMessage) {
