@@ -1,7 +1,7 @@
 // The archive's lookup rules, its readers and the writer the dpg tool packs with.
 #include "resources/Extractor.h"
-#include "core/Error.h"
 #include "app/Globals.h"
+#include "core/Error.h"
 #include "platform/FileSystem.h"
 #include "resources/ArchiveFormat.h"
 #include "resources/ArchiveWriter.h"
@@ -124,6 +124,14 @@ TEST_F(ArchiveTest, OpeningAnotherArchiveDropsTheFirst) {
     EXPECT_EQ(archive_.EntryCount(), 2);
     EXPECT_EQ(archive_.FindMember("b"), 0) << "the base directory is dropped too";
     EXPECT_EQ(archive_.FindMember(ProgramDir + "a"), -1);
+}
+
+TEST_F(ArchiveTest, TheArchiveOpensInAnyLetterCase) {
+    OpenArchive({{"a", "1"}});
+    const std::filesystem::path named(archiveFile_);
+    std::filesystem::rename(named, named.parent_path() / "data.DPG");
+    archive_.Open(archiveFile_);
+    EXPECT_EQ(archive_.EntryCount(), 1);
 }
 
 TEST_F(ArchiveTest, ExtractionReplacesTheTemporaryFile) {
