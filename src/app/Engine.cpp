@@ -2,18 +2,18 @@
 #include "app/Engine.h"
 
 #include "app/CommandLine.h"
-#include "core/Error.h"
 #include "app/FrameClock.h"
 #include "app/Globals.h"
 #include "app/LoadingScreen.h"
-#include "core/Log.h"
 #include "app/LogLines.h"
 #include "app/Music.h"
-#include "core/Random.h"
 #include "app/Screenshot.h"
 #include "app/ScriptedInput.h"
 #include "app/StagePreview.h"
 #include "app/Window.h"
+#include "core/Error.h"
+#include "core/Log.h"
+#include "core/Random.h"
 #include "gameplay/HudState.h"
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"
@@ -232,13 +232,9 @@ void FrameLoop(TRunOptions& run) {
 
         if (run.line.fixedStep) {
             FrameStep = *run.line.fixedStep;
+            if (run.line.fixedFps && FixedRateSleep(FrameStep) > 0) FrameStep = MaxFrameStep;
         } else {
-            FrameStep = platform::GetTickCount() - clock.lastTick;
-            clock.lastTick = platform::GetTickCount();
-        }
-        if (run.line.fixedFps && FixedRateSleep(FrameStep) > 0) {
-            if (!run.line.fixedStep) platform::Sleep(FixedRateSleep(FrameStep));
-            FrameStep = MaxFrameStep;
+            FrameStep = MeasureFrameStep(clock, run.line.fixedFps, platform::GetTickCount, platform::Sleep);
         }
         FrameStep = ClampFrameStep(FrameStep);
         if (Keys->IsPressed(ReturnKey)) FrameStep = 0;
