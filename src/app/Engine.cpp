@@ -173,6 +173,7 @@ void PollInput(const TRunOptions& run, uint64_t frame) {
 void SendScriptedEvents(const TRunOptions& run, uint64_t frame) {
     const TScriptedFrame* events = run.script ? run.script->EventsAt(frame) : nullptr;
     if (!events) return;
+    platform::PostPointerMotion(events->motion);
     if (events->close) platform::PostClose();
     if (events->quit) platform::PostQuit();
     if (events->restart) {

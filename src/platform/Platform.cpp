@@ -157,7 +157,9 @@ bool HasWindow() {
 TMessage PeekMessage() {
     TMessage message;
     SDL_Event event;
-    if (!SDL_PollEvent(&event)) return message;
+    do {
+        if (!SDL_PollEvent(&event)) return message;
+    } while (event.type == SDL_MOUSEMOTION);
     message.kind = Message::Other;
     if (event.type == SDL_QUIT) {
         message.kind = Message::Quit;
@@ -185,6 +187,15 @@ void PostQuit() {
     SDL_Event event{};
     event.type = SDL_QUIT;
     SDL_PushEvent(&event);
+}
+
+void PostPointerMotion(int count) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.windowID = window ? SDL_GetWindowID(window) : 0;
+    event.motion.xrel = 1;
+    for (int i = 0; i < count; ++i)
+        SDL_PushEvent(&event);
 }
 
 bool HasFocus() {

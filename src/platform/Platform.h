@@ -42,11 +42,15 @@ struct TMessage {
     int width = 0; // client size, for Size
     int height = 0;
 };
-// Fetches at most one pending message, like one PeekMessage with PM_REMOVE.
+// Fetches at most one pending message, like one PeekMessage with PM_REMOVE. Pointer motion is
+// dropped on the way: the pointer is read each frame, and a moving mouse would otherwise queue
+// more messages than one a frame can ever take.
 TMessage PeekMessage();
-// Queues a close request or a quit message as if the user or the system sent it.
+// Queues a close request, a quit message or `count` pointer movements as if the user or the
+// system sent them.
 void PostClose();
 void PostQuit();
+void PostPointerMotion(int count);
 
 bool HasFocus();
 void FocusWindow();

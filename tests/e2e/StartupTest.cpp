@@ -89,6 +89,21 @@ TEST(Startup, ClosingTheWindowShowsTheExitPage) {
     EXPECT_NE(trace.find("frame=60 "), std::string::npos) << "the window stays open";
 }
 
+TEST(Startup, PointerMotionNeverHoldsUpTheCloseRequest) {
+    TGameInstall game;
+    // Eight seconds of a 250 Hz mouse, queued ahead of the close button, once the window's own
+    // start-up messages have gone.
+    game.Files().Write("in.txt", "40 motion=2000 close\n");
+    ASSERT_EQ(game.Run({"--frames=45", "--input=" + game.Dir() + "in.txt", "--trace=" + game.Dir() + "t.txt"})
+                  .status,
+              0);
+    const std::string trace = game.Files().Read("t.txt");
+    const size_t frame41 = trace.find("frame=41 ");
+    ASSERT_NE(frame41, std::string::npos) << trace;
+    EXPECT_NE(trace.substr(frame41, trace.find('\n', frame41) - frame41).find("page=1 "), std::string::npos)
+        << trace;
+}
+
 TEST(Startup, SettingsAndKeysAreWrittenAtExitAndReadBack) {
     TGameInstall game;
     ASSERT_EQ(game.Run({"--frames=2"}).status, 0);
