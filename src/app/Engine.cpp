@@ -131,6 +131,7 @@ bool StartUp(TRunOptions& run) {
     Extractor = new TExtractor();
     if (platform::FileExists(ProgramDir + "Data.dpg")) Extractor->Open(ProgramDir + "Data.dpg");
     Extractor->SetBaseDirectory(ProgramDir);
+    LoadWindowIcon();
 
     TextureLib = new TTextureLib();
     Out2D = new TOut2D();

@@ -1,5 +1,6 @@
 // The platform layer on SDL2: window, events, input, clocks, dialogs and processes.
 #include "platform/Platform.h"
+#include "platform/WindowIcon.h"
 
 #include <SDL.h>
 #include <climits>
@@ -152,6 +153,10 @@ void DestroyWindow() {
 
 bool HasWindow() {
     return window != nullptr;
+}
+
+void SetWindowIcon(const std::vector<TIconImage>& sizes) {
+    if (window) SetIconOfWindow(window, sizes);
 }
 
 TMessage PeekMessage() {

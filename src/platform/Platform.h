@@ -35,6 +35,15 @@ bool DestroyContext();
 void DestroyWindow();
 bool HasWindow();
 
+// One size of the window icon: width x height RGBA pixels, top row first.
+struct TIconImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgba;
+};
+// Gives the window its icon in every size the program has; the desktop picks the one it shows.
+void SetWindowIcon(const std::vector<TIconImage>& sizes);
+
 // The window messages the game handles; everything else is Other.
 enum class Message { None, Quit, Close, Size, Other };
 struct TMessage {
