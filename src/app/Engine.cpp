@@ -132,6 +132,7 @@ bool StartUp(TRunOptions& run) {
     Extractor = new TExtractor();
     if (platform::FileExists(ProgramDir + "Data.dpg")) Extractor->Open(ProgramDir + "Data.dpg");
     Extractor->SetBaseDirectory(ProgramDir);
+    LoadWindowIcon();
 
     TextureLib = new TTextureLib();
     Out2D = new TOut2D();
@@ -174,6 +175,7 @@ void PollInput(const TRunOptions& run, uint64_t frame) {
 void SendScriptedEvents(const TRunOptions& run, uint64_t frame) {
     const TScriptedFrame* events = run.script ? run.script->EventsAt(frame) : nullptr;
     if (!events) return;
+    platform::PostPointerMotion(events->motion);
     if (events->close) platform::PostClose();
     if (events->quit) platform::PostQuit();
     if (events->restart) {
@@ -231,13 +233,9 @@ void FrameLoop(TRunOptions& run) {
 
         if (run.line.fixedStep) {
             FrameStep = *run.line.fixedStep;
+            if (run.line.fixedFps && FixedRateSleep(FrameStep) > 0) FrameStep = MaxFrameStep;
         } else {
-            FrameStep = platform::GetTickCount() - clock.lastTick;
-            clock.lastTick = platform::GetTickCount();
-        }
-        if (run.line.fixedFps && FixedRateSleep(FrameStep) > 0) {
-            if (!run.line.fixedStep) platform::Sleep(FixedRateSleep(FrameStep));
-            FrameStep = MaxFrameStep;
+            FrameStep = MeasureFrameStep(clock, run.line.fixedFps, platform::GetTickCount, platform::Sleep);
         }
         FrameStep = ClampFrameStep(FrameStep);
         if (Keys->IsPressed(ReturnKey)) FrameStep = 0;

@@ -9,6 +9,18 @@ uint32_t ClampFrameStep(uint32_t frameStep) {
     return frameStep > MaxFrameStep ? MaxFrameStep : frameStep;
 }
 
+uint32_t MeasureFrameStep(TFrameClock& clock, bool fixedRate, const std::function<uint32_t()>& now,
+                          const std::function<void(uint32_t)>& sleep) {
+    uint32_t step = now() - clock.lastTick;
+    clock.lastTick = now();
+    if (fixedRate && FixedRateSleep(step) > 0) {
+        sleep(FixedRateSleep(step));
+        clock.lastTick = now();
+        step = MaxFrameStep;
+    }
+    return step;
+}
+
 bool CountFrameForTitle(TFrameClock& clock, uint32_t frameStep, std::string& title) {
     clock.fpsSum += frameStep;
     clock.fpsFrames++;

@@ -51,6 +51,11 @@ TScriptedInput TScriptedInput::Parse(const std::string& text, const std::string&
                     if (xy.size() != 2) throw std::invalid_argument(item);
                     entry.setsPointer = true;
                     entry.pointer = {static_cast<int>(xy[0]), static_cast<int>(xy[1])};
+                } else if (item.rfind("motion=", 0) == 0) {
+                    long long count = 0;
+                    if (!TextToInteger(item.substr(7), count) || count < 0 || count > 60000)
+                        throw std::invalid_argument(item);
+                    entry.motion = static_cast<int>(count);
                 } else if (item == "close") {
                     entry.close = true;
                 } else if (item == "quit") {

@@ -1,10 +1,12 @@
 // Scripted input for tests and demos: replaces the polled keyboard, mouse buttons and
-// pointer, and can send the window's close request, a quit message or a restart.
+// pointer, and can send the window's close request, a quit message, pointer movements or a
+// restart.
 //
 // One line per change, "FRAME ITEM...", frames counted from 1; '#' starts a comment.
 //   keys=13,27      virtual keys held down from this frame on (keys= releases all)
 //   pointer=X,Y     pointer position in client pixels from this frame on
 //   close | quit | restart   sent once, at this frame
+//   motion=N        N pointer movements queued at once, as a fast mouse sends them
 #pragma once
 
 #include <cstdint>
@@ -22,6 +24,7 @@ struct TScriptedFrame {
     bool close = false;
     bool quit = false;
     bool restart = false;
+    int motion = 0;
 };
 
 class TScriptedInput {

@@ -2,6 +2,7 @@
 #include "app/Window.h"
 
 #include "app/Globals.h"
+#include "resources/Textures.h"
 
 namespace {
 
@@ -47,6 +48,21 @@ void DestroyGLWindow(bool restoreDisplay) {
     if (restoreDisplay) platform::ShowCursor(true);
     if (!platform::DestroyContext()) platform::MessageBox(ErrorCaption, "Release of DC and RC failed!");
     platform::DestroyWindow();
+}
+
+void LoadWindowIcon() {
+    std::vector<platform::TIconImage> sizes;
+    for (const char* name : {"Data\\Menu\\Icon32.png", "Data\\Menu\\Icon256.png"}) {
+        TImage image;
+        if (!LoadImage(ProgramDir + name, image)) continue;
+        platform::TIconImage icon{image.width, image.height, {}};
+        for (size_t i = 0; i < image.pixels.size(); i += image.components) {
+            icon.rgba.insert(icon.rgba.end(), image.pixels.begin() + i, image.pixels.begin() + i + 3);
+            icon.rgba.push_back(image.components == 4 ? image.pixels[i + 3] : 255);
+        }
+        sizes.push_back(std::move(icon));
+    }
+    platform::SetWindowIcon(sizes);
 }
 
 void ResizeGLScene(int width, int height) {

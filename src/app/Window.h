@@ -7,6 +7,8 @@
 // Shows the reason in an "Error" box and returns false when the window cannot be made.
 bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth);
 void DestroyGLWindow(bool restoreDisplay);
+// The window icon in its two sizes, from the data (so only once the archive is open).
+void LoadWindowIcon();
 // Pixel scales and half sizes from a client size; a zero size (minimised) keeps the old ones.
 void ResizeGLScene(int width, int height);
 // The close request brings up the menu: the exit question, except on the last screen and

@@ -1,5 +1,6 @@
 // The platform layer on SDL2: window, events, input, clocks, dialogs and processes.
 #include "platform/Platform.h"
+#include "platform/WindowIcon.h"
 
 #include <SDL.h>
 #include <climits>
@@ -156,10 +157,16 @@ bool HasWindow() {
     return window != nullptr;
 }
 
+void SetWindowIcon(const std::vector<TIconImage>& sizes) {
+    if (window) SetIconOfWindow(window, sizes);
+}
+
 TMessage PeekMessage() {
     TMessage message;
     SDL_Event event;
-    if (!SDL_PollEvent(&event)) return message;
+    do {
+        if (!SDL_PollEvent(&event)) return message;
+    } while (event.type == SDL_MOUSEMOTION);
     message.kind = Message::Other;
     if (event.type == SDL_QUIT) {
         message.kind = Message::Quit;
@@ -187,6 +194,15 @@ void PostQuit() {
     SDL_Event event{};
     event.type = SDL_QUIT;
     SDL_PushEvent(&event);
+}
+
+void PostPointerMotion(int count) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.windowID = window ? SDL_GetWindowID(window) : 0;
+    event.motion.xrel = 1;
+    for (int i = 0; i < count; ++i)
+        SDL_PushEvent(&event);
 }
 
 bool HasFocus() {

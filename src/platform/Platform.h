@@ -36,6 +36,15 @@ bool DestroyContext();
 void DestroyWindow();
 bool HasWindow();
 
+// One size of the window icon: width x height RGBA pixels, top row first.
+struct TIconImage {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgba;
+};
+// Gives the window its icon in every size the program has; the desktop picks the one it shows.
+void SetWindowIcon(const std::vector<TIconImage>& sizes);
+
 // The window messages the game handles; everything else is Other.
 enum class Message { None, Quit, Close, Size, Other };
 struct TMessage {
@@ -43,11 +52,15 @@ struct TMessage {
     int width = 0; // client size, for Size
     int height = 0;
 };
-// Fetches at most one pending message, like one PeekMessage with PM_REMOVE.
+// Fetches at most one pending message, like one PeekMessage with PM_REMOVE. Pointer motion is
+// dropped on the way: the pointer is read each frame, and a moving mouse would otherwise queue
+// more messages than one a frame can ever take.
 TMessage PeekMessage();
-// Queues a close request or a quit message as if the user or the system sent it.
+// Queues a close request, a quit message or `count` pointer movements as if the user or the
+// system sent them.
 void PostClose();
 void PostQuit();
+void PostPointerMotion(int count);
 
 bool HasFocus();
 void FocusWindow();

@@ -50,7 +50,9 @@ void TExtractor::Close() {
 
 void TExtractor::Open(const std::string& archivePath) {
     Close();
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(archivePath.c_str(), "rb"), std::fclose);
+    // The archive may be named in any letter case on disk, like every other data file.
+    const std::string onDisk = platform::ResolveFile(archivePath);
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(onDisk.c_str(), "rb"), std::fclose);
     if (!file) throw EGameError("File not found " + archivePath);
 
     const EGameError damaged("Damaged archive: " + archivePath);

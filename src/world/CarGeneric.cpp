@@ -117,19 +117,22 @@ bool TCarGeneric::Spawn(int sectionIndex) {
     if (!FindPlace(slot, side, y, lane)) return false;
     const float carY = y - BLOCK_LENGTH * side;
 
-    // 3. The x of the lane's nearest spawn point beyond y; the block's first point without one.
-    int nearest = 0;
+    // 3. The x of the lane's nearest spawn point beyond y, the lane's first point without one,
+    // the block's first without that. The points lie in block space (y -40 .. 0), y in 0 .. 40.
+    const float blockY = y - BLOCK_LENGTH;
+    int nearest = -1;
+    int laneFirst = -1;
     float best = 0;
-    bool found = false;
     for (int p = 0; p < points; ++p) {
-        const float pointY = track_->SpawnPointPosition(slot, p).y;
-        if (track_->SpawnPointExit(slot, p) != lane || !(pointY > y)) continue;
-        if (!found || std::fabs(pointY - y) < best) {
+        if (track_->SpawnPointExit(slot, p) != lane) continue;
+        if (laneFirst < 0) laneFirst = p;
+        const float distance = track_->SpawnPointPosition(slot, p).y - blockY;
+        if (distance > 0 && (nearest < 0 || distance < best)) {
             nearest = p;
-            best = std::fabs(pointY - y);
-            found = true;
+            best = distance;
         }
     }
+    if (nearest < 0) nearest = std::max(laneFirst, 0);
 
     // 4. The car type's copy, one of its models, the spot.
     TSpawnedCar car;

@@ -49,9 +49,6 @@ void ReadCarTypeSections(const TIniFile& ini, const std::string& fileName, const
     };
     // a. The work record keeps what the previous car type left where text names nothing.
     ReadCarValues(ini, section, MissionValues.TrafficSpeed, work);
-    if (work.Weapon >= static_cast<int>(Weapons.size()))
-        fail("Weapon " + std::to_string(work.Weapon) + " is not in the weapon list of " +
-             std::to_string(Weapons.size()));
 
     const int sections = ini.ReadInteger(section, "Sections", 0);
     if (sections >= MAX_TABLE_ENTRIES) fail("Sections " + std::to_string(sections) + " is too many");
@@ -69,7 +66,10 @@ void ReadCarTypeSections(const TIniFile& ini, const std::string& fileName, const
         return;
     }
 
-    // c. A car type of this stage's own models.
+    // c. A car type of this stage's own models. Only here does the weapon read in step a count.
+    if (work.Weapon >= static_cast<int>(Weapons.size()))
+        fail("Weapon " + std::to_string(work.Weapon) + " is not in the weapon list of " +
+             std::to_string(Weapons.size()));
     const int count = ini.ReadInteger(section, "Count", 0);
     if (count <= 0) return;
     if (count > MAX_TABLE_ENTRIES) fail("Count " + std::to_string(count) + " is too many");

@@ -12,6 +12,31 @@ TEST(FrameClock, ClampsLongFramesAndPadsShortOnesInFixedRate) {
     EXPECT_EQ(FixedRateSleep(40), 0u);
 }
 
+TEST(FrameClock, FixedRateFramesLastAtLeastTwentyFiveMilliseconds) {
+    uint32_t time = 1000;
+    const auto now = [&] { return time; };
+    const auto sleep = [&](uint32_t ms) { time += ms; };
+    for (const uint32_t work : {1u, 10u, 24u}) {
+        SCOPED_TRACE(work);
+        TFrameClock clock;
+        clock.lastTick = time;
+        for (int frame = 0; frame < 8; ++frame) {
+            const uint32_t start = time;
+            time += work;
+            EXPECT_EQ(MeasureFrameStep(clock, true, now, sleep), 25u);
+            EXPECT_EQ(time - start, 25u) << "frame " << frame;
+        }
+    }
+
+    // Without the switch the step is the time the frame took, and nothing sleeps.
+    TFrameClock clock;
+    clock.lastTick = time;
+    time += 7;
+    EXPECT_EQ(MeasureFrameStep(clock, false, now, sleep), 7u);
+    time += 40;
+    EXPECT_EQ(MeasureFrameStep(clock, false, now, sleep), 40u);
+}
+
 TEST(FrameClock, SlowMotionEasesOneUnitPerHundredMilliseconds) {
     TFrameClock clock;
     uint32_t divisor = 1;

@@ -6,7 +6,7 @@
 TEST(ScriptedInput, HeldStateLastsUntilChangedAndEventsFireOnce) {
     const TScriptedInput script = TScriptedInput::Parse("# start\n"
                                                         "2 keys=13,1 pointer=10,20\n"
-                                                        "5 keys= close\n"
+                                                        "5 keys= close motion=300\n"
                                                         "7 quit restart # done\n",
                                                         "in.txt");
     uint8_t keys[256];
@@ -27,6 +27,7 @@ TEST(ScriptedInput, HeldStateLastsUntilChangedAndEventsFireOnce) {
 
     ASSERT_NE(script.EventsAt(5), nullptr);
     EXPECT_TRUE(script.EventsAt(5)->close);
+    EXPECT_EQ(script.EventsAt(5)->motion, 300);
     EXPECT_TRUE(script.EventsAt(7)->quit && script.EventsAt(7)->restart);
     EXPECT_EQ(script.EventsAt(6), nullptr);
 }
@@ -38,6 +39,7 @@ TEST(ScriptedInput, BadLinesNameFileAndLine) {
     } catch (const EGameError& e) {
         EXPECT_STREQ(e.what(), "Bad input item in in.txt line 2: keys=300");
     }
-    for (const char* bad : {"0 close", "x close", "3 jump", "3 pointer=1", "3 keys=a"})
+    for (const char* bad :
+         {"0 close", "x close", "3 jump", "3 pointer=1", "3 keys=a", "3 motion=-1", "3 motion=70000"})
         EXPECT_THROW(TScriptedInput::Parse(bad, "in.txt"), EGameError) << bad;
 }

@@ -5,15 +5,40 @@
 #include "support/PngFile.h"
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <random>
+#include <sstream>
 #include <thread>
 
 namespace {
 
 std::string WithoutFirstLine(const std::string& text) {
     return text.substr(text.find('\n') + 1);
+}
+
+// What a shell command prints.
+std::string Output(const std::string& command) {
+    std::string text;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return text;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;)
+        text.append(buffer, n);
+    pclose(pipe);
+    return text;
+}
+
+// The _NET_WM_ICON property of the top-level window that process `pid` made, as xprop shows it.
+std::string WindowIconOf(const std::string& pid) {
+    std::istringstream windows(Output("xwininfo -root -children"));
+    for (std::string word; windows >> word;) {
+        if (word.rfind("0x", 0) != 0) continue;
+        if (Output("xprop -id " + word + " _NET_WM_PID 2>/dev/null").find("= " + pid + "\n") != std::string::npos)
+            return Output("xprop -len 1000000 -id " + word + " _NET_WM_ICON");
+    }
+    return "";
 }
 
 } // namespace
@@ -105,6 +130,37 @@ TEST(Startup, ClosingTheWindowShowsTheExitPage) {
     const std::string trace = game.Files().Read("t.txt");
     EXPECT_NE(trace.find("menu=1 page=1 quit=0"), std::string::npos) << trace;
     EXPECT_NE(trace.find("frame=60 "), std::string::npos) << "the window stays open";
+}
+
+TEST(Startup, PointerMotionNeverHoldsUpTheCloseRequest) {
+    TGameInstall game;
+    // Eight seconds of a 250 Hz mouse, queued ahead of the close button, once the window's own
+    // start-up messages have gone.
+    game.Files().Write("in.txt", "40 motion=2000 close\n");
+    ASSERT_EQ(game.Run({"--frames=45", "--input=" + game.Dir() + "in.txt", "--trace=" + game.Dir() + "t.txt"})
+                  .status,
+              0);
+    const std::string trace = game.Files().Read("t.txt");
+    const size_t frame41 = trace.find("frame=41 ");
+    ASSERT_NE(frame41, std::string::npos) << trace;
+    EXPECT_NE(trace.substr(frame41, trace.find('\n', frame41) - frame41).find("page=1 "), std::string::npos)
+        << trace;
+}
+
+TEST(Startup, TheWindowCarriesItsIconInBothSizes) {
+    TGameInstall game;
+    std::thread running([&] { game.Run({"-FIXEDFPS", "--frames=200", "--trace=" + game.Dir() + "t.txt"}); });
+    std::string icon;
+    for (int i = 0; i < 100 && icon.empty(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        // Frames run once start-up, and with it the icon, is done.
+        const std::string trace = game.Files().Read("t.txt");
+        if (trace.find("frame=1 ") != std::string::npos)
+            icon = WindowIconOf(trace.substr(4, trace.find('\n') - 4));
+    }
+    running.join();
+    EXPECT_NE(icon.find("Icon (32 x 32)"), std::string::npos) << icon.substr(0, 300);
+    EXPECT_NE(icon.find("Icon (256 x 256)"), std::string::npos) << icon.substr(0, 300);
 }
 
 TEST(Startup, SettingsAndKeysAreWrittenAtExitAndReadBack) {

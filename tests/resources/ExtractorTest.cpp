@@ -126,6 +126,14 @@ TEST_F(ArchiveTest, OpeningAnotherArchiveDropsTheFirst) {
     EXPECT_EQ(archive_.FindMember(ProgramDir + "a"), -1);
 }
 
+TEST_F(ArchiveTest, TheArchiveOpensInAnyLetterCase) {
+    OpenArchive({{"a", "1"}});
+    const std::filesystem::path named(archiveFile_);
+    std::filesystem::rename(named, named.parent_path() / "data.DPG");
+    archive_.Open(archiveFile_);
+    EXPECT_EQ(archive_.EntryCount(), 1);
+}
+
 TEST_F(ArchiveTest, ExtractionReplacesTheTemporaryFile) {
     OpenArchive({{"Data\\Maps\\Track1.cfg", "[Track]\r\n"}});
     program_.Write("Extract.tmp", "an older, longer mission file");

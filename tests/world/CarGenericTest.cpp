@@ -172,8 +172,8 @@ TEST_F(CarGenericTest, WhereANewCarAppears) {
         EXPECT_GE(car.Position.y, -320);
         EXPECT_LT(car.Position.y, -280);
         lanes.insert(car.Lane);
-        // No spawn point lies beyond y, so x is the block's first point's.
-        EXPECT_EQ(car.Position.x, -10);
+        // Each lane has one point, at x -14 + 4 * lane.
+        EXPECT_EQ(car.Position.x, -14 + 4 * car.Lane);
         EXPECT_EQ(car.Speed, 30);
         EXPECT_EQ(car.Health, 150);
         EXPECT_EQ(car.ShootDelay, 700);
@@ -198,12 +198,30 @@ TEST_F(CarGenericTest, WhereANewCarAppears) {
 TEST_F(CarGenericTest, XComesFromTheLanesNearestSpawnPointBeyondY) {
     Sections = {MakeSection(0, 100, 0, 100)};
     for (int l = 1; l <= 6; ++l)
-        track_.exits[l] = l == 3;
-    track_.points = {
-        {1, {-10, 0, 0, 0}}, {3, {7, 70, 0, 0}}, {3, {5, 45, 0, 0}}, {2, {9, 41, 0, 0}}, {3, {6, 45, 0, 0}}};
-    ASSERT_TRUE(generator_.Spawn(0));
-    EXPECT_EQ(traffic_.cars[0].Lane, 3);
-    EXPECT_EQ(traffic_.cars[0].Position.x, 5);
+        track_.exits[l] = l == 3 || l == 4;
+    // Lane 3 has points at -10 and, twice, at -30; lane 4 has none.
+    track_.points = {{1, {-10, -35, 0, 0}},
+                     {3, {6, -10, 0, 0}},
+                     {3, {7, -30, 0, 0}},
+                     {2, {9, -20, 0, 0}},
+                     {3, {5, -30, 0, 0}}};
+    std::set<float> lane3;
+    for (int i = 0; i < 300; ++i) {
+        traffic_.cars.clear();
+        ASSERT_TRUE(generator_.Spawn(0));
+        const TSpawnedCar& car = traffic_.cars[0];
+        if (car.Lane == 4) {
+            EXPECT_EQ(car.Position.x, -10) << "no point of its own lane: the block's first";
+            continue;
+        }
+        // The draw y 0 .. 40 of the block is -40 .. 0 in the block's own space.
+        const float blockY = car.Position.y + 40 * SIDE_AHEAD - 40;
+        // Before -30 the first of the two points there; up to -10 the one at -10; beyond it
+        // none, so the lane's first point (also the one at -10).
+        EXPECT_EQ(car.Position.x, blockY < -30 ? 7 : 6) << blockY;
+        lane3.insert(car.Position.x);
+    }
+    EXPECT_EQ(lane3, (std::set<float>{6, 7}));
 }
 
 TEST_F(CarGenericTest, EdgeDrivingTypesStartOnTheOutermostLane) {

@@ -199,6 +199,9 @@ TEST_F(MissionLoaderTest, TypeAndWeaponOutsideTheirListsAreRejected) {
     EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=1\nWeapon=2\n"),
               "Mission " + file + " [CarType_0]: Weapon 2 is not in the weapon list of 2");
     EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nWeapon=1\n"), "no error");
+    // A global car type brings its own weapon, so the one written beside Type is never used.
+    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nWeapon=2\n"), "no error");
+    EXPECT_EQ(Sections.at(0).CarType.Weapon, CarTypes[1].Weapon);
     // Counts no stage needs are damage, not a reason to run out of memory.
     EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nSections=2000000000\n"),
               "Mission " + file + " [CarType_0]: Sections 2000000000 is too many");

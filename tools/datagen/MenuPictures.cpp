@@ -1,4 +1,4 @@
-// Menu pictures: the start-up logo, title, pointer, buttons, windows and the publisher badge.
+// Menu pictures: the start-up logo, window icons, title, pointer, buttons, windows and the publisher badge.
 #include "Canvas.h"
 #include "DataTree.h"
 #include "Emblem.h"
@@ -19,6 +19,13 @@ void Logo(TDataTree& tree) {
     DrawEmblem(c, left + 110, 32, 52);
     DrawWordmark(c, left + 150, 51, size);
     tree.Png("Data/Menu/Logo.png", c);
+}
+
+// The window icon: the emblem alone, filling the square but for its outline.
+void Icon(TDataTree& tree, int size) {
+    TCanvas c(size, size);
+    DrawEmblem(c, size / 2.0, size / 2.0, size * 0.94);
+    tree.Png("Data/Menu/Icon" + std::to_string(size) + ".png", c);
 }
 
 // The title over the splash, upper right: 300 x 225 at 800 x 600, drawn larger for larger screens.
@@ -130,6 +137,8 @@ void Badge(TDataTree& tree, const std::string& name, bool hovered) {
 
 void GenerateMenuPictures(TDataTree& tree) {
     Logo(tree);
+    Icon(tree, 32);
+    Icon(tree, 256);
     Title(tree);
     Pointer(tree, "Cursor_out.png", false);
     Pointer(tree, "Cursor_in.png", true);
