@@ -4,8 +4,9 @@
 // must lie inside it before a single byte of it is allocated or read.
 #include "resources/Extractor.h"
 
-#include "core/Error.h"
 #include "app/Globals.h"
+#include "core/Error.h"
+#include "core/TextLines.h"
 #include "platform/FileSystem.h"
 #include "resources/ArchiveFormat.h"
 #include "resources/StrFunc.h"
@@ -160,12 +161,7 @@ TSimpleFile::TSimpleFile(const std::string& fullPath, const TExtractor& archive)
 
 std::string TTextFile::ReadLine() {
     if (EndOfFile()) throw EGameError("Riched End Of File");
-    const size_t start = position_;
-    while (position_ < data_.size() && data_[position_] != 13)
-        ++position_;
-    std::string line(data_.begin() + start, data_.begin() + position_);
-    if (position_ < data_.size()) position_ = std::min(position_ + 2, data_.size());
-    return line;
+    return NextLine(data_, position_);
 }
 
 std::string TTextFile::ReadTrimmedLine() {
