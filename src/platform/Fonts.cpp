@@ -1,10 +1,10 @@
 // FreeType and fontconfig behind the font calls of the 2D output.
 #include "platform/Fonts.h"
+#include "platform/Windows1251.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <iconv.h>
 #include <vector>
 
 #include <GL/gl.h>
@@ -41,31 +41,6 @@ FT_Library Library() {
     return library;
 }
 
-// Unicode code points of the single-byte codes; 0 where Windows-1251 has no character.
-const std::array<uint32_t, 256>& CodePoints() {
-    static const std::array<uint32_t, 256> points = [] {
-        std::array<uint32_t, 256> table{};
-        for (uint32_t code = 0; code < 128; ++code)
-            table[code] = code;
-        iconv_t convert = iconv_open("UTF-32LE", "CP1251");
-        if (convert == reinterpret_cast<iconv_t>(-1)) return table;
-        for (uint32_t code = 128; code < 256; ++code) {
-            char in = static_cast<char>(code);
-            uint8_t out[4] = {};
-            char* inPointer = &in;
-            char* outPointer = reinterpret_cast<char*>(out);
-            size_t inLeft = 1;
-            size_t outLeft = 4;
-            if (iconv(convert, &inPointer, &inLeft, &outPointer, &outLeft) != static_cast<size_t>(-1)) {
-                table[code] = out[0] | (out[1] << 8) | (out[2] << 16) | (uint32_t(out[3]) << 24);
-            }
-        }
-        iconv_close(convert);
-        return table;
-    }();
-    return points;
-}
-
 std::vector<std::string> CandidateFamilies(const std::string& face) {
     if (strcasecmp(face.c_str(), "Century Gothic") == 0) return {face, "URW Gothic", "DejaVu Sans"};
     return {face, "DejaVu Sans"};
@@ -99,7 +74,7 @@ bool FindFontFile(const std::string& family, bool bold, std::string& file, int& 
 }
 
 bool LoadGlyph(const TFont& font, int code) {
-    const FT_UInt glyph = FT_Get_Char_Index(font.face, CodePoints()[code]);
+    const FT_UInt glyph = FT_Get_Char_Index(font.face, Windows1251CodePoint(static_cast<uint8_t>(code)));
     return FT_Load_Glyph(font.face, glyph, kLoadFlags) == 0;
 }
 

@@ -1,6 +1,7 @@
 // The platform layer on SDL2: window, events, input, clocks, dialogs and processes.
 #include "platform/Platform.h"
 #include "platform/WindowIcon.h"
+#include "platform/Windows1251.h"
 
 #include <SDL.h>
 #include <climits>
@@ -306,18 +307,21 @@ TDialogHook SetDialogHook(TDialogHook hook) {
     return hook;
 }
 
-void MessageBox(const std::string& caption, const std::string& text) {
+// Game texts are Windows-1251 (the log keeps them so); SDL and terminals take UTF-8.
+void MessageBox(const std::string& caption, const std::string& gameText) {
     if (dialogHook) {
-        dialogHook(caption, text, false);
+        dialogHook(caption, gameText, false);
         return;
     }
+    const std::string text = DesktopText(gameText);
     std::cerr << caption << ": " << text << std::endl;
     if (DialogsWanted())
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), window);
 }
 
-bool AskYesNo(const std::string& caption, const std::string& text) {
-    if (dialogHook) return dialogHook(caption, text, true);
+bool AskYesNo(const std::string& caption, const std::string& gameText) {
+    if (dialogHook) return dialogHook(caption, gameText, true);
+    const std::string text = DesktopText(gameText);
     std::cerr << caption << ": " << text << std::endl;
     // Without a person to answer, the safe answer to a broken-data question is No.
     if (!DialogsWanted()) return false;

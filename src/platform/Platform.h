@@ -85,7 +85,7 @@ void Sleep(uint32_t ms);
 uint64_t PerformanceCounter();
 
 // Modal boxes, also echoed to stderr. With no display, or KESTROVA_DIALOGS=stderr, only
-// stderr is used and Yes/No answers No.
+// stderr is used and Yes/No answers No. The Windows-1251 text is shown as UTF-8.
 void MessageBox(const std::string& caption, const std::string& text);
 bool AskYesNo(const std::string& caption, const std::string& text);
 

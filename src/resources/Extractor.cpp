@@ -5,6 +5,7 @@
 #include "resources/Extractor.h"
 
 #include "core/Error.h"
+#include "core/TextLines.h"
 #include "platform/FileSystem.h"
 #include "resources/ArchiveFormat.h"
 #include "resources/DataPath.h"
@@ -162,12 +163,7 @@ TSimpleFile::TSimpleFile(const std::string& fullPath, const TExtractor& archive)
 
 std::string TTextFile::ReadLine() {
     if (EndOfFile()) throw EGameError("Riched End Of File");
-    const size_t start = position_;
-    while (position_ < data_.size() && data_[position_] != 13)
-        ++position_;
-    std::string line(data_.begin() + start, data_.begin() + position_);
-    if (position_ < data_.size()) position_ = std::min(position_ + 2, data_.size());
-    return line;
+    return NextLine(data_, position_);
 }
 
 std::string TTextFile::ReadTrimmedLine() {

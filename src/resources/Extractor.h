@@ -78,7 +78,7 @@ protected:
 class TTextFile : public TSimpleFile {
 public:
     using TSimpleFile::TSimpleFile;
-    // Bytes up to the next CR; the CR and the byte after it are skipped.
+    // Bytes up to the next CR LF, CR or LF, which is skipped.
     // Raises "Riched End Of File" at the end.
     std::string ReadLine();
     std::string ReadTrimmedLine();

@@ -1,9 +1,8 @@
 // The ".HB" hit-box files, read from disk beside the model.
 #include "resources/HitBoxes.h"
 
-#include <sstream>
-
 #include "core/Error.h"
+#include "core/TextLines.h"
 #include "platform/FileSystem.h"
 #include "resources/StrFunc.h"
 
@@ -37,9 +36,9 @@ void ReadHitBoxes(TActor& actor, const std::string& path) {
     std::string bytes;
     const std::string file = platform::ResolveFile(path);
     if (file.empty() || !platform::ReadWholeFile(file, bytes)) throw EGameError("File not found " + path);
-    std::istringstream lines(bytes);
-    std::string line;
-    for (int number = 1; std::getline(lines, line); ++number) {
+    size_t position = 0;
+    for (int number = 1; position < bytes.size(); ++number) {
+        const std::string line = NextLine(bytes, position);
         if (Trim(line).empty()) continue;
         try {
             int type = 0;

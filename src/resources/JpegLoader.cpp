@@ -11,9 +11,6 @@
 
 namespace {
 
-// Far beyond any texture the GL can hold; a header claiming more is a damaged file.
-constexpr uint64_t kMaxPixels = uint64_t{1} << 26;
-
 struct TJpegError {
     jpeg_error_mgr manager;
     jmp_buf jump;
@@ -39,7 +36,7 @@ bool Decompress(const TBytes& data, jpeg_decompress_struct& info, TJpegError& er
     info.out_color_space = JCS_RGB;
     jpeg_calc_output_dimensions(&info);
     if (info.output_width == 0 || info.output_height == 0 ||
-        uint64_t{info.output_width} * info.output_height > kMaxPixels) {
+        int64_t{info.output_width} * info.output_height > kMaxImagePixels) {
         jpeg_destroy_decompress(&info);
         return false;
     }

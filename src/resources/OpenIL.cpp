@@ -32,6 +32,19 @@ bool ChunksFit(const TBytes& data) {
     return false;
 }
 
+// The size the header claims, checked before DevIL allocates for it: a small file can
+// inflate to gigabytes. IHDR is the first chunk of every PNG.
+bool SizeAllowed(const TBytes& data) {
+    if (data.size() < 24 || std::memcmp(&data[12], "IHDR", 4) != 0) return false;
+    return uint64_t{BigEndian32(&data[16])} * BigEndian32(&data[20]) <= uint64_t{kMaxImagePixels};
+}
+
+// DevIL keeps 16-bit channels as they are; the texture takes bytes.
+bool ToEightBitChannels() {
+    if (ilGetInteger(IL_IMAGE_TYPE) == IL_UNSIGNED_BYTE) return true;
+    return ilConvertImage(ilGetInteger(IL_IMAGE_FORMAT), IL_UNSIGNED_BYTE) == IL_TRUE;
+}
+
 } // namespace
 
 void InitIL() {
@@ -42,7 +55,8 @@ bool DecodePNG(const TBytes& data, const std::string& path, TImage& image) {
     ILuint name = 0;
     ilGenImages(1, &name);
     ilBindImage(name);
-    if (!ChunksFit(data) || !ilLoadL(IL_PNG, data.data(), static_cast<ILuint>(data.size()))) {
+    if (!ChunksFit(data) || !SizeAllowed(data) ||
+        !ilLoadL(IL_PNG, data.data(), static_cast<ILuint>(data.size())) || !ToEightBitChannels()) {
         ilDeleteImages(1, &name);
         platform::MessageBox("PNG Unit", "Couldn't load PNG - \"" + path + "\"");
         return false;

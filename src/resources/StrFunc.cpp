@@ -86,6 +86,9 @@ void ContinueOrAbort(const std::string& text) {
 }
 
 void Expect(const std::string& actual, const std::string& expected) {
-    if (actual != expected)
-        ContinueOrAbort("Check for \"" + expected + "\". Founded \"" + actual + "\". Continue?");
+    if (actual == expected) return;
+    // What was found may be the rest of a damaged file; the question must stay readable.
+    constexpr size_t kMaxQuoted = 80;
+    const std::string found = actual.size() <= kMaxQuoted ? actual : actual.substr(0, kMaxQuoted - 3) + "...";
+    ContinueOrAbort("Check for \"" + expected + "\". Founded \"" + found + "\". Continue?");
 }

@@ -23,5 +23,6 @@ std::string ExtractFileExt(const std::string& path);
 
 // Asks `text`; No raises EUserAbort carrying the text.
 void ContinueOrAbort(const std::string& text);
-// Asks "Check for "expected". Founded "actual". Continue?" when the two differ.
+// Asks "Check for "expected". Founded "actual". Continue?" when the two differ; of `actual`
+// at most 80 characters are quoted.
 void Expect(const std::string& actual, const std::string& expected);

@@ -119,7 +119,8 @@ bool DecodeBMP(const TBytes& data, TImage& image) {
     const uint64_t rowBytes = uint64_t(width < 0 ? 0 : width) * 3;
     const uint64_t stride = (rowBytes + 3) & ~uint64_t{3};
     const size_t pixelStart = kBmpHeadersSize + paletteBytes;
-    if (width <= 0 || height == 0 || data.size() - pixelStart < stride * height) {
+    if (width <= 0 || height == 0 || uint64_t(width) * height > uint64_t{kMaxImagePixels} ||
+        data.size() - pixelStart < stride * height) {
         platform::MessageBox("BMP Unit", "Error reading bitmap data");
         return false;
     }
@@ -160,7 +161,8 @@ bool DecodeTGA(const TBytes& data, const std::string& path, TImage& image) {
     const int components = bits / 8;
     const size_t pixelStart = kTgaHeaderSize + data[0]; // after the image-ID field
     const size_t pixelBytes = size_t(width) * height * components;
-    if (pixelBytes == 0 || data.size() < pixelStart || data.size() - pixelStart < pixelBytes) {
+    if (pixelBytes == 0 || int64_t{width} * height > kMaxImagePixels || data.size() < pixelStart ||
+        data.size() - pixelStart < pixelBytes) {
         platform::MessageBox("TGA File Error", couldNotRead);
         return false;
     }

@@ -2,6 +2,7 @@
 // turns a file's bytes into 8-bit RGB or RGBA rows ready for a texture.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "resources/Extractor.h"
@@ -13,6 +14,10 @@ struct TImage {
     int components = 0; // 3 = RGB, 4 = RGBA
     TBytes pixels;
 };
+
+// Far more than any texture of the game needs; a file claiming more pixels is refused
+// before they are decoded, with the reader's usual message.
+constexpr int64_t kMaxImagePixels = int64_t{4096} * 4096;
 
 enum class TImageFormat { None, BMP, JPG, TGA, PNG };
 
@@ -31,5 +36,6 @@ bool LoadImage(const std::string& path, TImage& image);
 bool DecodeBMP(const TBytes& data, TImage& image);
 bool DecodeTGA(const TBytes& data, const std::string& path, TImage& image);
 bool DecodeJPG(const TBytes& data, const std::string& path, TImageSource source, TImage& image);
-// Raises the "PNG format only support..." error for anything but 3 or 4 bytes per pixel.
+// Channels of 16 bits are reduced to 8 first; then anything but 3 or 4 bytes per pixel
+// raises the "PNG format only support..." error.
 bool DecodePNG(const TBytes& data, const std::string& path, TImage& image);

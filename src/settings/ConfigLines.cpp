@@ -1,6 +1,7 @@
 // Value lines of Config.cfg and the number texts they hold.
 #include "settings/ConfigLines.h"
 
+#include "core/TextLines.h"
 #include "settings/SymbolTable.h"
 
 #include <charconv>
@@ -13,15 +14,9 @@ std::string FloatToText(float value) {
 }
 
 TConfigReader::TConfigReader(const std::string& bytes) {
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        const size_t next = end == std::string::npos ? bytes.size() : end + 1;
-        if (end == std::string::npos) end = bytes.size();
-        if (end > start && bytes[end - 1] == '\r') --end;
-        lines_.push_back(bytes.substr(start, end - start));
-        start = next;
-    }
+    size_t position = 0;
+    while (position < bytes.size())
+        lines_.push_back(NextLine(bytes, position));
 }
 
 bool TConfigReader::ReadString(std::string& value) {

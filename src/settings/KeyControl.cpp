@@ -1,6 +1,7 @@
 // Press latches over keyboard snapshots, and keys.cfg.
 #include "settings/KeyControl.h"
 
+#include "core/TextLines.h"
 #include "platform/FileSystem.h"
 #include "settings/ConfigLines.h"
 
@@ -29,13 +30,9 @@ bool ValidKey(int key) {
 // which the game never writes.
 bool ReadBindings(const std::string& text, TKeyBindings& bindings) {
     bool anyBinding = false;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    size_t position = 0;
+    while (position < text.size()) {
+        const std::string line = NextLine(text, position);
 
         const size_t equals = line.find('=');
         if (equals == std::string::npos) continue;

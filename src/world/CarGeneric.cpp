@@ -32,7 +32,7 @@ void TCarGeneric::Init() {
     for (int s = 0; s < static_cast<int>(Sections.size()); ++s) {
         const TSection& section = Sections[s];
         if (section.Min <= 0) continue;
-        const double step = static_cast<double>(section.End - section.Begin) / section.Min;
+        const double step = (static_cast<double>(section.End) - section.Begin) / section.Min;
         for (int i = 0; i < section.Min; ++i) {
             const double offset = RoundEven(Random(ClampToInt(RoundEven(2 * step))) + i * step);
             const double block = section.Begin + offset;

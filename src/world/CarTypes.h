@@ -19,9 +19,11 @@ struct TWeapon {
 };
 
 constexpr int NO_WEAPON = -1;
-// More weapons, car types, sections per car type or models per car type than this is a
-// damaged file, not a stage: it is rejected before memory runs out.
+// More weapons, car types, sections (per car type or in a stage) or models per car type than
+// this is a damaged file, not a stage: it is rejected before memory runs out.
 constexpr int MAX_TABLE_ENTRIES = 1000;
+// A section's Min and Max: far more cars than a stage's blocks can take.
+constexpr int MAX_SECTION_CARS = 1000;
 
 struct TCarType {
     std::vector<THSAModel*> Models; // alternatives, one picked per car

@@ -39,7 +39,7 @@ TBytes BuildMapTable() {
     RejectControlBytes(table, MS_HEAD);
 
     table.SetAll(MS_HEAD_COMMENT, MS_HEAD_COMMENT, PA_DROP);
-    table.Set(MS_HEAD_COMMENT, "\n", MS_HEAD, PA_DROP);
+    table.Set(MS_HEAD_COMMENT, "\r\n", MS_HEAD, PA_DROP);
 
     table.SetAll(MS_WORLD, MS_WORLD, PA_DROP);
     table.Set(MS_WORLD, "\"", MS_WORLD_QUOTE, PA_DROP);
@@ -48,7 +48,7 @@ TBytes BuildMapTable() {
     RejectControlBytes(table, MS_WORLD);
 
     table.SetAll(MS_WORLD_COMMENT, MS_WORLD_COMMENT, PA_DROP);
-    table.Set(MS_WORLD_COMMENT, "\n", MS_WORLD, PA_DROP);
+    table.Set(MS_WORLD_COMMENT, "\r\n", MS_WORLD, PA_DROP);
 
     table.SetAll(MS_WORLD_QUOTE, MS_WORLD_QUOTE, PA_DROP);
     table.Set(MS_WORLD_QUOTE, "\"", MS_WORLD, PA_DROP);
@@ -78,7 +78,7 @@ TBytes BuildMapTable() {
     RejectControlBytes(table, MS_SLASH);
 
     table.SetAll(MS_COMMENT, MS_COMMENT, PA_DROP);
-    table.Set(MS_COMMENT, "\n", MS_GAP, PA_DROP);
+    table.Set(MS_COMMENT, "\r\n", MS_GAP, PA_DROP);
 
     return table.Bytes();
 }

@@ -13,9 +13,15 @@
 #include "world/MissionValues.h"
 #include "world/TextConvert.h"
 
+#include <algorithm>
+#include <climits>
+
 TMissionValues MissionValues;
 
 namespace {
+
+// Rounds of one weapon a stage may hand out; more is a damaged file.
+constexpr int MAX_AMMUNITION = 1000000;
 
 void Call(const std::function<void()>& hook) {
     if (hook) hook();
@@ -31,14 +37,26 @@ std::string SectionKey(int j, const char* suffix) {
     return "Section_" + std::to_string(j) + suffix;
 }
 
+// A count from the file, checked before anything is computed with it: damage in a count
+// must not cost time or memory in proportion to the damaged value.
+int ReadCount(const TIniFile& ini, const std::string& fileName, const std::string& section,
+              const std::string& key, int defaultValue, int low, int high) {
+    const int value = ini.ReadInteger(section, key, defaultValue);
+    if (value < low || value > high)
+        throw EGameError("Mission " + fileName + " [" + section + "]: " + key + " " + std::to_string(value) +
+                         (value > high ? " is too many" : " is below " + std::to_string(low)));
+    return value;
+}
+
 // Section j of a car type: the record and its stretch of blocks.
-TSection ReadSection(const TIniFile& ini, const std::string& section, int j, const TCarType& type) {
+TSection ReadSection(const TIniFile& ini, const std::string& fileName, const std::string& section, int j,
+                     const TCarType& type) {
     TSection result;
     result.CarType = type;
     result.Begin = ini.ReadInteger(section, SectionKey(j, "_Begin"), 0);
     result.End = ini.ReadInteger(section, SectionKey(j, "_End"), 1);
-    result.Min = ini.ReadInteger(section, SectionKey(j, "_Min"), 0);
-    result.Max = ini.ReadInteger(section, SectionKey(j, "_Max"), 0);
+    result.Min = ReadCount(ini, fileName, section, SectionKey(j, "_Min"), 0, 0, MAX_SECTION_CARS);
+    result.Max = ReadCount(ini, fileName, section, SectionKey(j, "_Max"), 0, 0, MAX_SECTION_CARS);
     return result;
 }
 
@@ -50,8 +68,13 @@ void ReadCarTypeSections(const TIniFile& ini, const std::string& fileName, const
     // a. The work record keeps what the previous car type left where text names nothing.
     ReadCarValues(ini, section, MissionValues.TrafficSpeed, work);
 
-    const int sections = ini.ReadInteger(section, "Sections", 0);
-    if (sections >= MAX_TABLE_ENTRIES) fail("Sections " + std::to_string(sections) + " is too many");
+    // Negative counts read as the file says: no sections, no models.
+    const int sections = ReadCount(ini, fileName, section, "Sections", 0, INT_MIN, MAX_TABLE_ENTRIES - 1);
+    const auto makeRoom = [&] {
+        if (sections >= 0 && Sections.size() + sections + 1 > MAX_TABLE_ENTRIES)
+            fail("Sections " + std::to_string(sections) + " is too many: the stage would have more than " +
+                 std::to_string(MAX_TABLE_ENTRIES) + " sections");
+    };
     const std::string type = ini.ReadString(section, "Type", "-1");
     if (type != "-1") {
         // b. A global car type, with this stage's special kind.
@@ -61,8 +84,9 @@ void ReadCarTypeSections(const TIniFile& ini, const std::string& fileName, const
             fail("Type " + type + " is not among the " + std::to_string(CarTypes.size()) + " car types");
         work = CarTypes[index];
         ini.ReadEnum(section, "SpecialMission", "SM_NONE", kSpecialKindNames, work.SpecialKind);
+        makeRoom();
         for (int j = 0; j <= sections; ++j)
-            Sections.push_back(ReadSection(ini, section, j, work));
+            Sections.push_back(ReadSection(ini, fileName, section, j, work));
         return;
     }
 
@@ -70,9 +94,9 @@ void ReadCarTypeSections(const TIniFile& ini, const std::string& fileName, const
     if (work.Weapon >= static_cast<int>(Weapons.size()))
         fail("Weapon " + std::to_string(work.Weapon) + " is not in the weapon list of " +
              std::to_string(Weapons.size()));
-    const int count = ini.ReadInteger(section, "Count", 0);
+    const int count = ReadCount(ini, fileName, section, "Count", 0, INT_MIN, MAX_TABLE_ENTRIES);
     if (count <= 0) return;
-    if (count > MAX_TABLE_ENTRIES) fail("Count " + std::to_string(count) + " is too many");
+    makeRoom();
     for (int j = 0; j <= sections; ++j) {
         TCarType record = work;
         const std::string bonus = ini.ReadString(section, SectionKey(j, "_Bonus"), "");
@@ -84,7 +108,7 @@ void ReadCarTypeSections(const TIniFile& ini, const std::string& fileName, const
         record.ModelCount = count;
         FindCarNodes(record, stage.Assets);
         record.SpecialKind = SM_NONE;
-        Sections.push_back(ReadSection(ini, section, j, record));
+        Sections.push_back(ReadSection(ini, fileName, section, j, record));
     }
 }
 
@@ -112,11 +136,16 @@ void LoadMission(const std::string& fileName, TMissionStage& stage) {
 
     // 4. Starting ammunition.
     const TGamePlayer profile = CurrentProfile();
-    values.UziBullets = ini.ReadInteger("Player", "UziBullets", 0) + profile.Uzi;
-    values.MachinegunBullets = ini.ReadInteger("Player", "MachinegunBullets", 0) + profile.Machinegun;
-    values.ShotgunBullets = ini.ReadInteger("Player", "ShotgunBullets", 0) + profile.Shotgun;
-    values.BazookaBullets = ini.ReadInteger("Player", "BazookaBullets", 0) + profile.Bazooka;
-    values.Rockets = ini.ReadInteger("Player", "Rockets", 0) + profile.Rockets;
+    const auto ammunition = [&](const char* key, int carried) {
+        const int64_t total =
+            int64_t{ReadCount(ini, fileName, "Player", key, 0, 0, MAX_AMMUNITION)} + carried;
+        return static_cast<int>(std::clamp<int64_t>(total, INT_MIN, INT_MAX));
+    };
+    values.UziBullets = ammunition("UziBullets", profile.Uzi);
+    values.MachinegunBullets = ammunition("MachinegunBullets", profile.Machinegun);
+    values.ShotgunBullets = ammunition("ShotgunBullets", profile.Shotgun);
+    values.BazookaBullets = ammunition("BazookaBullets", profile.Bazooka);
+    values.Rockets = ammunition("Rockets", profile.Rockets);
 
     // 5. Special mission.
     SpecMission.Enabled = ini.ReadFlag("SpecialMission", "Enabled", "FALSE");
@@ -172,10 +201,7 @@ void LoadMission(const std::string& fileName, TMissionStage& stage) {
     values.TrafficMaxCount = ini.ReadInteger("Traffic", "MaxCount", 0);
 
     // 16. The last car type section only marks the finish.
-    const int carTypes = ini.ReadInteger("Traffic", "CarTypesCount", 0);
-    if (carTypes > MAX_TABLE_ENTRIES)
-        throw EGameError("Mission " + fileName + " [Traffic]: CarTypesCount " + std::to_string(carTypes) +
-                         " is too many");
+    const int carTypes = ReadCount(ini, fileName, "Traffic", "CarTypesCount", 0, 0, MAX_TABLE_ENTRIES);
     values.Finish = ini.ReadInteger("CarType_" + std::to_string(carTypes - 1), "Section_0_Begin", 0);
 
     // 17. The traffic car types and their sections.

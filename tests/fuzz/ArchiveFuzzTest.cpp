@@ -6,6 +6,7 @@
 #include "resources/ArchiveWriter.h"
 #include "resources/Extractor.h"
 #include "support/ErrorOf.h"
+#include "support/FuzzLimits.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@ namespace {
 class ArchiveFuzz : public ::testing::Test {
 protected:
     void SetUp() override {
+        fuzzlimits::CapMemory();
         TTempDir tree;
         tree.Write("Data/Maps/Track1.cfg", "[Track]\r\nBlocks=12\r\n\r\nlast line\r");
         tree.Write("Data/Tables/ints.bin", std::string("\x01\x00\x00\x00\xfe\xff\xff\xff\x07", 9));
@@ -27,6 +29,7 @@ protected:
 
     // Everything a loader may do with an archive, member by member.
     void Exercise(const std::string& bytes) {
+        TFuzzInput input("archive of " + std::to_string(bytes.size()) + " bytes");
         const std::string path = dir_.Write("fuzz.dpg", bytes);
         TExtractor archive;
         if (ErrorOf([&] { archive.Open(path); }) != "no error") {

@@ -1,8 +1,10 @@
-// Random and damaged INI text through the reader and the mission loader: values or
-// defaults, never a crash, a hang or a read past the data.
+// Random and damaged INI text through the reader, and damaged missions through the mission
+// loader and the car generator it sets up: values or defaults or the game's error, never a
+// crash, a hang, a read past the data or memory beyond the fuzz limits.
 #include "core/Error.h"
 #include "resources/Extractor.h"
 #include "support/FakeWorldAssets.h"
+#include "support/FuzzLimits.h"
 #include "support/RandomText.h"
 #include "support/ScratchProgram.h"
 #include "world/CarGeneric.h"
@@ -10,17 +12,67 @@
 #include "world/IniFile.h"
 #include "world/MissionLoader.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <random>
+#include <vector>
 
 namespace {
 
 const std::string kIniAlphabet = "[]=;\"' \t\r\nabcAB_0x19-.,";
 
-const std::string kMission = "[Player]\r\nHealth=1500\r\nUziBullets=0x10\r\n[Mission]\r\nTime=90\r\n"
-                             "Weather=W_RAIN\r\n[Traffic]\r\nSpeed=30\r\nCarTypesCount=3\r\n"
-                             "[CarType_0]\r\nCount=2\r\nSections=2\r\nSection_1_Bonus=BT_TIME\r\n"
-                             "[CarType_1]\r\nType=0\r\nSections=1\r\n[CarType_2]\r\nSection_0_Begin=30\r\n";
+const std::string kMission =
+    "[Player]\r\nHealth=1500\r\nUziBullets=0x10\r\nRockets=2\r\n[Mission]\r\nTime=90\r\n"
+    "Weather=W_RAIN\r\n[Traffic]\r\nSpeed=30\r\nMaxCount=6\r\nCarTypesCount=3\r\n"
+    "[CarType_0]\r\nCount=2\r\nCanSpawnBottom=TRUE\r\nSections=2\r\nSection_0_Begin=9\r\n"
+    "Section_0_End=40\r\nSection_0_Min=3\r\nSection_0_Max=9\r\nSection_1_Bonus=BT_TIME\r\n"
+    "Section_1_Begin=12\r\nSection_1_End=30\r\nSection_1_Min=2\r\nSection_1_Max=2\r\n"
+    "[CarType_1]\r\nType=0\r\nSections=1\r\nSection_0_Begin=10\r\nSection_0_End=20\r\n"
+    "Section_0_Min=1\r\nSection_0_Max=5\r\nSection_1_End=0x20\r\nSection_1_Max=4\r\n"
+    "[CarType_2]\r\nSection_0_Begin=30\r\n";
+
+// Values a damaged number may take: around the caps, at the ends of the integer range.
+const char* const kNumbers[] = {"0",          "-1",         "999",         "1000",       "1001",
+                                "2000000000", "0x7fffffff", "-2147483648", "2147483647", "0x80000000"};
+
+// Replaces one number of `text` by one of kNumbers.
+std::string WithDamagedNumber(std::mt19937& random, const std::string& text) {
+    std::vector<size_t> starts;
+    for (size_t at = 1; at < text.size(); ++at)
+        if (text[at - 1] == '=' && (std::isdigit(static_cast<unsigned char>(text[at])) || text[at] == '-'))
+            starts.push_back(at);
+    if (starts.empty()) return text;
+    const size_t start = starts[random() % starts.size()];
+    const size_t end = text.find('\r', start);
+    return text.substr(0, start) + kNumbers[random() % std::size(kNumbers)] + text.substr(end);
+}
+
+// Six lanes, each with an exit point and one spawn point, in every window slot.
+class TOpenRoad : public TSpawnTrack {
+public:
+    bool ExitDefined(int, int lane) const override { return lane >= 1 && lane <= 6; }
+    int SpawnPointCount(int) const override { return 6; }
+    int SpawnPointExit(int, int index) const override { return index + 1; }
+    TVector4 SpawnPointPosition(int, int index) const override { return {-10.0f + 4 * index, -20, 0, 0}; }
+    float Scroll() const override { return 0; }
+};
+
+// Keeps the cars it is given until it is full, then lets them all drive off.
+class TPassingTraffic : public TTrafficCars {
+public:
+    int CarCount() const override { return static_cast<int>(cars_.size()); }
+    int CarLane(int index) const override { return cars_[index].Lane; }
+    float CarY(int index) const override { return cars_[index].Position.y; }
+    int MaxCount() const override { return 6; }
+    void AddCar(const TSpawnedCar& car) override {
+        if (cars_.size() >= 6) cars_.clear();
+        cars_.push_back(car);
+    }
+
+private:
+    std::vector<TSpawnedCar> cars_;
+};
 
 } // namespace
 
@@ -39,22 +91,45 @@ TEST(IniFuzz, RandomTextReadsValuesOrDefaults) {
     }
 }
 
-TEST(IniFuzz, DamagedMissionsLoadOrFailWithTheGameError) {
+TEST(IniFuzz, DamagedMissionsLoadAndDriveOrFailWithTheGameError) {
+    fuzzlimits::CapMemory();
     TScratchProgram program;
     TFakeWorldAssets assets;
     Weapons.assign(1, TWeapon());
     CarTypes.assign(1, TCarType());
+    TOpenRoad road;
+    TPassingTraffic traffic;
+    TCarGeneric generator(traffic);
+    generator.SetTrack(&road);
     std::mt19937 random(52);
-    for (int round = 0; round < 300; ++round) {
-        std::string text = kMission.substr(0, random() % (kMission.size() + 1));
-        for (int flips = random() % 6; flips > 0 && !text.empty(); --flips)
-            text[random() % text.size()] = kIniAlphabet[random() % kIniAlphabet.size()];
+    int driven = 0;
+    for (int round = 0; round < 600; ++round) {
+        std::string text = kMission;
+        if (round % 2) {
+            for (int n = 1 + random() % 2; n > 0; --n)
+                text = WithDamagedNumber(random, text);
+        } else {
+            text.resize(random() % (text.size() + 1));
+            for (int flips = random() % 6; flips > 0 && !text.empty(); --flips)
+                text[random() % text.size()] = kIniAlphabet[random() % kIniAlphabet.size()];
+        }
+        TFuzzInput input("mission round " + std::to_string(round) + ":\n" + text);
         TMissionStage stage(assets);
+        stage.Generator = &generator;
         try {
             LoadMission(program.Put("Data/Maps/Track1.cfg", text), stage);
         } catch (const EGameError&) {
+            continue;
         }
+        // The stage as the track and the traffic control would drive it.
+        for (int block = 0; block < 60; ++block) {
+            generator.BlockPassed();
+            for (int ask = 0; ask < 3; ++ask)
+                generator.GenerateOne();
+        }
+        ++driven;
     }
+    EXPECT_GT(driven, 100); // the damage must not always be fatal
     Weapons.clear();
     CarTypes.clear();
     Sections.clear();

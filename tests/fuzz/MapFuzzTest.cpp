@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "support/FuzzLimits.h"
 #include "world/BlockFiles.h"
 #include "world/VehicleContact.h"
 
@@ -13,6 +14,8 @@ class MapFuzz : public TBlockFilesTest {
 protected:
     // Loads the block and, when that worked, uses what it built.
     void LoadOrFail(const std::string& map, const std::string& collision) {
+        fuzzlimits::CapMemory();
+        TFuzzInput input("block map:\n" + map);
         try {
             TMapController block(blockTextures_);
             block.Load(WriteBlock("fuzz", map, collision));

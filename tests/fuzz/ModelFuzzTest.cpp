@@ -7,6 +7,7 @@
 #include "resources/Matrix.h"
 #include "resources/ModelFiles.h"
 #include "resources/Skeleton.h"
+#include "support/FuzzLimits.h"
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,7 @@ class ModelFuzz : public TModelFilesTest {
 protected:
     void SetUp() override {
         TModelFilesTest::SetUp();
+        fuzzlimits::CapMemory();
         files_ = {
             {"m.smd", Mesh(TwoNodes(), Join({TwoNodeFrame(0), TwoNodeFrame(1)}),
                            Join({Triangle("a.png", 0), Triangle("a.png", 1, 2), Triangle("b.png", 1, 1)}))},
@@ -79,6 +81,7 @@ protected:
 
     // Loads the model and uses it the way the game does.
     void Exercise(const std::string& descriptor) {
+        TFuzzInput input("model " + descriptor);
         THSAModel model(textures_);
         model.Load(descriptor, true);
         TActor& actor = model.CurrentActor();

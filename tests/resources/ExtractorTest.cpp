@@ -71,15 +71,19 @@ TEST_F(ArchiveTest, FirstOfTwoEqualNamesWins) {
     EXPECT_EQ(Text(archive_.ReadFile(ProgramDir + "data\\a.txt")), "first");
 }
 
-TEST_F(ArchiveTest, TextLinesEndAtCarriageReturns) {
-    OpenArchive(
-        {{"crlf.txt", "a\r\nb"}, {"lf.txt", "x\ny\n"}, {"cr.txt", "a\r"}, {"pad.txt", " \t x y\x01\r\n"}});
+TEST_F(ArchiveTest, TextLinesEndAtCrLfCrOrLf) {
+    OpenArchive({{"crlf.txt", "a\r\nb"},
+                 {"mixed.txt", "x\ny\rz\n\r\n\nw"},
+                 {"cr.txt", "a\r"},
+                 {"pad.txt", " \t x y\x01\r\n"}});
     TTextFile crlf(ProgramDir + "crlf.txt", archive_);
     EXPECT_EQ(crlf.ReadLine(), "a");
     EXPECT_EQ(crlf.ReadLine(), "b");
     EXPECT_EQ(ErrorOf([&] { crlf.ReadLine(); }), "Riched End Of File");
 
-    EXPECT_EQ(TTextFile(ProgramDir + "lf.txt", archive_).ReadLine(), "x\ny\n");
+    // LF CR is two line ends, CR LF one.
+    EXPECT_EQ(TTextFile(ProgramDir + "mixed.txt", archive_).ReadAllLines(),
+              (std::vector<std::string>{"x", "y", "z", "", "", "w"}));
 
     TTextFile lastCr(ProgramDir + "cr.txt", archive_);
     EXPECT_EQ(lastCr.ReadLine(), "a");

@@ -207,3 +207,32 @@ TEST_F(ImageLoaderTest, UnreadableMemberShowsTheResourceBox) {
 }
 
 } // namespace
+
+TEST_F(ImageLoaderTest, PngBeyondThePixelCapIsRefusedBeforeItIsInflated) {
+    TImage image;
+    // A few hundred kilobytes that would inflate to 50 MB; the same bytes claiming 16384 x
+    // 16384 would take gigabytes.
+    const std::string path = Loose("big.png", EncodePNGRows(4097, 4096, 8, PNG_COLOR_TYPE_RGB, {}));
+    EXPECT_FALSE(LoadImage(path, image));
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"PNG Unit: Couldn't load PNG - \"" + path + "\""});
+}
+
+TEST_F(ImageLoaderTest, SixteenBitPngIsReadAsItsEightBitTwin) {
+    TImage image;
+    // Red, half green, blue: the high byte of each sample counts.
+    const TBytesOut rgb16 = {0xFF, 0x10, 0, 0, 0, 0, 0, 0, 0x80, 0x7F, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF};
+    ASSERT_TRUE(LoadImage(Loose("rgb16.png", EncodePNGRows(3, 1, 16, PNG_COLOR_TYPE_RGB, rgb16)), image));
+    EXPECT_EQ(image.components, 3);
+    EXPECT_EQ(image.pixels, (TBytes{255, 0, 0, 0, 128, 0, 0, 0, 255}));
+
+    // Grey with alpha stays refused as at 8 bits, not taken for RGBA.
+    const TBytesOut greyAlpha16 = {0x40, 0, 0xFF, 0xFF, 0x80, 0, 0x80, 0};
+    try {
+        LoadImage(Loose("ga16.png", EncodePNGRows(2, 1, 16, PNG_COLOR_TYPE_GRAY_ALPHA, greyAlpha16)), image);
+        ADD_FAILURE() << "a 16-bit grey PNG loaded";
+    } catch (const EGameError& error) {
+        EXPECT_STREQ(error.what(),
+                     "PNG format only support 24 bits(3 byte) & 32 bits(4 byte), and not support 2");
+    }
+    EXPECT_TRUE(Boxes().empty());
+}

@@ -196,16 +196,19 @@ TEST(Config, NoProfileAllowsCurrentPlayerMinusOneOrZero) {
     }
 }
 
-TEST(Config, LoadReadsUnixLineEndsAndAMissingFileChangesNothing) {
+TEST(Config, LoadReadsUnixAndOldMacLineEndsAndAMissingFileChangesNothing) {
     TTempDir dir;
     ASSERT_TRUE(FilledConfig().Save(dir.Path() + "Config.cfg"));
-    std::string unix = dir.Read("Config.cfg");
-    for (size_t at = unix.find('\r'); at != std::string::npos; at = unix.find('\r'))
-        unix.erase(at, 1);
-    dir.Write("Config.cfg", unix);
-    TConfig loaded;
-    ASSERT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
-    EXPECT_EQ(Saved(loaded), Saved(FilledConfig()));
+    const std::string crlf = dir.Read("Config.cfg");
+    for (const char end : {'\n', '\r'}) {
+        std::string text = crlf;
+        for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n"))
+            text.replace(at, 2, 1, end);
+        dir.Write("Config.cfg", text);
+        TConfig loaded;
+        ASSERT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
+        EXPECT_EQ(Saved(loaded), Saved(FilledConfig()));
+    }
 
     TConfig untouched;
     EXPECT_FALSE(untouched.Load(dir.Path() + "Missing.cfg"));

@@ -94,11 +94,15 @@ TEST(KeyLatches, ActionsReadEitherBoundKey) {
 
 TEST(KeysFile, LaterLinesFillTheSecondKey) {
     TTempDir dir;
-    dir.Write("keys.cfg", "KP_SHOOT=1\r\nKP_SHOOT=17\r\nKP_SHOOT=2\r\nno equals sign\r\nKP_JUMP=5\r\n=3\r\n");
-    TKeys keys(dir.Path() + "keys.cfg");
     TKeyBindings expected = Unbound();
     expected[KP_SHOOT] = {1, 2};
-    ExpectBindings(keys, expected);
+    // Whatever line ends the editor wrote.
+    for (const std::string end : {"\r\n", "\n", "\r"}) {
+        dir.Write("keys.cfg", "KP_SHOOT=1" + end + "KP_SHOOT=17" + end + "KP_SHOOT=2" + end +
+                                  "no equals sign" + end + "KP_JUMP=5" + end + "=3" + end);
+        TKeys keys(dir.Path() + "keys.cfg");
+        ExpectBindings(keys, expected);
+    }
 }
 
 TEST(KeysFile, SaveWritesTwelveLinesAndReloads) {

@@ -8,6 +8,7 @@
 
 #include <IL/il.h>
 #include <jpeglib.h>
+#include <png.h>
 
 namespace imagefiles {
 
@@ -112,6 +113,34 @@ inline TBytesOut EncodePNG(int width, int height, int channels, ILenum format, c
     TBytesOut out(1024 + pixels.size() * 2);
     out.resize(ilSaveL(IL_PNG, out.data(), static_cast<ILuint>(out.size())));
     ilDeleteImages(1, &name);
+    return out;
+}
+
+// A PNG written by libpng with any bit depth and colour type (PNG_COLOR_TYPE_*). `rows` hold
+// the stored bytes, top row first, 16-bit samples big-endian; empty, every row is zero, so
+// large pictures cost little to make.
+inline TBytesOut EncodePNGRows(int width, int height, int bitDepth, int colorType, const TBytesOut& rows) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    TBytesOut out;
+    png_set_write_fn(
+        png, &out,
+        [](png_structp p, png_bytep data, size_t size) {
+            auto* target = static_cast<TBytesOut*>(png_get_io_ptr(p));
+            target->insert(target->end(), data, data + size);
+        },
+        nullptr);
+    png_set_compression_level(png, 1);
+    png_set_IHDR(png, info, width, height, bitDepth, colorType, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_filter(png, 0, PNG_FILTER_NONE);
+    png_write_info(png, info);
+    const size_t rowBytes = png_get_rowbytes(png, info);
+    const TBytesOut zeros(rows.empty() ? rowBytes : 0);
+    for (int y = 0; y < height; ++y)
+        png_write_row(png, rows.empty() ? zeros.data() : rows.data() + y * rowBytes);
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
     return out;
 }
 

@@ -210,3 +210,42 @@ TEST_F(MissionLoaderTest, TypeAndWeaponOutsideTheirListsAreRejected) {
     EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=1001\n"),
               "Mission " + file + " [Traffic]: CarTypesCount 1001 is too many");
 }
+
+TEST_F(MissionLoaderTest, DamagedCountsAreRefusedBeforeTheyCostTimeOrMemory) {
+    const std::string file = ProgramDir + "Data\\Maps\\Track1.cfg";
+    const auto refusal = [&](const std::string& section, const std::string& what) {
+        return "Mission " + file + " [" + section + "]: " + what;
+    };
+    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=-2147483648\n"),
+              refusal("Traffic", "CarTypesCount -2147483648 is below 0"));
+    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=-1\n"), refusal("Traffic", "CarTypesCount -1 is below 0"));
+    for (const std::string value : {"2000000000", "0x7fffffff"})
+        for (const std::string key : {"Section_0_Min", "Section_1_Max"})
+            EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nSections=1\n" + key + "=" +
+                                value + "\n"),
+                      refusal("CarType_0",
+                              key + " " + std::to_string(std::stoll(value, nullptr, 0)) + " is too many"));
+    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=1\nSection_0_Min=-1\n"),
+              refusal("CarType_0", "Section_0_Min -1 is below 0"));
+    EXPECT_EQ(LoadError("[Player]\nRockets=2147483647\n"),
+              refusal("Player", "Rockets 2147483647 is too many"));
+
+    // Each car type within its cap, the stage as a whole beyond it.
+    std::string many = "[Traffic]\nCarTypesCount=3\n[CarType_0]\nType=1\nSections=600\n"
+                       "[CarType_1]\nCount=1\nSections=600\n";
+    EXPECT_EQ(LoadError(many),
+              refusal("CarType_1", "Sections 600 is too many: the stage would have more than 1000 sections"));
+
+    // The largest values still load; a profile's hoard does not wrap the stage's ammunition.
+    TConfig config;
+    config.PlayerCount = 1;
+    config.Players[0].Uzi = 2147483647;
+    Config = &config;
+    EXPECT_EQ(LoadError("[Player]\nUziBullets=1000000\n[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\n"
+                        "Section_0_Begin=-2147483648\nSection_0_End=2147483647\nSection_0_Min=1000\n"
+                        "Section_0_Max=1000\n"),
+              "no error");
+    EXPECT_EQ(MissionValues.UziBullets, 2147483647);
+    ASSERT_EQ(Sections.size(), 1u);
+    EXPECT_EQ(Sections[0].Min, 1000);
+}

@@ -203,8 +203,9 @@ TEST(MapTable, EditorTextGivesTheBlockLoadersTokens) {
     // A world entity without brushes: the entities after it come straight away.
     EXPECT_EQ(Tokens(parser, "{ \"classname\" \"worldspawn\" }\n{ \"classname\" \"SPAWN_POINT\" }"),
               "classname|SPAWN_POINT|");
-    // A lone slash is a word; a comment may follow a brush on its own line.
+    // A lone slash is a word; a comment may follow a brush on its own line, ended by LF or CR.
     EXPECT_EQ(Tokens(parser, "{ { 1 / 2\n// brush 1\n3 }"), "1|/|2|3|");
+    EXPECT_EQ(Tokens(parser, "// head\r{ // world\r{ 1 // brush\r2 }"), "1|2|");
     EXPECT_EQ(Tokens(parser, ""), "");
 }
 
