@@ -2,6 +2,7 @@
 #include "app/Window.h"
 
 #include "app/Globals.h"
+#include "resources/DataPath.h"
 #include "resources/Textures.h"
 
 namespace {
@@ -54,7 +55,7 @@ void LoadWindowIcon() {
     std::vector<platform::TIconImage> sizes;
     for (const char* name : {"Data\\Menu\\Icon32.png", "Data\\Menu\\Icon256.png"}) {
         TImage image;
-        if (!LoadImage(ProgramDir + name, image)) continue;
+        if (!LoadImage(DataPath(name), image)) continue;
         platform::TIconImage icon{image.width, image.height, {}};
         for (size_t i = 0; i < image.pixels.size(); i += image.components) {
             icon.rgba.insert(icon.rgba.end(), image.pixels.begin() + i, image.pixels.begin() + i + 3);
