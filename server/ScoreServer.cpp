@@ -6,6 +6,7 @@
 #include "Token.h"
 
 #include <httplib.h>
+#include <sys/socket.h>
 
 #include <chrono>
 #include <ctime>
@@ -41,6 +42,13 @@ size_t RequestSize(const httplib::Request& request) {
 
 } // namespace
 
+// cpp-httplib listens with a backlog of 5: a few dozen players connecting at once overflow
+// it, and each dropped connection waits a second for its retry.
+class ScoreServer::HttpServer : public httplib::Server {
+public:
+    void DeepenBacklog() { ::listen(svr_sock_, SOMAXCONN); }
+};
+
 int64_t SystemSeconds() {
     return std::chrono::duration_cast<std::chrono::seconds>(
                std::chrono::system_clock::now().time_since_epoch())
@@ -50,10 +58,16 @@ int64_t SystemSeconds() {
 ScoreServer::ScoreServer(const TServiceOptions& options, ScoreStore& store, TClock clock, std::FILE* log)
     : m_options(options), m_store(store), m_clock(std::move(clock)), m_log(log),
       m_handshakes(options.handshakesPerMinute), m_submissions(options.submissionsPerMinute),
-      m_http(std::make_unique<httplib::Server>()) {
+      m_http(std::make_unique<HttpServer>()) {
     const int threads = options.threads;
     m_http->new_task_queue = [threads] { return new httplib::ThreadPool(static_cast<size_t>(threads)); };
     m_http->set_payload_max_length(options.maxRequestBytes);
+    // Its default adds SO_REUSEPORT, which lets a second instance take the same port unnoticed
+    // and share the players with the first: a busy port must make the start fail instead.
+    m_http->set_socket_options([](int socket) {
+        const int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     m_http->set_keep_alive_timeout(2);
     m_http->set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
         if (RequestSize(request) <= m_options.maxRequestBytes)
@@ -90,8 +104,11 @@ ScoreServer::ScoreServer(const TServiceOptions& options, ScoreStore& store, TClo
 ScoreServer::~ScoreServer() = default;
 
 int ScoreServer::Bind() {
-    if (m_options.port == 0) return m_http->bind_to_any_port(m_options.host);
-    return m_http->bind_to_port(m_options.host, m_options.port) ? m_options.port : -1;
+    const int port = m_options.port == 0
+                         ? m_http->bind_to_any_port(m_options.host)
+                         : (m_http->bind_to_port(m_options.host, m_options.port) ? m_options.port : -1);
+    if (port > 0) m_http->DeepenBacklog();
+    return port;
 }
 
 void ScoreServer::Run() {

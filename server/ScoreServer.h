@@ -13,7 +13,6 @@
 #include <mutex>
 
 namespace httplib {
-class Server;
 struct Request;
 struct Response;
 } // namespace httplib
@@ -41,6 +40,7 @@ public:
     void Stop();
 
 private:
+    class HttpServer;
     void Route(const httplib::Request& request, httplib::Response& response);
     void Handshake(const httplib::Request& request, httplib::Response& response);
     void Submission(const httplib::Request& request, httplib::Response& response);
@@ -57,7 +57,7 @@ private:
     std::mutex m_logMutex;
     RateLimiter m_handshakes;
     RateLimiter m_submissions;
-    std::unique_ptr<httplib::Server> m_http;
+    std::unique_ptr<HttpServer> m_http;
     std::mutex m_stopMutex;
     std::condition_variable m_stopped;
     bool m_stopping = false;

@@ -87,7 +87,16 @@ TEST(ServiceProcess, StopsCleanlyOnSignalsKeepingAnsweredScores) {
     EXPECT_EQ(submitted, 2);
 }
 
-TEST(ServiceProcess, RefusesBadOptions) {
+TEST(ServiceProcess, RefusesBadOptionsAndABusyPort) {
+    const TTempDir dir;
+    ServiceProcess first(dir.Path() + "first.db", dir.Path() + "first.txt");
+    ASSERT_GT(first.Port(), 0);
+    const std::string second = std::string(KESTROVA_SCORES_EXE) +
+                               " --host=127.0.0.1 --port=" + std::to_string(first.Port()) +
+                               " --database=" + dir.Path() + "second.db 2>/dev/null";
+    const int busy = std::system(second.c_str());
+    EXPECT_TRUE(WIFEXITED(busy) && WEXITSTATUS(busy) == 1) << "a second instance must not share the port";
+
     for (const char* bad : {"--port=70000", "--port=x", "--threads=0", "--nonsense=1", "--database="}) {
         const std::string command = std::string(KESTROVA_SCORES_EXE) + " " + bad + " 2>/dev/null";
         const int status = std::system(command.c_str());
