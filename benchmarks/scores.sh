@@ -18,7 +18,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-free_port() { python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1",0)); print(s.getsockname()[1])'; }
+free_port() { # a loopback port that refuses connections
+  local port
+  while :; do
+    port=$((20000 + RANDOM % 40000))
+    (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null || { echo "$port"; return; }
+  done
+}
 
 run() { # name database
   "$build/server/kestrova-scores" --host=127.0.0.1 --port=0 --database="$2" --threads=48 \

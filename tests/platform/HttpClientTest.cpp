@@ -52,4 +52,5 @@ TEST(HttpClient, NoServerIsAFailure) {
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.error.empty());
     EXPECT_FALSE(platform::HttpGet("not a url at all").ok);
+    EXPECT_FALSE(platform::HttpGet("file:///etc/passwd").ok) << "only http and https";
 }
