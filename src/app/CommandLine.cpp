@@ -58,6 +58,9 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (TakeOption(arg, "--stage", value)) {
             line.stage = Number<int>("--stage", value);
             if (*line.stage < 1 || *line.stage > 15) throw EGameError("Bad value for --stage: " + value);
+        } else if (TakeOption(arg, "--score-service", value)) {
+            if (value.empty()) throw EGameError("Bad value for --score-service: " + value);
+            line.scoreService = value;
         } else if (TakeOption(arg, "--audio", value)) {
             if (value != "none") throw EGameError("Bad value for --audio: " + value);
             line.audio = false;

@@ -28,6 +28,7 @@ struct TCommandLine {
     std::string traceFile;
     std::optional<int> stage; // a stage shown at once, without the menu
     bool audio = true;
+    std::string scoreService; // base address of the world high-score service
 };
 
 // Raises EGameError naming the option when a value cannot be read.

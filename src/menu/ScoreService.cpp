@@ -1,0 +1,42 @@
+// Addresses and answers of the world high-score service.
+#include "menu/ScoreService.h"
+
+namespace {
+
+constexpr char kScript[] = "/cgi/version.pl?";
+constexpr char kProgram[] = "Kestrova";
+constexpr char kShortProgram[] = "Kestro";
+constexpr int kTokenField = 5;
+
+} // namespace
+
+std::string ChooseScoreService(const std::string& option, const char* environment) {
+    if (!option.empty()) return option;
+    if (environment != nullptr && *environment != '\0') return environment;
+    return kDefaultScoreService;
+}
+
+TScoreAddresses ScoreAddresses(const std::string& base) {
+    std::string root = base;
+    while (!root.empty() && root.back() == '/')
+        root.pop_back();
+    const std::string script = root + kScript;
+    return {script + "version&prg=" + kProgram,
+            script + "hs&prg=" + kProgram + "&inf=", script + "prg=" + kShortProgram + "&show&type=0"};
+}
+
+bool AnswerIsOk(const std::string& answer) {
+    return answer.compare(0, 2, "OK") == 0;
+}
+
+std::optional<std::string> HandshakeToken(const std::string& answer) {
+    if (!AnswerIsOk(answer)) return std::nullopt;
+    std::string rest = answer;
+    std::string field;
+    for (int i = 0; i < kTokenField; ++i) {
+        const size_t bar = rest.find('|');
+        field = rest.substr(0, bar);
+        rest = bar == std::string::npos ? std::string() : rest.substr(bar + 1);
+    }
+    return field;
+}

@@ -1,0 +1,26 @@
+// The world high-score service as the game sees it: its three addresses, chosen from one
+// base address, and the reading of its answers.
+#pragma once
+
+#include <optional>
+#include <string>
+
+inline constexpr char kDefaultScoreService[] = "http://localhost:8077";
+
+struct TScoreAddresses {
+    std::string handshake;
+    std::string submission; // the encoded record is appended
+    std::string table;      // opened in the web browser
+};
+
+// The base address: the --score-service option, else the KESTROVA_SCORE_SERVICE
+// environment value (null when unset), else the default.
+std::string ChooseScoreService(const std::string& option, const char* environment);
+TScoreAddresses ScoreAddresses(const std::string& base);
+
+// True when the answer begins with "OK"; a submission answered otherwise was refused.
+bool AnswerIsOk(const std::string& answer);
+// The token of a handshake answer: its fifth "|"-separated field. Nothing when the answer
+// does not begin with "OK". A short answer gives an empty or partial token, which the
+// service then refuses.
+std::optional<std::string> HandshakeToken(const std::string& answer);

@@ -1,0 +1,54 @@
+// libcurl behind HttpGet.
+#include "platform/HttpClient.h"
+
+#include <curl/curl.h>
+
+#include <memory>
+
+namespace platform {
+
+namespace {
+
+size_t AppendBody(char* data, size_t size, size_t count, void* body) {
+    static_cast<std::string*>(body)->append(data, size * count);
+    return size * count;
+}
+
+// curl_global_init is not thread-safe on every build; one call before the first handle.
+void InitCurlOnce() {
+    static const CURLcode init = curl_global_init(CURL_GLOBAL_DEFAULT);
+    (void)init;
+}
+
+} // namespace
+
+THttpResult HttpGet(const std::string& url, const THttpLimits& limits) {
+    InitCurlOnce();
+    THttpResult result;
+    const std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
+    if (!curl) {
+        result.error = "curl_easy_init failed";
+        return result;
+    }
+    char errorText[CURL_ERROR_SIZE] = {};
+    curl_easy_setopt(curl.get(), CURLOPT_URL, url.c_str());
+    curl_easy_setopt(curl.get(), CURLOPT_HTTPGET, 1L);
+    // The address comes from the command line or the environment: never a local file.
+    curl_easy_setopt(curl.get(), CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(curl.get(), CURLOPT_FAILONERROR, 1L);
+    curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl.get(), CURLOPT_CONNECTTIMEOUT_MS, limits.connectMs);
+    curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, limits.wholeRequestMs);
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, AppendBody);
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &result.body);
+    curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, errorText);
+    const CURLcode code = curl_easy_perform(curl.get());
+    result.ok = code == CURLE_OK;
+    if (!result.ok) {
+        result.error = errorText[0] != '\0' ? errorText : curl_easy_strerror(code);
+        result.body.clear();
+    }
+    return result;
+}
+
+} // namespace platform

@@ -1,0 +1,223 @@
+// The score service over real HTTP on loopback, on SQLite and on PostgreSQL.
+#include "server/ServiceFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+#include <thread>
+
+namespace {
+
+constexpr char kHandshake[] = "/cgi/version.pl?version&prg=Kestrova";
+constexpr char kTable[] = "/cgi/version.pl?prg=Kestro&show&type=0";
+
+class ScoreServiceTest : public testing::TestWithParam<Storage> {
+protected:
+    void SetUp() override {
+        if (GetParam() == Storage::Postgres && PostgresAddress().empty()) {
+            if (PostgresMissing()) GTEST_SKIP() << PostgresProblem();
+            FAIL() << PostgresProblem();
+        }
+    }
+    std::unique_ptr<TestService> Start(TServiceOptions options = TestService::Unlimited()) {
+        return std::make_unique<TestService>(GetParam(), options);
+    }
+};
+
+TScoreRecord Record(const std::string& name, int64_t score, const std::string& token,
+                    const std::string& country = "NORWAY") {
+    return TScoreRecord{name, score, token, country};
+}
+
+TEST_P(ScoreServiceTest, TokensServeOneSubmissionWithinTheirLifetime) {
+    const auto service = Start();
+    const TestService::TAnswer handshake = service->Get(kHandshake);
+    EXPECT_EQ(handshake.status, 200);
+    EXPECT_TRUE(std::regex_match(handshake.body, std::regex(R"(OK\|1\.0\|1700000000\|600\|[0-9a-f]{32}\|)")))
+        << handshake.body;
+
+    const std::string token = service->Token();
+    EXPECT_NE(token, service->Token()) << "every handshake draws a new token";
+    // A refused record leaves its token unspent.
+    EXPECT_EQ(service->Submit(Record("", 10, token)).body, "ERROR bad name");
+    const TestService::TAnswer accepted = service->Submit(Record("ACE", 10, token));
+    EXPECT_EQ(accepted.status, 200);
+    EXPECT_EQ(accepted.body, "OK");
+    const TestService::TAnswer reused = service->Submit(Record("ACE", 10, token));
+    EXPECT_EQ(reused.status, 400);
+    EXPECT_EQ(reused.body, "ERROR bad token");
+    EXPECT_EQ(service->Submit(Record("ACE", 10, "0123456789abcdef0123456789abcdef")).body, "ERROR bad token");
+    EXPECT_EQ(service->Submit(Record("ACE", 10, "")).body, "ERROR bad token");
+
+    const std::string lastSecond = service->Token();
+    const std::string expiring = service->Token();
+    service->now += 599;
+    EXPECT_EQ(service->Submit(Record("ACE", 11, lastSecond)).body, "OK");
+    service->now += 1;
+    EXPECT_EQ(service->Submit(Record("ACE", 12, expiring)).body, "ERROR bad token");
+
+    // Tokens live in the store, so a restarted instance (or another one) honours them.
+    const std::string kept = service->Token();
+    service->Restart();
+    EXPECT_EQ(service->Submit(Record("ACE", 13, kept)).body, "OK");
+
+    // Pruning removes only expired tokens.
+    const std::string old = service->Token();
+    service->now += 300;
+    const std::string fresh = service->Token();
+    service->now += 300;
+    // Unspent and expired by now: the first handshake's, the second drawn, "expiring" and "old".
+    EXPECT_EQ(service->Store().PruneTokens(service->now - 599), 4);
+    EXPECT_EQ(service->Submit(Record("ACE", 14, fresh)).body, "OK");
+    EXPECT_EQ(service->Store().TopScores(100).size(), 4u);
+}
+
+TEST_P(ScoreServiceTest, RefusesBadRequestsWithTheirReasons) {
+    const auto service = Start();
+    const struct {
+        TScoreRecord record;
+        const char* answer;
+    } cases[] = {
+        {Record(std::string(64, 'N'), 1, ""), nullptr},
+        {Record(std::string(65, 'N'), 1, ""), "ERROR bad name"},
+        {Record("TAB\tNAME", 1, ""), "ERROR bad name"},
+        {Record("\x98", 1, ""), "ERROR bad name"}, // unassigned in Windows-1251
+        {Record("ACE", 1, "", std::string(64, 'C')), nullptr},
+        {Record("ACE", 1, "", std::string(65, 'C')), "ERROR bad country"},
+        {Record("ACE", 1, "", ""), nullptr},
+        {Record("ACE", -1, ""), "ERROR bad score"},
+        {Record("ACE", 2000000001, ""), "ERROR bad score"},
+        {Record("ACE", 2000000000, ""), nullptr},
+        {Record("ACE", 0, ""), nullptr},
+    };
+    for (const auto& c : cases) {
+        TScoreRecord record = c.record;
+        record.token = service->Token();
+        const TestService::TAnswer answer = service->Submit(record);
+        EXPECT_EQ(answer.body, c.answer ? c.answer : "OK") << record.name << " " << record.score;
+        EXPECT_EQ(answer.status, c.answer ? 400 : 200);
+    }
+
+    const std::string good = EncodeScoreRecord(Record("ACE", 5, service->Token()));
+    for (const std::string& inf : {std::string(), good.substr(0, good.size() - 8) + "ABCDEFGH",
+                                   good.substr(0, 7), good.substr(0, 8) + "abcdefgh", good + "A"}) {
+        const TestService::TAnswer answer = service->Get("/cgi/version.pl?hs&prg=Kestrova&inf=" + inf);
+        EXPECT_EQ(answer.status, 400);
+        EXPECT_EQ(answer.body, "ERROR bad record") << inf;
+    }
+    for (const char* target :
+         {"/cgi/version.pl?version&prg=Other", "/cgi/version.pl?prg=Kestrova&show&type=0", "/cgi/version.pl",
+          "/cgi/version.pl?hs&prg=Kestro&inf="}) {
+        const TestService::TAnswer answer = service->Get(target);
+        EXPECT_EQ(answer.status, 400) << target;
+        EXPECT_EQ(answer.body, "ERROR unknown request") << target;
+    }
+    for (const char* limit : {"0", "101", "x", "", "99999999999"})
+        EXPECT_EQ(service->Get(std::string("/api/scores?limit=") + limit).status, 400) << limit;
+}
+
+TEST_P(ScoreServiceTest, HostileNamesAreStoredAndShownEscaped) {
+    const auto service = Start();
+    const std::string names[] = {"O'Brien", "x'); DROP TABLE scores;--", "<script>alert(1)</script>",
+                                 "\xC8\xE2\xE0\xED", "a|score=9|key=X|p=|add=|z="};
+    int score = 100;
+    for (const std::string& name : names)
+        ASSERT_EQ(service->Submit(Record(name, score--, service->Token(), "<b>&")).body, "OK") << name;
+    service->Restart();
+
+    const TestService::TAnswer page = service->Get(kTable);
+    EXPECT_EQ(page.status, 200);
+    EXPECT_EQ(page.contentType, "text/html; charset=utf-8");
+    EXPECT_EQ(page.body.find("<script"), std::string::npos);
+    EXPECT_EQ(page.body.find("<b>"), std::string::npos);
+    for (const char* shown :
+         {"O&#39;Brien", "x&#39;); DROP TABLE scores;--", "&lt;script&gt;alert(1)&lt;/script&gt;",
+          "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD", "a|score=9|key=X|p=|add=|z=", "&lt;b&gt;&amp;"})
+        EXPECT_NE(page.body.find(shown), std::string::npos) << shown;
+
+    const TestService::TAnswer json = service->Get("/api/scores?limit=2");
+    EXPECT_EQ(json.body,
+              "{\"scores\":[{\"rank\":1,\"name\":\"O'Brien\",\"score\":100,\"country\":"
+              "\"\\u003cb\\u003e\\u0026\",\"filed\":1700000000},{\"rank\":2,\"name\":\"x'); DROP TABLE "
+              "scores;--\",\"score\":99,\"country\":\"\\u003cb\\u003e\\u0026\",\"filed\":1700000000}]}\n");
+}
+
+TEST_P(ScoreServiceTest, TableListsTheBestHundredBestFirst) {
+    const auto service = Start();
+    EXPECT_NE(service->Get(kTable).body.find("No scores yet"), std::string::npos);
+    for (int i = 0; i < 102; ++i) {
+        ASSERT_EQ(service->Submit(Record("P" + std::to_string(i), i % 51, service->Token())).body, "OK");
+        ++service->now;
+    }
+    const std::string page = service->Get(kTable).body;
+    int rows = 0;
+    for (size_t at = page.find("<tr><td"); at != std::string::npos; at = page.find("<tr><td", at + 1))
+        ++rows;
+    EXPECT_EQ(rows, 100);
+    // 50 was filed by P50 and then P101: the earlier filing ranks first.
+    EXPECT_LT(page.find(">P50<"), page.find(">P101<"));
+    EXPECT_LT(page.find(">P101<"), page.find(">P49<"));
+    EXPECT_EQ(page.find(">P0<"), std::string::npos);
+}
+
+TEST_P(ScoreServiceTest, LimitsAbuseWithTooManyRequestsAndSize) {
+    TServiceOptions options = TestService::Unlimited();
+    options.handshakesPerMinute = 3;
+    options.submissionsPerMinute = 1;
+    options.maxRequestBytes = 600;
+    const auto service = Start(options);
+    service->now = 1700000080; // 20 seconds before a minute turns
+    std::string tokens[3];
+    for (std::string& token : tokens)
+        token = service->Token();
+    const TestService::TAnswer refused = service->Get(kHandshake);
+    EXPECT_EQ(refused.status, 429);
+    EXPECT_EQ(refused.body, "ERROR too many requests");
+    EXPECT_EQ(service->Submit(Record("ACE", 1, tokens[0])).body, "OK");
+    EXPECT_EQ(service->Submit(Record("ACE", 2, tokens[1])).status, 429);
+    EXPECT_EQ(service->Get(kTable).status, 200) << "reading the table is not limited";
+
+    service->now += 20;
+    EXPECT_EQ(service->Submit(Record("ACE", 2, tokens[1])).body, "OK");
+    EXPECT_EQ(service->Get(kHandshake).status, 200);
+
+    const TestService::TAnswer large = service->Get(kTable + std::string("&pad=") + std::string(600, 'x'));
+    EXPECT_EQ(large.status, 413);
+    EXPECT_EQ(large.body, "ERROR request too large");
+}
+
+TEST_P(ScoreServiceTest, ConcurrentClientsLoseNoSubmission) {
+    const auto service = Start();
+    constexpr int kClients = 32;
+    constexpr int kEach = 50;
+    std::vector<std::thread> clients;
+    std::atomic<int> failures{0};
+    for (int c = 0; c < kClients; ++c) {
+        clients.emplace_back([&, c] {
+            for (int i = 0; i < kEach; ++i) {
+                const std::string token = service->Token();
+                if (service->Submit(Record("C" + std::to_string(c), c * kEach + i, token)).body != "OK")
+                    ++failures;
+            }
+        });
+    }
+    for (std::thread& client : clients)
+        client.join();
+    EXPECT_EQ(failures, 0);
+    const std::vector<TStoredScore> stored = service->Store().TopScores(kClients * kEach + 1);
+    std::set<int64_t> scores;
+    for (const TStoredScore& score : stored) {
+        scores.insert(score.score);
+        EXPECT_EQ(score.name, "C" + std::to_string(score.score / kEach));
+    }
+    EXPECT_EQ(stored.size(), static_cast<size_t>(kClients * kEach));
+    EXPECT_EQ(scores.size(), static_cast<size_t>(kClients * kEach));
+}
+
+INSTANTIATE_TEST_SUITE_P(Storage, ScoreServiceTest, testing::Values(Storage::Sqlite, Storage::Postgres),
+                         [](const testing::TestParamInfo<Storage>& info) {
+                             return info.param == Storage::Sqlite ? "Sqlite" : "Postgres";
+                         });
+
+} // namespace
