@@ -2,19 +2,21 @@
 #include "app/Engine.h"
 
 #include "app/CommandLine.h"
-#include "core/Error.h"
 #include "app/FrameClock.h"
 #include "app/Globals.h"
 #include "app/LoadingScreen.h"
-#include "core/Log.h"
 #include "app/LogLines.h"
+#include "app/MenuStage.h"
 #include "app/Music.h"
-#include "core/Random.h"
 #include "app/Screenshot.h"
 #include "app/ScriptedInput.h"
 #include "app/StagePreview.h"
 #include "app/Window.h"
+#include "core/Error.h"
+#include "core/Log.h"
+#include "core/Random.h"
 #include "gameplay/HudState.h"
+#include "menu/Menu.h"
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
@@ -40,6 +42,7 @@
 namespace {
 
 constexpr int ReturnKey = 13;
+constexpr int EscapeKey = 27;
 constexpr uint32_t UnfocusedSleep = 500;
 
 // What the command line asked of this run, beyond the switches.
@@ -48,6 +51,7 @@ struct TRunOptions {
     std::vector<std::string> args;
     std::unique_ptr<TScriptedInput> script;
     std::unique_ptr<TStagePreview> stage;
+    std::unique_ptr<TMenuStage> menuStage;
     FILE* trace = nullptr;
 };
 
@@ -148,7 +152,9 @@ bool StartUp(TRunOptions& run) {
     // The game environment is created here; it writes its own log lines.
 
     Log->Write(loglines::LoadingMenus);
-    // The menu is created here; it chooses the first page and loads the menu music.
+    run.menuStage = std::make_unique<TMenuStage>(run.stage);
+    Menu = new TMenu(*run.menuStage);
+    MenuMusic = Menu->Music();
 
     Log->Write(loglines::LoadingShaders);
     GreyShader = new TShaderObject(ProgramDir + "Data\\Shaders\\Default.vs",
@@ -184,12 +190,16 @@ void SendScriptedEvents(const TRunOptions& run, uint64_t frame) {
     }
 }
 
-void MenuFrame(uint32_t frameStep) {
-    (void)frameStep;
+void MenuFrame(const TRunOptions& run, uint32_t frameStep) {
     MenuFrameMusic(Config->MusicVolume);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    // The frozen grey scene behind the pause and stage-complete pages, and the current
-    // page's update and drawing, come in here.
+    // The pause and stage-complete pages stand over the frozen scene, in grey.
+    if ((CurrentMenuPage == PAGE_PAUSE || CurrentMenuPage == PAGE_STAGE_COMPLETE) && run.stage) {
+        GreyShader->Enable();
+        run.stage->Render();
+        GreyShader->Disable();
+    }
+    Menu->Draw(frameStep);
 }
 
 void GameFrame(const TRunOptions& run, uint32_t scaledStep) {
@@ -198,6 +208,12 @@ void GameFrame(const TRunOptions& run, uint32_t scaledStep) {
     if (run.stage) {
         run.stage->Update(scaledStep);
         run.stage->Render();
+    }
+    // Escape leaves play for the main page; the game stays in progress.
+    if (Keys->IsPressed(EscapeKey)) {
+        Keys->ClearPressed(EscapeKey);
+        MenuActive = true;
+        CurrentMenuPage = PAGE_MAIN;
     }
 }
 
@@ -258,7 +274,7 @@ void FrameLoop(TRunOptions& run) {
         PollInput(run, frame);
         const uint32_t scaledStep = ScaledStep(clock, FrameStep, TimeDivisor);
         if (MenuActive) {
-            MenuFrame(FrameStep);
+            MenuFrame(run, FrameStep);
         } else {
             GameFrame(run, scaledStep);
         }
@@ -316,7 +332,8 @@ int RunGame(int argc, char** argv) {
 
     if (!StartUp(run)) return 1;
     if (run.line.stage) {
-        run.stage = std::make_unique<TStagePreview>(*run.line.stage);
+        run.stage = std::make_unique<TStagePreview>(ProgramDir + "Data\\Maps\\Track" +
+                                                    std::to_string(*run.line.stage) + ".cfg");
         MenuActive = false;
     }
     FrameLoop(run);

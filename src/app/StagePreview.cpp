@@ -63,7 +63,7 @@ void DrawShadowVolumes() {
 
 } // namespace
 
-TStagePreview::TStagePreview(int stage) {
+TStagePreview::TStagePreview(const std::string& missionFile) {
     effects_ = std::make_unique<TEffects>(CameraAngles, LibraryTextures());
     weather_ =
         std::make_unique<TWeather>(effects_.get(), EffectLib->Load(ProgramDir + "Data\\Sprites\\Snow.eff"));
@@ -88,7 +88,7 @@ TStagePreview::TStagePreview(int stage) {
         DistanceTravelled = 0;
         effects_->Clear();
     };
-    LoadMission(ProgramDir + "Data\\Maps\\Track" + std::to_string(stage) + ".cfg", mission);
+    LoadMission(missionFile, mission);
 
     CameraPosition = {0, MissionValues.CameraHorizontal, MissionValues.CameraVertical, 0};
     CameraAngles = {0, MissionValues.CameraAngle, 180, 0};

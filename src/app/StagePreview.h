@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "world/CarGeneric.h"
 #include "world/WorldAssets.h"
@@ -14,8 +15,8 @@ class TWeather;
 
 class TStagePreview : private TTrafficCars {
 public:
-    // Loads "Global.cfg" and the stage's mission file; raises the loaders' errors.
-    explicit TStagePreview(int stage);
+    // Loads "Global.cfg" and the mission file (a full path); raises the loaders' errors.
+    explicit TStagePreview(const std::string& missionFile);
     ~TStagePreview() override;
 
     void Update(uint32_t step);

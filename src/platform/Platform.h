@@ -75,7 +75,10 @@ uint64_t PerformanceCounter();
 void MessageBox(const std::string& caption, const std::string& text);
 bool AskYesNo(const std::string& caption, const std::string& text);
 
+// Opens a web address (or a file) with the desktop's handler, like the shell's "open".
 void OpenAddress(const std::string& address);
+// The environment variable's value; empty when it is unset.
+std::string EnvironmentValue(const char* name);
 // Starts the running executable again, detached, with the given arguments.
 bool StartProgramAgain(const std::vector<std::string>& args);
 
