@@ -233,9 +233,9 @@ void DrawBrightnessOverlay() {
 
 void WriteTrace(const TRunOptions& run, uint64_t frame, uint32_t scaledStep) {
     if (!run.trace) return;
-    std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d\n",
+    std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d window=%dx%d\n",
                  static_cast<unsigned long long>(frame), FrameStep, scaledStep, TimeDivisor,
-                 MenuActive ? 1 : 0, CurrentMenuPage, QuitFlag ? 1 : 0);
+                 MenuActive ? 1 : 0, CurrentMenuPage, QuitFlag ? 1 : 0, Viewport.width, Viewport.height);
 }
 
 void FrameLoop(TRunOptions& run) {

@@ -60,10 +60,7 @@ void TCreatePlayerPage::Draw(uint32_t, float x, float y) {
     edit_.MouseOver(x, y);
     edit_.Draw();
     const bool ok = ok_.Activated(x, y);
-    if (ok || Keys->IsPressed(KEY_RETURN)) {
-        Keys->ClearPressed(KEY_RETURN);
-        Accept();
-    }
+    if (ok || Keys->IsPressed(KEY_RETURN)) Accept();
     ok_.Draw();
     if (Config->PlayerCount > 0) {
         const bool back = back_.Activated(x, y);

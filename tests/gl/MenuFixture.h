@@ -13,6 +13,7 @@
 #include "settings/KeyControl.h"
 #include "support/GeneratedGame.h"
 #include "support/GfxFixture.h"
+#include "world/CarTypes.h"
 #include "world/MissionValues.h"
 
 #include <initializer_list>

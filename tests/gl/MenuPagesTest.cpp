@@ -188,8 +188,8 @@ TEST_F(MenuTest, ExitScreenCountsDownToItsCloseButton) {
     const int closeX = 400, closeY = 506;
     Click(closeX, closeY);
     EXPECT_FALSE(QuitFlag) << "no close button while the countdown runs";
-    for (int frame = 0; frame < 200; ++frame)
-        Idle();
+    for (int second = 0; second < 5; ++second)
+        Frame({}, 400, 590, 1000);
     Click(closeX, closeY);
     EXPECT_TRUE(QuitFlag);
 }
@@ -219,6 +219,64 @@ TEST_F(MenuTest, EveryPageDrawsOverItsBackground) {
         const uint32_t corner = gl_.Pixel(5, 300);
         const bool dark = (corner >> 8) == 0;
         EXPECT_EQ(dark, page == PAGE_PAUSE || page == PAGE_STAGE_COMPLETE) << "page " << page;
-        if (shots) WritePng(std::string(shots) + "/page" + std::to_string(page) + ".png", 800, 600, gl_.ReadPixels());
+        if (shots)
+            WritePng(std::string(shots) + "/page" + std::to_string(page) + ".png", 800, 600,
+                     gl_.ReadPixels());
     }
+}
+
+TEST_F(MenuTest, StageCompleteTalliesAndGivesTheSpecialRewardOnlyForARealMission) {
+    AddProfile("ACE", 3); // the player's update has already moved the profile on
+    config_.Players[0].Score = 100;
+    config_.Players[0].Shotgun = 9;
+    CreateMenu();
+    for (bool enabled : {false, true}) {
+        SpecMission = TSpecMission();
+        SpecMission.Enabled = enabled;
+        SpecMission.Uzi = 50;
+        SpecMission.Score = 7;
+        MissionValues.Reward = 6000;
+        stage_.timeLeft = 30000;
+        stage_.score = 1000;
+        CurrentMenuPage = PAGE_STAGE_COMPLETE;
+        Idle();
+        Click(LargeX(208), BottomRowY());
+        EXPECT_EQ(CurrentMenuPage, PAGE_STAGE_COMPLETE) << "Next waits for the tally";
+        for (int press = 0; press < 9; ++press)
+            Press(27);
+        Click(LargeX(208), BottomRowY());
+        ASSERT_EQ(CurrentMenuPage, PAGE_LOAD);
+        const TGamePlayer& profile = config_.Players[0];
+        if (!enabled) {
+            EXPECT_EQ(profile.Score, 100 + 1000 + 6000 + 3000) << "no special mission, no reward";
+            EXPECT_EQ(profile.Shotgun, 9);
+        } else {
+            EXPECT_EQ(profile.Score, 10100 + 1000 + 6000 + 3000 + 7);
+            EXPECT_EQ(profile.Uzi, 50);
+            EXPECT_EQ(profile.Shotgun, 0) << "one kind of bullets at a time";
+        }
+    }
+}
+
+TEST_F(MenuTest, LosePageReplaysOrLeavesTheGame) {
+    AddProfile("ACE", 4);
+    CreateMenu();
+    MissionValues.GameInProgress = true;
+    stage_.score = 250;
+    CurrentMenuPage = PAGE_LOSE;
+    Idle();
+    Click(YesX(), ConfirmButtonsY()); // Restart
+    EXPECT_EQ(CurrentMenuPage, PAGE_LOAD);
+    Idle();
+    ASSERT_EQ(stage_.loaded.size(), 1u);
+    EXPECT_NE(stage_.loaded[0].find("Track4.cfg"), std::string::npos);
+    EXPECT_EQ(config_.Players[0].Score, 0) << "a replay adds nothing";
+
+    CurrentMenuPage = PAGE_LOSE;
+    stage_.score = 250;
+    Idle();
+    Press(27);
+    EXPECT_EQ(CurrentMenuPage, PAGE_COUNTRY);
+    EXPECT_EQ(config_.Players[0].Score, 250);
+    EXPECT_FALSE(MissionValues.GameInProgress);
 }

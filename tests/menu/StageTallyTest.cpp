@@ -13,7 +13,8 @@ struct TTallyRun {
 
 // Runs the tally to its last phase with steps taken in turn from `steps`, pressing Escape on
 // every `escapeEvery`-th frame (0: never).
-TTallyRun RunTally(int32_t reward, int64_t timeLeft, std::initializer_list<uint32_t> steps, int escapeEvery = 0) {
+TTallyRun RunTally(int32_t reward, int64_t timeLeft, std::initializer_list<uint32_t> steps,
+                   int escapeEvery = 0) {
     TStageTally tally;
     TTallyRun run{reward, 0, timeLeft};
     auto step = steps.begin();
