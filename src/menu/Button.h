@@ -11,7 +11,6 @@ public:
     // Pictures are paths under the program directory: shown normally and while hovered.
     TButton(const std::string& normalPicture, const std::string& hoveredPicture, std::string caption = "",
             int font = FONT_11);
-    virtual ~TButton() = default;
 
     // The pointer test; plays the hover sound when the pointer has just entered.
     bool MouseOver(float x, float y);

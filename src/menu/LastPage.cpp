@@ -52,9 +52,9 @@ void TLastPage::Build(const TLastScreenConfig& config) {
         config.fontHeight ? *config.fontHeight : static_cast<int>(std::lround(0.6 * config.close.h));
     countdownFont_ = Out2D->AddFont("Verdana", points);
 
-    close_.emplace_back(config.closeNormal, config.closeHovered);
-    UseUpperLeft(close_[0], config.close, LoadMenuTexture(config.closeHovered));
-    close_[0].SetRect(ScreenRect(config.close));
+    close_.emplace(config.closeNormal, config.closeHovered);
+    UseUpperLeft(*close_, config.close, LoadMenuTexture(config.closeHovered));
+    close_->SetRect(ScreenRect(config.close));
     links_.reserve(config.links.size());
     for (const TLastScreenLink& link : config.links) {
         links_.emplace_back(link.normalPicture, link.hoveredPicture, link.link);
@@ -76,14 +76,13 @@ void TLastPage::Draw(uint32_t step, float x, float y) {
     }
     if (firstFrame_) {
         firstFrame_ = false;
-        for (TButton& button : close_)
-            button.ForceRelayout();
+        close_->ForceRelayout();
         for (TLastScreenButton& button : links_)
             button.ForceRelayout();
     }
     countdown_ -= static_cast<int>(step);
     Out2D->DrawTexturedQuad(background_, -1, -1, 1, 1, 0, 0, 1, 1);
-    TButton& close = close_[0];
+    TButton& close = *close_;
     if (countdown_ >= 1) {
         const TRect& box = close.Rect();
         Out2D->DrawTexturedQuad(countdownBox_, box.x1, box.y1, box.x2, box.y2, 0, 1, 1, 0);

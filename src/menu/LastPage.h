@@ -3,6 +3,7 @@
 // background) the screen is off and confirming the quit closes the game at once.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "app/Globals.h"
@@ -31,7 +32,7 @@ private:
     int background_ = 0;
     int backgroundWidth_ = 1;
     int backgroundHeight_ = 1;
-    std::vector<TButton> close_; // one button when the screen is on
+    std::optional<TButton> close_;
     int countdownBox_ = 0;
     int countdownFont_ = 0;
     float countdownColour_[3] = {1, 1, 1};
