@@ -30,7 +30,7 @@ void SaveProfile(const TGameInstall& game) {
 }
 
 // Main page (cursor positions): Options, Exit. Large window: its rows and bottom buttons.
-constexpr int MainX = 89, OptionsY = 390, ExitY = 530;
+constexpr int MainX = 89, ResumeY = 320, OptionsY = 390, ExitY = 530;
 constexpr int RowX = 401;
 int RowY(int row) {
     return 179 + 32 * row;
@@ -110,4 +110,32 @@ TEST(MenuRun, ExitGoesThroughTheExitScreenAndItsCloseButton) {
         << "the early click found no button";
     EXPECT_NE(trace.find("frame=221 step=25 scaled=25 divisor=1 menu=1 page=12 quit=1"), std::string::npos);
     EXPECT_EQ(trace.find("frame=222 "), std::string::npos) << "the game ends with that frame";
+}
+
+TEST(MenuRun, StageCodeLoadsTheStageAndEscapeLeavesItResumable) {
+    TGameInstall game;
+    SaveProfile(game);
+    std::string script = "1 pointer=400,590\n";
+    int frame = 2;
+    for (char key : std::string("PWBJUQ03")) {
+        script += KeyAt(frame, key);
+        frame += 2;
+    }
+    script += KeyAt(30, ' ') + KeyAt(40, 27) + ClickAt(50, MainX, ResumeY);
+    game.Files().Write("in.txt", script);
+    ASSERT_EQ(game.Run({"--fixed-step=25", "--frames=60", "--input=" + game.Dir() + "in.txt",
+                        "--trace=" + game.Dir() + "t.txt"})
+                  .status,
+              0);
+    const std::string trace = game.Files().Read("t.txt");
+    EXPECT_NE(trace.find("frame=16 step=25 scaled=25 divisor=1 menu=1 page=16 "), std::string::npos) << trace;
+    EXPECT_NE(trace.find("frame=29 step=25 scaled=25 divisor=1 menu=1 page=16 "), std::string::npos)
+        << "the loaded stage waits for a key";
+    EXPECT_NE(trace.find("frame=30 step=25 scaled=25 divisor=1 menu=0 "), std::string::npos);
+    EXPECT_NE(trace.find("frame=40 step=25 scaled=25 divisor=1 menu=1 page=0 "), std::string::npos);
+    EXPECT_NE(trace.find("frame=51 step=25 scaled=25 divisor=1 menu=0 page=0 "), std::string::npos)
+        << "Resume goes straight back to the stage";
+    TConfig config;
+    ASSERT_TRUE(config.Load(game.Dir() + "Config.cfg"));
+    EXPECT_EQ(config.Players[0].Stage, 3);
 }
