@@ -2,6 +2,7 @@
 #include "menu/ExitPage.h"
 
 #include "menu/MenuGlobals.h"
+#include "settings/Configure.h"
 
 TExitPage::TExitPage(TMenu& owner)
     : TConfirmPage(owner, {"Are you sure", "you want", "to quit this game?"}) {}
@@ -12,6 +13,8 @@ void TExitPage::OnYes() {
 }
 
 void TExitPage::OnBack() {
-    CurrentMenuPage = PAGE_MAIN;
+    // Closing the window on the first start must not lead round the name prompt to a main
+    // page without a profile.
+    CurrentMenuPage = Config->PlayerCount > 0 ? PAGE_MAIN : PAGE_CREATE_PLAYER;
     PlayClickSound();
 }

@@ -20,6 +20,10 @@ TEST_F(MenuTest, FirstPageAsksForANameUntilOneIsGiven) {
     Idle();
     Press(27);
     EXPECT_EQ(CurrentMenuPage, PAGE_CREATE_PLAYER) << "no way back without a profile";
+    CurrentMenuPage = PAGE_EXIT; // the window's close button
+    Idle();
+    Press(27);
+    EXPECT_EQ(CurrentMenuPage, PAGE_CREATE_PLAYER) << "nor round it through the exit page";
     Press(' ');
     Press(' ');
     Press(13);
