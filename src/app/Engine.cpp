@@ -17,6 +17,7 @@
 #include "core/Random.h"
 #include "gameplay/HudState.h"
 #include "menu/Menu.h"
+#include "menu/MenuScreen.h"
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
@@ -199,7 +200,8 @@ void MenuFrame(const TRunOptions& run, uint32_t frameStep) {
         run.stage->Render();
         GreyShader->Disable();
     }
-    Menu->Draw(frameStep);
+    Menu->Draw(frameStep, {Viewport.x, Viewport.y, Viewport.width, Viewport.height, PixelScaleX, PixelScaleY,
+                           Cursor.x, Cursor.y});
 }
 
 void GameFrame(const TRunOptions& run, uint32_t scaledStep) {

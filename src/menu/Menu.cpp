@@ -7,6 +7,7 @@
 #include "core/Log.h"
 #include "menu/MenuGlobals.h"
 #include "menu/MenuLayout.h"
+#include "menu/MenuScreen.h"
 #include "menu/PageTable.h"
 #include "resources/Out2D.h"
 #include "resources/SoundLib.h"
@@ -47,13 +48,14 @@ TMenu::TMenu(TStageHost& stage)
 
 TMenu::~TMenu() = default;
 
-void TMenu::Draw(uint32_t step) {
-    pointerX_ = Cursor.x * PixelScaleX - 1;
+void TMenu::Draw(uint32_t step, const TMenuScreen& screen) {
+    MenuScreen = screen;
+    pointerX_ = screen.cursorX * screen.pixelScaleX - 1;
     // The 0.1 belongs to the hit tests as well as to the drawing.
-    pointerY_ = 1 - Cursor.y * PixelScaleY - 0.1f;
+    pointerY_ = 1 - screen.cursorY * screen.pixelScaleY - 0.1f;
 
     PointerOverWidget = false;
-    glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
+    ApplyMenuViewport();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);

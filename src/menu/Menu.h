@@ -10,6 +10,7 @@
 #include "menu/MenuPage.h"
 
 class TStageHost;
+struct TMenuScreen;
 
 constexpr int PAGE_COUNT = 24;
 
@@ -20,8 +21,8 @@ public:
     explicit TMenu(TStageHost& stage);
     ~TMenu();
 
-    // One menu frame with the unscaled frame step.
-    void Draw(uint32_t step);
+    // One menu frame with the unscaled frame step, on the window as it stands.
+    void Draw(uint32_t step, const TMenuScreen& screen);
     TMenuPage& PageAt(int number) { return *pages_.at(number); }
     // The menu music's sample; the frame loop plays it.
     int Music() const { return music_; }

@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 
 #include "app/Globals.h"
+#include "menu/MenuScreen.h"
 #include "resources/Out2D.h"
 #include "resources/TextureLib.h"
 
@@ -13,11 +14,11 @@ TTextExtent MeasureText(int font, const std::string& text) {
 }
 
 float PixelsX(float pixels) {
-    return pixels * PixelScaleX;
+    return pixels * MenuScreen.pixelScaleX;
 }
 
 float PixelsY(float pixels) {
-    return pixels * PixelScaleY;
+    return pixels * MenuScreen.pixelScaleY;
 }
 
 TRect PixelRect(float left, float bottom, float right, float top) {
@@ -25,7 +26,7 @@ TRect PixelRect(float left, float bottom, float right, float top) {
 }
 
 float CaptionY(const TRect& rect, int h) {
-    return rect.y1 + ((rect.y2 - rect.y1) - h * PixelScaleY * 0.5f) / 2;
+    return rect.y1 + ((rect.y2 - rect.y1) - h * MenuScreen.pixelScaleY * 0.5f) / 2;
 }
 
 int LoadMenuTexture(const std::string& relativePath) {

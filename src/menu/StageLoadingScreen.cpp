@@ -4,9 +4,9 @@
 #include <GL/gl.h>
 #include <cmath>
 
-#include "app/Globals.h"
 #include "menu/MenuGlobals.h"
 #include "menu/MenuLayout.h"
+#include "menu/MenuScreen.h"
 #include "platform/Platform.h"
 #include "resources/Out2D.h"
 
@@ -14,7 +14,7 @@ void DrawLoadingScreen(bool swap, bool showText) {
     glDisable(GL_DEPTH_TEST);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
+    ApplyMenuViewport();
     Out2D->DrawTexturedQuad(LoadingPicture, -1, -1, 1, 1, 0, 0, 1, 1);
     if (showText) {
         const std::string text = StageReady ? "Press any key..." : "...loading...";

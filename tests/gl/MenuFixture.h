@@ -5,6 +5,7 @@
 
 #include "core/Log.h"
 #include "menu/Menu.h"
+#include "menu/MenuScreen.h"
 #include "menu/StageHost.h"
 #include "platform/Audio.h"
 #include "resources/Out2D.h"
@@ -50,7 +51,6 @@ protected:
         Config = &config_;
         Keys = &keys_;
         Log = &log_;
-        Cursor = {400, 300};
         CurrentMenuPage = PAGE_MAIN;
         MenuActive = true;
         QuitFlag = RestartFlag = false;
@@ -87,8 +87,7 @@ protected:
         for (int key : down)
             state[key] = 0x80;
         keys_.Update(state);
-        Cursor = {x, y - 30};
-        menu_->Draw(step);
+        menu_->Draw(step, {0, 0, 800, 600, 2.0f / 800, 2.0f / 600, x, y - 30});
     }
     void Idle(int x = 400, int y = 590) { Frame({}, x, y); }
     void Click(int x, int y) {
