@@ -2,6 +2,7 @@
 #include "app/Engine.h"
 
 #include "app/CommandLine.h"
+#include "app/Environment.h"
 #include "app/FrameClock.h"
 #include "app/Globals.h"
 #include "app/LoadingScreen.h"
@@ -21,6 +22,7 @@
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "resources/DataPath.h"
 #include "resources/EffectLib.h"
 #include "resources/Extractor.h"
 #include "resources/ModelLib.h"
@@ -43,7 +45,6 @@
 namespace {
 
 constexpr int ReturnKey = 13;
-constexpr int EscapeKey = 27;
 constexpr uint32_t UnfocusedSleep = 500;
 
 // What the command line asked of this run, beyond the switches.
@@ -51,8 +52,6 @@ struct TRunOptions {
     TCommandLine line;
     std::vector<std::string> args;
     std::unique_ptr<TScriptedInput> script;
-    std::unique_ptr<TStagePreview> stage;
-    std::unique_ptr<TMenuStage> menuStage;
     FILE* trace = nullptr;
 };
 
@@ -150,16 +149,15 @@ bool StartUp(TRunOptions& run) {
     Log->Write(loglines::LoadingControls);
     Keys = new TKeys(SettingsDir + "keys.cfg");
 
-    // The game environment is created here; it writes its own log lines.
+    Environment = new TEnvironment();
 
     Log->Write(loglines::LoadingMenus);
-    run.menuStage = std::make_unique<TMenuStage>(run.stage);
-    Menu = new TMenu(*run.menuStage);
+    Menu = new TMenu(*new TMenuStage(*Environment));
     MenuMusic = Menu->Music();
 
     Log->Write(loglines::LoadingShaders);
-    GreyShader = new TShaderObject(ProgramDir + "Data\\Shaders\\Default.vs",
-                                   ProgramDir + "Data\\Shaders\\BlackWhite.fs");
+    GreyShader =
+        new TShaderObject(DataPath("Data\\Shaders\\Default.vs"), DataPath("Data\\Shaders\\BlackWhite.fs"));
 
     Log->Write(loglines::StartingGame);
     return true;
@@ -191,32 +189,24 @@ void SendScriptedEvents(const TRunOptions& run, uint64_t frame) {
     }
 }
 
-void MenuFrame(const TRunOptions& run, uint32_t frameStep) {
+void MenuFrame(uint32_t frameStep) {
     MenuFrameMusic(Config->MusicVolume);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // The pause and stage-complete pages stand over the frozen scene, in grey.
-    if ((CurrentMenuPage == PAGE_PAUSE || CurrentMenuPage == PAGE_STAGE_COMPLETE) && run.stage) {
+    if (CurrentMenuPage == PAGE_PAUSE || CurrentMenuPage == PAGE_STAGE_COMPLETE) {
         GreyShader->Enable();
-        run.stage->Render();
+        Environment->Render();
         GreyShader->Disable();
     }
     Menu->Draw(frameStep, {Viewport.x, Viewport.y, Viewport.width, Viewport.height, PixelScaleX, PixelScaleY,
                            Cursor.x, Cursor.y});
 }
 
-void GameFrame(const TRunOptions& run, uint32_t scaledStep) {
+void GameFrame(uint32_t scaledStep) {
     GameFrameMusic(Config->MusicVolume);
-    // The game environment's update and render and the HUD come in here.
-    if (run.stage) {
-        run.stage->Update(scaledStep);
-        run.stage->Render();
-    }
-    // Escape leaves play for the main page; the game stays in progress.
-    if (Keys->IsPressed(EscapeKey)) {
-        Keys->ClearPressed(EscapeKey);
-        MenuActive = true;
-        CurrentMenuPage = PAGE_MAIN;
-    }
+    Environment->Update(scaledStep);
+    Environment->Render();
+    // The HUD is updated and drawn here with the scaled step.
 }
 
 void DrawBrightnessOverlay() {
@@ -266,6 +256,7 @@ void FrameLoop(TRunOptions& run) {
 
         const uint32_t target = ActiveBonus == BT_SLOMO ? 4 : 1;
         EaseTimeDivisor(clock, TimeDivisor, target, FrameStep);
+        SoundLib->SetTimeDivisor(TimeDivisor);
 
         if (run.line.frames && frame >= *run.line.frames) QuitFlag = true;
         if (!platform::HasFocus()) {
@@ -276,9 +267,9 @@ void FrameLoop(TRunOptions& run) {
         PollInput(run, frame);
         const uint32_t scaledStep = ScaledStep(clock, FrameStep, TimeDivisor);
         if (MenuActive) {
-            MenuFrame(run, FrameStep);
+            MenuFrame(FrameStep);
         } else {
-            GameFrame(run, scaledStep);
+            GameFrame(scaledStep);
         }
         CarryRemainder(clock, FrameStep, TimeDivisor);
 
@@ -333,11 +324,7 @@ int RunGame(int argc, char** argv) {
     }
 
     if (!StartUp(run)) return 1;
-    if (run.line.stage) {
-        run.stage = std::make_unique<TStagePreview>(ProgramDir + "Data\\Maps\\Track" +
-                                                    std::to_string(*run.line.stage) + ".cfg");
-        MenuActive = false;
-    }
+    if (run.line.stage) StartStagePreview(*Environment, *run.line.stage);
     FrameLoop(run);
     ShutDown(run);
     return 0;

@@ -1,15 +1,14 @@
-// The menu's way to the playing stage: the load page's stage is built here and shown by
-// the game frames, and the player's stage values come from its mission.
+// The menu's way to the playing stage: the load page's mission is loaded by the game
+// environment, and the player's stage values come from its mission.
 #pragma once
 
-#include <memory>
-
-#include "app/StagePreview.h"
 #include "menu/StageHost.h"
+
+class TEnvironment;
 
 class TMenuStage : public TStageHost {
 public:
-    explicit TMenuStage(std::unique_ptr<TStagePreview>& stage) : stage_(stage) {}
+    explicit TMenuStage(TEnvironment& environment) : environment_(environment) {}
 
     void LoadStage(const std::string& missionPath) override;
     int32_t& ScoreCounter() override { return score_; }
@@ -17,6 +16,6 @@ public:
     void SetHealth(float health) override;
 
 private:
-    std::unique_ptr<TStagePreview>& stage_;
+    TEnvironment& environment_;
     int32_t score_ = 0;
 };

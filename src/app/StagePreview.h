@@ -1,36 +1,11 @@
-// A stage without its player or traffic, for tests, benchmarks and demos: "--stage=N" loads
-// the mission at start-up, and game frames scroll its track at a steady speed and draw the
-// world in the game's render order (track passes, lights, fog, shadows, weather, effects).
+// "--stage=N": the game environment plays stage N without player or traffic, for tests,
+// benchmarks and demos. The track scrolls at a steady speed under the stage's camera.
 #pragma once
 
-#include <cstdint>
-#include <memory>
-#include <string>
+class TEnvironment;
 
-#include "world/CarGeneric.h"
-#include "world/WorldAssets.h"
-
-class TEffects;
-class TWeather;
-
-class TStagePreview : private TTrafficCars {
-public:
-    // Loads "Global.cfg" and the mission file (a full path); raises the loaders' errors.
-    explicit TStagePreview(const std::string& missionFile);
-    ~TStagePreview() override;
-
-    void Update(uint32_t step);
-    void Render() const;
-
-private:
-    int CarCount() const override { return 0; }
-    int CarLane(int) const override { return 0; }
-    float CarY(int) const override { return 0; }
-    int MaxCount() const override { return 0; }
-    void AddCar(const TSpawnedCar&) override {}
-
-    TLibraryAssets assets_;
-    std::unique_ptr<TEffects> effects_;
-    std::unique_ptr<TWeather> weather_;
-    TCarGeneric generator_{*this};
-};
+// Loads the stage's mission file into `environment` and starts game frames; raises the
+// loader's errors.
+void StartStagePreview(TEnvironment& environment, int stage);
+// The loaded stage's camera where the player would put it, and the road moving under it.
+void AimPreviewCamera();

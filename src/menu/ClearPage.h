@@ -1,7 +1,7 @@
 // The confirmation that clears the local high-score table.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/ConfirmPage.h"
 
 class TClearPage : public TConfirmPage {

@@ -1,7 +1,7 @@
 // The failed request, with the offer to retry.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/CaptionPage.h"
 
 class TConnectionFailPage : public TCaptionPage {

@@ -1,7 +1,7 @@
 // The notice shown while the score is being sent.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/CaptionPage.h"
 
 class TConnectionPage : public TCaptionPage {

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/Button.h"
 #include "menu/KeyEdit.h"
 #include "menu/MenuPage.h"

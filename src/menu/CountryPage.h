@@ -1,7 +1,7 @@
 // The country entry before a score is filed.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/CaptionPage.h"
 
 class TCountryPage : public TCaptionPage {

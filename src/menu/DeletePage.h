@@ -1,7 +1,7 @@
 // The confirmation that deletes the current profile.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/ConfirmPage.h"
 
 class TDeletePage : public TConfirmPage {

@@ -1,7 +1,7 @@
 // The quit confirmation: Yes shows the exit screen, Back the main page.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/ConfirmPage.h"
 
 class TExitPage : public TConfirmPage {

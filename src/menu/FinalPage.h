@@ -1,7 +1,7 @@
 // The final picture after the last stage; any key goes on to the country page.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/MenuPage.h"
 
 class TFinalPage : public TMenuPage {

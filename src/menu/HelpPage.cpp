@@ -5,13 +5,14 @@
 #include <string>
 
 #include "menu/MenuGlobals.h"
+#include "resources/DataPath.h"
 #include "resources/TextureLib.h"
 
 THelpPage::THelpPage(TMenu& owner)
     : TMenuPage(owner), window_(TMenuWindow::Large()), back_(BUTTON1_OUT, BUTTON1_IN, "Back"),
       previous_(BUTTON1_OUT, BUTTON1_IN, "Previous"), next_(BUTTON1_OUT, BUTTON1_IN, "Next") {
     for (int i = 1; i <= PictureCount; ++i)
-        pictures_.emplace_back(TextureLib->Load(ProgramDir + "Data\\Menu\\Help" + std::to_string(i) + ".png",
+        pictures_.emplace_back(TextureLib->Load(DataPath("Data\\Menu\\Help" + std::to_string(i) + ".png"),
                                                 GL_NEAREST, GL_NEAREST));
 }
 

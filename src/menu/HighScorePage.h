@@ -1,7 +1,7 @@
 // The local high-score table: ten rows of place, name and score.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/Button.h"
 #include "menu/MenuPage.h"
 #include "menu/MenuWindow.h"

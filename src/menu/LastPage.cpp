@@ -8,6 +8,7 @@
 #include "menu/MenuGlobals.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "resources/DataPath.h"
 #include "resources/Extractor.h"
 #include "resources/Out2D.h"
 #include "resources/TextureLib.h"
@@ -29,12 +30,12 @@ void UseUpperLeft(TButton& button, const TPixelBox& box, int texture) {
 } // namespace
 
 TLastPage::TLastPage(TMenu& owner) : TMenuPage(owner) {
-    const std::string file = ProgramDir + "wdata\\config.ini";
+    const std::string file = DataPath("wdata\\config.ini");
     if (!DataFileExists(file)) return;
     const TBytes bytes = Extractor->ReadFile(file);
     const std::optional<TLastScreenConfig> config =
         ParseLastScreenConfig(std::string(bytes.begin(), bytes.end()));
-    if (!config || !DataFileExists(ProgramDir + config->background)) return;
+    if (!config || !DataFileExists(DataPath(config->background))) return;
     Build(*config);
     enabled_ = true;
 }

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/Button.h"
 #include "menu/LastScreenButton.h"
 #include "menu/LastScreenConfig.h"

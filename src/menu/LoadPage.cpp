@@ -6,11 +6,12 @@
 #include "menu/MenuLayout.h"
 #include "menu/StageHost.h"
 #include "menu/StageLoadingScreen.h"
+#include "resources/DataPath.h"
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
 
 std::string StageMissionPath(int stage) {
-    return ProgramDir + "Data\\Maps\\Track" + std::to_string(stage) + ".cfg";
+    return DataPath("Data\\Maps\\Track" + std::to_string(stage) + ".cfg");
 }
 
 void TLoadPage::Prepare(const std::string& missionPath) {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/MenuPage.h"
 
 // The mission file of stage `stage`: program directory + "Data\Maps\Track" + stage + ".cfg".

@@ -1,7 +1,7 @@
 // The page after a lost stage: replay it, or leave the game.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/ConfirmPage.h"
 
 class TLosePage : public TConfirmPage {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/Button.h"
 #include "menu/CheatCode.h"
 #include "menu/MenuPage.h"

@@ -3,12 +3,13 @@
 
 #include <GL/gl.h>
 
-#include "app/Globals.h"
 #include "core/Log.h"
+#include "gameplay/GameState.h"
 #include "menu/MenuGlobals.h"
 #include "menu/MenuLayout.h"
 #include "menu/MenuScreen.h"
 #include "menu/PageTable.h"
+#include "resources/DataPath.h"
 #include "resources/Out2D.h"
 #include "resources/SoundLib.h"
 #include "settings/Configure.h"
@@ -41,9 +42,9 @@ TMenu::TMenu(TStageHost& stage)
         CurrentMenuPage = PAGE_MAIN;
     }
     Log->Write(LoadingMusic);
-    music_ = SoundLib->LoadSample(ProgramDir + "Data\\Music\\MENU_K_V.ogg", true);
-    HoverSound = SoundLib->LoadSample(ProgramDir + "Data\\Sounds\\OnButton.WAV", false);
-    ClickSound = SoundLib->LoadSample(ProgramDir + "Data\\Sounds\\Click.WAV", false);
+    music_ = SoundLib->LoadSample(DataPath("Data\\Music\\MENU_K_V.ogg"), true);
+    HoverSound = SoundLib->LoadSample(DataPath("Data\\Sounds\\OnButton.WAV"), false);
+    ClickSound = SoundLib->LoadSample(DataPath("Data\\Sounds\\Click.WAV"), false);
 }
 
 TMenu::~TMenu() = default;

@@ -3,8 +3,8 @@
 
 #include <GL/gl.h>
 
-#include "app/Globals.h"
 #include "menu/MenuScreen.h"
+#include "resources/DataPath.h"
 #include "resources/Out2D.h"
 #include "resources/TextureLib.h"
 
@@ -30,7 +30,7 @@ float CaptionY(const TRect& rect, int h) {
 }
 
 int LoadMenuTexture(const std::string& relativePath) {
-    return TextureLib->Load(ProgramDir + relativePath, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    return TextureLib->Load(DataPath(relativePath), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
 }
 
 void PrintColoured(const std::string& text, int font, float x, float y, float r, float g, float b, float a) {

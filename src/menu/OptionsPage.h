@@ -1,7 +1,7 @@
 // The settings menu: Graphics, Sound, Controls and Back.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/Button.h"
 #include "menu/MenuPage.h"
 #include "menu/MenuWindow.h"

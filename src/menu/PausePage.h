@@ -1,7 +1,7 @@
 // The confirmation that ends a running game: Yes goes to the main page, Back back to the game.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/ConfirmPage.h"
 
 class TPausePage : public TConfirmPage {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/Button.h"
 #include "menu/MenuPage.h"
 #include "menu/MenuWindow.h"

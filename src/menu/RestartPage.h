@@ -1,7 +1,7 @@
 // The confirmation that restarts the game to apply the display settings.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/ConfirmPage.h"
 
 class TRestartPage : public TConfirmPage {

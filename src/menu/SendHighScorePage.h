@@ -1,7 +1,7 @@
 // The offer to send the score to the world table.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/CaptionPage.h"
 
 class TSendHighScorePage : public TCaptionPage {

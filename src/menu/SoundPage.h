@@ -1,7 +1,7 @@
 // The volume settings: music and sound, 0..100 in tens.
 #pragma once
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/Button.h"
 #include "menu/ChangeBox.h"
 #include "menu/MenuPage.h"

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/MenuPage.h"
 
 class TStoryPage : public TMenuPage {

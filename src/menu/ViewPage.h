@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "app/Globals.h"
+#include "gameplay/GameState.h"
 #include "menu/Button.h"
 #include "menu/ChangeBox.h"
 #include "menu/MenuPage.h"
