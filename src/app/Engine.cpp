@@ -7,6 +7,7 @@
 #include "app/Globals.h"
 #include "app/LoadingScreen.h"
 #include "app/LogLines.h"
+#include "app/MenuStage.h"
 #include "app/Music.h"
 #include "app/Screenshot.h"
 #include "app/ScriptedInput.h"
@@ -16,6 +17,8 @@
 #include "core/Log.h"
 #include "core/Random.h"
 #include "gameplay/HudState.h"
+#include "menu/Menu.h"
+#include "menu/MenuScreen.h"
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
@@ -150,7 +153,8 @@ bool StartUp(TRunOptions& run) {
     Environment = new TEnvironment();
 
     Log->Write(loglines::LoadingMenus);
-    // The menu is created here; it chooses the first page and loads the menu music.
+    Menu = new TMenu(*new TMenuStage(*Environment));
+    MenuMusic = Menu->Music();
 
     Log->Write(loglines::LoadingShaders);
     GreyShader =
@@ -188,11 +192,16 @@ void SendScriptedEvents(const TRunOptions& run, uint64_t frame) {
 }
 
 void MenuFrame(uint32_t frameStep) {
-    (void)frameStep;
     MenuFrameMusic(Config->MusicVolume);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    // The frozen grey scene behind the pause and stage-complete pages, and the current
-    // page's update and drawing, come in here.
+    // The pause and stage-complete pages stand over the frozen scene, in grey.
+    if (CurrentMenuPage == PAGE_PAUSE || CurrentMenuPage == PAGE_STAGE_COMPLETE) {
+        GreyShader->Enable();
+        Environment->Render();
+        GreyShader->Disable();
+    }
+    Menu->Draw(frameStep, {Viewport.x, Viewport.y, Viewport.width, Viewport.height, PixelScaleX, PixelScaleY,
+                           Cursor.x, Cursor.y});
 }
 
 void GameFrame(uint32_t scaledStep) {
@@ -218,9 +227,9 @@ void DrawBrightnessOverlay() {
 
 void WriteTrace(const TRunOptions& run, uint64_t frame, uint32_t scaledStep) {
     if (!run.trace) return;
-    std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d\n",
+    std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d window=%dx%d\n",
                  static_cast<unsigned long long>(frame), FrameStep, scaledStep, TimeDivisor,
-                 MenuActive ? 1 : 0, CurrentMenuPage, QuitFlag ? 1 : 0);
+                 MenuActive ? 1 : 0, CurrentMenuPage, QuitFlag ? 1 : 0, Viewport.width, Viewport.height);
 }
 
 void FrameLoop(TRunOptions& run) {

@@ -19,9 +19,12 @@ constexpr float PreviewSpeed = 40;
 
 void StartStagePreview(TEnvironment& environment, int stage) {
     environment.LoadStage(DataPath("Data\\Maps\\Track" + std::to_string(stage) + ".cfg"));
-    // Where the player would put the camera and how fast it would drive.
+    AimPreviewCamera();
+    MenuActive = false;
+}
+
+void AimPreviewCamera() {
     CameraPosition = {0, MissionValues.CameraHorizontal, MissionValues.CameraVertical, 0};
     CameraAngles = {0, MissionValues.CameraAngle, 180, 0};
     ForwardVelocity = PreviewSpeed;
-    MenuActive = false;
 }

@@ -7,3 +7,5 @@ class TEnvironment;
 // Loads the stage's mission file into `environment` and starts game frames; raises the
 // loader's errors.
 void StartStagePreview(TEnvironment& environment, int stage);
+// The loaded stage's camera where the player would put it, and the road moving under it.
+void AimPreviewCamera();

@@ -147,4 +147,11 @@ int TextWidth(int font, const std::string& text) {
     return width;
 }
 
+int TextHeight(int font) {
+    const TFont& entry = Fonts().at(font);
+    if (!entry.face) return 0;
+    const FT_Size_Metrics& metrics = entry.face->size->metrics;
+    return static_cast<int>((metrics.ascender - metrics.descender + 32) >> 6);
+}
+
 } // namespace platform

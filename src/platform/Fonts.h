@@ -18,5 +18,7 @@ std::string FontFamily(int font);
 void BuildFontLists(int font, unsigned listBase);
 // The sum of the characters' advances in pixels: where the raster position ends up.
 int TextWidth(int font, const std::string& text);
+// The character cell height in pixels (ascent plus descent), as a text-extent call reports it.
+int TextHeight(int font);
 
 } // namespace platform

@@ -339,6 +339,11 @@ void OpenAddress(const std::string& address) {
     if (InitVideo()) SDL_OpenURL(address.c_str());
 }
 
+std::string EnvironmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
 bool StartProgramAgain(const std::vector<std::string>& args) {
     char self[PATH_MAX];
     const ssize_t n = readlink("/proc/self/exe", self, sizeof(self) - 1);

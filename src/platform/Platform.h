@@ -95,7 +95,10 @@ using TDialogHook = std::function<bool(const std::string& caption, const std::st
 // Puts `hook` in place and returns the one it replaces (empty: the real dialogs).
 TDialogHook SetDialogHook(TDialogHook hook);
 
+// Opens a web address (or a file) with the desktop's handler, like the shell's "open".
 void OpenAddress(const std::string& address);
+// The environment variable's value; empty when it is unset.
+std::string EnvironmentValue(const char* name);
 // Starts the running executable again, detached, with the given arguments.
 bool StartProgramAgain(const std::vector<std::string>& args);
 

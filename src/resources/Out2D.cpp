@@ -52,6 +52,10 @@ int TOut2D::TextWidth(const std::string& text) const {
     return selectedFont_ < 0 ? 0 : platform::TextWidth(selectedFont_, text);
 }
 
+int TOut2D::TextHeight() const {
+    return selectedFont_ < 0 ? 0 : platform::TextHeight(selectedFont_);
+}
+
 int TOut2D::AddFont(const std::string& face, int points) {
     const int base = nextBase_;
     nextBase_ += 256;

@@ -26,6 +26,8 @@ public:
     void SelectFont(int base);
     // Width in pixels of `text` in the selected font, for centring and aligning text.
     int TextWidth(const std::string& text) const;
+    // Height in pixels of a line of text in the selected font.
+    int TextHeight() const;
     // A normal-weight font of `face`; returns its base (1536, then 1792, ...).
     int AddFont(const std::string& face, int points);
 

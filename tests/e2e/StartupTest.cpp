@@ -45,22 +45,25 @@ std::string WindowIconOf(const std::string& pid) {
 
 TEST(Startup, ScreenshotRunEndsByItselfWithTheBrightnessOverlay) {
     TGameInstall game;
-    TConfig config;
-    config.Brightness = 0.5f;
-    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
-
-    const TGameRun run = game.Run({"--frames=5", "--screenshot=3:" + game.Dir() + "shot.png"});
-    ASSERT_TRUE(run.exited) << run.errors;
-    EXPECT_EQ(run.status, 0) << run.errors;
-
-    TPngImage shot;
-    ASSERT_TRUE(ReadPng(game.Dir() + "shot.png", shot));
-    EXPECT_EQ(shot.width, 800);
-    EXPECT_EQ(shot.height, 600);
-    // Half-transparent white over the cleared (black) frame.
-    const uint32_t centre = shot.At(400, 300);
-    EXPECT_NEAR(int(centre >> 24), 128, 2);
-    EXPECT_NEAR(int((centre >> 8) & 0xFF), 128, 2);
+    uint32_t centre[2] = {};
+    for (int half : {0, 1}) {
+        TConfig config;
+        config.Brightness = half * 0.5f;
+        ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
+        const TGameRun run = game.Run({"--frames=5", "--screenshot=3:" + game.Dir() + "shot.png"});
+        ASSERT_TRUE(run.exited) << run.errors;
+        EXPECT_EQ(run.status, 0) << run.errors;
+        TPngImage shot;
+        ASSERT_TRUE(ReadPng(game.Dir() + "shot.png", shot));
+        EXPECT_EQ(shot.width, 800);
+        EXPECT_EQ(shot.height, 600);
+        centre[half] = shot.At(400, 300);
+    }
+    // Half-transparent white over the same menu frame.
+    for (int shift : {24, 16, 8}) {
+        const int plain = (centre[0] >> shift) & 0xFF, lit = (centre[1] >> shift) & 0xFF;
+        EXPECT_NEAR(lit, (plain + 255) / 2, 2) << "channel at bit " << shift;
+    }
 }
 
 TEST(Startup, LogHoldsTheStartupLinesInOrderOnlyWithTheSwitch) {
@@ -95,6 +98,7 @@ TEST(Startup, LogHoldsTheStartupLinesInOrderOnlyWithTheSwitch) {
         "\xEF\xE0\xF0\xE0\xEC\xE5\xF2\xF0\xFB\r\n"
         "-\xC7\xE0\xE3\xF0\xF3\xE7\xEA\xE0\x20\xF4\xE0\xE9\xEB\xE0\x20Global.cfg\r\n";
     const std::string tail = "\xC7\xE0\xE3\xF0\xF3\xE6\xE0\xFE\xF2\xF1\xFF\x20\xEC\xE5\xED\xFE\r\n"
+                             "\xC7\xE0\xE3\xF0\xF3\xE6\xE0\xE5\xF2\xF1\xFF\x20\xEC\xF3\xE7\xFB\xEA\xE0\r\n"
                              "\xC7\xE0\xE3\xF0\xF3\xE6\xE0\xFE\xF2\xF1\xFF\x20\xF8\xE5\xE9\xE4\xE5"
                              "\xF0\xEE\xE2\r\n"
                              "\xC7\xE0\xEF\xF3\xF1\xEA\x20\xE8\xE3\xF0\xFB\r\n";

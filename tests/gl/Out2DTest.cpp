@@ -78,6 +78,27 @@ TEST_F(Out2DTest, MeasuredWidthMatchesTheDrawnText) {
     EXPECT_GT(out_->TextWidth("MMMM"), 2 * small);
 }
 
+// The menus centre captions vertically with the measured height: it must hold the ink of a
+// line from its tallest letter to its lowest descender, and not much more.
+TEST_F(Out2DTest, MeasuredHeightHoldsTheDrawnLine) {
+    for (const int base : {FONT_11, FONT_18}) {
+        SCOPED_TRACE(base);
+        out_->SelectFont(base);
+        const int height = out_->TextHeight();
+        glClear(GL_COLOR_BUFFER_BIT);
+        out_->PrintText("Hgjy|", base, -0.5f, 0);
+        const std::vector<uint8_t> pixels = gl_.ReadPixels();
+        int low = gl_.Height(), high = -1;
+        for (int y = 0; y < gl_.Height(); ++y)
+            for (int x = 0; x < gl_.Width(); ++x)
+                if (pixels[(size_t(y) * gl_.Width() + x) * 4] > 100)
+                    low = std::min(low, y), high = std::max(high, y);
+        ASSERT_GE(high, low);
+        EXPECT_LE(high - low + 1, height);
+        EXPECT_GE(high - low + 1, height * 3 / 4);
+    }
+}
+
 TEST_F(Out2DTest, EmptyTextDrawsNothingAndCyrillicHasGlyphs) {
     out_->PrintText("", FONT_18, 0, 0);
     EXPECT_EQ(LitColumns(gl_).lit, 0);

@@ -11,6 +11,8 @@ void GenerateTextures(TDataTree& tree);
 void GenerateSprites(TDataTree& tree);
 void GenerateHelpPictures(TDataTree& tree);
 void GenerateScenes(TDataTree& tree);
+// The exit screen: "wdata\config.ini" with its background and buttons.
+void GenerateExitScreen(TDataTree& tree);
 void GenerateSounds(TDataTree& tree);
 void GenerateGameTables(TDataTree& tree);
 // Needs the block sets written first.

@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
         GenerateSprites(tree);
         GenerateHelpPictures(tree);
         GenerateScenes(tree);
+        GenerateExitScreen(tree);
         GenerateSounds(tree);
         GenerateGameTables(tree);
         GenerateMusic(tree);

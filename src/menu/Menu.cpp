@@ -1,0 +1,80 @@
+// Menu creation and the menu frame.
+#include "menu/Menu.h"
+
+#include <GL/gl.h>
+
+#include "core/Log.h"
+#include "gameplay/GameState.h"
+#include "menu/MenuGlobals.h"
+#include "menu/MenuLayout.h"
+#include "menu/MenuScreen.h"
+#include "menu/PageTable.h"
+#include "resources/DataPath.h"
+#include "resources/Out2D.h"
+#include "resources/SoundLib.h"
+#include "settings/Configure.h"
+#include "settings/KeyControl.h"
+
+TMenu* Menu = nullptr;
+
+namespace {
+
+// "Music is loading", Windows-1251.
+constexpr char LoadingMusic[] = "\xC7\xE0\xE3\xF0\xF3\xE6\xE0\xE5\xF2\xF1\xFF\x20\xEC\xF3\xE7\xFB\xEA\xE0";
+
+} // namespace
+
+template <size_t... Numbers> void TMenu::CreatePages(std::index_sequence<Numbers...>) {
+    // The comma fold runs left to right: the pages are made in page order.
+    ((pages_[Numbers] = std::make_unique<TPageType<Numbers>>(*this)), ...);
+}
+
+TMenu::TMenu(TStageHost& stage)
+    : Stage(stage), title_(LoadMenuTexture("Data\\Menu\\Name of game.png")),
+      splash_(LoadMenuTexture("Data\\Menu\\Splash.jpg")),
+      pointerIn_(LoadMenuTexture("Data\\Menu\\Cursor_in.png")),
+      pointerOut_(LoadMenuTexture("Data\\Menu\\Cursor_out.png")) {
+    CreatePages(std::make_index_sequence<PAGE_COUNT>());
+    if (Config->PlayerCount == 0) {
+        CurrentMenuPage = PAGE_CREATE_PLAYER;
+        Config->CurrentPlayer = 0;
+    } else {
+        CurrentMenuPage = PAGE_MAIN;
+    }
+    Log->Write(LoadingMusic);
+    music_ = SoundLib->LoadSample(DataPath("Data\\Music\\MENU_K_V.ogg"), true);
+    HoverSound = SoundLib->LoadSample(DataPath("Data\\Sounds\\OnButton.WAV"), false);
+    ClickSound = SoundLib->LoadSample(DataPath("Data\\Sounds\\Click.WAV"), false);
+}
+
+TMenu::~TMenu() = default;
+
+void TMenu::Draw(uint32_t step, const TMenuScreen& screen) {
+    MenuScreen = screen;
+    pointerX_ = screen.cursorX * screen.pixelScaleX - 1;
+    // The 0.1 belongs to the hit tests as well as to the drawing.
+    pointerY_ = 1 - screen.cursorY * screen.pixelScaleY - 0.1f;
+
+    PointerOverWidget = false;
+    ApplyMenuViewport();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+
+    // The pause and stage-complete pages show the frozen scene instead.
+    if (CurrentMenuPage != PAGE_PAUSE && CurrentMenuPage != PAGE_STAGE_COMPLETE)
+        Out2D->DrawTexturedQuad(splash_, -1, -1, 1, 1, 0, 0, 1, 1);
+    Out2D->DrawTexturedQuad(title_, 0.25f, 0.25f, 1, 1, 0.01f, 0.99f, 1, 0);
+
+    if (CurrentMenuPage >= 0 && CurrentMenuPage < PAGE_COUNT)
+        pages_[CurrentMenuPage]->Draw(step, pointerX_, pointerY_);
+
+    Out2D->DrawTexturedQuad(PointerOverWidget ? pointerIn_ : pointerOut_, pointerX_, pointerY_ - PixelsY(64),
+                            pointerX_ + PixelsX(64), pointerY_, 0, 0, 1, 1);
+
+    // One press activates at most one widget, in one frame.
+    Keys->ClearPressed(KEY_LEFT_BUTTON);
+    Keys->ClearPressed(KEY_RIGHT_BUTTON);
+}

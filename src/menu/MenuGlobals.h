@@ -1,0 +1,31 @@
+// What the menu's pages and widgets share: the two widget sounds, the pointer picture's
+// choice, and the loading screen's picture and ready flag.
+#pragma once
+
+extern int HoverSound; // played when the pointer enters a widget
+extern int ClickSound; // played when a widget is activated
+// Cleared at the start of each menu frame; set by any widget drawn hovered.
+extern bool PointerOverWidget;
+// The picture of the stage being loaded, and whether that stage may start.
+extern int LoadingPicture;
+extern bool StageReady;
+
+void PlayHoverSound();
+void PlayClickSound();
+
+// Key numbers the pages read.
+constexpr int KEY_LEFT_BUTTON = 1;
+constexpr int KEY_RIGHT_BUTTON = 2;
+constexpr int KEY_BACKSPACE = 8;
+constexpr int KEY_RETURN = 13;
+constexpr int KEY_ESCAPE = 27;
+
+bool LeftClicked();
+// Escape's latch, cleared when it is set: one press is used once.
+bool EscapeUsed();
+
+struct TGamePlayer;
+// The current profile; a scratch one while none is current, so pages never index outside the table.
+TGamePlayer& CurrentProfile();
+// Clears all 256 key latches.
+void ClearAllKeys();

@@ -1,0 +1,28 @@
+// The base of the 24 menu pages: one draw per frame, which also handles the page's input.
+#pragma once
+
+#include <cstdint>
+
+class TMenu;
+
+class TMenuPage {
+public:
+    explicit TMenuPage(TMenu& owner) : Owner(owner) {}
+    virtual ~TMenuPage() = default;
+    TMenuPage(const TMenuPage&) = delete;
+    TMenuPage& operator=(const TMenuPage&) = delete;
+
+    // `step` is the menu frame step in milliseconds; (x, y) the pointer in screen units.
+    virtual void Draw(uint32_t step, float x, float y) = 0;
+    // The next draw recomputes every position.
+    void ForceRelayout() { epoch_ = -1; }
+
+protected:
+    // True once after the resolution setting changed or a relayout was forced.
+    bool LayoutChanged();
+
+    TMenu& Owner;
+
+private:
+    int epoch_ = -1;
+};

@@ -1,0 +1,91 @@
+// The graphics page.
+#include "menu/ViewPage.h"
+
+#include <cmath>
+
+#include "menu/MenuGlobals.h"
+#include "menu/OptionsPage.h"
+#include "settings/Configure.h"
+
+namespace {
+
+TChangeBox Box(const char* label, std::initializer_list<const char*> items) {
+    TChangeBox box(label, BUTTON2_OUT, BUTTON2_IN);
+    for (const char* item : items)
+        box.AddItem(item);
+    return box;
+}
+
+} // namespace
+
+int BrightnessIndex(float brightness) {
+    return static_cast<int>(std::lround(brightness * 55));
+}
+
+float BrightnessOf(int index) {
+    return index / 55.0f;
+}
+
+TViewPage::TViewPage(TMenu& owner)
+    : TMenuPage(owner),
+      window_(TMenuWindow::Large()), boxes_{Box("Resolution:",
+                                                {"800x600", "1024x768", "1280x1024", "Desktop"}),
+                                            Box("Color Depth:", {"16", "32"}),
+                                            Box("Shaders:", {"Off", "On"}),
+                                            Box("Fullscreen:", {"Off", "On"}),
+                                            Box("Brightness:",
+                                                {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90"}),
+                                            Box("Shadow:", {"Off", "On"})},
+      apply_(BUTTON1_OUT, BUTTON1_IN, "Apply"), back_(BUTTON1_OUT, BUTTON1_IN, "Back") {
+    boxes_[RESOLUTION].Select(Config->Resolution);
+    boxes_[DEPTH].Select((Config->ColourDepth - 16) / 16);
+    boxes_[SHADERS].Select(Config->Shaders ? 1 : 0);
+    boxes_[FULL_SCREEN].Select(Config->FullScreen ? 1 : 0);
+    boxes_[BRIGHTNESS].Select(BrightnessIndex(Config->Brightness));
+    boxes_[SHADOWS].Select(Config->Shadows ? 1 : 0);
+    // A value no box offers (a resolution only the command line gives, a hand-edited
+    // file) shows the first item rather than indexing outside the list.
+    for (TChangeBox& box : boxes_)
+        if (box.Selected() < 0 || box.Selected() >= box.Count()) box.Select(0);
+    Config->PendingResolution = Config->Resolution;
+    Config->PendingFullScreen = Config->FullScreen;
+}
+
+void TViewPage::Apply(int box) {
+    const int index = boxes_[box].Selected();
+    switch (box) {
+    case RESOLUTION: Config->PendingResolution = index; break;
+    case DEPTH: Config->ColourDepth = index * 16 + 16; break;
+    case SHADERS: Config->Shaders = index == 1; break;
+    case FULL_SCREEN: Config->PendingFullScreen = index == 1; break;
+    case BRIGHTNESS: Config->Brightness = BrightnessOf(index); break;
+    case SHADOWS: Config->Shadows = index == 1; break;
+    }
+}
+
+void TViewPage::Draw(uint32_t, float x, float y) {
+    if (LayoutChanged()) {
+        window_.Relayout();
+        for (int box = 0; box < BOX_COUNT; ++box)
+            boxes_[box].SetRect(SettingsRow(window_, box));
+        apply_.SetRect(window_.Rect(65, 180, 285, 255));
+        back_.SetRect(window_.Rect(240, 355, 285, 255));
+    }
+    window_.Draw();
+    window_.PrintCentred("Graphics", FONT_14, 45);
+    for (int box = 0; box < BOX_COUNT; ++box) {
+        if (boxes_[box].Update(x, y)) Apply(box);
+        boxes_[box].Draw();
+    }
+    if (apply_.Activated(x, y)) {
+        PlayClickSound();
+        CurrentMenuPage = PAGE_RESTART;
+    }
+    apply_.Draw();
+    const bool back = back_.Activated(x, y);
+    if (back || EscapeUsed()) {
+        PlayClickSound();
+        CurrentMenuPage = PAGE_OPTIONS;
+    }
+    back_.Draw();
+}

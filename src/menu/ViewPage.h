@@ -1,0 +1,33 @@
+// The graphics settings: resolution, colour depth, shaders, full screen, brightness, shadows.
+// Resolution and full screen wait for a restart; the others take effect at once.
+#pragma once
+
+#include <array>
+
+#include "gameplay/GameState.h"
+#include "menu/Button.h"
+#include "menu/ChangeBox.h"
+#include "menu/MenuPage.h"
+#include "menu/MenuWindow.h"
+
+class TViewPage : public TMenuPage {
+public:
+    static constexpr int Number = PAGE_VIEW;
+    // Takes the initial choices from the settings, and sets the pending display values.
+    explicit TViewPage(TMenu& owner);
+
+    void Draw(uint32_t step, float x, float y) override;
+
+private:
+    enum { RESOLUTION, DEPTH, SHADERS, FULL_SCREEN, BRIGHTNESS, SHADOWS, BOX_COUNT };
+    void Apply(int box);
+
+    TMenuWindow window_;
+    std::array<TChangeBox, BOX_COUNT> boxes_;
+    TButton apply_;
+    TButton back_;
+};
+
+// The brightness box's index for a brightness (0 .. 9/55), and back.
+int BrightnessIndex(float brightness);
+float BrightnessOf(int index);

@@ -1,0 +1,141 @@
+// Whole-program runs through the menu with scripted clicks and keys: the first start, a
+// display change applied by a restart, a key binding kept in keys.cfg, and the way out
+// through the exit screen. Pointer positions are where the cursor stands; the menu tests
+// 30 pixels below it at 800 x 600.
+#include "settings/Configure.h"
+#include "support/GameProcess.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+// Script lines that click at cursor (x, y) from `frame` on (three frames).
+std::string ClickAt(int frame, int x, int y) {
+    return std::to_string(frame) + " pointer=" + std::to_string(x) + "," + std::to_string(y) + "\n" +
+           std::to_string(frame + 1) + " keys=1\n" + std::to_string(frame + 2) + " keys=\n";
+}
+
+std::string KeyAt(int frame, int key) {
+    return std::to_string(frame) + " keys=" + std::to_string(key) + "\n" + std::to_string(frame + 1) +
+           " keys=\n";
+}
+
+void SaveProfile(const TGameInstall& game) {
+    TConfig config;
+    config.PlayerCount = 1;
+    config.Players[0].Name = "ACE";
+    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
+}
+
+// Main page (cursor positions): Options, Exit. Large window: its rows and bottom buttons.
+constexpr int MainX = 89, ResumeY = 320, OptionsY = 390, ExitY = 530;
+constexpr int RowX = 401;
+int RowY(int row) {
+    return 179 + 32 * row;
+}
+constexpr int YesX = 332, YesY = 336;
+
+} // namespace
+
+TEST(MenuRun, FirstStartAsksForANickNameThenShowsTheMainPage) {
+    TGameInstall game;
+    std::string script = "1 pointer=400,300\n";
+    script += KeyAt(3, ' ') + KeyAt(5, 'A') + KeyAt(7, 'C') + KeyAt(9, 'E') + KeyAt(11, 13);
+    game.Files().Write("in.txt", script);
+    ASSERT_EQ(game.Run({"--fixed-step=25", "--frames=20", "--input=" + game.Dir() + "in.txt",
+                        "--trace=" + game.Dir() + "t.txt"})
+                  .status,
+              0);
+    const std::string trace = game.Files().Read("t.txt");
+    EXPECT_NE(trace.find("frame=1 step=25 scaled=25 divisor=1 menu=1 page=7 "), std::string::npos) << trace;
+    EXPECT_NE(trace.find("frame=20 step=25 scaled=25 divisor=1 menu=1 page=0 "), std::string::npos) << trace;
+    TConfig config;
+    ASSERT_TRUE(config.Load(game.Dir() + "Config.cfg"));
+    ASSERT_EQ(config.PlayerCount, 1);
+    EXPECT_EQ(config.Players[0].Name, "ACE") << "the leading space is dropped";
+}
+
+TEST(MenuRun, ChoosingTenTwentyFourRestartsTheGameInThatWindow) {
+    TGameInstall game;
+    SaveProfile(game);
+    std::string script = ClickAt(2, MainX, OptionsY) + ClickAt(6, RowX, RowY(0)) + ClickAt(10, RowX, RowY(0));
+    script += ClickAt(14, 313, 381) + ClickAt(18, YesX, YesY);
+    game.Files().Write("in.txt", script);
+    const std::string args[] = {"--fixed-step=25", "--frames=40", "--input=" + game.Dir() + "in.txt",
+                                "--trace=" + game.Dir() + "t.txt"};
+    ASSERT_EQ(game.Run({args[0], args[1], args[2], args[3]}).status, 0);
+    // The first process ends on the restart page; the new one rewrites the trace as it runs
+    // its frames without the script, in the window of the new setting.
+    std::string trace;
+    for (int i = 0; i < 300; ++i) {
+        trace = game.Files().Read("t.txt");
+        if (trace.find("frame=40 ") != std::string::npos &&
+            trace.find("window=1024x768") != std::string::npos)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_NE(trace.find("frame=40 step=25 scaled=25 divisor=1 menu=1 page=0 quit=1 window=1024x768"),
+              std::string::npos)
+        << trace;
+    TConfig config;
+    ASSERT_TRUE(config.Load(game.Dir() + "Config.cfg"));
+    EXPECT_EQ(config.Resolution, 1);
+}
+
+TEST(MenuRun, RebindingAccelerateIsKeptInKeysCfg) {
+    TGameInstall game;
+    SaveProfile(game);
+    std::string script = ClickAt(2, MainX, OptionsY) + ClickAt(6, RowX, RowY(2)) + ClickAt(10, RowX, RowY(2));
+    script += KeyAt(14, 'K');
+    game.Files().Write("in.txt", script);
+    ASSERT_EQ(game.Run({"--fixed-step=25", "--frames=20", "--input=" + game.Dir() + "in.txt"}).status, 0);
+    EXPECT_NE(game.Files().Read("keys.cfg").find("KP_FORWARD=87\r\nKP_FORWARD=75\r\n"), std::string::npos)
+        << game.Files().Read("keys.cfg");
+}
+
+TEST(MenuRun, ExitGoesThroughTheExitScreenAndItsCloseButton) {
+    TGameInstall game;
+    SaveProfile(game);
+    // The close button shows once the five-second countdown has run out.
+    const std::string script =
+        ClickAt(2, MainX, ExitY) + ClickAt(6, YesX, YesY) + ClickAt(30, 400, 476) + ClickAt(220, 400, 476);
+    game.Files().Write("in.txt", script);
+    const TGameRun run = game.Run({"--fixed-step=25", "--frames=1000", "--input=" + game.Dir() + "in.txt",
+                                   "--trace=" + game.Dir() + "t.txt"});
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const std::string trace = game.Files().Read("t.txt");
+    EXPECT_NE(trace.find("frame=40 step=25 scaled=25 divisor=1 menu=1 page=12 quit=0"), std::string::npos)
+        << "the early click found no button";
+    EXPECT_NE(trace.find("frame=221 step=25 scaled=25 divisor=1 menu=1 page=12 quit=1"), std::string::npos);
+    EXPECT_EQ(trace.find("frame=222 "), std::string::npos) << "the game ends with that frame";
+}
+
+TEST(MenuRun, StageCodeLoadsTheStageAndEscapeLeavesItResumable) {
+    TGameInstall game;
+    SaveProfile(game);
+    std::string script = "1 pointer=400,590\n";
+    int frame = 2;
+    for (char key : std::string("PWBJUQ03")) {
+        script += KeyAt(frame, key);
+        frame += 2;
+    }
+    script += KeyAt(30, ' ') + KeyAt(40, 27) + ClickAt(50, MainX, ResumeY);
+    game.Files().Write("in.txt", script);
+    ASSERT_EQ(game.Run({"--fixed-step=25", "--frames=60", "--input=" + game.Dir() + "in.txt",
+                        "--trace=" + game.Dir() + "t.txt"})
+                  .status,
+              0);
+    const std::string trace = game.Files().Read("t.txt");
+    EXPECT_NE(trace.find("frame=16 step=25 scaled=25 divisor=1 menu=1 page=16 "), std::string::npos) << trace;
+    EXPECT_NE(trace.find("frame=29 step=25 scaled=25 divisor=1 menu=1 page=16 "), std::string::npos)
+        << "the loaded stage waits for a key";
+    EXPECT_NE(trace.find("frame=30 step=25 scaled=25 divisor=1 menu=0 "), std::string::npos);
+    EXPECT_NE(trace.find("frame=40 step=25 scaled=25 divisor=1 menu=1 page=0 "), std::string::npos);
+    EXPECT_NE(trace.find("frame=51 step=25 scaled=25 divisor=1 menu=0 page=0 "), std::string::npos)
+        << "Resume goes straight back to the stage";
+    TConfig config;
+    ASSERT_TRUE(config.Load(game.Dir() + "Config.cfg"));
+    EXPECT_EQ(config.Players[0].Stage, 3);
+}

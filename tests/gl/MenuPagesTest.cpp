@@ -1,0 +1,286 @@
+// The pages' rules: the first page, Resume, help wrapping, profiles, the settings pages'
+// values, the restart, the exit screen, and every page drawing at 800 x 600.
+#include "MenuFixture.h"
+
+#include "menu/PageTable.h"
+#include "platform/PngWriter.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int ButtonX = 89; // the main page's column
+constexpr int ResumeY = 350, NewGameY = 385, HelpY = 490;
+
+} // namespace
+
+TEST_F(MenuTest, FirstPageAsksForANameUntilOneIsGiven) {
+    CreateMenu();
+    EXPECT_EQ(CurrentMenuPage, PAGE_CREATE_PLAYER);
+    Idle();
+    Press(27);
+    EXPECT_EQ(CurrentMenuPage, PAGE_CREATE_PLAYER) << "no way back without a profile";
+    CurrentMenuPage = PAGE_EXIT; // the window's close button
+    Idle();
+    Press(27);
+    EXPECT_EQ(CurrentMenuPage, PAGE_CREATE_PLAYER) << "nor round it through the exit page";
+    Press(' ');
+    Press(' ');
+    Press(13);
+    EXPECT_EQ(config_.PlayerCount, 0) << "a name of spaces is refused";
+    Press(8);
+    Press(8);
+    for (int key : {' ', 'A', '1', ' '})
+        Press(key);
+    Press(13);
+    ASSERT_EQ(config_.PlayerCount, 1);
+    EXPECT_EQ(config_.Players[0].Name, "A1");
+    EXPECT_EQ(config_.Players[0].Stage, 0);
+    EXPECT_EQ(CurrentMenuPage, PAGE_MAIN);
+}
+
+TEST_F(MenuTest, ResumeOnlyForStagesTwoToFifteenOrAGameInProgress) {
+    for (int stage : {0, 1, 2, 15, 16}) {
+        config_ = TConfig();
+        AddProfile("ACE", stage);
+        stage_.loaded.clear();
+        CreateMenu();
+        Idle();
+        Click(ButtonX, ResumeY);
+        const bool offered = stage >= 2 && stage <= 15;
+        EXPECT_EQ(CurrentMenuPage, offered ? PAGE_LOAD : PAGE_MAIN) << "stage " << stage;
+        if (offered) {
+            Idle();
+            ASSERT_EQ(stage_.loaded.size(), 1u);
+            EXPECT_NE(stage_.loaded[0].find("Data\\Maps\\Track" + std::to_string(stage) + ".cfg"),
+                      std::string::npos);
+        }
+    }
+    // A game in progress resumes without loading, whatever the stage.
+    CurrentMenuPage = PAGE_MAIN;
+    config_.Players[0].Stage = 1;
+    MissionValues.GameInProgress = true;
+    stage_.loaded.clear();
+    Click(ButtonX, ResumeY);
+    EXPECT_FALSE(MenuActive);
+    EXPECT_TRUE(stage_.loaded.empty());
+}
+
+TEST_F(MenuTest, NewGameResetsTheProfileAndTheStoryLeadsToStageOne) {
+    AddProfile("ACE", 7);
+    config_.Players[0].Score = 500;
+    config_.Players[0].Rockets = 3;
+    CreateMenu();
+    Idle();
+    Click(ButtonX, NewGameY);
+    EXPECT_EQ(CurrentMenuPage, PAGE_STORY);
+    EXPECT_EQ(config_.Players[0].Stage, 1);
+    EXPECT_EQ(config_.Players[0].Score, 0);
+    EXPECT_EQ(config_.Players[0].Rockets, 0);
+    for (int frame = 0; frame < 45; ++frame)
+        Idle();
+    Press(' ');
+    for (int frame = 0; frame < 36; ++frame)
+        Idle();
+    EXPECT_EQ(CurrentMenuPage, PAGE_STORY) << "the story fades out for a second";
+    for (int frame = 0; frame < 4; ++frame)
+        Idle();
+    EXPECT_EQ(CurrentMenuPage, PAGE_LOAD);
+    Idle();
+    ASSERT_EQ(stage_.loaded.size(), 1u);
+    EXPECT_NE(stage_.loaded[0].find("Track1.cfg"), std::string::npos);
+    EXPECT_TRUE(MenuActive) << "the stage waits for a key";
+    Press(' ');
+    EXPECT_FALSE(MenuActive);
+}
+
+TEST_F(MenuTest, HelpWrapsBothWaysAndStartsAtTheFirstPicture) {
+    AddProfile("ACE");
+    CreateMenu();
+    Idle();
+    auto& help = PageOf<PAGE_HELP>(*menu_);
+    Click(ButtonX, HelpY);
+    ASSERT_EQ(CurrentMenuPage, PAGE_HELP);
+    Click(LargeX(81), BottomRowY()); // Previous
+    EXPECT_EQ(help.Current(), 7);
+    Click(LargeX(335), BottomRowY()); // Next
+    EXPECT_EQ(help.Current(), 0);
+    Click(LargeX(335), BottomRowY());
+    Press(27);
+    EXPECT_EQ(CurrentMenuPage, PAGE_MAIN);
+    Click(ButtonX, HelpY);
+    EXPECT_EQ(help.Current(), 0);
+}
+
+TEST_F(MenuTest, DeletingAProfileShiftsTheLaterOnesDown) {
+    for (const char* name : {"A", "B", "C", "D"})
+        AddProfile(name);
+    config_.CurrentPlayer = 1;
+    CreateMenu();
+    CurrentMenuPage = PAGE_PLAYERS;
+    Idle();
+    Click(LargeX(335), BottomRowY()); // Delete
+    ASSERT_EQ(CurrentMenuPage, PAGE_DELETE_PLAYER);
+    Click(YesX(), ConfirmButtonsY());
+    EXPECT_EQ(CurrentMenuPage, PAGE_PLAYERS);
+    EXPECT_EQ(config_.PlayerCount, 3);
+    EXPECT_EQ(config_.Players[1].Name, "C");
+    EXPECT_EQ(config_.Players[2].Name, "D");
+    EXPECT_EQ(config_.CurrentPlayer, 1);
+
+    config_.CurrentPlayer = 2;
+    Click(LargeX(335), BottomRowY());
+    Click(YesX(), ConfirmButtonsY());
+    EXPECT_EQ(config_.CurrentPlayer, 1) << "the last profile deleted: the one before it is current";
+    Click(LargeX(335), BottomRowY());
+    Click(YesX(), ConfirmButtonsY());
+    Click(LargeX(335), BottomRowY());
+    Click(YesX(), ConfirmButtonsY());
+    EXPECT_EQ(config_.PlayerCount, 0);
+    EXPECT_EQ(config_.CurrentPlayer, -1);
+    Press(27);
+    EXPECT_EQ(CurrentMenuPage, PAGE_PLAYERS) << "Escape does nothing without a profile";
+    Click(LargeX(81), BottomRowY()); // Create, the only button left
+    EXPECT_EQ(CurrentMenuPage, PAGE_CREATE_PLAYER);
+}
+
+TEST_F(MenuTest, SettingsPagesWriteTheirValues) {
+    AddProfile("ACE");
+    config_.MusicVolume = 255;
+    CreateMenu();
+    CurrentMenuPage = PAGE_VIEW;
+    Idle();
+    for (int click = 0; click < 9; ++click)
+        Click(LargeX(210), RowY(4));
+    EXPECT_FLOAT_EQ(config_.Brightness, 9 / 55.0f) << "\"90\"";
+    Click(LargeX(210), RowY(5));
+    EXPECT_TRUE(config_.Shadows);
+    Click(LargeX(210), RowY(0));
+    EXPECT_EQ(config_.PendingResolution, 1) << "1024x768";
+    EXPECT_EQ(config_.Resolution, 0) << "only after the restart";
+    Press(27);
+    EXPECT_EQ(CurrentMenuPage, PAGE_OPTIONS) << "Escape does not ask to restart";
+
+    CurrentMenuPage = PAGE_SOUND;
+    Idle();
+    // Music starts at "100": five right clicks go down to "50".
+    for (int click = 0; click < 5; ++click) {
+        Frame({2}, LargeX(210), RowY(0));
+        Idle();
+    }
+    EXPECT_EQ(config_.MusicVolume, 128);
+
+    CurrentMenuPage = PAGE_VIEW;
+    Idle();
+    Click(LargeX(122), BottomRowY()); // Apply
+    ASSERT_EQ(CurrentMenuPage, PAGE_RESTART);
+    Click(YesX(), ConfirmButtonsY());
+    EXPECT_EQ(config_.Resolution, 1);
+    EXPECT_FALSE(config_.FullScreen);
+    EXPECT_TRUE(QuitFlag);
+    EXPECT_TRUE(RestartFlag);
+}
+
+TEST_F(MenuTest, ExitScreenCountsDownToItsCloseButton) {
+    AddProfile("ACE");
+    CreateMenu();
+    CurrentMenuPage = PAGE_EXIT;
+    Idle();
+    Click(YesX(), ConfirmButtonsY());
+    ASSERT_EQ(CurrentMenuPage, PAGE_LAST_SCREEN);
+    // The generated close button stands at 452..572 x 620..676 of a 1024 x 768 picture.
+    const int closeX = 400, closeY = 506;
+    Click(closeX, closeY);
+    EXPECT_FALSE(QuitFlag) << "no close button while the countdown runs";
+    for (int second = 0; second < 5; ++second)
+        Frame({}, 400, 590, 1000);
+    Click(closeX, closeY);
+    EXPECT_TRUE(QuitFlag);
+}
+
+TEST_F(MenuTest, MalformedExitScreenClosesTheGameAtOnce) {
+    AddProfile("ACE");
+    Put("wdata/config.ini", "2\nwdata\\Background.jpg\nnot a link\n");
+    CreateMenu();
+    CurrentMenuPage = PAGE_LAST_SCREEN;
+    Idle();
+    EXPECT_TRUE(QuitFlag);
+}
+
+TEST_F(MenuTest, EveryPageDrawsOverItsBackground) {
+    AddProfile("ACE", 3);
+    CreateMenu();
+    // KESTROVA_MENU_SHOTS=DIR keeps a picture of every page for looking them over.
+    const char* shots = std::getenv("KESTROVA_MENU_SHOTS");
+    for (int page = 0; page < PAGE_COUNT; ++page) {
+        if (page == PAGE_LAST_SCREEN || page == PAGE_LOAD || page == PAGE_STORY) continue;
+        CurrentMenuPage = page;
+        glClear(GL_COLOR_BUFFER_BIT);
+        Idle(700, 590);
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << "page " << page;
+        // The splash is drawn except behind the pause and stage-complete pages, which show
+        // the frozen scene instead (here the cleared black).
+        const uint32_t corner = gl_.Pixel(5, 300);
+        const bool dark = (corner >> 8) == 0;
+        EXPECT_EQ(dark, page == PAGE_PAUSE || page == PAGE_STAGE_COMPLETE) << "page " << page;
+        if (shots)
+            WritePng(std::string(shots) + "/page" + std::to_string(page) + ".png", 800, 600,
+                     gl_.ReadPixels());
+    }
+}
+
+TEST_F(MenuTest, StageCompleteTalliesAndGivesTheSpecialRewardOnlyForARealMission) {
+    AddProfile("ACE", 3); // the player's update has already moved the profile on
+    config_.Players[0].Score = 100;
+    config_.Players[0].Shotgun = 9;
+    CreateMenu();
+    for (bool enabled : {false, true}) {
+        SpecMission = TSpecMission();
+        SpecMission.Enabled = enabled;
+        SpecMission.Uzi = 50;
+        SpecMission.Score = 7;
+        MissionValues.Reward = 6000;
+        stage_.timeLeft = 30000;
+        stage_.score = 1000;
+        CurrentMenuPage = PAGE_STAGE_COMPLETE;
+        Idle();
+        Click(LargeX(208), BottomRowY());
+        EXPECT_EQ(CurrentMenuPage, PAGE_STAGE_COMPLETE) << "Next waits for the tally";
+        for (int press = 0; press < 9; ++press)
+            Press(27);
+        Click(LargeX(208), BottomRowY());
+        ASSERT_EQ(CurrentMenuPage, PAGE_LOAD);
+        const TGamePlayer& profile = config_.Players[0];
+        if (!enabled) {
+            EXPECT_EQ(profile.Score, 100 + 1000 + 6000 + 3000) << "no special mission, no reward";
+            EXPECT_EQ(profile.Shotgun, 9);
+        } else {
+            EXPECT_EQ(profile.Score, 10100 + 1000 + 6000 + 3000 + 7);
+            EXPECT_EQ(profile.Uzi, 50);
+            EXPECT_EQ(profile.Shotgun, 0) << "one kind of bullets at a time";
+        }
+    }
+}
+
+TEST_F(MenuTest, LosePageReplaysOrLeavesTheGame) {
+    AddProfile("ACE", 4);
+    CreateMenu();
+    MissionValues.GameInProgress = true;
+    stage_.score = 250;
+    CurrentMenuPage = PAGE_LOSE;
+    Idle();
+    Click(YesX(), ConfirmButtonsY()); // Restart
+    EXPECT_EQ(CurrentMenuPage, PAGE_LOAD);
+    Idle();
+    ASSERT_EQ(stage_.loaded.size(), 1u);
+    EXPECT_NE(stage_.loaded[0].find("Track4.cfg"), std::string::npos);
+    EXPECT_EQ(config_.Players[0].Score, 0) << "a replay adds nothing";
+
+    CurrentMenuPage = PAGE_LOSE;
+    stage_.score = 250;
+    Idle();
+    Press(27);
+    EXPECT_EQ(CurrentMenuPage, PAGE_COUNTRY);
+    EXPECT_EQ(config_.Players[0].Score, 250);
+    EXPECT_FALSE(MissionValues.GameInProgress);
+}
