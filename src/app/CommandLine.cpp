@@ -58,6 +58,11 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (TakeOption(arg, "--stage", value)) {
             line.stage = Number<int>("--stage", value);
             if (*line.stage < 1 || *line.stage > 15) throw EGameError("Bad value for --stage: " + value);
+        } else if (TakeOption(arg, "--shadows", value)) {
+            if (value != "on" && value != "off") throw EGameError("Bad value for --shadows: " + value);
+            line.shadows = value == "on";
+        } else if (TakeOption(arg, "--frame-times", value)) {
+            line.frameTimesFile = value;
         } else if (TakeOption(arg, "--audio", value)) {
             if (value != "none") throw EGameError("Bad value for --audio: " + value);
             line.audio = false;

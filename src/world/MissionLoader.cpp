@@ -1,9 +1,9 @@
 // The mission loader, step by step in the order the file is read.
 #include "world/MissionLoader.h"
 
-#include "core/Error.h"
 #include "app/Globals.h"
 #include "app/Music.h"
+#include "core/Error.h"
 #include "gameplay/HudState.h"
 #include "gameplay/PlayerState.h"
 #include "platform/Platform.h"
@@ -113,6 +113,10 @@ void LoadMission(const std::string& fileName, TMissionStage& stage) {
     values.MaxSpeed = ini.ReadInteger("Player", "MaxSpeed", 100);
     MaxSpeed = values.MaxSpeed;
     values.MinSpeed = ini.ReadInteger("Player", "MinSpeed", 0);
+    // The steering limit and the speed clamp need a top speed at or above the lowest.
+    if (values.MaxSpeed < values.MinSpeed)
+        throw EGameError("Mission " + fileName + " [Player]: MaxSpeed " + std::to_string(values.MaxSpeed) +
+                         " is below MinSpeed " + std::to_string(values.MinSpeed));
     values.KillBoxDamagePerSecond = ini.ReadInteger("Player", "KillBoxDamagePerSecond", 0);
 
     // 4. Starting ammunition.
