@@ -96,7 +96,7 @@ TEST_F(PlayTest, ADeadlySurfaceLosesTheStageFiveSecondsLater) {
     }
     ASSERT_GE(died, 0) << "the car never met a deadly surface";
     ASSERT_GE(lost, 0);
-    EXPECT_EQ(lost - died, 5000 / 25 + 1);
+    EXPECT_EQ(lost - died, 5000 / 25);
 }
 
 TEST_F(PlayTest, TheEndOfAStageOpensTheStageCompletePage) {

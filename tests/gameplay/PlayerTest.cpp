@@ -120,9 +120,10 @@ TEST_F(PlayerTest, DeadlySurfaceKillsUnlessGhostAndTheStageIsLostAfterFiveSecond
     Step(25);
     EXPECT_TRUE(player.Destroyed);
     EXPECT_EQ(player.speed, 0);
-    StepFor(5000);
+    // The frame of death counts: 200 frames of 25 ms in all reach 5000 ms, the next passes it.
+    StepFor(199 * 25);
     EXPECT_EQ(player.outcome, STAGE_PLAYING);
-    StepFor(50);
+    Step(25);
     EXPECT_EQ(player.outcome, STAGE_LOST);
     EXPECT_EQ(player.MaxSpeed, 0); // the steering limit stays defined
     EXPECT_FLOAT_EQ(player.MaxHeading(), kPi / 8);

@@ -94,9 +94,10 @@ TEST_F(TrafficTest, ShieldTakesAWholeHitAndGoesNegative) {
 TEST_F(TrafficTest, ACarInTheLineOfFireTakesTheBulletForThePlayer) {
     Weapons.push_back({});
     Weapons[0].Damage = 50;
+    // Shooting back over its tail at the player behind it.
     TTrafficCar& shooter = AddCar(player.position.x, -80);
     shooter.type.Weapon = 0;
-    shooter.type.AttackType = AT_FORWARD;
+    shooter.type.AttackType = AT_BACKWARD;
     shooter.type.MinSpeed = shooter.type.MaxSpeed = 60;
     shooter.speed = 60;
     AddCar(player.position.x, -60).type.MinSpeed = 60;

@@ -33,6 +33,7 @@ TEST_F(WeaponsTest, GunHitsTheAimedCarAndAimingAtTheCarFiresNothing) {
 
     // Within 5 units of the car: no shot, no cooldown.
     player.shootCooldown = 0;
+    player.muzzleFlashTime = 0;
     Aim(player.position.x + 1, player.position.y);
     Fire();
     EXPECT_EQ(player.shootCooldown, 0);

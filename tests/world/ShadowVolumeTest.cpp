@@ -105,11 +105,12 @@ TEST(ShadowVolumeTest, VolumesEndJustBelowTheGround) {
     // The scene light as the game sets it: far away and not normalised.
     const TVector4 sun{900, -50, 700, 0};
     for (const TVector4& light : {TVector4{0, 0, 1, 0}, TVector4{0.3f, 0.2f, 1, 0}, sun}) {
+        // Every pulled-away vertex lies below the ground, the highest one just kBelowGround below.
         const TShadowVolume volume = BoxVolume(light, 0.5f);
-        float lowest = 1e9f;
+        float highest = -1e9f;
         for (const TVector4& v : volume.Volume())
-            lowest = std::min(lowest, v.z);
-        EXPECT_NEAR(lowest, 0.5f - TShadowVolume::kBelowGround, 1e-3f) << light.x;
+            if (v.z < 0.5f) highest = std::max(highest, v.z);
+        EXPECT_NEAR(highest, 0.5f - TShadowVolume::kBelowGround, 1e-3f) << light.x;
     }
     // The same silhouette, only shorter: each far vertex lies on its long counterpart's line.
     const TShadowVolume shortVolume = BoxVolume(sun, 0);
