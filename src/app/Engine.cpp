@@ -2,18 +2,18 @@
 #include "app/Engine.h"
 
 #include "app/CommandLine.h"
-#include "core/Error.h"
 #include "app/FrameClock.h"
 #include "app/Globals.h"
 #include "app/LoadingScreen.h"
-#include "core/Log.h"
 #include "app/LogLines.h"
 #include "app/Music.h"
-#include "core/Random.h"
 #include "app/Screenshot.h"
 #include "app/ScriptedInput.h"
 #include "app/StagePreview.h"
 #include "app/Window.h"
+#include "core/Error.h"
+#include "core/Log.h"
+#include "core/Random.h"
 #include "gameplay/HudState.h"
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"
@@ -33,6 +33,7 @@
 #include "world/BonusTypes.h"
 
 #include <GL/gl.h>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
@@ -49,6 +50,8 @@ struct TRunOptions {
     std::unique_ptr<TScriptedInput> script;
     std::unique_ptr<TStagePreview> stage;
     FILE* trace = nullptr;
+    FILE* frameTimes = nullptr;
+    bool savedShadows = false; // the setting --shadows stands in for
 };
 
 // The window size of each resolution setting; the desktop size loses an odd pixel when halved.
@@ -94,6 +97,8 @@ bool StartUp(TRunOptions& run) {
     Config = new TConfig();
     Log->Write(loglines::LoadingConfig);
     if (platform::FileExists(SettingsDir + "Config.cfg")) Config->Load(SettingsDir + "Config.cfg");
+    run.savedShadows = Config->Shadows;
+    if (line.shadows) Config->Shadows = *line.shadows;
 
     const uint64_t counter = platform::PerformanceCounter();
     Randomize(line.seed ? *line.seed : counter ? counter : platform::GetTickCount());
@@ -198,6 +203,7 @@ void GameFrame(const TRunOptions& run, uint32_t scaledStep) {
     if (run.stage) {
         run.stage->Update(scaledStep);
         run.stage->Render();
+        run.stage->DrawHud(scaledStep);
     }
 }
 
@@ -217,15 +223,18 @@ void DrawBrightnessOverlay() {
 
 void WriteTrace(const TRunOptions& run, uint64_t frame, uint32_t scaledStep) {
     if (!run.trace) return;
-    std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d\n",
+    std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d",
                  static_cast<unsigned long long>(frame), FrameStep, scaledStep, TimeDivisor,
                  MenuActive ? 1 : 0, CurrentMenuPage, QuitFlag ? 1 : 0);
+    if (run.stage) std::fprintf(run.trace, " %s", run.stage->TraceFields().c_str());
+    std::fputc('\n', run.trace);
 }
 
 void FrameLoop(TRunOptions& run) {
     TFrameClock clock;
     clock.lastTick = platform::GetTickCount();
     for (uint64_t frame = 1; !QuitFlag; ++frame) {
+        const auto frameStart = std::chrono::steady_clock::now();
         SendScriptedEvents(run, frame);
         const platform::TMessage message = platform::PeekMessage();
         HandleWindowMessage(message);
@@ -268,6 +277,12 @@ void FrameLoop(TRunOptions& run) {
         WriteTrace(run, frame, scaledStep);
         TakeScreenshots(run, frame);
         platform::SwapBuffers();
+        if (run.frameTimes) {
+            const auto spent = std::chrono::steady_clock::now() - frameStart;
+            std::fprintf(
+                run.frameTimes, "%lld\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(spent).count()));
+        }
     }
 }
 
@@ -285,10 +300,12 @@ std::vector<std::string> RestartArguments(const std::vector<std::string>& args) 
 
 void ShutDown(const TRunOptions& run) {
     Keys->Save();
+    if (run.line.shadows) Config->Shadows = run.savedShadows;
     Config->Save(SettingsDir + "Config.cfg");
     DestroyGLWindow(false);
     platform::AudioShutdown();
     if (run.trace) std::fclose(run.trace);
+    if (run.frameTimes) std::fclose(run.frameTimes);
     if (RestartFlag && !platform::StartProgramAgain(RestartArguments(run.args)))
         platform::MessageBox("Error", "Unable to restart the game");
 }
@@ -314,6 +331,10 @@ int RunGame(int argc, char** argv) {
         std::fprintf(run.trace, "pid=%d\n", static_cast<int>(getpid()));
     }
 
+    if (!run.line.frameTimesFile.empty()) {
+        run.frameTimes = std::fopen(run.line.frameTimesFile.c_str(), "w");
+        if (!run.frameTimes) throw EGameError("Unable to write " + run.line.frameTimesFile);
+    }
     if (!StartUp(run)) return 1;
     if (run.line.stage) {
         run.stage = std::make_unique<TStagePreview>(*run.line.stage);

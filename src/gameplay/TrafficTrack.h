@@ -23,7 +23,7 @@ public:
 // The game's track seen through that interface.
 class TTrackLanes : public TTrafficTrack {
 public:
-    explicit TTrackLanes(const TTrack* const& track) : track_(track) {}
+    void SetTrack(const TTrack* track) { track_ = track; }
     float Scroll() const override;
     int BlockAt(int slot) const override;
     bool ExitPoint(int slot, int lane, TVector4& point) const override;
@@ -33,5 +33,5 @@ public:
     TVector4 SpawnPointPosition(int slot, int index) const override;
 
 private:
-    const TTrack* const& track_; // the stage's current track, replaced at each stage load
+    const TTrack* track_ = nullptr; // the stage's track, replaced at each stage load
 };
