@@ -85,8 +85,19 @@ TEST_F(PlayTest, FiringAtTrafficDestroysCarsForScoreAndRepeatsExactly) {
 }
 
 TEST_F(PlayTest, ADeadlySurfaceLosesTheStageFiveSecondsLater) {
-    // Hard towards the road's edge until the car leaves a bridge.
-    const std::vector<TTraceLine> lines = ReadTrace(Play(2, "1 keys=38,37\n", 2400));
+    // A stage of bridges (block 13 of the city set), as loose files over the archive's stage 3.
+    game.Files().Write("Data/Maps/Track3.cfg",
+                       "[Mission]\r\nBlocks=city\r\nTrackFile=city\\Bridges.seq\r\n"
+                       "Time=100\r\n[Player]\r\nMaxSpeed=100\r\nMinSpeed=30\r\n"
+                       "[Traffic]\r\nCarTypesCount=1\r\n[CarType_0]\r\nSection_0_Begin=30\r\n");
+    std::string sequence;
+    for (int i = 0; i < 32; ++i) {
+        const char block = i == 0 ? 0 : i == 1 ? 1 : 13;
+        sequence += std::string(1, block) + std::string(3, '\0');
+    }
+    game.Files().Write("Data/Maps/city/Bridges.seq", sequence);
+    // Once the driver has the car, hard towards the edge and over it.
+    const std::vector<TTraceLine> lines = ReadTrace(Play(3, "1 keys=38\n200 keys=38,37\n", 500));
     int died = -1;
     int lost = -1;
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -94,9 +105,11 @@ TEST_F(PlayTest, ADeadlySurfaceLosesTheStageFiveSecondsLater) {
         if (lost < 0 && Number(lines[i], "page") == 17 && Number(lines[i], "menu") == 1)
             lost = static_cast<int>(i);
     }
-    ASSERT_GE(died, 0) << "the car never met a deadly surface";
+    ASSERT_GE(died, 0) << "the car never met the deadly surface";
+    EXPECT_GT(Number(lines[died], "x"), 9);
     ASSERT_GE(lost, 0);
     EXPECT_EQ(lost - died, 5000 / 25);
+    EXPECT_EQ(Number(lines[lost - 1], "menu"), 0);
 }
 
 TEST_F(PlayTest, TheEndOfAStageOpensTheStageCompletePage) {
