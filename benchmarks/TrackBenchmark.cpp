@@ -8,9 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Camera.h"
-#include "app/Globals.h"
-#include "gameplay/PlayerState.h"
+#include "resources/DataPath.h"
 #include "resources/Extractor.h"
 #include "resources/ModelLib.h"
 #include "resources/OGLExt.h"
@@ -20,6 +18,7 @@
 #include "support/GLContext.h"
 #include "support/ImageFiles.h"
 #include "support/TestFiles.h"
+#include "world/Camera.h"
 #include "world/Lights.h"
 #include "world/MapTable.h"
 #include "world/MapText.h"
@@ -105,7 +104,6 @@ public:
         TextureLib = &textureLib_;
         ModelLib = &modelLib_;
         LightsControl = &lights_;
-        ImageMessageBox = [](const std::string&, const std::string&) {};
         const TBytes table = BuildMapTable();
         dir_.Write("Data/Tables/Map.ptb", std::string(table.begin(), table.end()));
         dir_.Write("Data/Textures/road.tga", SolidTga(64, 90, 90, 90));
@@ -127,7 +125,6 @@ public:
         track_ =
             std::make_unique<TTrack>(dir_.Write("Data/Maps/Bench/main.trk", list), nullptr, blockTextures_);
         lights_.SetGlobalLight({{900, -50, 700, 1}, {0.3f, 0.3f, 0.3f, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}});
-        Viewport = {0, 0, 800, 600};
         ResetCamera();
         glEnableClientState(GL_VERTEX_ARRAY);
         glEnableClientState(GL_NORMAL_ARRAY);
@@ -148,7 +145,7 @@ public:
     // The scene part of a game frame: clear, view, lights, the three passes.
     void DrawPasses() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        SetUpView();
+        SetUpView({0, 0, 800, 600});
         lights_.SwitchOn();
         track_->Render(0);
         track_->Render(1);
@@ -218,10 +215,8 @@ void BM_TrackUpdate(benchmark::State& state) {
         state.SkipWithError("no display");
         return;
     }
-    ForwardVelocity = 120;
     for (auto _ : state)
-        scene.Track().Update(16);
-    ForwardVelocity = 0;
+        scene.Track().Update(16, 120);
 }
 BENCHMARK(BM_TrackUpdate);
 

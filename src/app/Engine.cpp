@@ -2,6 +2,7 @@
 #include "app/Engine.h"
 
 #include "app/CommandLine.h"
+#include "app/Environment.h"
 #include "app/FrameClock.h"
 #include "app/Globals.h"
 #include "app/LoadingScreen.h"
@@ -18,6 +19,7 @@
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "resources/DataPath.h"
 #include "resources/EffectLib.h"
 #include "resources/Extractor.h"
 #include "resources/ModelLib.h"
@@ -48,7 +50,6 @@ struct TRunOptions {
     TCommandLine line;
     std::vector<std::string> args;
     std::unique_ptr<TScriptedInput> script;
-    std::unique_ptr<TStagePreview> stage;
     FILE* trace = nullptr;
     FILE* frameTimes = nullptr;
     bool savedShadows = false; // the setting --shadows stands in for
@@ -150,14 +151,14 @@ bool StartUp(TRunOptions& run) {
     Log->Write(loglines::LoadingControls);
     Keys = new TKeys(SettingsDir + "keys.cfg");
 
-    // The game environment is created here; it writes its own log lines.
+    Environment = new TEnvironment();
 
     Log->Write(loglines::LoadingMenus);
     // The menu is created here; it chooses the first page and loads the menu music.
 
     Log->Write(loglines::LoadingShaders);
-    GreyShader = new TShaderObject(ProgramDir + "Data\\Shaders\\Default.vs",
-                                   ProgramDir + "Data\\Shaders\\BlackWhite.fs");
+    GreyShader =
+        new TShaderObject(DataPath("Data\\Shaders\\Default.vs"), DataPath("Data\\Shaders\\BlackWhite.fs"));
 
     Log->Write(loglines::StartingGame);
     return true;
@@ -197,14 +198,11 @@ void MenuFrame(uint32_t frameStep) {
     // page's update and drawing, come in here.
 }
 
-void GameFrame(const TRunOptions& run, uint32_t scaledStep) {
+void GameFrame(uint32_t scaledStep) {
     GameFrameMusic(Config->MusicVolume);
-    // The game environment's update and render and the HUD come in here.
-    if (run.stage) {
-        run.stage->Update(scaledStep);
-        run.stage->Render();
-        run.stage->DrawHud(scaledStep);
-    }
+    Environment->Update(scaledStep);
+    Environment->Render();
+    Environment->DrawHud(scaledStep);
 }
 
 void DrawBrightnessOverlay() {
@@ -226,7 +224,7 @@ void WriteTrace(const TRunOptions& run, uint64_t frame, uint32_t scaledStep) {
     std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d",
                  static_cast<unsigned long long>(frame), FrameStep, scaledStep, TimeDivisor,
                  MenuActive ? 1 : 0, CurrentMenuPage, QuitFlag ? 1 : 0);
-    if (run.stage) std::fprintf(run.trace, " %s", run.stage->TraceFields().c_str());
+    if (Environment->StageLoaded()) std::fprintf(run.trace, " %s", Environment->TraceFields().c_str());
     std::fputc('\n', run.trace);
 }
 
@@ -257,6 +255,7 @@ void FrameLoop(TRunOptions& run) {
 
         const uint32_t target = ActiveBonus == BT_SLOMO ? 4 : 1;
         EaseTimeDivisor(clock, TimeDivisor, target, FrameStep);
+        SoundLib->SetTimeDivisor(TimeDivisor);
 
         if (run.line.frames && frame >= *run.line.frames) QuitFlag = true;
         if (!platform::HasFocus()) {
@@ -269,7 +268,7 @@ void FrameLoop(TRunOptions& run) {
         if (MenuActive) {
             MenuFrame(FrameStep);
         } else {
-            GameFrame(run, scaledStep);
+            GameFrame(scaledStep);
         }
         CarryRemainder(clock, FrameStep, TimeDivisor);
 
@@ -336,10 +335,7 @@ int RunGame(int argc, char** argv) {
         if (!run.frameTimes) throw EGameError("Unable to write " + run.line.frameTimesFile);
     }
     if (!StartUp(run)) return 1;
-    if (run.line.stage) {
-        run.stage = std::make_unique<TStagePreview>(*run.line.stage);
-        MenuActive = false;
-    }
+    if (run.line.stage) StartStagePreview(*Environment, *run.line.stage);
     FrameLoop(run);
     ShutDown(run);
     return 0;

@@ -1,13 +1,7 @@
 // The program-wide state, with its start values.
 #include "app/Globals.h"
 
-std::string ProgramDir;
 std::string SettingsDir;
-
-bool QuitFlag = false;
-bool MenuActive = true;
-int CurrentMenuPage = PAGE_MAIN;
-bool RestartFlag = false;
 
 uint32_t FrameStep = 0;
 uint32_t TimeDivisor = 1;

@@ -5,11 +5,12 @@
 #include <GL/gl.h>
 
 #include "app/Globals.h"
+#include "resources/DataPath.h"
 #include "resources/Out2D.h"
 #include "resources/TextureLib.h"
 
 void DrawLoadingScreen() {
-    const int logo = TextureLib->Load(ProgramDir + "Data\\Menu\\Logo.png", GL_NEAREST, GL_NEAREST);
+    const int logo = TextureLib->Load(DataPath("Data\\Menu\\Logo.png"), GL_NEAREST, GL_NEAREST);
     glDisable(GL_DEPTH_TEST);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();

@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "gameplay/GameData.h"
 #include "gameplay/HudState.h"
 #include "gameplay/Player.h"
 #include "platform/Platform.h"
 #include "resources/Crosshair.h"
+#include "resources/DataPath.h"
 #include "resources/Out2D.h"
 #include "resources/SoundLib.h"
 #include "resources/TextureLib.h"
@@ -53,7 +53,7 @@ constexpr int kRightWidth = 202;
 constexpr int kPanelHeight = 96;
 
 int LoadHudTexture(const std::string& name) {
-    return TextureLib->Load(GameDataPath("Data\\HUD\\" + name), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    return TextureLib->Load(DataPath("Data\\HUD\\" + name), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
 }
 
 // A texture over the pixel rectangle (x1, y1) .. (x2, y2), y down.
@@ -89,7 +89,7 @@ void THUD::LoadAssets() {
     for (int type = 1; type < BT_COUNT; ++type) {
         bonus_[type].a = LoadHudTexture(std::string(kIconNames[type]) + "_a.png");
         bonus_[type].b = LoadHudTexture(std::string(kIconNames[type]) + "_b.png");
-        if (SoundLib) bonus_[type].sound = SoundLib->LoadSample(GameDataPath(kBonusSounds[type]), false);
+        if (SoundLib) bonus_[type].sound = SoundLib->LoadSample(DataPath(kBonusSounds[type]), false);
     }
     gunIcon_ = LoadHudTexture("b_Gun_a.png");
 }
@@ -124,7 +124,7 @@ void THUD::Draw(const THudView& view, const TCrosshair* crosshair) const {
     DrawLastBonus(view);
     DrawStartLight(view);
     glColor4f(1, 1, 1, 1);
-    if (crosshair) crosshair->DrawMarker();
+    if (crosshair) crosshair->DrawMarker(view.SizeX(1), view.SizeY(1));
     glEnable(GL_DEPTH_TEST);
 }
 

@@ -5,9 +5,9 @@
 
 #include "gameplay/Aim.h"
 #include "gameplay/DrawHelpers.h"
-#include "gameplay/GameData.h"
 #include "gameplay/HUD.h"
 #include "gameplay/HudState.h"
+#include "resources/DataPath.h"
 #include "resources/HSAModel.h"
 #include "resources/Matrix.h"
 #include "resources/ModelLib.h"
@@ -27,18 +27,18 @@ TVector4 NodePoint(const THSAModel* model, const char* name) {
 }
 
 int LoadSound(const char* name) {
-    return SoundLib ? SoundLib->LoadSample(GameDataPath(std::string("Data\\Sounds\\") + name), false) : 0;
+    return SoundLib ? SoundLib->LoadSample(DataPath(std::string("Data\\Sounds\\") + name), false) : 0;
 }
 
 } // namespace
 
 void TPlayer::LoadAssets() {
-    car_ = ModelLib->Load(GameDataPath("Data\\Models\\Player\\Player.hsa"), false);
+    car_ = ModelLib->Load(DataPath("Data\\Models\\Player\\Player.hsa"), false);
     const std::string gunners = "Data\\Models\\Gunner_pl\\";
-    gunners_ = {ModelLib->Load(GameDataPath(gunners + "gunner_gun.hsa"), false),
-                ModelLib->Load(GameDataPath(gunners + "gunner_uzi.hsa"), false),
-                ModelLib->Load(GameDataPath(gunners + "gunner_uzi.hsa"), false),
-                ModelLib->Load(GameDataPath(gunners + "gunner_machinegun.hsa"), false)};
+    gunners_ = {ModelLib->Load(DataPath(gunners + "gunner_gun.hsa"), false),
+                ModelLib->Load(DataPath(gunners + "gunner_uzi.hsa"), false),
+                ModelLib->Load(DataPath(gunners + "gunner_uzi.hsa"), false),
+                ModelLib->Load(DataPath(gunners + "gunner_machinegun.hsa"), false)};
     soundGun_ = LoadSound("Shoot_gun.WAV");
     soundUzi_ = LoadSound("Shoot_uzi.WAV");
     soundAssault_ = LoadSound("Shoot_assault.WAV");

@@ -2,11 +2,11 @@
 #include "gameplay/RocketControl.h"
 
 #include "gameplay/DrawHelpers.h"
-#include "gameplay/GameData.h"
+#include "resources/DataPath.h"
 #include "resources/ModelLib.h"
 
 void TRocketControl::LoadAssets() {
-    model_ = ModelLib->Load(GameDataPath("Data\\Objects\\rocket.hsa"), false);
+    model_ = ModelLib->Load(DataPath("Data\\Objects\\rocket.hsa"), false);
 }
 
 void TRocketControl::Render() const {

@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "gameplay/DrawHelpers.h"
-#include "gameplay/GameData.h"
 #include "gameplay/HUD.h"
+#include "resources/DataPath.h"
 #include "resources/HSAModel.h"
 #include "resources/Matrix.h"
 #include "resources/ModelLib.h"
@@ -19,7 +19,7 @@
 namespace {
 
 int LoadTexture(const char* name) {
-    return TextureLib->Load(GameDataPath(std::string("Data\\Textures\\") + name), GL_LINEAR_MIPMAP_LINEAR,
+    return TextureLib->Load(DataPath(std::string("Data\\Textures\\") + name), GL_LINEAR_MIPMAP_LINEAR,
                             GL_LINEAR);
 }
 
@@ -50,10 +50,10 @@ TTargetMarker FrameOf(const TTrafficCar& car) {
 } // namespace
 
 void TTrafficControl::LoadAssets() {
-    wreck_ = ModelLib->Load(GameDataPath("Data\\Objects\\ostov_01.hsa"), false);
+    wreck_ = ModelLib->Load(DataPath("Data\\Objects\\ostov_01.hsa"), false);
     if (SoundLib) {
-        hitSound_ = SoundLib->LoadSample(GameDataPath("Data\\Sounds\\Hit.wav"), false);
-        explosionSound_ = SoundLib->LoadSample(GameDataPath("Data\\Sounds\\npc_explosion.wav"), false);
+        hitSound_ = SoundLib->LoadSample(DataPath("Data\\Sounds\\Hit.wav"), false);
+        explosionSound_ = SoundLib->LoadSample(DataPath("Data\\Sounds\\npc_explosion.wav"), false);
     }
     backLight_ = LoadTexture("back_light.png");
     brakeLight_ = LoadTexture("break_light.png");

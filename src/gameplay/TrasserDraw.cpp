@@ -5,13 +5,13 @@
 
 #include "gameplay/Aim.h"
 #include "gameplay/DrawHelpers.h"
-#include "gameplay/GameData.h"
+#include "resources/DataPath.h"
 #include "resources/TextureLib.h"
 
 namespace {
 
 int LoadTexture(const char* name) {
-    return TextureLib->Load(GameDataPath(std::string("Data\\Textures\\") + name), GL_LINEAR_MIPMAP_LINEAR,
+    return TextureLib->Load(DataPath(std::string("Data\\Textures\\") + name), GL_LINEAR_MIPMAP_LINEAR,
                             GL_LINEAR);
 }
 

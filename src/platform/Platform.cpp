@@ -18,6 +18,8 @@ SDL_Window* window = nullptr;
 SDL_GLContext context = nullptr;
 bool videoStarted = false;
 
+TDialogHook dialogHook;
+
 bool DialogsWanted() {
     const char* mode = std::getenv("KESTROVA_DIALOGS");
     return videoStarted && !(mode && std::string(mode) == "stderr");
@@ -283,13 +285,23 @@ uint64_t PerformanceCounter() {
     return SDL_GetPerformanceCounter();
 }
 
+TDialogHook SetDialogHook(TDialogHook hook) {
+    std::swap(hook, dialogHook);
+    return hook;
+}
+
 void MessageBox(const std::string& caption, const std::string& text) {
+    if (dialogHook) {
+        dialogHook(caption, text, false);
+        return;
+    }
     std::cerr << caption << ": " << text << std::endl;
     if (DialogsWanted())
         SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), window);
 }
 
 bool AskYesNo(const std::string& caption, const std::string& text) {
+    if (dialogHook) return dialogHook(caption, text, true);
     std::cerr << caption << ": " << text << std::endl;
     // Without a person to answer, the safe answer to a broken-data question is No.
     if (!DialogsWanted()) return false;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,12 @@ uint64_t PerformanceCounter();
 // stderr is used and Yes/No answers No.
 void MessageBox(const std::string& caption, const std::string& text);
 bool AskYesNo(const std::string& caption, const std::string& text);
+
+// Stands in for every message box (`question` false) and Yes/No question (`question` true,
+// the result is the answer) while set; tests collect what the game would show through it.
+using TDialogHook = std::function<bool(const std::string& caption, const std::string& text, bool question)>;
+// Puts `hook` in place and returns the one it replaces (empty: the real dialogs).
+TDialogHook SetDialogHook(TDialogHook hook);
 
 void OpenAddress(const std::string& address);
 // Starts the running executable again, detached, with the given arguments.

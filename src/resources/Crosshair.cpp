@@ -4,16 +4,18 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "app/Globals.h"
+#include "resources/DataPath.h"
 #include "resources/Matrix.h"
 #include "resources/Out2D.h"
 #include "resources/TextureLib.h"
 
+TCrosshair* Crosshair = nullptr;
+
 TCrosshair::TCrosshair() {
-    marker_ = TextureLib->Load(ProgramDir + "Data\\Textures\\target.png", GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    marker_ = TextureLib->Load(DataPath("Data\\Textures\\target.png"), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
 }
 
-void TCrosshair::Update() {
+void TCrosshair::Update(const platform::TPoint& pointer) {
     GLint viewport[4];
     GLdouble modelview[16];
     GLdouble projection[16];
@@ -21,8 +23,8 @@ void TCrosshair::Update() {
     glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     // The mouse is in client coordinates, y down; GL windows count y up.
-    const GLint windowX = MouseReference.x - viewport[0];
-    const GLint windowY = viewport[3] - (MouseReference.y - viewport[1]) - 1;
+    const GLint windowX = pointer.x - viewport[0];
+    const GLint windowY = viewport[3] - (pointer.y - viewport[1]) - 1;
     GLfloat depth = 1;
     glReadPixels(windowX, windowY, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
     TAimPoint aim;
@@ -35,9 +37,9 @@ void TCrosshair::Update() {
         MakeVector(static_cast<float>(aim.x), static_cast<float>(aim.y), static_cast<float>(aim.z)));
 }
 
-void TCrosshair::DrawMarker() const {
-    const float halfX = 24 * PixelScaleX;
-    const float halfY = 24 * PixelScaleY;
+void TCrosshair::DrawMarker(float pixelScaleX, float pixelScaleY) const {
+    const float halfX = 24 * pixelScaleX;
+    const float halfY = 24 * pixelScaleY;
     glDisable(GL_DEPTH_TEST);
     Out2D->DrawTexturedQuad(marker_, screenAim_.x - halfX, screenAim_.y - halfY, screenAim_.x + halfX,
                             screenAim_.y + halfY, 0, 0, 1, 1);

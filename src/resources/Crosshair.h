@@ -2,6 +2,7 @@
 // marker drawn over it.
 #pragma once
 
+#include "platform/Platform.h"
 #include "resources/Vector.h"
 
 struct TAimPoint {
@@ -14,11 +15,11 @@ class TCrosshair {
 public:
     // Loads the marker picture.
     TCrosshair();
-    // Right after the ground is drawn: unprojects the depth under the mouse reference point
-    // with the current matrices and viewport.
-    void Update();
-    // The 48 x 48-pixel marker over the aim point.
-    void DrawMarker() const;
+    // Right after the ground is drawn: unprojects the depth under `pointer` (the mouse
+    // reference point, client pixels, y down) with the current matrices and viewport.
+    void Update(const platform::TPoint& pointer);
+    // The 48 x 48-pixel marker over the aim point; the pixel scales are 2 / window size.
+    void DrawMarker(float pixelScaleX, float pixelScaleY) const;
     const TAimPoint& WorldAim() const { return worldAim_; }
     // Normalised device coordinates of the aim point, w = 1.
     const TVector4& ScreenAim() const { return screenAim_; }
@@ -28,3 +29,6 @@ private:
     TVector4 screenAim_;
     int marker_ = 0;
 };
+
+// Created by the game environment; nullptr until then.
+extern TCrosshair* Crosshair;

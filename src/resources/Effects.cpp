@@ -7,6 +7,8 @@
 #include "resources/Matrix.h"
 #include "resources/TextureSource.h"
 
+TEffects* Effects = nullptr;
+
 namespace {
 
 constexpr int kTrailLife = 400;

@@ -53,3 +53,6 @@ private:
     TTextureSource& textures_;
     std::vector<TParticle> particles_;
 };
+
+// Created by the game environment; nullptr until then.
+extern TEffects* Effects;

@@ -5,9 +5,9 @@
 #include "resources/Extractor.h"
 
 #include "core/Error.h"
-#include "app/Globals.h"
 #include "platform/FileSystem.h"
 #include "resources/ArchiveFormat.h"
+#include "resources/DataPath.h"
 #include "resources/StrFunc.h"
 
 #include <algorithm>

@@ -7,6 +7,8 @@
 
 #include <GL/gl.h>
 
+TFakeLightControl* FakeLights = nullptr;
+
 namespace {
 
 struct TCosSin {

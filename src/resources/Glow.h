@@ -27,3 +27,6 @@ public:
 private:
     std::vector<TGlow> glows_;
 };
+
+// Created by the game environment; nullptr until then.
+extern TFakeLightControl* FakeLights;

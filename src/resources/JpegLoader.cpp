@@ -6,6 +6,7 @@
 
 #include <jpeglib.h>
 
+#include "platform/Platform.h"
 #include "resources/Textures.h"
 
 namespace {
@@ -77,9 +78,9 @@ bool DecodeJPG(const TBytes& data, const std::string& path, TImageSource source,
         return true;
     }
     if (source == TImageSource::ArchiveMember) {
-        ImageMessageBox("BMP Unit", "Couldn't load JPG Resource - \"" + path + "\"");
+        platform::MessageBox("BMP Unit", "Couldn't load JPG Resource - \"" + path + "\"");
     } else {
-        ImageMessageBox("BMP Unit", "Couldn't load JPG - \"" + path + "\"");
+        platform::MessageBox("BMP Unit", "Couldn't load JPG - \"" + path + "\"");
     }
     return false;
 }

@@ -7,6 +7,7 @@
 #include <IL/il.h>
 
 #include "core/Error.h"
+#include "platform/Platform.h"
 #include "resources/Textures.h"
 
 namespace {
@@ -43,7 +44,7 @@ bool DecodePNG(const TBytes& data, const std::string& path, TImage& image) {
     ilBindImage(name);
     if (!ChunksFit(data) || !ilLoadL(IL_PNG, data.data(), static_cast<ILuint>(data.size()))) {
         ilDeleteImages(1, &name);
-        ImageMessageBox("PNG Unit", "Couldn't load PNG - \"" + path + "\"");
+        platform::MessageBox("PNG Unit", "Couldn't load PNG - \"" + path + "\"");
         return false;
     }
     const int width = ilGetInteger(IL_IMAGE_WIDTH);

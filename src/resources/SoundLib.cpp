@@ -2,7 +2,6 @@
 #include "resources/SoundLib.h"
 
 #include "core/Error.h"
-#include "app/Globals.h"
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"
 #include "resources/Extractor.h"
@@ -77,7 +76,7 @@ int TSoundLib::LoadSample(const std::string& fileName, bool looping) {
 
 int TSoundLib::Play(int sample, int volume) {
     if (volume <= 0) return -1;
-    return PlayScaled(sample, volume, TimeDivisor);
+    return PlayScaled(sample, volume, timeDivisor_);
 }
 
 int TSoundLib::PlayMusic(int sample, int volume) {

@@ -4,6 +4,7 @@
 
 #include "resources/Vector.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ public:
     // Handle of the sample named `fileName`, loaded on first use. A loose file that cannot
     // be decoded raises "File not loaded: " + fileName.
     int LoadSample(const std::string& fileName, bool looping);
+    // The frame loop's slow-motion divisor (1 normal .. 4), which 2D plays follow.
+    void SetTimeDivisor(uint32_t divisor) { timeDivisor_ = divisor; }
     // A 2D play at `volume` (0..255) that follows the slow motion; -1 when volume <= 0.
     int Play(int sample, int volume);
     // A 2D play at the sample's own pitch whatever the game speed.
@@ -40,6 +43,7 @@ private:
     std::vector<TSoundEntry> entries_;
     const TVector4* listenerPosition_ = nullptr;
     const TVector4* listenerAngles_ = nullptr;
+    uint32_t timeDivisor_ = 1;
 };
 
 extern TSoundLib* SoundLib;

@@ -5,10 +5,8 @@
 #include <algorithm>
 
 #include "core/Error.h"
-#include "platform/Platform.h"
 #include "core/NumberText.h"
-
-TYesNoQuestion ModelCheckQuestion = platform::AskYesNo;
+#include "platform/Platform.h"
 
 namespace {
 
@@ -84,7 +82,7 @@ std::string ExtractFileExt(const std::string& path) {
 }
 
 void ContinueOrAbort(const std::string& text) {
-    if (!ModelCheckQuestion("Warning", text)) throw EUserAbort(text);
+    if (!platform::AskYesNo("Warning", text)) throw EUserAbort(text);
 }
 
 void Expect(const std::string& actual, const std::string& expected) {

@@ -21,11 +21,6 @@ std::string ExtractFileDir(const std::string& path);
 std::string ExtractFileName(const std::string& path);
 std::string ExtractFileExt(const std::string& path);
 
-// The question asked on a failed check: Yes goes on, No ends the program. Tests answer it
-// themselves instead of opening a dialog.
-using TYesNoQuestion = bool (*)(const std::string& caption, const std::string& text);
-extern TYesNoQuestion ModelCheckQuestion;
-
 // Asks `text`; No raises EUserAbort carrying the text.
 void ContinueOrAbort(const std::string& text);
 // Asks "Check for "expected". Founded "actual". Continue?" when the two differ.

@@ -6,11 +6,9 @@
 #include <algorithm>
 
 #include "core/Error.h"
+#include "core/TextCase.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
-#include "core/TextCase.h"
-
-TMessageBoxFunction ImageMessageBox = platform::MessageBox;
 
 namespace {
 
@@ -60,18 +58,18 @@ bool ReadImageBytes(const std::string& path, TImageFormat format, TBytes& data, 
     case TImageFormat::BMP:
     case TImageFormat::TGA:
         if (member) {
-            ImageMessageBox("BMP Unit", "Unable to read from resource - " + path);
+            platform::MessageBox("BMP Unit", "Unable to read from resource - " + path);
         } else if (format == TImageFormat::BMP) {
-            ImageMessageBox("BMP Unit", "Error opening " + path);
+            platform::MessageBox("BMP Unit", "Error opening " + path);
         } else {
-            ImageMessageBox("TGA Texture", "File not found  - " + path);
+            platform::MessageBox("TGA Texture", "File not found  - " + path);
         }
         break;
     case TImageFormat::JPG:
-        ImageMessageBox("BMP Unit",
-                        (member ? "Couldn't load JPG Resource - " : "Couldn't load JPG - ") + Quoted(path));
+        platform::MessageBox("BMP Unit", (member ? "Couldn't load JPG Resource - " : "Couldn't load JPG - ") +
+                                             Quoted(path));
         break;
-    default: ImageMessageBox("PNG Unit", "Couldn't load PNG - " + Quoted(path)); break;
+    default: platform::MessageBox("PNG Unit", "Couldn't load PNG - " + Quoted(path)); break;
     }
     return false;
 }
@@ -104,7 +102,7 @@ bool LoadImage(const std::string& path, TImage& image) {
 
 bool DecodeBMP(const TBytes& data, TImage& image) {
     if (data.size() < kBmpHeadersSize) {
-        ImageMessageBox("BMP Unit", "Error reading bitmap data");
+        platform::MessageBox("BMP Unit", "Error reading bitmap data");
         return false;
     }
     const int32_t width = static_cast<int32_t>(Get32(data, 18));
@@ -112,7 +110,7 @@ bool DecodeBMP(const TBytes& data, TImage& image) {
     if (Get16(data, 28) != 24) throw EGameError("Bitmap bitrate <> 24");
     const uint64_t paletteBytes = Get32(data, 46);
     if (data.size() - kBmpHeadersSize < paletteBytes) {
-        ImageMessageBox("BMP Unit", "Error reading palette");
+        platform::MessageBox("BMP Unit", "Error reading palette");
         return false;
     }
     // Rows are read at their stored stride (padded to four bytes); the game's own bitmaps
@@ -122,7 +120,7 @@ bool DecodeBMP(const TBytes& data, TImage& image) {
     const uint64_t stride = (rowBytes + 3) & ~uint64_t{3};
     const size_t pixelStart = kBmpHeadersSize + paletteBytes;
     if (width <= 0 || height == 0 || data.size() - pixelStart < stride * height) {
-        ImageMessageBox("BMP Unit", "Error reading bitmap data");
+        platform::MessageBox("BMP Unit", "Error reading bitmap data");
         return false;
     }
     image.width = width;
@@ -140,21 +138,21 @@ bool DecodeBMP(const TBytes& data, TImage& image) {
 bool DecodeTGA(const TBytes& data, const std::string& path, TImage& image) {
     const std::string couldNotRead = "Couldn't read file " + Quoted(path) + ".";
     if (data.size() < kTgaHeaderSize) {
-        ImageMessageBox("TGA File Error", couldNotRead);
+        platform::MessageBox("TGA File Error", couldNotRead);
         return false;
     }
     const std::string couldNotLoad = "Couldn't load " + Quoted(path);
     if (data[2] != 2) {
-        ImageMessageBox("TGA File Error", couldNotLoad + ". Compressed TGA files not supported.");
+        platform::MessageBox("TGA File Error", couldNotLoad + ". Compressed TGA files not supported.");
         return false;
     }
     if (data[1] != 0) {
-        ImageMessageBox("TGA File Error", couldNotLoad + ". Colormapped TGA files not supported.");
+        platform::MessageBox("TGA File Error", couldNotLoad + ". Colormapped TGA files not supported.");
         return false;
     }
     const int bits = data[16];
     if (bits != 24 && bits != 32) {
-        ImageMessageBox("TGA File Error", couldNotLoad + ". Only 24 bit TGA files supported.");
+        platform::MessageBox("TGA File Error", couldNotLoad + ". Only 24 bit TGA files supported.");
         return false;
     }
     const int width = static_cast<int>(Get16(data, 12));
@@ -163,7 +161,7 @@ bool DecodeTGA(const TBytes& data, const std::string& path, TImage& image) {
     const size_t pixelStart = kTgaHeaderSize + data[0]; // after the image-ID field
     const size_t pixelBytes = size_t(width) * height * components;
     if (pixelBytes == 0 || data.size() < pixelStart || data.size() - pixelStart < pixelBytes) {
-        ImageMessageBox("TGA File Error", couldNotRead);
+        platform::MessageBox("TGA File Error", couldNotRead);
         return false;
     }
     image.width = width;

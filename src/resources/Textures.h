@@ -19,10 +19,6 @@ enum class TImageFormat { None, BMP, JPG, TGA, PNG };
 // Where the bytes came from: several messages differ between the two.
 enum class TImageSource { LooseFile, ArchiveMember };
 
-using TMessageBoxFunction = void (*)(const std::string& caption, const std::string& text);
-// Every message box of the loaders goes through here, so tests can collect them.
-extern TMessageBoxFunction ImageMessageBox;
-
 // Chosen by the last four characters of the upper-cased path only: "a.jpeg" is None.
 TImageFormat ImageFormatOf(const std::string& path);
 

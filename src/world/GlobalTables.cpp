@@ -2,8 +2,8 @@
 #include "world/GlobalTables.h"
 
 #include "core/Error.h"
-#include "app/Globals.h"
 #include "core/Log.h"
+#include "resources/DataPath.h"
 #include "world/CarTypes.h"
 #include "world/EnumNames.h"
 #include "world/IniFile.h"
@@ -34,10 +34,10 @@ TWeapon ReadWeapon(const TIniFile& ini, const std::string& section, TWorldAssets
     TWeapon weapon;
     LogLine(worldtext::LoadingModel);
     weapon.Model = assets.LoadModel(
-        ProgramDir + ini.ReadString(section, "Gunner", "Data\\Models\\Gunner_pl\\gunner_gun.hsa"));
+        DataPath(ini.ReadString(section, "Gunner", "Data\\Models\\Gunner_pl\\gunner_gun.hsa")));
     LogLine(worldtext::LoadingSound);
     weapon.ShootSound = assets.LoadSound(
-        ProgramDir + ini.ReadString(section, "ShootSound", "Data\\Sounds\\Shoot_gun.wav"), false);
+        DataPath(ini.ReadString(section, "ShootSound", "Data\\Sounds\\Shoot_gun.wav")), false);
     LogLine(worldtext::LoadingParameters);
     ini.ReadEnum(section, "WeaponType", "WT_BULLET", kWeaponTypeNames, weapon.WeaponType);
     weapon.ShootDelay = ini.ReadInteger(section, "ShootDelay", 1000);
@@ -52,7 +52,7 @@ TCarType ReadCar(const TIniFile& ini, const std::string& section, TWorldAssets& 
     TCarType type;
     LogLine(worldtext::LoadingModel);
     type.Models = {
-        assets.LoadModel(ProgramDir + ini.ReadString(section, "Model", "Data\\Models\\Cars\\Car_01.hsa"))};
+        assets.LoadModel(DataPath(ini.ReadString(section, "Model", "Data\\Models\\Cars\\Car_01.hsa")))};
     type.ModelCount = 1;
     LogLine(worldtext::SettingKeyPoints);
     FindCarNodes(type, assets);
@@ -74,7 +74,7 @@ std::array<int, BT_COUNT> BonusAmount = {};
 
 void LoadGlobalTables(TWorldAssets& assets) {
     LogLine(worldtext::LoadingGlobal);
-    const TIniFile ini = TIniFile::Open(ProgramDir + "Data\\Maps\\Global.cfg");
+    const TIniFile ini = TIniFile::Open(DataPath("Data\\Maps\\Global.cfg"));
 
     ExplosionRadius = ini.ReadInteger("Main", "ExplosionRadius", 4);
     LogLine(worldtext::LoadingPlayerWeapons);

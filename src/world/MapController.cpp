@@ -1,5 +1,5 @@
 // Track block geometry and collision maps: brushes become textured quads batched per
-// texture, collision brushes become boxes; drawing also probes the player's wheels.
+// texture, collision brushes become boxes that the player's wheels are probed against.
 #include "world/MapController.h"
 
 #include <GL/gl.h>
@@ -8,18 +8,17 @@
 #include <cmath>
 
 #include "core/Error.h"
-#include "app/Globals.h"
 #include "core/Log.h"
-#include "resources/Matrix.h"
 #include "core/TextCase.h"
+#include "platform/Platform.h"
+#include "resources/DataPath.h"
+#include "resources/Matrix.h"
 #include "world/EnumNames.h"
 #include "world/Lights.h"
 #include "world/MemoryStream.h"
 #include "world/Parser.h"
 #include "world/TokenReader.h"
 #include "world/VehicleContact.h"
-
-TMapMessageBox MapMessageBox = platform::MessageBox;
 
 namespace {
 
@@ -29,7 +28,7 @@ constexpr float kMapUnitsPerWorldUnit = 51.2f;
 } // namespace
 
 TMapController::TMapController(TBlockTextures& textures)
-    : parser_(std::make_unique<TTextParser>(ProgramDir + "Data\\Tables\\Map.ptb")), textures_(textures) {}
+    : parser_(std::make_unique<TTextParser>(DataPath("Data\\Tables\\Map.ptb"))), textures_(textures) {}
 
 TMapController::~TMapController() = default;
 
@@ -133,7 +132,7 @@ TMapTextureGroup& TMapController::TextureGroup(const std::string& name) {
         if (group.name == name) return group;
     TMapTextureGroup& group = textureGroups_.emplace_back();
     group.name = name;
-    group.texture = textures_.Load(ProgramDir + "Data\\Textures\\" + name + ".jpg");
+    group.texture = textures_.Load(DataPath("Data\\Textures\\" + name + ".jpg"));
     return group;
 }
 
@@ -224,7 +223,6 @@ void TMapController::Render(bool shadow, const TVector4& offset, int layer) {
         glPopMatrix();
         return;
     }
-    if (VehicleContact) Probe(offset, *VehicleContact);
     if (LightsControl) LightsControl->SwitchOff();
     glEnable(GL_TEXTURE_2D);
     for (const TMapTextureGroup& group : textureGroups_) {

@@ -55,10 +55,6 @@ struct TMapTextureGroup {
     int VertexCount() const { return static_cast<int>(vertices.size()); }
 };
 
-using TMapMessageBox = void (*)(const std::string& caption, const std::string& text);
-// Where the spawn point check reports; tests collect the messages here.
-extern TMapMessageBox MapMessageBox;
-
 class TMapController {
 public:
     // Reads the tokenizer table "Data\Tables\Map.ptb".
@@ -77,8 +73,8 @@ public:
     int CollisionType(const TVector4& p, int type) const;
     // The surface under each wheel and object contact, for the block drawn at `offset`.
     void Probe(const TVector4& offset, TVehicleContact& vehicle) const;
-    // Layer 0 without shadow: probes the player's car (VehicleContact), draws the geometry
-    // and the layer-0 objects. Otherwise only the objects of `layer` (or their shadows).
+    // Layer 0 without shadow: the geometry and the layer-0 objects. Otherwise only the
+    // objects of `layer` (or their shadows).
     void Render(bool shadow, const TVector4& offset, int layer);
 
     const TPointSlot& ExitPoint(int id) const;

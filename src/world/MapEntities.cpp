@@ -5,6 +5,7 @@
 
 #include "core/Error.h"
 #include "core/TextCase.h"
+#include "platform/Platform.h"
 #include "world/MapController.h"
 #include "world/TextConvert.h"
 #include "world/TokenReader.h"
@@ -150,6 +151,6 @@ void TMapController::ReadSpawnPoint(TTokenReader& reader, const std::string& fil
 void TMapController::ValidateSpawnPoints() const {
     for (const TSpawnPoint& point : spawnPoints_)
         if (!ExitPoint(point.exitId).defined)
-            MapMessageBox("Error", "Error in spawn point. File \"" + name_ + "\"   Spawn Point ExitID" +
-                                       std::to_string(point.exitId));
+            platform::MessageBox("Error", "Error in spawn point. File \"" + name_ +
+                                              "\"   Spawn Point ExitID" + std::to_string(point.exitId));
 }

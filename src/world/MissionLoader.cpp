@@ -1,12 +1,9 @@
 // The mission loader, step by step in the order the file is read.
 #include "world/MissionLoader.h"
 
-#include "app/Globals.h"
-#include "app/Music.h"
 #include "core/Error.h"
-#include "gameplay/HudState.h"
-#include "gameplay/PlayerState.h"
 #include "platform/Platform.h"
+#include "resources/DataPath.h"
 #include "settings/Configure.h"
 #include "world/BonusTypes.h"
 #include "world/CarGeneric.h"
@@ -82,9 +79,8 @@ void ReadCarTypeSections(const TIniFile& ini, const std::string& fileName, const
         if (!bonus.empty()) LookupEnumName(kBonusTypeNames, bonus, record.BonusType);
         record.Models.clear();
         for (int k = 0; k < count; ++k)
-            record.Models.push_back(
-                stage.Assets.LoadModel(ProgramDir + ini.ReadString(section, "Car_" + std::to_string(k),
-                                                                   "Data\\Models\\Cars\\Car_01.hsa")));
+            record.Models.push_back(stage.Assets.LoadModel(DataPath(
+                ini.ReadString(section, "Car_" + std::to_string(k), "Data\\Models\\Cars\\Car_01.hsa"))));
         record.ModelCount = count;
         FindCarNodes(record, stage.Assets);
         record.SpecialKind = SM_NONE;
@@ -111,7 +107,6 @@ void LoadMission(const std::string& fileName, TMissionStage& stage) {
     values.MaxHealth = ini.ReadFloat("Player", "Health", 1000.0f);
     values.Health = values.MaxHealth;
     values.MaxSpeed = ini.ReadInteger("Player", "MaxSpeed", 100);
-    MaxSpeed = values.MaxSpeed;
     values.MinSpeed = ini.ReadInteger("Player", "MinSpeed", 0);
     // The steering limit and the speed clamp need a top speed at or above the lowest.
     if (values.MaxSpeed < values.MinSpeed)
@@ -143,7 +138,7 @@ void LoadMission(const std::string& fileName, TMissionStage& stage) {
     // 6, 7. The track of the block set.
     Call(stage.RedrawLoadingScreen);
     const std::string blocks = ini.ReadString("Mission", "Blocks", "grass");
-    if (stage.CreateTrack) stage.CreateTrack(ProgramDir + "Data\\Maps\\" + blocks + "\\main.trk");
+    if (stage.CreateTrack) stage.CreateTrack(DataPath("Data\\Maps\\" + blocks + "\\main.trk"));
 
     // 8.
     values.Reward = ini.ReadInteger("Mission", "Reward", 0);
@@ -151,7 +146,7 @@ void LoadMission(const std::string& fileName, TMissionStage& stage) {
     // 9. A fixed sequence, or random blocks over [main] TrackLength.
     const std::string trackFile = ini.ReadString("Mission", "TrackFile", "");
     if (!trackFile.empty()) {
-        if (stage.LoadSequence) stage.LoadSequence(ProgramDir + "Data\\Maps\\" + trackFile);
+        if (stage.LoadSequence) stage.LoadSequence(DataPath("Data\\Maps\\" + trackFile));
     } else if (stage.SetTrackLength) {
         stage.SetTrackLength(ini.ReadInteger("main", "TrackLength", 10));
     }
@@ -161,7 +156,7 @@ void LoadMission(const std::string& fileName, TMissionStage& stage) {
 
     // 11.
     const std::string music = ini.ReadString("Mission", "Music", "");
-    GameMusic = music.empty() ? 0 : stage.Assets.LoadSound(ProgramDir + "Data\\Music\\" + music, true);
+    values.Music = music.empty() ? 0 : stage.Assets.LoadSound(DataPath("Data\\Music\\" + music), true);
 
     // 12 - 14. Weather and fog.
     if (stage.Weather) {
@@ -199,8 +194,6 @@ void LoadMission(const std::string& fileName, TMissionStage& stage) {
 
     // 19.
     Call(stage.ResetStage);
-    PlayerSpeed = 0;
-    ActiveBonus = BT_NONE;
     values.GameInProgress = true;
     values.StageStartTime = platform::GetTickCount();
 }

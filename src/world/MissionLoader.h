@@ -25,7 +25,8 @@ struct TMissionStage {
     // Random mode: the stage's track length.
     std::function<void(int length)> SetTrackLength;
     // Step 19's resets owned by others: track scroll and position, the traffic's cars,
-    // distance travelled, the player, the HUD counters and the sprite effects.
+    // distance travelled, the player (its speed and the mission's top speed and music from
+    // MissionValues), the HUD counters and active bonus, and the sprite effects.
     std::function<void()> ResetStage;
 };
 

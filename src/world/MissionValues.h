@@ -17,6 +17,7 @@ struct TMissionValues {
     int KillBoxDamagePerSecond = 0;
     bool SpecialMissionHit = false;
     int64_t TimeLeft = 10000 * 1000; // ms
+    int Music = 0;                   // sample handle of the stage's music, 0 for none
     // Starting ammunition: the mission's amount plus what the profile carries.
     int UziBullets = 0;
     int MachinegunBullets = 0;

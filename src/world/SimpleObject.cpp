@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "app/Globals.h"
 #include "platform/FileSystem.h"
+#include "resources/DataPath.h"
 #include "resources/Matrix.h"
 #include "resources/ModelLib.h"
 #include "world/Lights.h"
@@ -29,7 +29,7 @@ float ReadRadius(const std::string& path) {
 
 TSimpleObject::TSimpleObject(const std::string& modelName, const TObjectDescription& description)
     : description_(description) {
-    const std::string base = ProgramDir + "Data\\Objects\\" + modelName;
+    const std::string base = DataPath("Data\\Objects\\" + modelName);
     model_ = ModelLib->Load(base + ".hsa", false);
     for (const TSMDTextureGroup& group : model_->CurrentActor().textureGroups)
         shadowVolume_.AddMesh(group.vertices.data(), sizeof(TMeshVertex), group.VertexCount());

@@ -1,72 +1,26 @@
-// Number conversions that accept exactly the texts the map and table files use.
+// The map and table files' number conversions: the whole-text readers, with a leading '+'
+// allowed and the loaders' error messages.
 #include "world/TextConvert.h"
 
 #include "core/Error.h"
-
-#include <cfloat>
-#include <charconv>
-#include <cmath>
-#include <cstdint>
+#include "core/NumberText.h"
 
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Moves `i` past a run of digits; true when there was at least one.
-bool SkipDigits(const std::string& text, size_t& i) {
-    const size_t start = i;
-    while (i < text.size() && IsDigit(text[i]))
-        ++i;
-    return i > start;
+// The whole-text readers take no '+'; these files may write one.
+std::string WithoutPlus(const std::string& text) {
+    const bool plus = text.size() > 1 && text[0] == '+' && text[1] != '+' && text[1] != '-';
+    return plus ? text.substr(1) : text;
 }
 
 } // namespace
 
 bool TryStrToInt(const std::string& text, int& value) {
-    size_t i = 0;
-    const bool negative = !text.empty() && text[0] == '-';
-    if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
-    if (i == text.size()) return false;
-    int64_t magnitude = 0;
-    for (; i < text.size(); ++i) {
-        if (!IsDigit(text[i])) return false;
-        magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > int64_t{INT32_MAX} + 1) return false;
-    }
-    const int64_t result = negative ? -magnitude : magnitude;
-    if (result > INT32_MAX) return false;
-    value = static_cast<int>(result);
-    return true;
+    return TextToInteger(WithoutPlus(text), value);
 }
 
 bool TryStrToFloat(const std::string& text, float& value) {
-    // Checked by hand first, so that from_chars' extras (inf, nan) never get in.
-    size_t i = 0;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-    bool digits = SkipDigits(text, i);
-    std::string plain = text;
-    if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
-        plain[i] = '.';
-        ++i;
-        digits = SkipDigits(text, i) || digits;
-    }
-    if (!digits) return false;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-        if (!SkipDigits(text, i)) return false;
-    }
-    if (i != text.size()) return false;
-    // from_chars ignores the locale; it takes no leading '+'.
-    const size_t first = plain[0] == '+' ? 1 : 0;
-    double result = 0;
-    const auto [end, error] = std::from_chars(plain.data() + first, plain.data() + plain.size(), result);
-    if (error != std::errc() || end != plain.data() + plain.size() || std::fabs(result) > FLT_MAX)
-        return false;
-    value = static_cast<float>(result);
-    return true;
+    return TextToFloat(WithoutPlus(text), value);
 }
 
 int StrToInt(const std::string& text) {

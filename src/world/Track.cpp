@@ -8,7 +8,6 @@
 
 #include "core/Error.h"
 #include "core/Random.h"
-#include "gameplay/PlayerState.h"
 #include "resources/Extractor.h"
 #include "world/VehicleContact.h"
 
@@ -82,8 +81,8 @@ void TTrack::LoadSequence(const std::string& fileName) {
                sequence_[4], sequence_[5], sequence_[6], sequence_[7], sequence_[8]};
 }
 
-void TTrack::Update(int dt) {
-    float d = dt / 1000.0f * ForwardVelocity;
+void TTrack::Update(int dt, float forwardVelocity) {
+    float d = dt / 1000.0f * forwardVelocity;
     d = std::isfinite(d) ? std::clamp(d, -kMaxStep, kMaxStep) : 0;
     scroll_ += d;
     DistanceTravelled += d;
@@ -133,16 +132,20 @@ int TTrack::NextRandomBlock() const {
     return candidates[Random(static_cast<int>(candidates.size()))];
 }
 
-template <typename F> void TTrack::ForVisibleBlocks(F&& draw) {
+template <typename F> void TTrack::ForVisibleBlocks(F&& draw) const {
     // Farthest first.
     for (int slot = 3 + kVisibleBlocks - 1; slot >= 3; --slot)
         draw(*blocks_[window_[slot]].map, TVector4{0, scroll_ - kBlockLength * (slot - 3), 0, 0});
 }
 
+void TTrack::ProbeContacts(TVehicleContact& vehicle) const {
+    vehicle.wheelTypes.fill(0);
+    ForVisibleBlocks([&](const TMapController& map, const TVector4& offset) { map.Probe(offset, vehicle); });
+}
+
 void TTrack::Render(int pass) {
     switch (pass) {
     case 0:
-        if (VehicleContact) VehicleContact->wheelTypes.fill(0);
         ForVisibleBlocks([](TMapController& map, const TVector4& offset) { map.Render(false, offset, 0); });
         glColor4f(1, 1, 1, 1);
         break;

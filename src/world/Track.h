@@ -40,10 +40,12 @@ public:
     // Called each time the window shifts forward by one block (the car generator).
     void SetBlockPassed(std::function<void()> blockPassed) { blockPassed_ = std::move(blockPassed); }
 
-    // Scrolls by the car's forward velocity (ForwardVelocity) and shifts the window.
-    void Update(int dt);
-    // 0: geometry, wheel probing, contacts and layer-0 objects; 1: layer-1 objects over
-    // everything; 2: layer-2 objects.
+    // Scrolls by the car's forward velocity (units per second) and shifts the window.
+    void Update(int dt, float forwardVelocity);
+    // The surface under each wheel of `vehicle` and its object contacts, over the visible
+    // blocks as they are drawn (farthest first); the frame runs it right before pass 0.
+    void ProbeContacts(TVehicleContact& vehicle) const;
+    // 0: geometry and layer-0 objects; 1: layer-1 objects over everything; 2: layer-2 objects.
     void Render(int pass);
     // Shadow volumes of the layer-0 objects, into the stencil pass set up by the caller.
     void RenderShadows();
@@ -68,7 +70,7 @@ private:
     void MoveOn();
     int NextRandomBlock() const;
     const TMapController& SlotMap(int slot) const { return *blocks_[window_[slot]].map; }
-    template <typename F> void ForVisibleBlocks(F&& draw);
+    template <typename F> void ForVisibleBlocks(F&& draw) const;
 
     float scroll_ = 0;
     int position_ = 0;

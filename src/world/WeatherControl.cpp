@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "core/Random.h"
-#include "gameplay/PlayerState.h"
 #include "resources/Effects.h"
 
 TWeather* Weather = nullptr;
@@ -22,8 +21,8 @@ constexpr float kAheadOfCar = -60;
 
 } // namespace
 
-void TWeather::Update(int dt) {
-    const float forward = dt / 1000.0f * ForwardVelocity;
+void TWeather::Update(int dt, float forwardVelocity) {
+    const float forward = dt / 1000.0f * forwardVelocity;
     for (TWeatherParticle& particle : particles_) {
         if (particle.life <= 0) continue;
         particle.life -= dt;

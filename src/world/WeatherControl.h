@@ -37,8 +37,9 @@ public:
     float fogDensity = 0;
     TVector4 drift;
 
-    // Moves the particles by the drift and the road (ForwardVelocity), then brings dead ones back.
-    void Update(int dt);
+    // Moves the particles by the drift and the road (the car's forward velocity, units per
+    // second), then brings dead ones back.
+    void Update(int dt, float forwardVelocity);
     void ApplyFog() const;
     void RemoveFog() const;
     // Rain streaks; snow is drawn by its sprites.

@@ -1,5 +1,6 @@
 // The frame loop's music: which tune plays in menu and game frames, and its volume.
 #include "app/Music.h"
+#include "app/Globals.h"
 #include "support/SoundLibFixture.h"
 
 namespace {

@@ -2,6 +2,7 @@
 // file the game names is there and has the size and transparency its layout depends on.
 #include "resources/OpenIL.h"
 #include "resources/Textures.h"
+#include "support/Dialogs.h"
 #include "support/GeneratedGame.h"
 #include "support/TestFiles.h"
 
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <sndfile.h>
 #include <string>
 #include <vector>
@@ -37,15 +39,12 @@ protected:
         if (!HaveGeneratedData())
             GTEST_SKIP() << "no " << KESTROVA_DATA_ARCHIVE << " (configure with KESTROVA_DATA=ON)";
         game_ = std::make_unique<TGeneratedGame>(program_.Path());
-        savedBox_ = ImageMessageBox;
-        ImageMessageBox = [](const std::string& caption, const std::string& text) {
+        boxes_.emplace([](const std::string& caption, const std::string& text) {
             ADD_FAILURE() << caption << ": " << text;
-        };
+        });
     }
 
-    void TearDown() override {
-        if (game_) ImageMessageBox = savedBox_;
-    }
+    void TearDown() override { boxes_.reset(); }
 
     TBytes Member(const std::string& path) {
         const int index = game_->archive.FindMember(program_.Path() + path);
@@ -98,7 +97,7 @@ protected:
 
     TTempDir program_;
     std::unique_ptr<TGeneratedGame> game_;
-    TMessageBoxFunction savedBox_ = nullptr;
+    std::optional<TDialogCatcher> boxes_;
 
 private:
     struct TMemory {

@@ -3,11 +3,13 @@
 #include "resources/HSAModel.h"
 #include "resources/Skeleton.h"
 #include "resources/TextureSource.h"
+#include "support/Dialogs.h"
 #include "support/GeneratedGame.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,12 +75,13 @@ protected:
             GTEST_SKIP() << "no " << KESTROVA_DATA_ARCHIVE << " (configure with KESTROVA_DATA=ON)";
         // The archive's folder is the program directory: the loose ".HB" files lie there.
         game_ = std::make_unique<TGeneratedGame>(directory_);
-        ModelCheckQuestion = &FailQuestion;
+        questions_.emplace(nullptr, &FailQuestion);
     }
 
     const std::string directory_ = GeneratedDataDir();
     TArchiveTextures textures_;
     std::unique_ptr<TGeneratedGame> game_;
+    std::optional<TDialogCatcher> questions_;
 };
 
 class GeneratedModels : public GeneratedArchive, public testing::WithParamInterface<TExpectedModel> {};

@@ -1,7 +1,7 @@
 // The generated block sets load through the game's track loader without a message, drive through
 // at random and along their sequences, and their collision maps put each surface where it shows.
-#include "gameplay/PlayerState.h"
 #include "resources/TextureSource.h"
+#include "support/Dialogs.h"
 #include "support/GeneratedGame.h"
 #include "world/BlockTextures.h"
 #include "world/CollisionTypes.h"
@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,16 +48,11 @@ protected:
         // The archive's folder is the program directory: the loose ".col" files lie there.
         game_ = std::make_unique<TGeneratedGame>(GeneratedDataDir());
         ModelLib = &models_;
-        MapMessageBox = &RecordMessage;
-        ModelCheckQuestion = &RecordQuestion;
+        dialogs_.emplace(&RecordMessage, &RecordQuestion);
         Messages().clear();
-        ForwardVelocity = 0;
         DistanceTravelled = 0;
     }
-    void TearDown() override {
-        ForwardVelocity = 0;
-        DistanceTravelled = 0;
-    }
+    void TearDown() override { DistanceTravelled = 0; }
     std::unique_ptr<TTrack> Load(const std::string& set) {
         return std::make_unique<TTrack>(
             ProgramDir + "Data\\Maps\\" + set + "\\main.trk", [] {}, textures_);
@@ -68,6 +64,7 @@ protected:
     TArchiveTextures textures_;
     TModelLib models_{textures_};
     std::unique_ptr<TGeneratedGame> game_;
+    std::optional<TDialogCatcher> dialogs_;
 };
 
 TEST_F(GeneratedTracks, EverySetLoadsAndDrivesWithoutAMessage) {
@@ -78,8 +75,7 @@ TEST_F(GeneratedTracks, EverySetLoadsAndDrivesWithoutAMessage) {
         EXPECT_GE(track->BlockCount(), 10);
         // A long random drive: every block's exit lanes must be entered by some block.
         track->SetTrackLength(1000000);
-        ForwardVelocity = 40 * 200;
-        EXPECT_NO_THROW(track->Update(1000));
+        EXPECT_NO_THROW(track->Update(1000, 40 * 200));
         for (const char* sequence : {"short.seq", "long.seq"}) {
             EXPECT_NO_THROW(track->LoadSequence(ProgramDir + "Data\\Maps\\" + set + "\\" + sequence));
             EXPECT_FALSE(track->RandomMode());

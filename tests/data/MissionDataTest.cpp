@@ -1,8 +1,8 @@
 // The generated game tables and the fifteen missions, read from Data.dpg by the game's own
 // loaders with the real car models: they load, every file they name is there, and the stages
 // can be won and get harder.
-#include "app/Music.h"
 #include "resources/TextureSource.h"
+#include "support/Dialogs.h"
 #include "support/GeneratedGame.h"
 #include "support/TestFiles.h"
 #include "world/CarTypes.h"
@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -109,9 +110,8 @@ public:
                 std::filesystem::create_directory_symlink(GeneratedDataDir() + "Data",
                                                           program_.Path() + "Data");
             TGeneratedGame generated(program_.Path());
-            ModelCheckQuestion = &DeclineQuestion;
+            TDialogCatcher dialogs(&RecordMapMessage, &DeclineQuestion);
             ModelLib = &assets_.models;
-            MapMessageBox = &RecordMapMessage;
             Load();
             for (const std::string& file : game_.files)
                 if (generated.archive.FindMember(file) < 0)
@@ -120,7 +120,6 @@ public:
         Weapons.clear();
         CarTypes.clear();
         Sections.clear();
-        GameMusic = 0;
     }
 
     const TLoadedGame& Game() const { return game_; }

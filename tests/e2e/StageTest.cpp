@@ -56,8 +56,9 @@ TEST(Stage, ThreeStagesDrawTheirTrackAndWeather) {
         shots[stage] = Stats(image);
         EXPECT_GT(shots[stage].colours, 2000u) << "stage " << stage << " draws a textured scene";
     }
-    // The winter stage lies under snow; the foggy, rainy one shows no bright white at all.
-    EXPECT_GT(shots[8].white, 800 * 600 / 10);
+    // The winter stage lies under snow (partly in cloud shadow); the foggy, rainy one shows
+    // no bright white at all.
+    EXPECT_GT(shots[8].white, 800 * 600 / 20);
     EXPECT_GT(shots[8].white, 20 * shots[1].white);
     EXPECT_LT(shots[10].white, 100);
     EXPECT_GT(shots[10].blue, 20) << "rain streaks";

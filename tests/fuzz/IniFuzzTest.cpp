@@ -1,7 +1,6 @@
 // Random and damaged INI text through the reader and the mission loader: values or
 // defaults, never a crash, a hang or a read past the data.
 #include "core/Error.h"
-#include "app/Globals.h"
 #include "resources/Extractor.h"
 #include "support/FakeWorldAssets.h"
 #include "support/RandomText.h"

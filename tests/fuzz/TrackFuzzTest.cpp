@@ -5,7 +5,6 @@
 #include <random>
 
 #include "core/Random.h"
-#include "gameplay/PlayerState.h"
 #include "world/TrackFiles.h"
 
 namespace {
@@ -13,16 +12,15 @@ namespace {
 class TrackFuzz : public TTrackFilesTest {
 protected:
     void TearDown() override {
-        ForwardVelocity = 0;
         DistanceTravelled = 0;
         TTrackFilesTest::TearDown();
     }
     // Drives back and forth at random and checks the window after every update.
     void Drive(std::mt19937& random, TTrack& track) {
         for (int step = 0; step < 60; ++step) {
-            ForwardVelocity = static_cast<float>(static_cast<int>(random() % 4001) - 1000) / 10;
+            const float velocity = static_cast<float>(static_cast<int>(random() % 4001) - 1000) / 10;
             try {
-                track.Update(static_cast<int>(random() % 1000));
+                track.Update(static_cast<int>(random() % 1000), velocity);
             } catch (const EGameError&) {
                 return; // no block can follow: the same error every time after
             }

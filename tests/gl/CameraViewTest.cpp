@@ -1,6 +1,5 @@
-#include "app/Camera.h"
-#include "app/Globals.h"
 #include "support/GLContext.h"
+#include "world/Camera.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -9,10 +8,8 @@
 TEST(CameraView, PerspectiveFromTheViewportAndEyeAtTheCameraPosition) {
     TGLContext gl(200, 150);
     if (!gl.Ok()) GTEST_SKIP() << "no display";
-    const TViewport saved = Viewport;
-    Viewport = {0, 0, 800, 600};
     ResetCamera();
-    SetUpView();
+    SetUpView({0, 0, 800, 600});
 
     GLfloat projection[16];
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
@@ -37,5 +34,4 @@ TEST(CameraView, PerspectiveFromTheViewportAndEyeAtTheCameraPosition) {
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 800);
     EXPECT_EQ(viewport[3], 600);
-    Viewport = saved;
 }

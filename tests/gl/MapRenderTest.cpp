@@ -1,5 +1,5 @@
-// Track blocks drawn into a real GL context: whole-unit offsets, wheel probing only in the
-// main pass, lights around the geometry, and object shadows in the stencil buffer.
+// Track blocks drawn into a real GL context: whole-unit offsets, lights around the geometry,
+// and object shadows in the stencil buffer.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -8,7 +8,6 @@
 #include "world/BoxMesh.h"
 #include "world/EnumNames.h"
 #include "world/Lights.h"
-#include "world/VehicleContact.h"
 
 namespace {
 
@@ -22,8 +21,6 @@ protected:
         if (!gl_.Ok()) GTEST_SKIP() << "no display";
         savedLights_ = LightsControl;
         LightsControl = &lights_;
-        savedVehicle_ = VehicleContact;
-        VehicleContact = &car_;
         // Looking down on x -16 .. 16, y -56 .. -24: 4 pixels a unit.
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
@@ -41,7 +38,6 @@ protected:
     void TearDown() override {
         if (gl_.Ok()) {
             LightsControl = savedLights_;
-            VehicleContact = savedVehicle_;
         }
         TBlockFilesTest::TearDown();
     }
@@ -65,9 +61,7 @@ protected:
 
     TGLContext gl_{128, 128};
     TLightsControl lights_;
-    TVehicleContact car_;
     TLightsControl* savedLights_ = nullptr;
-    TVehicleContact* savedVehicle_ = nullptr;
 };
 
 // Road surface map x -640 .. 640, y 0 .. 640: world x -12.5 .. 12.5, y -12.5 .. 0, top at z 0.
@@ -88,21 +82,6 @@ TEST_F(MapRenderTest, BlockIsMovedByWholeUnitsTowardZero) {
     EXPECT_EQ(blockTextures_.bound, std::vector<int>{1});
     // The geometry is drawn unlit; the objects after it with the light on.
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-}
-
-TEST_F(MapRenderTest, OnlyTheMainPassProbesTheWheels) {
-    TMapController block(blockTextures_);
-    block.Load(WriteBlock("block", MapText({kSlab}), MapText({{-640, 0, -64, 640, 640, 0, "COL_GRASS"}})));
-    car_.wheelPoints.fill({0, -45, 0, 0});
-    for (int layer : {1, 2}) {
-        block.Render(false, {0, -39.7f, 0, 0}, layer);
-        EXPECT_EQ(car_.wheelTypes[0], COL_MAINROAD);
-    }
-    block.Render(true, {0, -39.7f, 0, 0}, 0);
-    EXPECT_EQ(car_.wheelTypes[0], COL_MAINROAD);
-    block.Render(false, {0, -39.7f, 0, 0}, 0);
-    EXPECT_EQ(car_.wheelTypes, (std::array<int, 4>{COL_GRASS, COL_GRASS, COL_GRASS, COL_GRASS}));
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(MapRenderTest, ObjectShadowIsBuiltOnceAndCountedIntoTheStencil) {

@@ -147,9 +147,7 @@ TEST_F(Out2DTest, CrosshairAimsAtTheGroundUnderTheMouse) {
     glEnd();
 
     // The mouse in client coordinates (y down), over the ground left of the middle.
-    const platform::TPoint saved = MouseReference;
-    MouseReference = {150, 75};
-    crosshair.Update();
+    crosshair.Update({150, 75});
     GLdouble modelview[16], projection[16], x, y, z;
     GLint viewport[4];
     glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
@@ -165,26 +163,23 @@ TEST_F(Out2DTest, CrosshairAimsAtTheGroundUnderTheMouse) {
     EXPECT_EQ(crosshair.ScreenAim().w, 1);
 
     // Over the cleared background the depth is the far plane's.
-    MouseReference = {450, 150};
-    crosshair.Update();
+    crosshair.Update({450, 150});
     gluProject(crosshair.WorldAim().x, crosshair.WorldAim().y, crosshair.WorldAim().z, modelview, projection,
                viewport, &x, &y, &z);
     EXPECT_NEAR(z, 1, 1e-4);
     EXPECT_NEAR(crosshair.ScreenAim().z, 1, 1e-3);
 
     // The marker is drawn in normalised device coordinates with depth testing off.
-    MouseReference = {150, 75};
-    crosshair.Update();
+    crosshair.Update({150, 75});
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glClear(GL_COLOR_BUFFER_BIT);
-    crosshair.DrawMarker();
+    crosshair.DrawMarker(PixelScaleX, PixelScaleY);
     EXPECT_TRUE(ColourNear(gl_.Pixel(150 + 23, 224 - 23), 0xFFFFFF00, 0));
     EXPECT_TRUE(ColourNear(gl_.Pixel(150 + 26, 224), 0x00000000, 0));
     EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    MouseReference = saved;
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The track's passes in a real GL context: seven blocks far to near at their offsets, wheel
-// types reset by the main pass, depth state around the overlay pass.
+// types probed from scratch over the same blocks, depth state around the overlay pass.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -16,8 +16,6 @@ protected:
     void SetUp() override {
         TTrackFilesTest::SetUp();
         if (!gl_.Ok()) GTEST_SKIP() << "no display";
-        savedVehicle_ = VehicleContact;
-        VehicleContact = &car_;
         // Looking down on x -16 .. 16, y -296 .. 24: 1 pixel a unit, 2.5 across.
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
@@ -30,10 +28,6 @@ protected:
         glEnableClientState(GL_NORMAL_ARRAY);
         glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     }
-    void TearDown() override {
-        if (gl_.Ok()) VehicleContact = savedVehicle_;
-        TTrackFilesTest::TearDown();
-    }
     // Blocks whose road (x -2.5 .. 2.5, y -40 .. -2.5 in block coordinates) carries a texture
     // named after the block, so the bind order tells the drawing order.
     std::string WriteNamedSet(const std::vector<std::string>& names) {
@@ -45,7 +39,6 @@ protected:
 
     TGLContext gl_{32, 320};
     TVehicleContact car_;
-    TVehicleContact* savedVehicle_ = nullptr;
 };
 
 } // namespace
@@ -57,6 +50,7 @@ TEST_F(TrackRenderTest, MainPassDrawsSevenBlocksFarToNearAndProbesFromScratch) {
     car_.wheelTypes = {COL_KILL, COL_KILL, COL_KILL, COL_KILL};
     car_.wheelPoints = {TVector4{0, -20, 0, 0}, TVector4{0, -31, 0, 0}, TVector4{10, -20, 0, 0},
                         TVector4{0, -20, 0, 0}};
+    track.ProbeContacts(car_);
     track.Render(0);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     // Window slots 9 .. 3 hold blocks 1, 1, 1, 1, 3, 2, 1: textures are numbered by load order.

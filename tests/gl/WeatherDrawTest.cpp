@@ -44,9 +44,9 @@ TEST_F(WeatherDrawTest, FogIsLinearFromOneToEightyOnlyWhenEnabled) {
 
 TEST_F(WeatherDrawTest, RainDrawsBlueStreaksAndSnowDrawsNothingItself) {
     weather_.SetKind(W_RAIN);
-    weather_.Update(200000); // the whole pool
+    weather_.Update(200000, 0); // the whole pool
     weather_.drift = {0, -50, 0, 0};
-    weather_.Update(100); // streaks 5 units long
+    weather_.Update(100, 0); // streaks 5 units long
     // Look down on the pool: x -20 .. 20, y -60 .. 20.
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

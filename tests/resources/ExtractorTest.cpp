@@ -1,10 +1,10 @@
 // The archive's lookup rules, its readers and the writer the dpg tool packs with.
 #include "resources/Extractor.h"
 #include "core/Error.h"
-#include "app/Globals.h"
 #include "platform/FileSystem.h"
 #include "resources/ArchiveFormat.h"
 #include "resources/ArchiveWriter.h"
+#include "resources/DataPath.h"
 #include "support/ErrorOf.h"
 #include "support/ScratchProgram.h"
 #include "support/TestFiles.h"

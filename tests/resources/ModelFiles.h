@@ -2,8 +2,10 @@
 // that needs no GL, and recorded answers to the Yes/No checks.
 #pragma once
 
+#include "support/Dialogs.h"
 #include "support/ErrorOf.h"
 #include <gtest/gtest.h>
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -73,12 +75,11 @@ inline std::vector<std::string> Join(std::vector<std::vector<std::string>> parts
 class TModelFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        savedQuestion_ = ModelCheckQuestion;
-        ModelCheckQuestion = &Record;
+        questions_.emplace(nullptr, &Record);
         Questions().clear();
         Answer() = true;
     }
-    void TearDown() override { ModelCheckQuestion = savedQuestion_; }
+    void TearDown() override { questions_.reset(); }
     std::string Write(const std::string& relative, const std::string& text) {
         return dir_.Write(relative, text);
     }
@@ -102,5 +103,5 @@ private:
         Questions().push_back(text);
         return Answer();
     }
-    TYesNoQuestion savedQuestion_ = nullptr;
+    std::optional<TDialogCatcher> questions_;
 };

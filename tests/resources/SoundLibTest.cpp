@@ -81,7 +81,7 @@ TEST_F(SoundLibTest, SlowMotionLowersThePitchButNotTheMusic) {
     EXPECT_NEAR(pitch(), 441, 3);
     lib_.Stop(channel);
 
-    TimeDivisor = 4;
+    lib_.SetTimeDivisor(4);
     channel = lib_.Play(shot, 255);
     EXPECT_NEAR(pitch(), 441.0 / 4, 3);
     lib_.Stop(channel);

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Error.h"
-#include "app/Globals.h"
+#include "resources/DataPath.h"
 #include "resources/OpenIL.h"
 #include "support/ImageBoxes.h"
 #include "support/ImageFiles.h"

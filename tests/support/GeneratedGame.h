@@ -1,9 +1,9 @@
 // The generated Data.dpg as the game's archive for the life of one object. The game's globals
-// that the data tests point elsewhere (ProgramDir, Extractor, ModelLib and the map and model-check
-// message hooks) all get their old values back afterwards.
+// that the data tests point elsewhere (ProgramDir, Extractor, ModelLib) all get their old
+// values back afterwards.
 #pragma once
 
-#include "app/Globals.h"
+#include "resources/DataPath.h"
 #include "resources/Extractor.h"
 #include "resources/ModelLib.h"
 #include "resources/StrFunc.h"
@@ -26,8 +26,7 @@ class TGeneratedGame {
 public:
     // `programDir` ends with '/'; archive members are found under it.
     explicit TGeneratedGame(const std::string& programDir)
-        : savedDir_(ProgramDir), savedExtractor_(Extractor), savedModels_(ModelLib),
-          savedMessageBox_(MapMessageBox), savedQuestion_(ModelCheckQuestion) {
+        : savedDir_(ProgramDir), savedExtractor_(Extractor), savedModels_(ModelLib) {
         archive.Open(KESTROVA_DATA_ARCHIVE);
         ProgramDir = programDir;
         archive.SetBaseDirectory(ProgramDir);
@@ -37,8 +36,6 @@ public:
         ProgramDir = savedDir_;
         Extractor = savedExtractor_;
         ModelLib = savedModels_;
-        MapMessageBox = savedMessageBox_;
-        ModelCheckQuestion = savedQuestion_;
     }
     TGeneratedGame(const TGeneratedGame&) = delete;
     TGeneratedGame& operator=(const TGeneratedGame&) = delete;
@@ -49,6 +46,4 @@ private:
     std::string savedDir_;
     TExtractor* savedExtractor_;
     TModelLib* savedModels_;
-    TMapMessageBox savedMessageBox_;
-    TYesNoQuestion savedQuestion_;
 };

@@ -4,15 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "resources/Textures.h"
+#include "support/Dialogs.h"
 
 class TImageBoxes {
 public:
-    TImageBoxes() : saved_(ImageMessageBox) {
-        Texts().clear();
-        ImageMessageBox = &Collect;
-    }
-    ~TImageBoxes() { ImageMessageBox = saved_; }
+    TImageBoxes() { Texts().clear(); }
     TImageBoxes(const TImageBoxes&) = delete;
     TImageBoxes& operator=(const TImageBoxes&) = delete;
 
@@ -25,5 +21,5 @@ private:
     static void Collect(const std::string& caption, const std::string& text) {
         Texts().push_back(caption + ": " + text);
     }
-    TMessageBoxFunction saved_;
+    TDialogCatcher catcher_{&Collect};
 };

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/Globals.h"
 #include "resources/ArchiveWriter.h"
+#include "resources/DataPath.h"
 #include "resources/Extractor.h"
 #include "support/TestFiles.h"
 

@@ -2,7 +2,6 @@
 // library on OpenAL Soft's loopback device (silent when the loopback is missing).
 #pragma once
 
-#include "app/Globals.h"
 #include "platform/Audio.h"
 #include "resources/SoundLib.h"
 #include "support/ScratchProgram.h"
@@ -26,7 +25,6 @@ protected:
     void TearDown() override {
         platform::AudioShutdown();
         SoundLib = nullptr;
-        TimeDivisor = 1;
     }
 
     // Members are {path below the program directory with backslashes, bytes}.

@@ -2,9 +2,9 @@
 // textures of known sizes without GL.
 #pragma once
 
-#include "app/Globals.h"
 #include "resources/ModelFiles.h"
 #include "resources/ModelLib.h"
+#include "support/Dialogs.h"
 #include "world/BlockTextures.h"
 #include "world/MapController.h"
 #include "world/MapTable.h"
@@ -32,15 +32,14 @@ protected:
         TModelFilesTest::SetUp();
         savedModelLib_ = ModelLib;
         ModelLib = &modelLib_;
-        savedMessageBox_ = MapMessageBox;
-        MapMessageBox = &RecordMessage;
+        messages_.emplace(&RecordMessage);
         Messages().clear();
         const TBytes table = BuildMapTable();
         Write("Data/Tables/Map.ptb", std::string(table.begin(), table.end()));
     }
     void TearDown() override {
         ModelLib = savedModelLib_;
-        MapMessageBox = savedMessageBox_;
+        messages_.reset();
         TModelFilesTest::TearDown();
     }
 
@@ -73,5 +72,5 @@ private:
         Messages().push_back(text);
     }
     TModelLib* savedModelLib_ = nullptr;
-    TMapMessageBox savedMessageBox_ = nullptr;
+    std::optional<TDialogCatcher> messages_;
 };

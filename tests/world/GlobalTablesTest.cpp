@@ -1,6 +1,6 @@
 // Loading Global.cfg: defaults, reading order, enumeration and flag texts, weapon indices.
 #include "world/GlobalTables.h"
-#include "app/Globals.h"
+#include "resources/DataPath.h"
 #include "resources/Extractor.h"
 #include "support/ErrorOf.h"
 #include "support/FakeWorldAssets.h"

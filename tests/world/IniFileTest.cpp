@@ -1,6 +1,6 @@
 // The private-profile rules of the INI reader and the enumeration names.
 #include "world/IniFile.h"
-#include "app/Globals.h"
+#include "resources/DataPath.h"
 #include "support/ScratchProgram.h"
 #include "world/EnumNames.h"
 

@@ -1,8 +1,7 @@
 // Mission files: defaults, reading order, the finish marker section, the work record
 // reused between car types, and the rejected Type and Weapon indices.
 #include "world/MissionLoader.h"
-#include "app/Globals.h"
-#include "app/Music.h"
+#include "resources/DataPath.h"
 #include "resources/Extractor.h"
 #include "settings/Configure.h"
 #include "support/ErrorOf.h"
@@ -48,7 +47,7 @@ protected:
         Weapons.clear();
         CarTypes.clear();
         Sections.clear();
-        GameMusic = 0;
+        MissionValues = TMissionValues();
     }
     void Load(const std::string& text) { LoadMission(program_.Put("Data/Maps/Track1.cfg", text), stage_); }
     std::string LoadError(const std::string& text) {
@@ -69,7 +68,7 @@ protected:
 TEST_F(MissionLoaderTest, AnEmptyMissionGivesTheDefaults) {
     weather_.SetKind(W_RAIN);
     weather_.SetFog(true);
-    GameMusic = 5;
+    MissionValues.Music = 5;
     Sections.resize(3);
     Load("[main]\n");
     const TMissionValues& v = MissionValues;
@@ -86,7 +85,7 @@ TEST_F(MissionLoaderTest, AnEmptyMissionGivesTheDefaults) {
     EXPECT_EQ(SpecMission.Text, "Special Mission Text");
     EXPECT_EQ(v.Reward, 0);
     EXPECT_EQ(v.TimeLeft, 10000000);
-    EXPECT_EQ(GameMusic, 0);
+    EXPECT_EQ(MissionValues.Music, 0);
     EXPECT_EQ(weather_.Kind(), W_NONE);
     EXPECT_EQ(weather_.drift.z, -10);
     EXPECT_FALSE(weather_.FogEnabled());
@@ -137,7 +136,7 @@ TEST_F(MissionLoaderTest, AFullMission) {
     EXPECT_EQ(v.TimeLeft, 90000);
     EXPECT_EQ(assets_.sounds.back(), ProgramDir + "Data\\Music\\stage1.ogg");
     EXPECT_TRUE(assets_.soundLooping.back());
-    EXPECT_EQ(GameMusic, static_cast<int>(assets_.sounds.size()));
+    EXPECT_EQ(MissionValues.Music, static_cast<int>(assets_.sounds.size()));
     EXPECT_EQ(weather_.Kind(), W_SNOW);
     EXPECT_EQ(weather_.drift.x, 1.5f);
     EXPECT_EQ(weather_.drift.y, -0.5f);

@@ -2,7 +2,7 @@
 // shipped map table on editor text.
 #include "world/Parser.h"
 #include "core/Error.h"
-#include "app/Globals.h"
+#include "resources/DataPath.h"
 #include "support/ErrorOf.h"
 #include "support/ScratchProgram.h"
 #include "world/MapTable.h"

@@ -8,7 +8,6 @@
 #include <set>
 
 #include "core/Random.h"
-#include "gameplay/PlayerState.h"
 #include "world/TrackFiles.h"
 
 namespace {
@@ -20,19 +19,14 @@ protected:
     void SetUp() override {
         TTrackFilesTest::SetUp();
         Randomize(11);
-        ForwardVelocity = 0;
         DistanceTravelled = 0;
     }
     void TearDown() override {
-        ForwardVelocity = 0;
         DistanceTravelled = 0;
         TTrackFilesTest::TearDown();
     }
     // Moves the car `units` forward (negative: back) in one update.
-    static void Drive(TTrack& track, float units) {
-        ForwardVelocity = units;
-        track.Update(1000);
-    }
+    static void Drive(TTrack& track, float units) { track.Update(1000, units); }
     static Window WindowOf(const TTrack& track) {
         Window window{};
         for (int slot = 0; slot < TTrack::kWindowSlots; ++slot)

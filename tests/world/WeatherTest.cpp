@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "core/Random.h"
-#include "gameplay/PlayerState.h"
 #include "resources/Effects.h"
 #include "resources/TextureSource.h"
 
@@ -18,11 +17,7 @@ public:
 
 class WeatherTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        Randomize(7);
-        ForwardVelocity = 0;
-    }
-    void TearDown() override { ForwardVelocity = 0; }
+    void SetUp() override { Randomize(7); }
 
     static int Alive(const TWeather& weather) {
         int alive = 0;
@@ -42,25 +37,25 @@ protected:
 
 TEST_F(WeatherTest, RebirthCountFollowsTheStepAndStopsWithoutWeather) {
     weather_.SetKind(W_RAIN);
-    weather_.Update(0);
+    weather_.Update(0, 0);
     EXPECT_EQ(Alive(weather_), 1);
-    weather_.Update(0);
+    weather_.Update(0, 0);
     EXPECT_EQ(Alive(weather_), 2);
-    weather_.Update(1000); // round(7.14) + 1; the two older ones are still alive
+    weather_.Update(1000, 0); // round(7.14) + 1; the two older ones are still alive
     EXPECT_EQ(Alive(weather_), 10);
-    weather_.Update(420); // round(3.0) + 1
+    weather_.Update(420, 0); // round(3.0) + 1
     EXPECT_EQ(Alive(weather_), 14);
     // No weather brings nothing back, but the particles in the air live out their time.
     weather_.SetKind(W_NONE);
-    weather_.Update(1000);
+    weather_.Update(1000, 0);
     EXPECT_EQ(Alive(weather_), 14);
-    weather_.Update(5000);
+    weather_.Update(5000, 0);
     EXPECT_EQ(Alive(weather_), 0);
 }
 
 TEST_F(WeatherTest, PoolNeverExceedsItsSizeAndLivingParticlesAreNotReborn) {
     weather_.SetKind(W_RAIN);
-    weather_.Update(200000); // asks for 1430 births
+    weather_.Update(200000, 0); // asks for 1430 births
     EXPECT_EQ(Alive(weather_), TWeather::kParticleCount);
     for (int i = 0; i < TWeather::kParticleCount; ++i) {
         const TWeatherParticle& p = weather_.Particle(i);
@@ -74,19 +69,18 @@ TEST_F(WeatherTest, PoolNeverExceedsItsSizeAndLivingParticlesAreNotReborn) {
         EXPECT_LT(p.position.z, 80);
     }
     const TWeatherParticle first = weather_.Particle(0);
-    weather_.Update(0);
+    weather_.Update(0, 0);
     EXPECT_EQ(weather_.Particle(0).life, first.life);
     EXPECT_FLOAT_EQ(weather_.Particle(0).position.z, first.position.z);
 }
 
 TEST_F(WeatherTest, ParticlesDriftScrollAndWrapAheadOfTheCar) {
     weather_.SetKind(W_RAIN);
-    weather_.Update(0);
+    weather_.Update(0, 0);
     weather_.SetKind(W_NONE);
     const TWeatherParticle born = weather_.Particle(0);
     weather_.drift = {1, -2, -3, 0};
-    ForwardVelocity = 2;
-    weather_.Update(500);
+    weather_.Update(500, 2);
     const TWeatherParticle& moved = weather_.Particle(0);
     EXPECT_EQ(moved.life, born.life - 500);
     EXPECT_FLOAT_EQ(moved.previousPosition.y, born.position.y);
@@ -95,9 +89,8 @@ TEST_F(WeatherTest, ParticlesDriftScrollAndWrapAheadOfTheCar) {
     EXPECT_FLOAT_EQ(moved.position.z, born.position.z - 1.5f);
 
     weather_.drift = {};
-    ForwardVelocity = 200; // 100 units in half a second: past y = 20 from anywhere
     const TWeatherParticle before = weather_.Particle(0);
-    weather_.Update(500);
+    weather_.Update(500, 200); // 100 units in half a second: past y = 20 from anywhere
     const TWeatherParticle& wrapped = weather_.Particle(0);
     EXPECT_FLOAT_EQ(wrapped.position.y, -60);
     EXPECT_FLOAT_EQ(wrapped.previousPosition.y, -60);
@@ -107,7 +100,7 @@ TEST_F(WeatherTest, ParticlesDriftScrollAndWrapAheadOfTheCar) {
 
 TEST_F(WeatherTest, SnowAttachesOneSnowflakePerRebirthToItsParticle) {
     weather_.SetKind(W_SNOW);
-    weather_.Update(1000);
+    weather_.Update(1000, 0);
     ASSERT_EQ(effects_.Count(), 8);
     for (int i = 0; i < 8; ++i) {
         const TParticle& flake = effects_.Particle(i);
@@ -117,6 +110,6 @@ TEST_F(WeatherTest, SnowAttachesOneSnowflakePerRebirthToItsParticle) {
         EXPECT_EQ(flake.life, weather_.Particle(i).life - 1000);
     }
     weather_.SetKind(W_RAIN);
-    weather_.Update(0);
+    weather_.Update(0, 0);
     EXPECT_EQ(effects_.Count(), 8);
 }

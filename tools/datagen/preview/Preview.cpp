@@ -1,9 +1,8 @@
 // datagen_preview: draws every model of a built Data.dpg (and the player car breaking up) through
 // the game's own loaders into one PNG per view, for looking the 3D data over.
-#include "app/Camera.h"
-#include "app/Globals.h"
 #include "platform/Platform.h"
 #include "platform/PngWriter.h"
+#include "resources/DataPath.h"
 #include "resources/Extractor.h"
 #include "resources/HSAModel.h"
 #include "resources/ModelLib.h"
@@ -13,6 +12,7 @@
 #include "resources/TextureLib.h"
 #include "resources/TextureSource.h"
 #include "world/BlockTextures.h"
+#include "world/Camera.h"
 #include "world/Lights.h"
 #include "world/Track.h"
 
@@ -102,7 +102,7 @@ void DrawBlockSet(const std::string& set, TModelLib& models, TLightsControl& lig
             CameraPosition = {-6, -18, 11, 0};
             CameraAngles = {0, -74, 190, 0};
         }
-        SetUpView();
+        SetUpView({0, 0, kSceneWidth, kSceneHeight});
         lights.SwitchOn();
         track.Render(0);
         lights.SwitchOn();
@@ -178,7 +178,6 @@ int main(int argc, char** argv) {
             player.DrawSkinned();
             Save(out + "player_break_" + std::to_string(frame) + ".png");
         }
-        Viewport = {0, 0, kSceneWidth, kSceneHeight};
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         for (const char* set : {"grass", "city", "desert", "winter"})

@@ -1,8 +1,5 @@
 // The camera values and the scene view set-up.
-#include "app/Camera.h"
-
-#include "app/Globals.h"
-#include "gameplay/PlayerState.h"
+#include "world/Camera.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -27,11 +24,11 @@ void ResetCamera() {
     FieldOfView = kStartFieldOfView;
 }
 
-void SetUpView() {
-    glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
+void SetUpView(const TViewport& viewport) {
+    glViewport(viewport.x, viewport.y, viewport.width, viewport.height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    const double aspect = Viewport.height > 0 ? static_cast<double>(Viewport.width) / Viewport.height : 1.0;
+    const double aspect = viewport.height > 0 ? static_cast<double>(viewport.width) / viewport.height : 1.0;
     gluPerspective(FieldOfView, aspect, 1.0, 500.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -41,9 +38,9 @@ void SetUpView() {
     glTranslatef(-CameraPosition.x, -CameraPosition.y, -CameraPosition.z);
 }
 
-void AdaptFieldOfView(int step) {
+void AdaptFieldOfView(int step, float playerSpeed, int maxSpeed) {
     // Without a top speed (no stage loaded) the car counts as standing still.
-    const float share = MaxSpeed > 0 ? PlayerSpeed / MaxSpeed : 0.0f;
+    const float share = maxSpeed > 0 ? playerSpeed / maxSpeed : 0.0f;
     const float target = share * share * 15 + 60;
     const float gap = target - FieldOfView;
     if (std::fabs(gap) > 5) FieldOfView += (gap > 0 ? 1 : -1) * 8.0f * step / 1000;

@@ -1,0 +1,363 @@
+// The game environment's construction, stage loading, and one frame's update and render.
+#include "app/Environment.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+#include "app/Globals.h"
+#include "app/LogLines.h"
+#include "app/Music.h"
+#include "core/Error.h"
+#include "core/Log.h"
+#include "gameplay/GameState.h"
+#include "gameplay/Gameplay.h"
+#include "gameplay/HudState.h"
+#include "gameplay/PlayerState.h"
+#include "resources/Crosshair.h"
+#include "resources/DataPath.h"
+#include "resources/EffectLib.h"
+#include "resources/Effects.h"
+#include "resources/Glow.h"
+#include "resources/Matrix.h"
+#include "resources/ModelLib.h"
+#include "resources/Out2D.h"
+#include "resources/SimpleEffect.h"
+#include "resources/SoundLib.h"
+#include "resources/TextureLib.h"
+#include "resources/TextureSource.h"
+#include "settings/Configure.h"
+#include "settings/KeyControl.h"
+#include "world/BonusTypes.h"
+#include "world/Camera.h"
+#include "world/GlobalTables.h"
+#include "world/Lights.h"
+#include "world/MissionLoader.h"
+#include "world/MissionValues.h"
+#include "world/SceneAssets.h"
+#include "world/Track.h"
+#include "world/VehicleContact.h"
+#include "world/WeatherControl.h"
+
+TEnvironment* Environment = nullptr;
+
+namespace {
+
+constexpr int EscapeKey = 27;
+constexpr int ReturnKey = 13;
+
+void LogLine(const char* line) {
+    if (Log) Log->Write(line);
+}
+
+int LoadTexture(const char* relative) {
+    return TextureLib->Load(DataPath(relative), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+}
+
+const TSimpleEffect* LoadEffect(const char* relative) {
+    return EffectLib->Load(DataPath(relative));
+}
+
+} // namespace
+
+TEnvironment::TEnvironment() : guard_([](const std::string& line) { LogLine(line.c_str()); }) {
+    LogLine(loglines::CreatingControllers);
+    effects_ = std::make_unique<TEffects>(CameraAngles, LibraryTextures());
+    Effects = effects_.get();
+    glows_ = std::make_unique<TFakeLightControl>();
+    FakeLights = glows_.get();
+    SoundLib->SetListener(CameraPosition, CameraAngles);
+    lights_ = std::make_unique<TLightsControl>();
+    LightsControl = lights_.get();
+    crosshair_ = std::make_unique<TCrosshair>();
+    Crosshair = crosshair_.get();
+    CurrentTrack = nullptr;
+
+    LogLine(loglines::SettingParameters);
+    ResetCamera();
+    LoadSceneAssets();
+
+    LogLine(loglines::CreatingControls);
+    gameplay_ = std::make_unique<TGameplay>();
+    TGameContext& game = gameplay_->game;
+    game.effects = effects_.get();
+    game.glows = glows_.get();
+    game.sprites = {SceneAssets.Smoke, SceneAssets.Grass, SceneAssets.Explosion, SceneAssets.RocketSmoke,
+                    SceneAssets.ShellCasing};
+    game.flashTextures = SceneAssets.MuzzleFlash;
+    weather_ = std::make_unique<TWeather>(effects_.get(), SceneAssets.Snow);
+    Weather = weather_.get();
+    gameplay_->traffic.SetGenerator(&generator_);
+    glClearColor(0, 0, 0, 0);
+    gameplay_->LoadAssets();
+
+    lights_->SetGlobalLight({{900, -50, 700, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}});
+
+    LogLine(loglines::LoadingGlobals);
+    LoadGlobalTables(assets_);
+}
+
+TEnvironment::~TEnvironment() {
+    CurrentTrack = nullptr;
+    Weather = nullptr;
+    Crosshair = nullptr;
+    LightsControl = nullptr;
+    FakeLights = nullptr;
+    Effects = nullptr;
+}
+
+int TEnvironment::CarCount() const {
+    return gameplay_->traffic.CarCount();
+}
+
+int TEnvironment::CarLane(int index) const {
+    return gameplay_->traffic.CarLane(index);
+}
+
+float TEnvironment::CarY(int index) const {
+    return gameplay_->traffic.CarY(index);
+}
+
+int TEnvironment::MaxCount() const {
+    return gameplay_->traffic.MaxCount();
+}
+
+void TEnvironment::AddCar(const TSpawnedCar& car) {
+    gameplay_->traffic.AddCar(car);
+}
+
+void TEnvironment::LoadSceneAssets() {
+    LogLine(loglines::LoadingSounds);
+    LogLine(loglines::LoadingEffects);
+    SceneAssets.Smoke = LoadEffect("Data\\Sprites\\smoke1.eff");
+    SceneAssets.RocketSmoke = {LoadEffect("Data\\Sprites\\rocketsmoke.eff"),
+                               LoadEffect("Data\\Sprites\\rocketsmoke_2.eff"),
+                               LoadEffect("Data\\Sprites\\rocketsmoke_3.eff")};
+    SceneAssets.Grass = LoadEffect("Data\\Sprites\\grass.eff");
+    SceneAssets.Flare = LoadEffect("Data\\Sprites\\Flare.eff");
+    SceneAssets.Snow = LoadEffect("Data\\Sprites\\Snow.eff");
+    SceneAssets.SmokeFrame = LoadEffect("Data\\Sprites\\smoke_frame.eff");
+    SceneAssets.Explosion = LoadEffect("Data\\Sprites\\expl.eff");
+
+    LogLine(loglines::LoadingTextures);
+    SceneAssets.CarShadow = LoadTexture("Data\\Textures\\car_sh.png");
+    LogLine("-1");
+    SceneAssets.Debris = ModelLib->Load(DataPath("Data\\Objects\\kusok.hsa"), true);
+    LogLine("-2");
+    cloudTexture_ = LoadTexture("Data\\Textures\\Clouds.tga");
+    LogLine("-3");
+    SceneAssets.MuzzleFlash[0] = LoadTexture("Data\\Textures\\flash1.png");
+    LogLine("-4");
+    SceneAssets.MuzzleFlash[1] = LoadTexture("Data\\Textures\\flash2.png");
+    // The shell-casing effect is one picture, so it is made once that picture is loaded.
+    LogLine("-5");
+    LogLine("-6");
+    shellEffect_ = std::make_unique<TSimpleEffect>(LoadTexture("Data\\Textures\\shell.png"));
+    SceneAssets.ShellCasing = shellEffect_.get();
+}
+
+void TEnvironment::LoadStage(const std::string& missionFile, std::function<void()> redraw) {
+    TMissionStage mission(assets_);
+    mission.Generator = &generator_;
+    mission.Weather = weather_.get();
+    mission.RedrawLoadingScreen = redraw;
+    mission.CreateTrack = [this, redraw](const std::string& listFile) {
+        // The old track goes first, so that two never take memory at once.
+        generator_.SetTrack(nullptr);
+        CurrentTrack = nullptr;
+        track_.reset();
+        track_ = std::make_unique<TTrack>(listFile, redraw);
+        track_->SetBlockPassed([this] { generator_.BlockPassed(); });
+        generator_.SetTrack(track_.get());
+        CurrentTrack = track_.get();
+    };
+    mission.LoadSequence = [this](const std::string& file) { track_->LoadSequence(file); };
+    mission.SetTrackLength = [this](int length) { track_->SetTrackLength(length); };
+    mission.ResetStage = [this] { ResetStage(); };
+    LoadMission(missionFile, mission);
+}
+
+void TEnvironment::ResetStage() {
+    if (track_) {
+        track_->SetScroll(0);
+        track_->SetPosition(0);
+    }
+    DistanceTravelled = 0;
+    effects_->Clear();
+    gameplay_->ResetStage(MissionValues, track_.get());
+    guard_.Reset();
+    PlayerSpeed = 0;
+    MaxSpeed = MissionValues.MaxSpeed;
+    ActiveBonus = BT_NONE;
+    GameMusic = MissionValues.Music;
+}
+
+void TEnvironment::Update(uint32_t step) {
+    cloudDriftAlong_ = static_cast<float>(cloudDriftAlong_ + step / 1000.0L / 10);
+    cloudDriftAcross_ = static_cast<float>(cloudDriftAcross_ + step / 1000.0L / 100);
+    guard_.Run([&] { UpdateControllers(step); });
+}
+
+void TEnvironment::UpdateControllers(uint32_t step) {
+    const int dt = static_cast<int>(step);
+    ++FrameCounter;
+    PlayTime += step;
+    lastStep_ = step;
+    MouseReference = Cursor;
+
+    const TVector4 roadDrift{0, dt / 1000.0f * ForwardVelocity, 0, 0};
+    effects_->Scroll(roadDrift);
+    glows_->Drift(roadDrift);
+
+    weather_->Update(dt, ForwardVelocity);
+    if (track_) track_->Update(dt, ForwardVelocity);
+    TGameContext& game = gameplay_->game;
+    game.playTime = PlayTime;
+    game.frameStep = FrameStep;
+    game.timeDivisor = TimeDivisor;
+    gameplay_->Update(dt, *Keys);
+    const TPlayer& player = gameplay_->player;
+    CameraPosition = player.cameraPosition;
+    CameraAngles.y = player.cameraPitch;
+    if (player.outcome != STAGE_PLAYING) {
+        MenuActive = true;
+        CurrentMenuPage = player.outcome == STAGE_COMPLETE ? PAGE_STAGE_COMPLETE : PAGE_LOSE;
+    }
+    effects_->Update(dt);
+    glows_->Update(dt);
+
+    SoundLib->UpdateListener();
+    AdaptFieldOfView(dt, PlayerSpeed, MaxSpeed);
+
+    if (Keys->IsPressed(EscapeKey)) {
+        Keys->ClearPressed(EscapeKey);
+        MenuActive = true;
+        CurrentMenuPage = PAGE_MAIN;
+    }
+}
+
+void TEnvironment::Render() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    SetUpView(Viewport);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glAlphaFunc(GL_ALWAYS, 0);
+    glEnable(GL_ALPHA_TEST);
+
+    lights_->SwitchOn();
+    weather_->ApplyFog();
+    // The wheels are probed against the blocks now, as the ground is about to be drawn.
+    if (track_ && VehicleContact) track_->ProbeContacts(*VehicleContact);
+    if (track_) track_->Render(0);
+
+    crosshair_->Update(MouseReference);
+    const TAimPoint& aim = crosshair_->WorldAim();
+    gameplay_->MarkAim(
+        MakeVector(static_cast<float>(aim.x), static_cast<float>(aim.y), static_cast<float>(aim.z)));
+
+    gameplay_->RenderTraffic();
+    gameplay_->RenderPlayer();
+    if (track_) track_->Render(1);
+    gameplay_->RenderProjectiles();
+    weather_->RemoveFog();
+
+    if (Config->Shadows && track_) DrawShadowVolumes();
+
+    glEnable(GL_TEXTURE_2D);
+    lights_->SwitchOff();
+    weather_->Draw();
+    effects_->Render();
+    if (track_) track_->Render(2);
+
+    if (Config->Shadows) DarkenShadowedPixels();
+
+    glEnable(GL_TEXTURE_2D);
+    glLoadIdentity();
+    SetUpView(Viewport);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glows_->Draw();
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    DrawCloudShadows();
+    glEnable(GL_DEPTH_TEST);
+
+    // The nitro's motion blur: the previous frame at 40 % over this one.
+    if (ActiveBonus == BT_NITRO) {
+        blur_.Apply(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
+    } else {
+        blur_.Reset();
+    }
+}
+
+void TEnvironment::DrawHud(uint32_t step) {
+    THudView view;
+    view.width = Viewport.width;
+    view.height = Viewport.height;
+    gameplay_->DrawHud(static_cast<int>(step), view, crosshair_.get());
+}
+
+std::string TEnvironment::TraceFields() const {
+    return gameplay_->TraceFields();
+}
+
+void TEnvironment::DrawShadowVolumes() {
+    glDisable(GL_LIGHTING);
+    glColor4f(1, 1, 1, 1);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_STENCIL_TEST);
+    glClear(GL_STENCIL_BUFFER_BIT);
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glStencilFunc(GL_ALWAYS, 1, ~0u);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+    glColor4f(1, 0, 0, 0.4f);
+    glDisable(GL_TEXTURE_2D);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_NORMAL_ARRAY);
+    track_->RenderShadows();
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glDepthMask(GL_TRUE);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+}
+
+void TEnvironment::DarkenShadowedPixels() {
+    glDisable(GL_TEXTURE_2D);
+    glStencilFunc(GL_NOTEQUAL, 0, ~0u);
+    glDisable(GL_DEPTH_TEST);
+    glColor4f(0, 0, 0, 0.4f);
+    glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    Out2D->DrawQuad(-1, -1, 1, 1);
+    if (Keys->IsPressed(ReturnKey)) Keys->ClearPressed(ReturnKey);
+    glStencilFunc(GL_ALWAYS, 1, ~0u);
+    glDisable(GL_STENCIL_TEST);
+}
+
+void TEnvironment::DrawCloudShadows() const {
+    // The shadows lie on the ground and pass with it, one texture repeat every 160 units.
+    const float d = DistanceTravelled / 160;
+    const float t = d - std::nearbyint(d);
+    const float a = cloudDriftAlong_;
+    const float b = cloudDriftAcross_;
+    glEnable(GL_TEXTURE_2D);
+    glColor4f(1, 1, 1, 1);
+    TextureLib->Bind(cloudTexture_);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0 - b, t + 0 - a);
+    glVertex3f(-120, 0, 0);
+    glTexCoord2f(1 - b, t + 0 - a);
+    glVertex3f(120, 0, 0);
+    glTexCoord2f(1 - b, t + 2 - a);
+    glVertex3f(120, -320, 0);
+    glTexCoord2f(0 - b, t + 2 - a);
+    glVertex3f(-120, -320, 0);
+    glEnd();
+}
