@@ -200,7 +200,8 @@ void THUD::DrawBonus(const THudView& view) const {
     const float right = view.width - kRightWidth;
     const float grow = 20 * bannerFactor;
     DrawPicture(view, bonus_[ActiveBonus].a, right + 131 - grow, 19 - grow, right + 193 + grow, 74 + grow);
-    PrintAt(view, std::to_string(bonusSeconds), right + 135, 86);
+    // Above the rockets count, which the banner covers.
+    PrintAt(view, std::to_string(bonusSeconds), right + 135, 34);
 }
 
 void THUD::DrawProgress(const THudView& view) const {
