@@ -61,6 +61,11 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (TakeOption(arg, "--score-service", value)) {
             if (value.empty()) throw EGameError("Bad value for --score-service: " + value);
             line.scoreService = value;
+        } else if (TakeOption(arg, "--shadows", value)) {
+            if (value != "on" && value != "off") throw EGameError("Bad value for --shadows: " + value);
+            line.shadows = value == "on";
+        } else if (TakeOption(arg, "--frame-times", value)) {
+            line.frameTimesFile = value;
         } else if (TakeOption(arg, "--audio", value)) {
             if (value != "none") throw EGameError("Bad value for --audio: " + value);
             line.audio = false;

@@ -26,7 +26,9 @@ struct TCommandLine {
     std::optional<int> windowWidth;
     std::optional<int> windowHeight;
     std::string traceFile;
-    std::optional<int> stage; // a stage shown at once, without the menu
+    std::optional<int> stage;    // a stage played at once, without the menu
+    std::optional<bool> shadows; // the shadows setting for this run, not saved
+    std::string frameTimesFile;  // one line per frame: microseconds from its start to its swap
     bool audio = true;
     std::string scoreService; // base address of the world high-score service
 };

@@ -38,6 +38,7 @@
 #include "world/BonusTypes.h"
 
 #include <GL/gl.h>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <unistd.h>
@@ -53,6 +54,8 @@ struct TRunOptions {
     std::vector<std::string> args;
     std::unique_ptr<TScriptedInput> script;
     FILE* trace = nullptr;
+    FILE* frameTimes = nullptr;
+    bool savedShadows = false; // the setting --shadows stands in for
 };
 
 // The window size of each resolution setting; the desktop size loses an odd pixel when halved.
@@ -98,6 +101,8 @@ bool StartUp(TRunOptions& run) {
     Config = new TConfig();
     Log->Write(loglines::LoadingConfig);
     if (platform::FileExists(SettingsDir + "Config.cfg")) Config->Load(SettingsDir + "Config.cfg");
+    run.savedShadows = Config->Shadows;
+    if (line.shadows) Config->Shadows = *line.shadows;
 
     const uint64_t counter = platform::PerformanceCounter();
     Randomize(line.seed ? *line.seed : counter ? counter : platform::GetTickCount());
@@ -208,7 +213,7 @@ void GameFrame(uint32_t scaledStep) {
     GameFrameMusic(Config->MusicVolume);
     Environment->Update(scaledStep);
     Environment->Render();
-    // The HUD is updated and drawn here with the scaled step.
+    Environment->DrawHud(scaledStep);
 }
 
 void DrawBrightnessOverlay() {
@@ -227,15 +232,18 @@ void DrawBrightnessOverlay() {
 
 void WriteTrace(const TRunOptions& run, uint64_t frame, uint32_t scaledStep) {
     if (!run.trace) return;
-    std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d window=%dx%d\n",
+    std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d window=%dx%d",
                  static_cast<unsigned long long>(frame), FrameStep, scaledStep, TimeDivisor,
                  MenuActive ? 1 : 0, CurrentMenuPage, QuitFlag ? 1 : 0, Viewport.width, Viewport.height);
+    if (Environment->StageLoaded()) std::fprintf(run.trace, " %s", Environment->TraceFields().c_str());
+    std::fputc('\n', run.trace);
 }
 
 void FrameLoop(TRunOptions& run) {
     TFrameClock clock;
     clock.lastTick = platform::GetTickCount();
     for (uint64_t frame = 1; !QuitFlag; ++frame) {
+        const auto frameStart = std::chrono::steady_clock::now();
         SendScriptedEvents(run, frame);
         const platform::TMessage message = platform::PeekMessage();
         HandleWindowMessage(message);
@@ -275,6 +283,12 @@ void FrameLoop(TRunOptions& run) {
         WriteTrace(run, frame, scaledStep);
         TakeScreenshots(run, frame);
         platform::SwapBuffers();
+        if (run.frameTimes) {
+            const auto spent = std::chrono::steady_clock::now() - frameStart;
+            std::fprintf(
+                run.frameTimes, "%lld\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(spent).count()));
+        }
     }
 }
 
@@ -292,10 +306,12 @@ std::vector<std::string> RestartArguments(const std::vector<std::string>& args) 
 
 void ShutDown(const TRunOptions& run) {
     Keys->Save();
+    if (run.line.shadows) Config->Shadows = run.savedShadows;
     Config->Save(SettingsDir + "Config.cfg");
     DestroyGLWindow(false);
     platform::AudioShutdown();
     if (run.trace) std::fclose(run.trace);
+    if (run.frameTimes) std::fclose(run.frameTimes);
     if (RestartFlag && !platform::StartProgramAgain(RestartArguments(run.args)))
         platform::MessageBox("Error", "Unable to restart the game");
 }
@@ -321,6 +337,10 @@ int RunGame(int argc, char** argv) {
         std::fprintf(run.trace, "pid=%d\n", static_cast<int>(getpid()));
     }
 
+    if (!run.line.frameTimesFile.empty()) {
+        run.frameTimes = std::fopen(run.line.frameTimesFile.c_str(), "w");
+        if (!run.frameTimes) throw EGameError("Unable to write " + run.line.frameTimesFile);
+    }
     if (!StartUp(run)) return 1;
     if (run.line.stage) StartStagePreview(*Environment, *run.line.stage);
     FrameLoop(run);

@@ -11,6 +11,7 @@
 #include "core/Error.h"
 #include "core/Log.h"
 #include "gameplay/GameState.h"
+#include "gameplay/Gameplay.h"
 #include "gameplay/HudState.h"
 #include "gameplay/PlayerState.h"
 #include "resources/Crosshair.h"
@@ -18,6 +19,7 @@
 #include "resources/EffectLib.h"
 #include "resources/Effects.h"
 #include "resources/Glow.h"
+#include "resources/Matrix.h"
 #include "resources/ModelLib.h"
 #include "resources/Out2D.h"
 #include "resources/SimpleEffect.h"
@@ -58,7 +60,7 @@ const TSimpleEffect* LoadEffect(const char* relative) {
 
 } // namespace
 
-TEnvironment::TEnvironment() {
+TEnvironment::TEnvironment() : guard_([](const std::string& line) { LogLine(line.c_str()); }) {
     LogLine(loglines::CreatingControllers);
     effects_ = std::make_unique<TEffects>(CameraAngles, LibraryTextures());
     Effects = effects_.get();
@@ -76,9 +78,18 @@ TEnvironment::TEnvironment() {
     LoadSceneAssets();
 
     LogLine(loglines::CreatingControls);
+    gameplay_ = std::make_unique<TGameplay>();
+    TGameContext& game = gameplay_->game;
+    game.effects = effects_.get();
+    game.glows = glows_.get();
+    game.sprites = {SceneAssets.Smoke, SceneAssets.Grass, SceneAssets.Explosion, SceneAssets.RocketSmoke,
+                    SceneAssets.ShellCasing};
+    game.flashTextures = SceneAssets.MuzzleFlash;
     weather_ = std::make_unique<TWeather>(effects_.get(), SceneAssets.Snow);
     Weather = weather_.get();
+    gameplay_->traffic.SetGenerator(&generator_);
     glClearColor(0, 0, 0, 0);
+    gameplay_->LoadAssets();
 
     lights_->SetGlobalLight({{900, -50, 700, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}});
 
@@ -93,6 +104,26 @@ TEnvironment::~TEnvironment() {
     LightsControl = nullptr;
     FakeLights = nullptr;
     Effects = nullptr;
+}
+
+int TEnvironment::CarCount() const {
+    return gameplay_->traffic.CarCount();
+}
+
+int TEnvironment::CarLane(int index) const {
+    return gameplay_->traffic.CarLane(index);
+}
+
+float TEnvironment::CarY(int index) const {
+    return gameplay_->traffic.CarY(index);
+}
+
+int TEnvironment::MaxCount() const {
+    return gameplay_->traffic.MaxCount();
+}
+
+void TEnvironment::AddCar(const TSpawnedCar& car) {
+    gameplay_->traffic.AddCar(car);
 }
 
 void TEnvironment::LoadSceneAssets() {
@@ -153,7 +184,8 @@ void TEnvironment::ResetStage() {
     }
     DistanceTravelled = 0;
     effects_->Clear();
-    // The player's and the traffic's resets and the HUD counters come in here.
+    gameplay_->ResetStage(MissionValues, track_.get());
+    guard_.Reset();
     PlayerSpeed = 0;
     MaxSpeed = MissionValues.MaxSpeed;
     ActiveBonus = BT_NONE;
@@ -163,11 +195,7 @@ void TEnvironment::ResetStage() {
 void TEnvironment::Update(uint32_t step) {
     cloudDriftAlong_ = static_cast<float>(cloudDriftAlong_ + step / 1000.0L / 10);
     cloudDriftAcross_ = static_cast<float>(cloudDriftAcross_ + step / 1000.0L / 100);
-    try {
-        UpdateControllers(step);
-    } catch (const std::exception&) {
-        // A controller's error costs the rest of this frame's update, never the game.
-    }
+    guard_.Run([&] { UpdateControllers(step); });
 }
 
 void TEnvironment::UpdateControllers(uint32_t step) {
@@ -183,7 +211,18 @@ void TEnvironment::UpdateControllers(uint32_t step) {
 
     weather_->Update(dt, ForwardVelocity);
     if (track_) track_->Update(dt, ForwardVelocity);
-    // The tracers, the rockets, the player and the traffic are updated here, in that order.
+    TGameContext& game = gameplay_->game;
+    game.playTime = PlayTime;
+    game.frameStep = FrameStep;
+    game.timeDivisor = TimeDivisor;
+    gameplay_->Update(dt, *Keys);
+    const TPlayer& player = gameplay_->player;
+    CameraPosition = player.cameraPosition;
+    CameraAngles.y = player.cameraPitch;
+    if (player.outcome != STAGE_PLAYING) {
+        MenuActive = true;
+        CurrentMenuPage = player.outcome == STAGE_COMPLETE ? PAGE_STAGE_COMPLETE : PAGE_LOSE;
+    }
     effects_->Update(dt);
     glows_->Update(dt);
 
@@ -198,9 +237,6 @@ void TEnvironment::UpdateControllers(uint32_t step) {
 }
 
 void TEnvironment::Render() {
-    const bool nitro = ActiveBonus == BT_NITRO;
-    if (nitro) glAccum(GL_LOAD, 0.4f);
-
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     SetUpView(Viewport);
@@ -216,11 +252,14 @@ void TEnvironment::Render() {
     if (track_) track_->Render(0);
 
     crosshair_->Update(MouseReference);
-    // The traffic car nearest the crosshair's ground point is marked as aimed at here.
+    const TAimPoint& aim = crosshair_->WorldAim();
+    gameplay_->MarkAim(
+        MakeVector(static_cast<float>(aim.x), static_cast<float>(aim.y), static_cast<float>(aim.z)));
 
-    // The traffic and the player are drawn here.
+    gameplay_->RenderTraffic();
+    gameplay_->RenderPlayer();
     if (track_) track_->Render(1);
-    // The tracers and the rockets are drawn here.
+    gameplay_->RenderProjectiles();
     weather_->RemoveFog();
 
     if (Config->Shadows && track_) DrawShadowVolumes();
@@ -239,13 +278,31 @@ void TEnvironment::Render() {
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     glows_->Draw();
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     DrawCloudShadows();
     glEnable(GL_DEPTH_TEST);
 
-    if (nitro) {
-        glAccum(GL_ACCUM, 0.6f);
-        glAccum(GL_RETURN, 1.0f);
+    // The nitro's motion blur: the previous frame at 40 % over this one.
+    if (ActiveBonus == BT_NITRO) {
+        blur_.Apply(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
+    } else {
+        blur_.Reset();
     }
+}
+
+void TEnvironment::DrawHud(uint32_t step) {
+    THudView view;
+    view.width = Viewport.width;
+    view.height = Viewport.height;
+    gameplay_->DrawHud(static_cast<int>(step), view, crosshair_.get());
+}
+
+TPlayer& TEnvironment::Player() {
+    return gameplay_->player;
+}
+
+std::string TEnvironment::TraceFields() const {
+    return gameplay_->TraceFields();
 }
 
 void TEnvironment::DrawShadowVolumes() {

@@ -9,13 +9,17 @@
 #include <memory>
 #include <string>
 
+#include "app/MotionBlur.h"
+#include "app/UpdateGuard.h"
 #include "world/CarGeneric.h"
 #include "world/WorldAssets.h"
 
 class TCrosshair;
 class TEffects;
 class TFakeLightControl;
+class TGameplay;
 class TLightsControl;
+class TPlayer;
 class TSimpleEffect;
 class TTrack;
 class TWeather;
@@ -38,16 +42,23 @@ public:
     void Update(uint32_t step);
     // The 3D scene into the back buffer; the HUD and menus draw over it afterwards.
     void Render();
+    // The HUD over the scene, its clocks run by `step` (the scaled step).
+    void DrawHud(uint32_t step);
+
+    bool StageLoaded() const { return track_ != nullptr; }
+    // The player's fields of the trace line.
+    std::string TraceFields() const;
 
     uint32_t LastStep() const { return lastStep_; }
+    TPlayer& Player();
 
 private:
-    // Until the traffic control arrives the car generator has no room for any car.
-    int CarCount() const override { return 0; }
-    int CarLane(int) const override { return 0; }
-    float CarY(int) const override { return 0; }
-    int MaxCount() const override { return 0; }
-    void AddCar(const TSpawnedCar&) override {}
+    // The car generator's view of the traffic.
+    int CarCount() const override;
+    int CarLane(int index) const override;
+    float CarY(int index) const override;
+    int MaxCount() const override;
+    void AddCar(const TSpawnedCar& car) override;
 
     void LoadSceneAssets();
     void ResetStage();
@@ -68,11 +79,12 @@ private:
     std::unique_ptr<TLightsControl> lights_;
     std::unique_ptr<TCrosshair> crosshair_;
     std::unique_ptr<TSimpleEffect> shellEffect_;
-    // The player (TPlayer) is created here, before the weather.
     std::unique_ptr<TWeather> weather_;
-    // The traffic (TTrafficControl) is created here and becomes the generator's traffic;
-    // the tracers and rockets (TTrasserControl, TRocketControl) and the HUD (THUD) after it.
+    // The player, the traffic (the generator's traffic), tracers, rockets and the HUD.
+    std::unique_ptr<TGameplay> gameplay_;
     TCarGeneric generator_{*this};
+    TMotionBlur blur_;
+    TUpdateGuard guard_;
 
     // What a stage creates.
     std::unique_ptr<TTrack> track_;

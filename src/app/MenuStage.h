@@ -1,5 +1,5 @@
 // The menu's way to the playing stage: the load page's mission is loaded by the game
-// environment, and the player's stage values come from its mission.
+// environment, and the stage values the progression pages read and change are the player's.
 #pragma once
 
 #include "menu/StageHost.h"
@@ -11,11 +11,12 @@ public:
     explicit TMenuStage(TEnvironment& environment) : environment_(environment) {}
 
     void LoadStage(const std::string& missionPath) override;
-    int32_t& ScoreCounter() override { return score_; }
-    int64_t& TimeLeft() override;
+    int32_t Score() const override;
+    void SetScore(int32_t score) override;
+    int64_t TimeLeft() const override;
+    void SetTimeLeft(int64_t ms) override;
     void SetHealth(float health) override;
 
 private:
     TEnvironment& environment_;
-    int32_t score_ = 0;
 };

@@ -26,7 +26,7 @@ void TLoadPage::Draw(uint32_t, float, float) {
     if (loadPending_) {
         StageReady = false;
         Owner.Stage.LoadStage(missionPath_);
-        Owner.Stage.ScoreCounter() = 0;
+        Owner.Stage.SetScore(0);
         StageReady = true;
     }
     DrawLoadingScreen(false, true);

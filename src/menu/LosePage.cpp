@@ -16,7 +16,7 @@ void TLosePage::OnYes() {
 }
 
 void TLosePage::OnBack() {
-    CurrentProfile().Score += Owner.Stage.ScoreCounter();
+    CurrentProfile().Score += Owner.Stage.Score();
     CurrentMenuPage = PAGE_COUNTRY;
     MenuActive = true;
     MissionValues.GameInProgress = false;

@@ -66,8 +66,12 @@ void TStageCompletePage::Draw(uint32_t step, float x, float y) {
     }
     window_.Draw();
     int32_t reward = MissionValues.Reward;
-    tally_.Advance(step, EscapeUsed(), reward, Owner.Stage.ScoreCounter(), Owner.Stage.TimeLeft());
+    int32_t score = Owner.Stage.Score();
+    int64_t timeLeft = Owner.Stage.TimeLeft();
+    tally_.Advance(step, EscapeUsed(), reward, score, timeLeft);
     MissionValues.Reward = reward;
+    Owner.Stage.SetScore(score);
+    Owner.Stage.SetTimeLeft(timeLeft);
     DrawLines();
     if (next_.Activated(x, y) && tally_.Phase() == TStageTally::LastPhase) Next();
     next_.Draw();
@@ -83,8 +87,8 @@ void TStageCompletePage::DrawLines() {
     const std::string reward = labels[0] + std::to_string(MissionValues.Reward);
     const std::string time =
         labels[1] + TimeText(timeLeft, phase == 3 ? timeLeft : timeLeft - tally_.TimeTicks());
-    const std::string score = labels[2] + std::to_string(Owner.Stage.ScoreCounter() +
-                                                         (phase >= 6 ? tally_.CountedTimePoints() : 0));
+    const std::string score =
+        labels[2] + std::to_string(Owner.Stage.Score() + (phase >= 6 ? tally_.CountedTimePoints() : 0));
     const std::string full[3] = {reward, time, score};
     for (int line = 0; line < 3; ++line) {
         const int shown = phase - 2 * line; // 0: the label fades in, 1: the value fades in, 2+: all shown
@@ -111,7 +115,7 @@ void TStageCompletePage::DrawLines() {
 void TStageCompletePage::Next() {
     tally_.Restart();
     TGamePlayer& profile = CurrentProfile();
-    int32_t& score = Owner.Stage.ScoreCounter();
+    int32_t score = Owner.Stage.Score();
     if (profile.Stage >= 16) {
         profile.Score += score;
         ClearAllKeys();
@@ -122,5 +126,6 @@ void TStageCompletePage::Next() {
     CurrentMenuPage = PAGE_LOAD;
     if (SpecialMissionDone()) ApplySpecialReward(profile, score);
     profile.Score += score;
+    Owner.Stage.SetScore(score);
     PageOf<PAGE_LOAD>(Owner).Prepare(StageMissionPath(profile.Stage));
 }

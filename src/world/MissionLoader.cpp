@@ -132,6 +132,10 @@ void LoadMission(const std::string& fileName, TMissionStage& stage) {
     values.Health = values.MaxHealth;
     values.MaxSpeed = ini.ReadInteger("Player", "MaxSpeed", 100);
     values.MinSpeed = ini.ReadInteger("Player", "MinSpeed", 0);
+    // The steering limit and the speed clamp need a top speed at or above the lowest.
+    if (values.MaxSpeed < values.MinSpeed)
+        throw EGameError("Mission " + fileName + " [Player]: MaxSpeed " + std::to_string(values.MaxSpeed) +
+                         " is below MinSpeed " + std::to_string(values.MinSpeed));
     values.KillBoxDamagePerSecond = ini.ReadInteger("Player", "KillBoxDamagePerSecond", 0);
 
     // 4. Starting ammunition.

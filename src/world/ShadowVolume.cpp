@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "resources/Matrix.h"
@@ -36,7 +37,7 @@ void TShadowVolume::ToggleEdge(std::vector<TEdge>& edges, const TVector4& a, con
     edges.push_back({a, b});
 }
 
-void TShadowVolume::Build(const TVector4& light) {
+void TShadowVolume::Build(const TVector4& light, float groundZ) {
     volume_.clear();
     const size_t triangles = sources_.size() / 3;
     std::vector<TEdge> edges;
@@ -54,7 +55,12 @@ void TShadowVolume::Build(const TVector4& light) {
         volume_.push_back(k2);
         volume_.push_back(k1);
     }
-    const TVector4 away = Scale(light, kExtrusion);
+    float top = groundZ;
+    for (const TEdge& edge : edges)
+        top = std::max({top, edge.a.z, edge.b.z});
+    float extrusion = kExtrusion;
+    if (light.z > 0) extrusion = std::min(extrusion, (top - groundZ + kBelowGround) / light.z);
+    const TVector4 away = Scale(light, extrusion);
     for (const TEdge& edge : edges) {
         const TVector4 a2 = Subtract(edge.a, away);
         const TVector4 b2 = Subtract(edge.b, away);

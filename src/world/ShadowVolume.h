@@ -8,10 +8,15 @@
 
 class TShadowVolume {
 public:
+    static constexpr float kBelowGround = 4;
+
     // Appends `vertexCount` positions read as four floats every `stride` bytes from `first`.
     void AddMesh(const void* first, int stride, int vertexCount);
     // Rebuilds the volume for the light vector `light` (in the mesh's own frame, not normalised).
-    void Build(const TVector4& light);
+    // The silhouette is pulled away from the light until it lies kBelowGround under the ground
+    // plane z = `groundZ` (mesh frame), and never further than ten light vectors: what is
+    // below the ground is never seen, and a longer volume only costs fill rate.
+    void Build(const TVector4& light, float groundZ);
     // Front faces increment, back faces decrement the stencil; the caller sets up the pass.
     void Draw() const;
 

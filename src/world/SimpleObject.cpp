@@ -56,6 +56,7 @@ void TSimpleObject::ComputeShadow() {
     // The light in the object's own frame: turned back by the object's heading.
     const TVector4 light = LightsControl ? LightsControl->GlobalLightPosition() : TVector4{0, 0, 1, 0};
     const TVector4 local = TransformVector(RotationMatrix({0, 0, -description_.angles.z, 0}), light);
-    shadowVolume_.Build(local);
+    // The block's ground (z = 0) in the object's frame, which only turns about z.
+    shadowVolume_.Build(local, -description_.position.z);
     shadowComputed_ = true;
 }

@@ -25,8 +25,10 @@
 class TFakeStage : public TStageHost {
 public:
     void LoadStage(const std::string& path) override { loaded.push_back(path); }
-    int32_t& ScoreCounter() override { return score; }
-    int64_t& TimeLeft() override { return timeLeft; }
+    int32_t Score() const override { return score; }
+    void SetScore(int32_t value) override { score = value; }
+    int64_t TimeLeft() const override { return timeLeft; }
+    void SetTimeLeft(int64_t ms) override { timeLeft = ms; }
     void SetHealth(float value) override { health = value; }
 
     std::vector<std::string> loaded;

@@ -188,7 +188,7 @@ TEST_F(MissionLoaderTest, FinishMarkerAndSectionCounts) {
     EXPECT_EQ(Sections.size(), 1u);
 }
 
-TEST_F(MissionLoaderTest, TypeAndWeaponOutsideTheirListsAreRejected) {
+TEST_F(MissionLoaderTest, ValuesOutsideTheirRangesAreRejected) {
     const std::string file = ProgramDir + "Data\\Maps\\Track1.cfg";
     EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=3\n[CarType_1]\nType=3\n"),
               "Mission " + file + " [CarType_1]: Type 3 is not among the 3 car types");
@@ -209,6 +209,9 @@ TEST_F(MissionLoaderTest, TypeAndWeaponOutsideTheirListsAreRejected) {
               "Mission " + file + " [CarType_0]: Count 2147483647 is too many");
     EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=1001\n"),
               "Mission " + file + " [Traffic]: CarTypesCount 1001 is too many");
+    EXPECT_EQ(LoadError("[Player]\nMaxSpeed=40\nMinSpeed=50\n"),
+              "Mission " + file + " [Player]: MaxSpeed 40 is below MinSpeed 50");
+    EXPECT_EQ(LoadError("[Player]\nMaxSpeed=50\nMinSpeed=50\n"), "no error");
 }
 
 TEST_F(MissionLoaderTest, DamagedCountsAreRefusedBeforeTheyCostTimeOrMemory) {

@@ -3,17 +3,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "resources/Matrix.h"
 #include "resources/SMD.h"
 #include "world/BoxMesh.h"
 
 namespace {
 
-TShadowVolume BoxVolume(const TVector4& light) {
+// The ground far below: the volume gets its full length of ten light vectors.
+TShadowVolume BoxVolume(const TVector4& light, float groundZ = -1e9f) {
     const std::vector<TVector4> box = BoxMesh({-1, -1, 2}, {1, 1, 3});
     TShadowVolume volume;
     volume.AddMesh(box.data(), sizeof(TVector4), static_cast<int>(box.size()));
-    volume.Build(light);
+    volume.Build(light, groundZ);
     return volume;
 }
 
@@ -86,14 +89,39 @@ TEST(ShadowVolumeTest, ReadsPositionsWithTheModelVertexStrideAndRebuildsFromScra
     ASSERT_EQ(volume.Sources().size(), 36u);
     EXPECT_FLOAT_EQ(volume.Sources()[5].x, box[5].x);
     EXPECT_FLOAT_EQ(volume.Sources()[35].z, box[35].z);
-    volume.Build({0.3f, 0.2f, 1, 0});
+    volume.Build({0.3f, 0.2f, 1, 0}, 0);
     const size_t once = volume.Volume().size();
-    volume.Build({0.3f, 0.2f, 1, 0});
+    volume.Build({0.3f, 0.2f, 1, 0}, 0);
     EXPECT_EQ(volume.Volume().size(), once);
 }
 
 TEST(ShadowVolumeTest, EmptyMeshGivesAnEmptyVolume) {
     TShadowVolume volume;
-    volume.Build({0, 0, 1, 0});
+    volume.Build({0, 0, 1, 0}, 0);
     EXPECT_TRUE(volume.Volume().empty());
+}
+
+TEST(ShadowVolumeTest, VolumesEndJustBelowTheGround) {
+    // The scene light as the game sets it: far away and not normalised.
+    const TVector4 sun{900, -50, 700, 0};
+    for (const TVector4& light : {TVector4{0, 0, 1, 0}, TVector4{0.3f, 0.2f, 1, 0}, sun}) {
+        // Every pulled-away vertex lies below the ground, the highest one just kBelowGround below.
+        const TShadowVolume volume = BoxVolume(light, 0.5f);
+        float highest = -1e9f;
+        for (const TVector4& v : volume.Volume())
+            if (v.z < 0.5f) highest = std::max(highest, v.z);
+        EXPECT_NEAR(highest, 0.5f - TShadowVolume::kBelowGround, 1e-3f) << light.x;
+    }
+    // The same silhouette, only shorter: each far vertex lies on its long counterpart's line.
+    const TShadowVolume shortVolume = BoxVolume(sun, 0);
+    const TShadowVolume longVolume = BoxVolume(sun);
+    ASSERT_EQ(shortVolume.Volume().size(), longVolume.Volume().size());
+    for (size_t i = 0; i < shortVolume.Volume().size(); ++i) {
+        const TVector4& s = shortVolume.Volume()[i];
+        const TVector4& l = longVolume.Volume()[i];
+        EXPECT_NEAR((s.x - l.x) * sun.y - (s.y - l.y) * sun.x, 0, 1e-2f);
+    }
+    // A light at the horizon keeps the full length.
+    EXPECT_NEAR(BoxVolume({1, 0, 0, 0}, 0).Volume().back().x, BoxVolume({1, 0, 0, 0}).Volume().back().x,
+                1e-5);
 }

@@ -1,0 +1,43 @@
+// What the HUD shows: health segments, the bonus banner's size, the stage clock.
+#include "gameplay/HUD.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(HudTest, HealthSegmentsLightAndBlink) {
+    const float full = 1000;
+    // An eighth of the health: only the first segment, and it blinks.
+    EXPECT_TRUE(HealthSegmentLit(1, full / 8, full));
+    EXPECT_TRUE(HealthSegmentBlinks(1, full / 8, full));
+    EXPECT_FALSE(HealthSegmentLit(2, full / 8, full));
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_FALSE(HealthSegmentLit(k, 0, full));
+    // Full health: all lit, none blinking.
+    for (int k = 1; k <= 4; ++k) {
+        EXPECT_TRUE(HealthSegmentLit(k, full, full));
+        EXPECT_FALSE(HealthSegmentBlinks(k, full, full));
+    }
+    // The lowest lit segment blinks in its lower half only.
+    EXPECT_TRUE(HealthSegmentBlinks(3, 600, full));
+    EXPECT_FALSE(HealthSegmentBlinks(3, 700, full));
+}
+
+TEST(HudTest, BannerGrowsFromMirroredToFullAndShrinks) {
+    EXPECT_FLOAT_EQ(BannerSizeFactor(5000), -2.5f);
+    EXPECT_FLOAT_EQ(BannerSizeFactor(2500), 0);
+    EXPECT_FLOAT_EQ(BannerSizeFactor(1501), 0.999f);
+    EXPECT_FLOAT_EQ(BannerSizeFactor(1500), 1);
+    EXPECT_FLOAT_EQ(BannerSizeFactor(1000), 1);
+    EXPECT_FLOAT_EQ(BannerSizeFactor(999), 0.999f);
+    EXPECT_FLOAT_EQ(BannerSizeFactor(0), 0);
+}
+
+TEST(HudTest, ClockText) {
+    EXPECT_EQ(ClockText(0), "00:00:00");
+    EXPECT_EQ(ClockText(9990), "00:09:99");
+    EXPECT_EQ(ClockText(754321), "12:34:32");
+    EXPECT_EQ(ClockText(6000000), "100:00:00");
+}
+
+} // namespace
