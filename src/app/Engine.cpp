@@ -18,7 +18,9 @@
 #include "core/Random.h"
 #include "gameplay/HudState.h"
 #include "menu/Menu.h"
+#include "menu/MenuGlobals.h"
 #include "menu/MenuScreen.h"
+#include "menu/ScoreService.h"
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
@@ -101,6 +103,9 @@ bool StartUp(TRunOptions& run) {
     Config = new TConfig();
     Log->Write(loglines::LoadingConfig);
     if (platform::FileExists(SettingsDir + "Config.cfg")) Config->Load(SettingsDir + "Config.cfg");
+    ConfigFile = SettingsDir + "Config.cfg";
+    ScoreServiceBase =
+        ChooseScoreService(line.scoreService, platform::EnvironmentValue("KESTROVA_SCORE_SERVICE").c_str());
     run.savedShadows = Config->Shadows;
     if (line.shadows) Config->Shadows = *line.shadows;
 

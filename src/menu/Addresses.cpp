@@ -1,6 +1,7 @@
 // The menu's web addresses and their defaults.
 #include "menu/Addresses.h"
 
+#include "menu/ScoreService.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -17,5 +18,9 @@ std::string HomePageAddress() {
 }
 
 std::string WorldTableAddress() {
-    return ValueOr("KESTROVA_WORLD_TABLE", DefaultWorldTable);
+    return ScoreAddresses(ScoreServiceBase).table;
+}
+
+std::string LinkAddress(const std::string& link) {
+    return link == DefaultWorldTable ? WorldTableAddress() : link;
 }

@@ -1,4 +1,4 @@
-// A window showing its message lines only: the score-exchange pages until the exchange exists.
+// A window showing its message lines only, with no input.
 #pragma once
 
 #include <string>

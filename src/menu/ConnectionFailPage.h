@@ -1,12 +1,15 @@
-// The failed request, with the offer to retry.
+// The failed exchange, with the offer to retry it whole.
 #pragma once
 
 #include "gameplay/GameState.h"
-#include "menu/CaptionPage.h"
+#include "menu/ConfirmPage.h"
 
-class TConnectionFailPage : public TCaptionPage {
+class TConnectionFailPage : public TConfirmPage {
 public:
     static constexpr int Number = PAGE_CONNECTION_FAILED;
-    explicit TConnectionFailPage(TMenu& owner)
-        : TCaptionPage(owner, TMenuWindow::Question(), {{"Connection Failed", 50}, {"Retry?", 80}}) {}
+    explicit TConnectionFailPage(TMenu& owner);
+
+private:
+    void OnYes() override;
+    void OnBack() override;
 };

@@ -1,12 +1,29 @@
-// The country entry before a score is filed.
+// The country entry at the end of a game; leaving it files the score into the local table.
 #pragma once
 
-#include "gameplay/GameState.h"
-#include "menu/CaptionPage.h"
+#include <string>
 
-class TCountryPage : public TCaptionPage {
+#include "gameplay/GameState.h"
+#include "menu/Button.h"
+#include "menu/MenuPage.h"
+#include "menu/MenuWindow.h"
+
+class TCountryPage : public TMenuPage {
 public:
     static constexpr int Number = PAGE_COUNTRY;
-    explicit TCountryPage(TMenu& owner)
-        : TCaptionPage(owner, TMenuWindow::Large(), {{"Enter your country:", 45}}) {}
+    explicit TCountryPage(TMenu& owner);
+
+    void Draw(uint32_t step, float x, float y) override;
+
+private:
+    void Accept();
+
+    TMenuWindow window_;
+    TButton edit_; // its caption is the country typed so far
+    TButton ok_;
 };
+
+// Applies this frame's latched keys to `text`: Backspace removes the last character (with the
+// click sound), then digits, space and the letters (as capitals) are appended, in that order.
+// The latches used are cleared.
+void TypeCountry(std::string& text);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "menu/Addresses.h"
 #include "menu/MenuGlobals.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
@@ -102,7 +103,7 @@ void TLastPage::Draw(uint32_t step, float x, float y) {
     }
     for (TLastScreenButton& button : links_) {
         if (button.Activated(x, y)) {
-            if (!button.Link.empty()) platform::OpenAddress(button.Link);
+            if (!button.Link.empty()) platform::OpenAddress(LinkAddress(button.Link));
             PlayClickSound();
         }
         button.Draw();

@@ -10,6 +10,7 @@ int ClickSound = 0;
 bool PointerOverWidget = false;
 int LoadingPicture = 0;
 bool StageReady = false;
+std::string ConfigFile;
 
 void PlayHoverSound() {
     SoundLib->Play(HoverSound, Config->SoundVolume);

@@ -2,6 +2,8 @@
 // choice, and the loading screen's picture and ready flag.
 #pragma once
 
+#include <string>
+
 extern int HoverSound; // played when the pointer enters a widget
 extern int ClickSound; // played when a widget is activated
 // Cleared at the start of each menu frame; set by any widget drawn hovered.
@@ -9,6 +11,8 @@ extern bool PointerOverWidget;
 // The picture of the stage being loaded, and whether that stage may start.
 extern int LoadingPicture;
 extern bool StageReady;
+// Config.cfg's full name, set at start-up: the country page saves the filed score there.
+extern std::string ConfigFile;
 
 void PlayHoverSound();
 void PlayClickSound();

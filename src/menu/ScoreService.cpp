@@ -10,6 +10,9 @@ constexpr int kTokenField = 5;
 
 } // namespace
 
+std::string ScoreServiceBase = kDefaultScoreService;
+std::string Country;
+
 std::string ChooseScoreService(const std::string& option, const char* environment) {
     if (!option.empty()) return option;
     if (environment != nullptr && *environment != '\0') return environment;

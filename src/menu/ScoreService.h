@@ -7,6 +7,11 @@
 
 inline constexpr char kDefaultScoreService[] = "http://localhost:8077";
 
+// The service this run sends to, chosen at start-up; kDefaultScoreService until then.
+extern std::string ScoreServiceBase;
+// The country typed on the country page; sent with every submission of this run.
+extern std::string Country;
+
 struct TScoreAddresses {
     std::string handshake;
     std::string submission; // the encoded record is appended

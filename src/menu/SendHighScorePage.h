@@ -2,12 +2,14 @@
 #pragma once
 
 #include "gameplay/GameState.h"
-#include "menu/CaptionPage.h"
+#include "menu/ConfirmPage.h"
 
-class TSendHighScorePage : public TCaptionPage {
+class TSendHighScorePage : public TConfirmPage {
 public:
     static constexpr int Number = PAGE_SEND_HIGH_SCORE;
-    explicit TSendHighScorePage(TMenu& owner)
-        : TCaptionPage(owner, TMenuWindow::Question(),
-                       {{"Send your score", 50}, {"to the world's", 80}, {"highscore page?", 110}}) {}
+    explicit TSendHighScorePage(TMenu& owner);
+
+private:
+    void OnYes() override;
+    void OnBack() override;
 };

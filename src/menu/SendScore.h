@@ -1,0 +1,24 @@
+// The score exchange with the world high-score service: a handshake that gives a token, then
+// the submission of the encoded record. It blocks the frame loop, with the "Connection" window
+// on screen.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "menu/ScoreService.h"
+#include "platform/HttpClient.h"
+#include "settings/ScoreRecord.h"
+
+class TMenu;
+
+using THttpGetter = std::function<platform::THttpResult(const std::string& url)>;
+
+// Both requests through `get`; `record` lacks only the token. The page to show next: the main
+// page when the service accepted the record, the connection-failed page otherwise (no answer,
+// a refused handshake, which sends nothing, or a refused submission).
+int ExchangeScore(const TScoreAddresses& addresses, TScoreRecord record, const THttpGetter& get);
+
+// The current profile's score and the country to ScoreServiceBase, drawing the connection page
+// first; sets the current page to the outcome.
+void SendScore(TMenu& menu);
