@@ -1,0 +1,151 @@
+// Whole games through the menu in the real executable at a fixed step: a new game played
+// through its first stage to the tally and on to the next stage's loading page, and a lost
+// stage restarted and then left. The stages are short loose files over the archive's.
+#include "settings/Configure.h"
+#include "support/GameProcess.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using TTraceLine = std::map<std::string, std::string>;
+
+std::vector<TTraceLine> ReadTrace(const std::string& text) {
+    std::vector<TTraceLine> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("frame=", 0) != 0) continue;
+        TTraceLine fields;
+        std::istringstream words(line);
+        std::string word;
+        while (words >> word) {
+            const size_t eq = word.find('=');
+            if (eq != std::string::npos) fields[word.substr(0, eq)] = word.substr(eq + 1);
+        }
+        lines.push_back(fields);
+    }
+    return lines;
+}
+
+// The menu page each frame shows, or -1 while the stage plays.
+std::vector<int> Pages(const std::vector<TTraceLine>& lines) {
+    std::vector<int> pages;
+    for (const TTraceLine& line : lines)
+        pages.push_back(line.at("menu") == "1" ? std::stoi(line.at("page")) : -1);
+    return pages;
+}
+
+// The pages in the order they were shown, each once per visit.
+std::vector<int> Visits(const std::vector<int>& pages) {
+    std::vector<int> visits;
+    for (int page : pages)
+        if (visits.empty() || visits.back() != page) visits.push_back(page);
+    return visits;
+}
+
+std::string ClickAt(int frame, int x, int y) {
+    return std::to_string(frame) + " pointer=" + std::to_string(x) + "," + std::to_string(y) + "\n" +
+           std::to_string(frame + 1) + " keys=1\n" + std::to_string(frame + 2) + " keys=\n";
+}
+
+std::string KeyAt(int frame, int key) {
+    return std::to_string(frame) + " keys=" + std::to_string(key) + "\n" + std::to_string(frame + 1) +
+           " keys=\n";
+}
+
+// A stage of `blocks` blocks of `block` after the start, finishing at block `finish`.
+void WriteStage(const TGameInstall& game, int stage, int block, int finish) {
+    const std::string name = "Short" + std::to_string(stage);
+    game.Files().Write("Data/Maps/Track" + std::to_string(stage) + ".cfg",
+                       "[Mission]\r\nBlocks=city\r\nTrackFile=city\\" + name +
+                           ".seq\r\nTime=100\r\n[Player]\r\nMaxSpeed=100\r\nMinSpeed=30\r\n"
+                           "[Traffic]\r\nCarTypesCount=1\r\n[CarType_0]\r\nSection_0_Begin=" +
+                           std::to_string(finish) + "\r\n");
+    std::string sequence;
+    for (int i = 0; i < finish + 10; ++i)
+        sequence += std::string(1, static_cast<char>(i == 0 ? 0 : i == 1 ? 1 : block)) + std::string(3, '\0');
+    game.Files().Write("Data/Maps/city/" + name + ".seq", sequence);
+}
+
+// A profile on stage 1: the lose page's Restart loads the profile's stage, not --stage's.
+void SaveProfile(const TGameInstall& game) {
+    TConfig config;
+    config.PlayerCount = 1;
+    config.Players[0].Name = "ACE";
+    config.Players[0].Stage = 1;
+    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
+}
+
+std::vector<TTraceLine> RunGame(const TGameInstall& game, const std::string& script, int frames,
+                                const std::vector<std::string>& extra = {}) {
+    game.Files().Write("in.txt", script);
+    std::vector<std::string> args = {"--fixed-step=25",
+                                     "--seed=5",
+                                     "--window=800x600",
+                                     "--audio=none",
+                                     "--input=" + game.Dir() + "in.txt",
+                                     "--frames=" + std::to_string(frames),
+                                     "--trace=" + game.Dir() + "t.txt"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    const TGameRun run = game.Run(args, 300);
+    EXPECT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    return ReadTrace(game.Files().Read("t.txt"));
+}
+
+} // namespace
+
+namespace {
+
+// Cursor positions at 800 x 600 (the menu tests 30 pixels below the cursor).
+constexpr int MainX = 89, NewGameY = 355;
+constexpr int NextX = 400, NextY = 381;
+constexpr int RestartX = 332, ExitX = 466, QuestionY = 336;
+
+// Frames of the scripted new game: the first stage's start, and the tally's end.
+constexpr int FinishBlocks = 8, StartFrame = 60, TallyFrame = 790;
+
+// Frames of the scripted lost stage: the first loss is on screen, and the second.
+constexpr int FirstLoss = 480, SecondLoss = 1000;
+
+enum { PageComplete = 15, PageLoad = 16, PageLose = 17, PageStory = 18, PageCountry = 20 };
+
+} // namespace
+
+TEST(GameRun, NewGamePlaysTheFirstStageThroughTheTallyToTheNextStage) {
+    TGameInstall game;
+    SaveProfile(game);
+    WriteStage(game, 1, 1, FinishBlocks);
+    std::string script = "1 pointer=400,300\n" + ClickAt(2, MainX, NewGameY) + KeyAt(10, ' ');
+    script += std::to_string(StartFrame) + " keys=38\n";
+    script += std::to_string(TallyFrame) + " keys=\n" + ClickAt(TallyFrame + 2, NextX, NextY);
+    const std::vector<int> pages = Pages(RunGame(game, script, TallyFrame + 10));
+    const std::vector<int> visits = Visits(pages);
+    const std::vector<int> expected = {0, PageStory, PageLoad, -1, PageComplete, PageLoad};
+    EXPECT_EQ(visits, expected);
+    TConfig config;
+    ASSERT_TRUE(config.Load(game.Dir() + "Config.cfg"));
+    EXPECT_EQ(config.Players[0].Stage, 2);
+    EXPECT_GT(config.Players[0].Score, 0) << "the tally's score is the profile's";
+}
+
+TEST(GameRun, ALostStageRestartsAndThenLeavesForTheCountryPage) {
+    TGameInstall game;
+    SaveProfile(game);
+    // Bridges (block 13 of the city set): steering hard over the edge loses the stage.
+    WriteStage(game, 1, 13, 30);
+    const std::string drive = " keys=38\n";
+    std::string script = "1" + drive + "200 keys=38,37\n" + std::to_string(FirstLoss) + " keys=\n";
+    script += ClickAt(FirstLoss + 2, RestartX, QuestionY) + std::to_string(FirstLoss + 10) + drive;
+    script += std::to_string(FirstLoss + 210) + " keys=38,37\n" + std::to_string(SecondLoss) + " keys=\n";
+    script += ClickAt(SecondLoss + 2, ExitX, QuestionY);
+    const std::vector<int> pages = Pages(RunGame(game, script, SecondLoss + 10, {"--stage=1"}));
+    const std::vector<int> expected = {-1, PageLose, PageLoad, -1, PageLose, PageCountry};
+    EXPECT_EQ(Visits(pages), expected);
+}
