@@ -3,6 +3,7 @@
 // stage restarted and then left. The stages are short loose files over the archive's.
 #include "settings/Configure.h"
 #include "support/GameProcess.h"
+#include "support/TraceLines.h"
 
 #include <gtest/gtest.h>
 
@@ -12,26 +13,6 @@
 #include <vector>
 
 namespace {
-
-using TTraceLine = std::map<std::string, std::string>;
-
-std::vector<TTraceLine> ReadTrace(const std::string& text) {
-    std::vector<TTraceLine> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind("frame=", 0) != 0) continue;
-        TTraceLine fields;
-        std::istringstream words(line);
-        std::string word;
-        while (words >> word) {
-            const size_t eq = word.find('=');
-            if (eq != std::string::npos) fields[word.substr(0, eq)] = word.substr(eq + 1);
-        }
-        lines.push_back(fields);
-    }
-    return lines;
-}
 
 // The menu page each frame shows, or -1 while the stage plays.
 std::vector<int> Pages(const std::vector<TTraceLine>& lines) {
