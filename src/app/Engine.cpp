@@ -60,12 +60,14 @@ struct TRunOptions {
     bool savedShadows = false; // the setting --shadows stands in for
 };
 
+constexpr int DesktopResolution = 3;
+
 // The window size of each resolution setting; the desktop size loses an odd pixel when halved.
 platform::TPoint WindowSizeOf(int resolution) {
     switch (resolution) {
     case 1: return {1024, 768};
     case 2: return {1280, 1024};
-    case 3: return platform::DesktopSize();
+    case DesktopResolution: return platform::DesktopSize();
     case 4: return {320, 200};
     case 5: return {640, 480};
     default: return {800, 600}; // 0, and any index no page writes
@@ -123,7 +125,11 @@ bool StartUp(TRunOptions& run) {
     platform::ShowCursor(false);
 
     Log->Write(loglines::CreatingWindow);
-    if (!CreateGLWindow(2 * HalfWidth, 2 * HalfHeight, Config->FullScreen, Config->ColourDepth)) return false;
+    // The desktop-sized window covers the screen without a frame, like a full screen that
+    // needs no change of display mode.
+    const bool borderless = !line.windowWidth && Config->Resolution == DesktopResolution;
+    if (!CreateGLWindow(2 * HalfWidth, 2 * HalfHeight, Config->FullScreen, Config->ColourDepth, borderless))
+        return false;
 
     platform::FocusWindow();
     const platform::TPoint client = platform::ClientSize();
@@ -192,6 +198,7 @@ void SendScriptedEvents(const TRunOptions& run, uint64_t frame) {
     platform::PostPointerMotion(events->motion);
     if (events->close) platform::PostClose();
     if (events->quit) platform::PostQuit();
+    if (events->resize) platform::ResizeWindow(events->resize->x, events->resize->y);
     if (events->restart) {
         // What the restart page does once the player confirms it.
         Config->Resolution = Config->PendingResolution;

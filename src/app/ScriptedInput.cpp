@@ -21,6 +21,17 @@ std::vector<long long> ReadList(const std::string& text) {
     return values;
 }
 
+// "WxH", each side 1 .. 16384 pixels.
+platform::TPoint ReadSize(const std::string& text) {
+    const size_t x = text.find('x');
+    int width = 0, height = 0;
+    if (x == std::string::npos || !TextToInteger(text.substr(0, x), width) ||
+        !TextToInteger(text.substr(x + 1), height) || width < 1 || height < 1 || width > 16384 ||
+        height > 16384)
+        throw std::invalid_argument(text);
+    return {width, height};
+}
+
 } // namespace
 
 TScriptedInput TScriptedInput::Parse(const std::string& text, const std::string& fileName) {
@@ -56,6 +67,8 @@ TScriptedInput TScriptedInput::Parse(const std::string& text, const std::string&
                     if (!TextToInteger(item.substr(7), count) || count < 0 || count > 60000)
                         throw std::invalid_argument(item);
                     entry.motion = static_cast<int>(count);
+                } else if (item.rfind("resize=", 0) == 0) {
+                    entry.resize = ReadSize(item.substr(7));
                 } else if (item == "close") {
                     entry.close = true;
                 } else if (item == "quit") {

@@ -7,10 +7,12 @@
 //   pointer=X,Y     pointer position in client pixels from this frame on
 //   close | quit | restart   sent once, at this frame
 //   motion=N        N pointer movements queued at once, as a fast mouse sends them
+//   resize=WxH      the window is resized to W x H client pixels, as by dragging its frame
 #pragma once
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,7 @@ struct TScriptedFrame {
     bool quit = false;
     bool restart = false;
     int motion = 0;
+    std::optional<platform::TPoint> resize;
 };
 
 class TScriptedInput {

@@ -16,7 +16,7 @@ void Fail(bool fullScreen, const char* text) {
 
 } // namespace
 
-bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth) {
+bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth, bool borderless) {
     if (!platform::InitVideo()) {
         platform::MessageBox(ErrorCaption, "Failed to register the window class!");
         return false;
@@ -25,7 +25,7 @@ bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth) {
         platform::MessageBox(ErrorCaption, "Unable to switch to fullscreen!");
         fullScreen = false;
     }
-    switch (platform::CreateWindow("Kestrova", width, height, fullScreen)) {
+    switch (platform::CreateWindow("Kestrova", width, height, fullScreen, borderless)) {
     case platform::WindowResult::Ok: break;
     case platform::WindowResult::VideoFailed:
     case platform::WindowResult::WindowFailed: Fail(fullScreen, "Unable to create window!"); return false;
@@ -72,6 +72,7 @@ void ResizeGLScene(int width, int height) {
     PixelScaleY = 2.0f / height;
     HalfWidth = width / 2;
     HalfHeight = height / 2;
+    Viewport = {0, 0, width, height};
 }
 
 void HandleCloseRequest() {

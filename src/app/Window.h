@@ -5,11 +5,13 @@
 #include "platform/Platform.h"
 
 // Shows the reason in an "Error" box and returns false when the window cannot be made.
-bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth);
+// `borderless` (the desktop-sized window) has no frame; it matters only when not full screen.
+bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth, bool borderless);
 void DestroyGLWindow(bool restoreDisplay);
 // The window icon in its two sizes, from the data (so only once the archive is open).
 void LoadWindowIcon();
-// Pixel scales and half sizes from a client size; a zero size (minimised) keeps the old ones.
+// Pixel scales, half sizes and the viewport from a client size; a zero size (minimised) keeps
+// the old ones. The window can be resized, so the viewport follows its client area.
 void ResizeGLScene(int width, int height);
 // The close request brings up the menu: the exit question, except on the last screen and
 // the stage-complete page, which only come to the front.

@@ -4,7 +4,7 @@
 #include <GL/gl.h>
 
 #include "menu/MenuGlobals.h"
-#include "settings/Configure.h"
+#include "menu/MenuScreen.h"
 
 TButton::TButton(const std::string& normalPicture, const std::string& hoveredPicture, std::string caption,
                  int font)
@@ -26,11 +26,11 @@ void TButton::Draw() {
     if (hovered_) PointerOverWidget = true;
     Out2D->DrawTexturedQuad(hovered_ ? hoveredTexture_ : normalTexture_, rect_.x1, rect_.y1, rect_.x2,
                             rect_.y2, s1_, t1_, s2_, t2_);
-    if (epoch_ != Config->Resolution) {
+    if (epoch_ != LayoutEpoch()) {
         const TTextExtent size = MeasureText(font_, caption_);
         captionX_ = rect_.x1 + ((rect_.x2 - rect_.x1) - PixelsX(size.w)) / 2;
         captionY_ = CaptionY(rect_, size.h);
-        epoch_ = Config->Resolution;
+        epoch_ = LayoutEpoch();
     }
     if (Selected)
         PrintColoured(caption_, font_, captionX_, captionY_, 0, 1, 0);

@@ -2,8 +2,8 @@
 #include "menu/ChangeBox.h"
 
 #include "menu/MenuGlobals.h"
+#include "menu/MenuScreen.h"
 #include "resources/Out2D.h"
-#include "settings/Configure.h"
 #include "settings/KeyControl.h"
 
 TChangeBox::TChangeBox(std::string label, const std::string& normalPicture, const std::string& hoveredPicture)
@@ -48,7 +48,7 @@ void TChangeBox::Draw() {
     if (hovered_) PointerOverWidget = true;
     Out2D->DrawTexturedQuad(hovered_ ? hoveredTexture_ : normalTexture_, rect_.x1, rect_.y1, rect_.x2,
                             rect_.y2, 0, 0, 1, 1);
-    if (epoch_ != Config->Resolution) {
+    if (epoch_ != LayoutEpoch()) {
         for (TItem& item : items_) {
             const TTextExtent size = MeasureText(FONT_11, item.text);
             item.x = rect_.x2 - PixelsX(size.w) - PixelsX(10);
@@ -57,7 +57,7 @@ void TChangeBox::Draw() {
         const TTextExtent size = MeasureText(FONT_11, label_);
         labelX_ = rect_.x1 + PixelsX(10);
         labelY_ = CaptionY(rect_, size.h);
-        epoch_ = Config->Resolution;
+        epoch_ = LayoutEpoch();
     }
     PrintYellow(label_, FONT_11, labelX_, labelY_);
     if (!items_.empty())

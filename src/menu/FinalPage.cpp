@@ -2,12 +2,11 @@
 #include "menu/FinalPage.h"
 
 #include "menu/MenuLayout.h"
-#include "resources/Out2D.h"
 #include "settings/KeyControl.h"
 
 TFinalPage::TFinalPage(TMenu& owner) : TMenuPage(owner), final_(LoadMenuTexture("Data\\Menu\\Final.jpg")) {}
 
 void TFinalPage::Draw(uint32_t, float, float) {
-    Out2D->DrawTexturedQuad(final_, -1, -1, 1, 1, 0, 0, 1, 1);
+    DrawFullScreenPicture(final_);
     if (Keys->AnyPressed()) CurrentMenuPage = PAGE_COUNTRY;
 }

@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "menu/MenuGlobals.h"
+#include "menu/MenuScreen.h"
 #include "resources/Out2D.h"
-#include "settings/Configure.h"
 #include "settings/KeyControl.h"
 #include "settings/KeyNames.h"
 
@@ -76,14 +76,14 @@ void TKeyEdit::Draw(uint32_t step) {
     Out2D->DrawTexturedQuad(hovered_ ? hoveredTexture_ : normalTexture_, rect_.x1, rect_.y1, rect_.x2,
                             rect_.y2, 0, 0, 1, 1);
     glColor4f(1, 1, 1, 1);
-    if (epoch_ != Config->Resolution) {
+    if (epoch_ != LayoutEpoch()) {
         const TKeyBinding& binding = Keys->Bindings[action_];
         keysText_ = BoundKeysText(binding.First, binding.Second);
         const TTextExtent size = MeasureText(FONT_11, keysText_);
         keysTextX_ = rect_.x2 - PixelsX(size.w) - PixelsX(4);
         textY_ = CaptionY(rect_, size.h);
         labelX_ = rect_.x1 + PixelsX(4);
-        epoch_ = Config->Resolution;
+        epoch_ = LayoutEpoch();
     }
     PrintYellow(label_, FONT_11, labelX_, textY_);
     PrintColoured(keysText_, FONT_11, keysTextX_, textY_, 0, 1, 0);

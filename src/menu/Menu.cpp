@@ -50,7 +50,7 @@ TMenu::TMenu(TStageHost& stage)
 TMenu::~TMenu() = default;
 
 void TMenu::Draw(uint32_t step, const TMenuScreen& screen) {
-    MenuScreen = screen;
+    SetMenuScreen(screen);
     pointerX_ = screen.cursorX * screen.pixelScaleX - 1;
     // The 0.1 belongs to the hit tests as well as to the drawing.
     pointerY_ = 1 - screen.cursorY * screen.pixelScaleY - 0.1f;
@@ -65,8 +65,11 @@ void TMenu::Draw(uint32_t step, const TMenuScreen& screen) {
 
     // The pause and stage-complete pages show the frozen scene instead.
     if (CurrentMenuPage != PAGE_PAUSE && CurrentMenuPage != PAGE_STAGE_COMPLETE)
-        Out2D->DrawTexturedQuad(splash_, -1, -1, 1, 1, 0, 0, 1, 1);
-    Out2D->DrawTexturedQuad(title_, 0.25f, 0.25f, 1, 1, 0.01f, 0.99f, 1, 0);
+        DrawFullScreenPicture(splash_);
+    // The title keeps its proportions in the upper-right corner, as the splash keeps its own.
+    const TPictureShare share = FullScreenShare(screen.viewportWidth, screen.viewportHeight);
+    Out2D->DrawTexturedQuad(title_, 1 - 0.75f * share.down, 1 - 0.75f * share.across, 1, 1, 0.01f, 0.99f, 1,
+                            0);
 
     if (CurrentMenuPage >= 0 && CurrentMenuPage < PAGE_COUNT)
         pages_[CurrentMenuPage]->Draw(step, pointerX_, pointerY_);

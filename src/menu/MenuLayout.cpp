@@ -29,6 +29,20 @@ float CaptionY(const TRect& rect, int h) {
     return rect.y1 + ((rect.y2 - rect.y1) - h * MenuScreen.pixelScaleY * 0.5f) / 2;
 }
 
+TPictureShare FullScreenShare(int width, int height) {
+    TPictureShare share;
+    if (3 * width > 4 * height) share.down = 4.0f * height / (3.0f * width);
+    if (4 * width < 5 * height) share.across = 4.0f * width / (5.0f * height);
+    return share;
+}
+
+void DrawFullScreenPicture(int texture) {
+    const TPictureShare share = FullScreenShare(MenuScreen.viewportWidth, MenuScreen.viewportHeight);
+    const float s = (1 - share.across) / 2;
+    const float t = (1 - share.down) / 2;
+    Out2D->DrawTexturedQuad(texture, -1, -1, 1, 1, s, t, 1 - s, 1 - t);
+}
+
 int LoadMenuTexture(const std::string& relativePath) {
     return TextureLib->Load(DataPath(relativePath), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
 }

@@ -28,6 +28,18 @@ TRect PixelRect(float left, float bottom, float right, float top);
 // Baseline y that centres a line of text of height `h` pixels in a `rect` (the widgets' rule).
 float CaptionY(const TRect& rect, int h);
 
+// The share of a full-screen picture (drawn for 4:3) that a window of this size shows, across
+// and down. Between the shapes of the listed resolutions, 5:4 and 4:3, the picture is
+// stretched over the window as ever; a wider window shows less of its height and a taller one
+// less of its width, so the picture keeps its proportions and still fills the window.
+struct TPictureShare {
+    float across = 1;
+    float down = 1;
+};
+TPictureShare FullScreenShare(int width, int height);
+// A full-screen picture over the menu's screen, cropped about its centre by that share.
+void DrawFullScreenPicture(int texture);
+
 // A picture under the program directory, with linear mipmap filtering.
 int LoadMenuTexture(const std::string& relativePath);
 

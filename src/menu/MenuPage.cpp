@@ -1,10 +1,10 @@
 // The layout epoch every page keeps.
 #include "menu/MenuPage.h"
 
-#include "settings/Configure.h"
+#include "menu/MenuScreen.h"
 
 bool TMenuPage::LayoutChanged() {
-    if (epoch_ == Config->Resolution) return false;
-    epoch_ = Config->Resolution;
+    if (epoch_ == LayoutEpoch()) return false;
+    epoch_ = LayoutEpoch();
     return true;
 }

@@ -18,7 +18,7 @@ public:
     void ForceRelayout() { epoch_ = -1; }
 
 protected:
-    // True once after the resolution setting changed or a relayout was forced.
+    // True once after the resolution setting or the window size changed, or a relayout was forced.
     bool LayoutChanged();
 
     TMenu& Owner;

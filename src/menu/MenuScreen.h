@@ -13,8 +13,15 @@ struct TMenuScreen {
     int cursorY = 300;
 };
 
-// The screen of the frame being drawn.
+// The screen of the frame being drawn; set through SetMenuScreen.
 extern TMenuScreen MenuScreen;
+
+// Takes the screen of a new menu frame and notes when the window's size differs from the
+// one the menu last drew at.
+void SetMenuScreen(const TMenuScreen& screen);
+// What every page and widget compares its layout epoch with: the resolution setting while the
+// window keeps the size the menu first drew at, and a new value after each change of size.
+int LayoutEpoch();
 
 // glViewport of the menu's screen.
 void ApplyMenuViewport();

@@ -15,7 +15,7 @@ void DrawLoadingScreen(bool swap, bool showText) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     ApplyMenuViewport();
-    Out2D->DrawTexturedQuad(LoadingPicture, -1, -1, 1, 1, 0, 0, 1, 1);
+    DrawFullScreenPicture(LoadingPicture);
     if (showText) {
         const std::string text = StageReady ? "Press any key..." : "...loading...";
         const float period = StageReady ? 180.0f : 4.0f;

@@ -34,7 +34,7 @@ void TStoryPage::Draw(uint32_t step, float x, float y) {
         CurrentMenuPage = PAGE_LOAD;
     }
     if (fadeTimer_ > 0) glColor4f(1, 1, 1, 1 - fadeTimer_ / 1000.0f);
-    Out2D->DrawTexturedQuad(story_, -1, -1, 1, 1, 0, 0, 1, 1);
+    DrawFullScreenPicture(story_);
     if (!keyPressed_) {
         const std::string text = "Press any key...";
         const float alpha = std::sin(platform::GetTickCount() / 180.0f);

@@ -118,9 +118,14 @@ bool SwitchToFullScreen(int width, int height, int colourDepth) {
            closest.h == height;
 }
 
-WindowResult CreateWindow(const std::string& title, int width, int height, bool fullScreen) {
+WindowResult CreateWindow(const std::string& title, int width, int height, bool fullScreen, bool borderless) {
     if (!InitVideo()) return WindowResult::VideoFailed;
-    const Uint32 flags = SDL_WINDOW_OPENGL | (fullScreen ? SDL_WINDOW_FULLSCREEN : 0);
+    Uint32 flags = SDL_WINDOW_OPENGL;
+    if (fullScreen) {
+        flags |= SDL_WINDOW_FULLSCREEN;
+    } else {
+        flags |= SDL_WINDOW_RESIZABLE | (borderless ? SDL_WINDOW_BORDERLESS : 0);
+    }
     RequestGLAttributes(true);
     window = SDL_CreateWindow(title.c_str(), 0, 0, width, height, flags);
     if (!window) {
@@ -230,6 +235,10 @@ TPoint DesktopSize() {
 
 void MoveWindow(int x, int y) {
     if (window) SDL_SetWindowPosition(window, x, y);
+}
+
+void ResizeWindow(int width, int height) {
+    if (window) SDL_SetWindowSize(window, width, height);
 }
 
 void SetTitle(const std::string& title) {

@@ -29,8 +29,9 @@ enum class WindowResult {
 bool InitVideo();
 // Switches the display to width x height x depth; false when the display refuses.
 bool SwitchToFullScreen(int width, int height, int colourDepth);
-// Creates the window with its OpenGL context made current and shows it.
-WindowResult CreateWindow(const std::string& title, int width, int height, bool fullScreen);
+// Creates the window with its OpenGL context made current and shows it. A window that is not
+// full screen can be resized by the user; a borderless one has no frame or caption.
+WindowResult CreateWindow(const std::string& title, int width, int height, bool fullScreen, bool borderless);
 // Releases and deletes the context; false when releasing it failed.
 bool DestroyContext();
 void DestroyWindow();
@@ -67,6 +68,8 @@ void FocusWindow();
 TPoint ClientSize();
 TPoint DesktopSize();
 void MoveWindow(int x, int y);
+// Changes the client size as dragging the window's frame would; the Size message follows.
+void ResizeWindow(int width, int height);
 void SetTitle(const std::string& title);
 void SwapBuffers();
 void* GetProcAddress(const char* name);

@@ -20,14 +20,17 @@ TEST(Window, CloseRequestShowsExitPageExceptOnLastScreenAndStageComplete) {
     QuitFlag = false;
 }
 
-TEST(Window, MinimisedSizeKeepsTheScales) {
+TEST(Window, ResizedWindowIsDrawnWholeAndMinimisedSizeKeepsTheScales) {
     ResizeGLScene(1023, 767);
     EXPECT_EQ(HalfWidth, 511);
     EXPECT_EQ(HalfHeight, 383);
     EXPECT_FLOAT_EQ(PixelScaleX, 2.0f / 1023);
+    EXPECT_EQ(Viewport.width, 1023) << "the scene and the HUD cover the whole client area";
+    EXPECT_EQ(Viewport.height, 767);
     ResizeGLScene(0, 0);
     EXPECT_EQ(HalfWidth, 511);
     EXPECT_FLOAT_EQ(PixelScaleY, 2.0f / 767);
+    EXPECT_EQ(Viewport.width, 1023);
 }
 
 TEST(Log, RewritesWholeFileWithCrLfAndWritesNothingWhenDisabled) {

@@ -128,8 +128,8 @@ int main(int argc, char** argv) {
     try {
         ProgramDir = std::string(argv[1]) + "/";
         const std::string out = std::string(argv[2]) + "/";
-        if (!platform::InitVideo() ||
-            platform::CreateWindow("preview", kSceneWidth, kSceneHeight, false) != platform::WindowResult::Ok)
+        if (!platform::InitVideo() || platform::CreateWindow("preview", kSceneWidth, kSceneHeight, false,
+                                                             false) != platform::WindowResult::Ok)
             throw std::runtime_error("no OpenGL window (is DISPLAY set?)");
         LoadGLExtensions();
         InitIL();
