@@ -1,8 +1,11 @@
 // Game pads through SDL's virtual joystick, without a display: what reaches the keyboard
-// snapshot, pads plugged in and out while the game runs, and the right stick's pointer.
+// snapshot and the key latches, pads plugged in and out while the game runs, and the right
+// stick's pointer.
 #include "platform/GamePads.h"
 #include "platform/PadPointer.h"
 #include "platform/Platform.h"
+#include "settings/KeyControl.h"
+#include "support/TestFiles.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -101,6 +104,16 @@ TEST_F(GamePads, ButtonsTriggersAndDirectionsReachTheSnapshotAsTheirCodes) {
     const std::set<int> held = HeldKeys();
     EXPECT_EQ(held.count(PAD_A) + held.count(27) + held.count(PAD_LEFT), 0u);
     EXPECT_EQ(held.count(PAD_RIGHT), 1u);
+
+    // Bound like any key, the held trigger drives its action through the key latches.
+    TTempDir dir;
+    TKeys keys(dir.Path() + "keys.cfg");
+    keys.Bindings[KP_FORWARD].Second = PAD_RT;
+    uint8_t state[256];
+    GetKeyboardState(state);
+    keys.Update(state);
+    EXPECT_TRUE(keys.ActionPressed(KP_FORWARD));
+    EXPECT_FALSE(keys.ActionPressed(KP_BACKWARD));
 }
 
 TEST_F(GamePads, PadsPluggedInAndOutWhileRunningAreFollowed) {
