@@ -23,6 +23,7 @@
 #include "menu/ScoreService.h"
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"
+#include "platform/GamePads.h"
 #include "platform/Platform.h"
 #include "resources/DataPath.h"
 #include "resources/EffectLib.h"
@@ -121,6 +122,7 @@ bool StartUp(TRunOptions& run) {
     HalfHeight = size.y / 2;
 
     platform::InitVideo();
+    platform::StartGamePads();
     platform::SetCursorPos(HalfWidth, HalfHeight);
     platform::ShowCursor(false);
 
@@ -186,6 +188,7 @@ void PollInput(const TRunOptions& run, uint64_t frame) {
     if (run.script) {
         run.script->Apply(frame, state, Cursor);
     } else {
+        platform::MovePointerByPad(FrameStep);
         Cursor = platform::CursorPos();
         platform::GetKeyboardState(state);
     }

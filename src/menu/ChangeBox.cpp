@@ -37,7 +37,7 @@ void TChangeBox::SelectPrevious() {
 
 bool TChangeBox::Update(float x, float y) {
     if (!MouseOver(x, y)) return false;
-    const bool next = Keys->IsPressed(KEY_LEFT_BUTTON);
+    const bool next = LeftClicked();
     const bool previous = Keys->IsPressed(KEY_RIGHT_BUTTON);
     if (next) SelectNext();
     if (previous) SelectPrevious();

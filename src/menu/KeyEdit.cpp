@@ -51,8 +51,8 @@ void TKeyEdit::CaptureKey() {
     while (key < 256 && !Keys->IsPressed(key))
         ++key;
     if (key == 256) return;
-    // A left click elsewhere (on another key edit, say) must not bind the button.
-    if (key == KEY_LEFT_BUTTON && !hovered_) return;
+    // A click elsewhere (on another key edit, say) must not bind the button.
+    if ((key == KEY_LEFT_BUTTON || key == KEY_PAD_CLICK) && !hovered_) return;
     TKeyBinding& binding = Keys->Bindings[action_];
     if (binding.First != NO_KEY) {
         if (binding.Second != NO_KEY) binding.First = binding.Second;

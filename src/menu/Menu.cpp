@@ -80,4 +80,5 @@ void TMenu::Draw(uint32_t step, const TMenuScreen& screen) {
     // One press activates at most one widget, in one frame.
     Keys->ClearPressed(KEY_LEFT_BUTTON);
     Keys->ClearPressed(KEY_RIGHT_BUTTON);
+    Keys->ClearPressed(KEY_PAD_CLICK);
 }

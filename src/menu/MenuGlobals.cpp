@@ -21,7 +21,7 @@ void PlayClickSound() {
 }
 
 bool LeftClicked() {
-    return Keys->IsPressed(KEY_LEFT_BUTTON);
+    return Keys->IsPressed(KEY_LEFT_BUTTON) || Keys->IsPressed(KEY_PAD_CLICK);
 }
 
 bool EscapeUsed() {

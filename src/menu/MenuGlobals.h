@@ -2,6 +2,8 @@
 // choice, and the loading screen's picture and ready flag.
 #pragma once
 
+#include "platform/GamePads.h"
+
 #include <string>
 
 extern int HoverSound; // played when the pointer enters a widget
@@ -23,7 +25,10 @@ constexpr int KEY_RIGHT_BUTTON = 2;
 constexpr int KEY_BACKSPACE = 8;
 constexpr int KEY_RETURN = 13;
 constexpr int KEY_ESCAPE = 27;
+// A game pad's A button clicks in the menus as the left button does.
+constexpr int KEY_PAD_CLICK = platform::PAD_A;
 
+// The left button's or the pad's click latch.
 bool LeftClicked();
 // Escape's latch, cleared when it is set: one press is used once.
 bool EscapeUsed();

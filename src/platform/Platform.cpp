@@ -1,5 +1,6 @@
 // The platform layer on SDL2: window, events, input, clocks, dialogs and processes.
 #include "platform/Platform.h"
+#include "platform/GamePadEvents.h"
 #include "platform/WindowIcon.h"
 #include "platform/Windows1251.h"
 
@@ -172,7 +173,7 @@ TMessage PeekMessage() {
     SDL_Event event;
     do {
         if (!SDL_PollEvent(&event)) return message;
-    } while (event.type == SDL_MOUSEMOTION);
+    } while (event.type == SDL_MOUSEMOTION || HandlePadEvent(event));
     message.kind = Message::Other;
     if (event.type == SDL_QUIT) {
         message.kind = Message::Quit;
@@ -280,6 +281,7 @@ TPoint CursorPos() {
 
 void GetKeyboardState(uint8_t state[256]) {
     std::fill(state, state + 256, 0);
+    MarkPadKeys(state);
     if (!videoStarted) return;
     int count = 0;
     const Uint8* keys = SDL_GetKeyboardState(&count);

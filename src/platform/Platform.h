@@ -53,9 +53,10 @@ struct TMessage {
     int width = 0; // client size, for Size
     int height = 0;
 };
-// Fetches at most one pending message, like one PeekMessage with PM_REMOVE. Pointer motion is
-// dropped on the way: the pointer is read each frame, and a moving mouse would otherwise queue
-// more messages than one a frame can ever take.
+// Fetches at most one pending message, like one PeekMessage with PM_REMOVE. Pointer motion and
+// game-pad messages are dropped on the way (a pad's arrival or removal handled first): the
+// pointer and pads are read each frame, and a moving mouse would otherwise queue more messages
+// than one a frame can ever take.
 TMessage PeekMessage();
 // Queues a close request, a quit message or `count` pointer movements as if the user or the
 // system sent them.
@@ -79,7 +80,8 @@ void ShowCursor(bool show);
 void SetCursorPos(int x, int y);
 TPoint CursorPos();
 
-// 256 bytes indexed by Windows virtual-key codes, bit 7 set while the key or button is down.
+// 256 bytes indexed by Windows virtual-key codes, bit 7 set while the key or button is down;
+// game pads' buttons, triggers and directions too (GamePads.h).
 void GetKeyboardState(uint8_t state[256]);
 
 uint32_t GetTickCount();

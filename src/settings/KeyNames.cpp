@@ -44,12 +44,12 @@ const char* const kKeyNames[] = {
     "F9", "F10", "F11", "F12", "F13", "F14", "F15", "F16",
     // 128
     "F17", "F18", "F19", "F20", "F21", "F22", "F23", "F24",
-    // 136
-    "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN",
+    // 136: game pads (platform/GamePads.h)
+    "PAD A", "PAD B", "PAD X", "PAD Y", "PAD LB", "PAD RB", "PAD LT", "PAD RT",
     // 144
-    "VK_NUMLOCK", "VK_SCROLL", "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN",
+    "VK_NUMLOCK", "VK_SCROLL", "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN", "PAD UP",
     // 152
-    "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN", "UNKNOWN",
+    "PAD DOWN", "PAD LEFT", "PAD RIGHT", "PAD BACK", "PAD L3", "PAD R3", "UNKNOWN", "UNKNOWN",
     // 160
     "LSHIFT", "RSHIFT", "LCONTROL", "RCONTROL", "VK_LMENU", "VK_RMENU", "UNKNOWN", "UNKNOWN",
     // 168

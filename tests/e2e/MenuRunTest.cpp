@@ -1,7 +1,8 @@
 // Whole-program runs through the menu with scripted clicks and keys: the first start, a
-// display change applied by a restart, a key binding kept in keys.cfg, and the way out
-// through the exit screen and its links. Pointer positions are where the cursor stands; the menu tests
-// 30 pixels below it at 800 x 600.
+// display change applied by a restart, key bindings (keyboard and game pad) kept in keys.cfg,
+// and the way out through the exit screen and its links. Pointer positions are where the cursor
+// stands; the menu tests 30 pixels below it at 800 x 600.
+#include "platform/GamePads.h"
 #include "settings/Configure.h"
 #include "support/GameProcess.h"
 
@@ -17,6 +18,13 @@ namespace {
 std::string ClickAt(int frame, int x, int y) {
     return std::to_string(frame) + " pointer=" + std::to_string(x) + "," + std::to_string(y) + "\n" +
            std::to_string(frame + 1) + " keys=1\n" + std::to_string(frame + 2) + " keys=\n";
+}
+
+// The same with a game pad's A, held three frames as a thumb does.
+std::string PadClickAt(int frame, int x, int y) {
+    return std::to_string(frame) + " pointer=" + std::to_string(x) + "," + std::to_string(y) + "\n" +
+           std::to_string(frame + 1) + " keys=" + std::to_string(platform::PAD_A) + "\n" +
+           std::to_string(frame + 4) + " keys=\n";
 }
 
 std::string KeyAt(int frame, int key) {
@@ -95,6 +103,22 @@ TEST(MenuRun, RebindingAccelerateIsKeptInKeysCfg) {
     ASSERT_EQ(game.Run({"--fixed-step=25", "--frames=20", "--input=" + game.Dir() + "in.txt"}).status, 0);
     EXPECT_NE(game.Files().Read("keys.cfg").find("KP_FORWARD=87\r\nKP_FORWARD=75\r\n"), std::string::npos)
         << game.Files().Read("keys.cfg");
+}
+
+TEST(MenuRun, APadClicksThroughTheMenuAndItsTriggerStaysBound) {
+    TGameInstall game;
+    SaveProfile(game);
+    std::string script =
+        PadClickAt(2, MainX, OptionsY) + PadClickAt(8, RowX, RowY(2)) + PadClickAt(14, RowX, RowY(2));
+    script += KeyAt(20, platform::PAD_RT);
+    game.Files().Write("in.txt", script);
+    ASSERT_EQ(game.Run({"--fixed-step=25", "--frames=24", "--input=" + game.Dir() + "in.txt"}).status, 0);
+    const std::string bound = "KP_FORWARD=87\r\nKP_FORWARD=143\r\n";
+    EXPECT_NE(game.Files().Read("keys.cfg").find(bound), std::string::npos)
+        << "A starts the wait without binding itself: " << game.Files().Read("keys.cfg");
+
+    ASSERT_EQ(game.Run({"--fixed-step=25", "--frames=3"}).status, 0);
+    EXPECT_NE(game.Files().Read("keys.cfg").find(bound), std::string::npos) << game.Files().Read("keys.cfg");
 }
 
 TEST(MenuRun, ExitGoesThroughTheExitScreenAndItsCloseButton) {

@@ -1,4 +1,5 @@
 #include "settings/KeyControl.h"
+#include "platform/GamePads.h"
 #include "settings/KeyNames.h"
 #include "support/TestFiles.h"
 
@@ -33,7 +34,9 @@ TEST(KeyNames, EndsOfTheTableAndCodesOutsideIt) {
     EXPECT_STREQ(KeyName(1), "Mouse Left");
     EXPECT_STREQ(KeyName(135), "F24");
     EXPECT_STREQ(KeyName(254), "VK_OEM_CLEAR");
-    for (int code : {-2, 0, 136, 255, 256})
+    EXPECT_STREQ(KeyName(platform::PAD_A), "PAD A");
+    EXPECT_STREQ(KeyName(platform::PAD_R3), "PAD R3");
+    for (int code : {-2, 0, 150, 158, 255, 256})
         EXPECT_STREQ(KeyName(code), "UNKNOWN") << code;
 }
 
