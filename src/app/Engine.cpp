@@ -126,6 +126,8 @@ bool StartUp(TRunOptions& run) {
     if (!CreateGLWindow(2 * HalfWidth, 2 * HalfHeight, Config->FullScreen, Config->ColourDepth)) return false;
 
     platform::FocusWindow();
+    // A fixed-step run never waits for real time, so it must not wait for the display either.
+    platform::SetVerticalSync(line.vsync && !line.fixedStep);
     const platform::TPoint client = platform::ClientSize();
     Viewport = {0, 0, client.x, client.y};
     const platform::TPoint desktop = platform::DesktopSize();
@@ -302,7 +304,7 @@ std::vector<std::string> RestartArguments(const std::vector<std::string>& args) 
     std::vector<std::string> kept;
     for (const std::string& a : args) {
         for (const char* keep :
-             {"--fixed-step=", "--seed=", "--frames=", "--window=", "--trace=", "--audio="}) {
+             {"--fixed-step=", "--seed=", "--frames=", "--window=", "--trace=", "--audio=", "--vsync="}) {
             if (a.rfind(keep, 0) == 0) kept.push_back(a);
         }
     }
