@@ -10,6 +10,7 @@
 #include "app/MenuStage.h"
 #include "app/Music.h"
 #include "app/Screenshot.h"
+#include "app/ScreenshotKey.h"
 #include "app/ScriptedInput.h"
 #include "app/StagePreview.h"
 #include "app/Window.h"
@@ -249,6 +250,7 @@ void WriteTrace(const TRunOptions& run, uint64_t frame, uint32_t scaledStep) {
 void FrameLoop(TRunOptions& run) {
     TFrameClock clock;
     clock.lastTick = platform::GetTickCount();
+    TScreenshotKey screenshotKey;
     for (uint64_t frame = 1; !QuitFlag; ++frame) {
         const auto frameStart = std::chrono::steady_clock::now();
         SendScriptedEvents(run, frame);
@@ -287,6 +289,9 @@ void FrameLoop(TRunOptions& run) {
         CarryRemainder(clock, FrameStep, TimeDivisor);
 
         DrawBrightnessOverlay();
+        const uint32_t now = platform::GetTickCount();
+        screenshotKey.Update(now);
+        screenshotKey.DrawNotice(now);
         WriteTrace(run, frame, scaledStep);
         TakeScreenshots(run, frame);
         platform::SwapBuffers();

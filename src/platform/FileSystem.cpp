@@ -115,4 +115,19 @@ std::string SettingsDirectory(const std::string& programDirectory) {
     return (base / "kestrova").string() + "/";
 }
 
+std::string ScreenshotDirectory() {
+    fs::path base;
+    if (const char* pictures = std::getenv("XDG_PICTURES_DIR"); pictures && *pictures) {
+        base = pictures;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        base = fs::path(home) / "Pictures";
+    } else {
+        return "";
+    }
+    std::error_code ec;
+    fs::create_directories(base / "Kestrova", ec);
+    if (!fs::is_directory(base / "Kestrova", ec)) return "";
+    return (base / "Kestrova").string() + "/";
+}
+
 } // namespace platform
