@@ -101,7 +101,10 @@ bool DirectoryWritable(const std::string& dir) {
 }
 
 std::string SettingsDirectory(const std::string& programDirectory) {
-    if (DirectoryWritable(programDirectory)) return programDirectory;
+    // An installed game never writes into its installation, even where it could.
+    const fs::path folder = fs::path(programDirectory).parent_path();
+    const bool installed = folder.filename() == "kestrova" && folder.parent_path().filename() == "lib";
+    if (!installed && DirectoryWritable(programDirectory)) return programDirectory;
     fs::path base;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
         base = xdg;

@@ -49,9 +49,18 @@ private:
 
 } // namespace
 
-TEST(FileSystem, ScreenshotsGoToThePicturesFolder) {
+TEST(FileSystem, AnInstalledGameKeepsItsSettingsAndPicturesInTheUsersFolders) {
     TTempDir home;
     const TScopedEnv homeVar("HOME", home.Path());
+    const TScopedEnv config("XDG_CONFIG_HOME", home.Path() + "config");
+    const std::string portable = home.Path() + "game/";
+    const std::string installed = home.Path() + "usr/lib/kestrova/";
+    std::filesystem::create_directories(portable);
+    std::filesystem::create_directories(installed);
+    EXPECT_EQ(platform::SettingsDirectory(portable), portable);
+    EXPECT_EQ(platform::SettingsDirectory(installed), home.Path() + "config/kestrova/");
+    EXPECT_TRUE(std::filesystem::is_directory(home.Path() + "config/kestrova"));
+
     {
         const TScopedEnv pictures("XDG_PICTURES_DIR", home.Path() + "Bilder");
         EXPECT_EQ(platform::ScreenshotDirectory(), home.Path() + "Bilder/Kestrova/");
