@@ -1,11 +1,13 @@
 // Whole-program runs through the menu with scripted clicks and keys: the first start, a
 // display change applied by a restart, a key binding kept in keys.cfg, and the way out
-// through the exit screen. Pointer positions are where the cursor stands; the menu tests
+// through the exit screen and its links. Pointer positions are where the cursor stands; the menu tests
 // 30 pixels below it at 800 x 600.
 #include "settings/Configure.h"
 #include "support/GameProcess.h"
 
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -98,13 +100,24 @@ TEST(MenuRun, RebindingAccelerateIsKeptInKeysCfg) {
 TEST(MenuRun, ExitGoesThroughTheExitScreenAndItsCloseButton) {
     TGameInstall game;
     SaveProfile(game);
-    // The close button shows once the five-second countdown has run out.
-    const std::string script =
-        ClickAt(2, MainX, ExitY) + ClickAt(6, YesX, YesY) + ClickAt(30, 400, 476) + ClickAt(220, 400, 476);
+    // The close button shows once the five-second countdown has run out. The world table's
+    // link opens the table of the score service this run uses, through a stand-in browser.
+    const std::string script = ClickAt(2, MainX, ExitY) + ClickAt(6, YesX, YesY) + ClickAt(30, 400, 476) +
+                               ClickAt(100, 267, 384) + ClickAt(220, 400, 476);
     game.Files().Write("in.txt", script);
+    game.Files().Write("bin/xdg-open", "#!/bin/sh\necho \"$1\" >> \"" + game.Dir() + "opened.txt\"\n");
+    std::filesystem::permissions(game.Dir() + "bin/xdg-open", std::filesystem::perms::owner_all);
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", (game.Dir() + "bin:" + path).c_str(), 1);
+    setenv("KESTROVA_SCORE_SERVICE", "http://127.0.0.1:9/", 1);
     const TGameRun run = game.Run({"--fixed-step=25", "--frames=1000", "--input=" + game.Dir() + "in.txt",
                                    "--trace=" + game.Dir() + "t.txt"});
+    setenv("PATH", path.c_str(), 1);
+    unsetenv("KESTROVA_SCORE_SERVICE");
     ASSERT_EQ(run.status, 0) << run.errors;
+    for (int tries = 0; tries < 100 && !std::filesystem::exists(game.Dir() + "opened.txt"); ++tries)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(game.Files().Read("opened.txt"), "http://127.0.0.1:9/cgi/version.pl?prg=Kestro&show&type=0\n");
     const std::string trace = game.Files().Read("t.txt");
     EXPECT_NE(trace.find("frame=40 step=25 scaled=25 divisor=1 menu=1 page=12 quit=0"), std::string::npos)
         << "the early click found no button";
