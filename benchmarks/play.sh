@@ -23,7 +23,7 @@ printf '1 keys=38,1 pointer=400,240\n' >"$dir/input.txt"
 printf '%-8s %8s %10s %10s\n' shadows "frames/s" "p50 (ms)" "p99 (ms)"
 for shadows in off on; do
   "$dir/kestrova" --stage=1 --fixed-step=25 --seed=5 --window=800x600 --input="$dir/input.txt" \
-    --frames="$frames" --shadows="$shadows" --frame-times="$dir/times-$shadows.txt" >/dev/null 2>&1
+    --frames="$frames" --vsync=off --shadows="$shadows" --frame-times="$dir/times-$shadows.txt" >/dev/null 2>&1
   sort -n "$dir/times-$shadows.txt" | awk -v s="$shadows" '
     { t[NR] = $1; sum += $1 }
     END {

@@ -20,11 +20,11 @@ export KESTROVA_AUDIO=none KESTROVA_DIALOGS=stderr
 ms() { local t0 t1; t0=$(date +%s%N); "$@" >/dev/null 2>&1; t1=$(date +%s%N); echo $(((t1 - t0) / 1000000)); }
 best() { local b=999999 t; for _ in 1 2 3; do t=$(ms "$@"); [ "$t" -lt "$b" ] && b=$t; done; echo "$b"; }
 
-base=$(best "$dir/kestrova" --fixed-step=25 --frames=1)
+base=$(best "$dir/kestrova" --fixed-step=25 --frames=1 --vsync=off)
 echo "start-up without a stage: ${base} ms"
 printf '%-6s %10s %14s\n' stage "load (ms)" "frame (ms)"
 for stage in $(seq 1 15); do
-  one=$(best "$dir/kestrova" --stage="$stage" --fixed-step=25 --frames=1)
-  many=$(best "$dir/kestrova" --stage="$stage" --fixed-step=25 --frames=201)
+  one=$(best "$dir/kestrova" --stage="$stage" --fixed-step=25 --frames=1 --vsync=off)
+  many=$(best "$dir/kestrova" --stage="$stage" --fixed-step=25 --frames=201 --vsync=off)
   printf '%-6s %10s %14s\n' "$stage" "$((one - base))" "$(awk -v a="$many" -v b="$one" 'BEGIN{printf "%.2f", (a-b)/200}')"
 done

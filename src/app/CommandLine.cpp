@@ -66,6 +66,9 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
             line.shadows = value == "on";
         } else if (TakeOption(arg, "--frame-times", value)) {
             line.frameTimesFile = value;
+        } else if (TakeOption(arg, "--vsync", value)) {
+            if (value != "on" && value != "off") throw EGameError("Bad value for --vsync: " + value);
+            line.vsync = value == "on";
         } else if (TakeOption(arg, "--audio", value)) {
             if (value != "none") throw EGameError("Bad value for --audio: " + value);
             line.audio = false;

@@ -30,6 +30,7 @@ struct TCommandLine {
     std::optional<bool> shadows; // the shadows setting for this run, not saved
     std::string frameTimesFile;  // one line per frame: microseconds from its start to its swap
     bool audio = true;
+    bool vsync = true;        // swaps wait for the display's refresh where the driver offers it
     std::string scoreService; // base address of the world high-score service
 };
 

@@ -10,6 +10,7 @@
 #include "app/MenuStage.h"
 #include "app/Music.h"
 #include "app/Screenshot.h"
+#include "app/ScreenshotKey.h"
 #include "app/ScriptedInput.h"
 #include "app/StagePreview.h"
 #include "app/Window.h"
@@ -134,6 +135,8 @@ bool StartUp(TRunOptions& run) {
         return false;
 
     platform::FocusWindow();
+    // A fixed-step run never waits for real time, so it must not wait for the display either.
+    platform::SetVerticalSync(line.vsync && !line.fixedStep);
     const platform::TPoint client = platform::ClientSize();
     Viewport = {0, 0, client.x, client.y};
     const platform::TPoint desktop = platform::DesktopSize();
@@ -257,6 +260,7 @@ void WriteTrace(const TRunOptions& run, uint64_t frame, uint32_t scaledStep) {
 void FrameLoop(TRunOptions& run) {
     TFrameClock clock;
     clock.lastTick = platform::GetTickCount();
+    TScreenshotKey screenshotKey;
     for (uint64_t frame = 1; !QuitFlag; ++frame) {
         const auto frameStart = std::chrono::steady_clock::now();
         SendScriptedEvents(run, frame);
@@ -295,6 +299,9 @@ void FrameLoop(TRunOptions& run) {
         CarryRemainder(clock, FrameStep, TimeDivisor);
 
         DrawBrightnessOverlay();
+        const uint32_t now = platform::GetTickCount();
+        screenshotKey.Update(now);
+        screenshotKey.DrawNotice(now);
         WriteTrace(run, frame, scaledStep);
         TakeScreenshots(run, frame);
         platform::SwapBuffers();
@@ -312,7 +319,7 @@ std::vector<std::string> RestartArguments(const std::vector<std::string>& args) 
     std::vector<std::string> kept;
     for (const std::string& a : args) {
         for (const char* keep :
-             {"--fixed-step=", "--seed=", "--frames=", "--window=", "--trace=", "--audio="}) {
+             {"--fixed-step=", "--seed=", "--frames=", "--window=", "--trace=", "--audio=", "--vsync="}) {
             if (a.rfind(keep, 0) == 0) kept.push_back(a);
         }
     }

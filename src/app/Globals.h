@@ -9,7 +9,7 @@
 #include "platform/Platform.h"
 #include "world/Camera.h"
 
-// Where Config.cfg, keys.cfg and log.txt live (ProgramDir unless it is read-only).
+// Where Config.cfg, keys.cfg and log.txt live (ProgramDir unless it is read-only or installed).
 extern std::string SettingsDir;
 
 extern uint32_t FrameStep;   // real ms of the last frame, clamped to 0..25

@@ -101,7 +101,10 @@ bool DirectoryWritable(const std::string& dir) {
 }
 
 std::string SettingsDirectory(const std::string& programDirectory) {
-    if (DirectoryWritable(programDirectory)) return programDirectory;
+    // An installed game never writes into its installation, even where it could.
+    const fs::path folder = fs::path(programDirectory).parent_path();
+    const bool installed = folder.filename() == "kestrova" && folder.parent_path().filename() == "lib";
+    if (!installed && DirectoryWritable(programDirectory)) return programDirectory;
     fs::path base;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
         base = xdg;
@@ -113,6 +116,21 @@ std::string SettingsDirectory(const std::string& programDirectory) {
     std::error_code ec;
     fs::create_directories(base / "kestrova", ec);
     return (base / "kestrova").string() + "/";
+}
+
+std::string ScreenshotDirectory() {
+    fs::path base;
+    if (const char* pictures = std::getenv("XDG_PICTURES_DIR"); pictures && *pictures) {
+        base = pictures;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        base = fs::path(home) / "Pictures";
+    } else {
+        return "";
+    }
+    std::error_code ec;
+    fs::create_directories(base / "Kestrova", ec);
+    if (!fs::is_directory(base / "Kestrova", ec)) return "";
+    return (base / "Kestrova").string() + "/";
 }
 
 } // namespace platform

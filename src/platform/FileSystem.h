@@ -18,8 +18,12 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 bool WriteFileReplacing(const std::string& path, const std::string& bytes);
 
 bool DirectoryWritable(const std::string& dir);
-// Where settings and the log live: the program directory when it can be written,
-// else $XDG_CONFIG_HOME/kestrova/ (else ~/.config/kestrova/), created on demand.
+// Where settings and the log live: the program directory when it can be written and is not
+// an installed game's lib/kestrova/, else $XDG_CONFIG_HOME/kestrova/ (else ~/.config/kestrova/),
+// created on demand.
 std::string SettingsDirectory(const std::string& programDirectory);
+// Where the screenshot key's pictures go: $XDG_PICTURES_DIR/Kestrova/ (else ~/Pictures/Kestrova/),
+// created on demand; empty when there is no such folder and it cannot be made.
+std::string ScreenshotDirectory();
 
 } // namespace platform

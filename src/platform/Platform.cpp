@@ -250,6 +250,12 @@ void SwapBuffers() {
     if (window) SDL_GL_SwapWindow(window);
 }
 
+bool SetVerticalSync(bool on) {
+    if (!on) return SDL_GL_SetSwapInterval(0) == 0;
+    // Adaptive sync lets a late frame through at once instead of waiting a whole refresh.
+    return SDL_GL_SetSwapInterval(-1) == 0 || SDL_GL_SetSwapInterval(1) == 0;
+}
+
 void* GetProcAddress(const char* name) {
     return videoStarted ? SDL_GL_GetProcAddress(name) : nullptr;
 }

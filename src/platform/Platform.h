@@ -73,6 +73,9 @@ void MoveWindow(int x, int y);
 void ResizeWindow(int width, int height);
 void SetTitle(const std::string& title);
 void SwapBuffers();
+// Ties buffer swaps to the display's refresh (adaptive where the driver offers it) or frees
+// them; false when the driver cannot do what was asked.
+bool SetVerticalSync(bool on);
 void* GetProcAddress(const char* name);
 
 void ShowCursor(bool show);

@@ -97,6 +97,18 @@ bool TKeys::ActionPressed(int action) const {
     return IsPressed(Bindings[action].First) || IsPressed(Bindings[action].Second);
 }
 
+bool TKeys::IsDown(int key) const {
+    return key >= 0 && key <= 255 && (current_[key] & 0x80) != 0;
+}
+
+bool TKeys::BoundToAction(int key) const {
+    if (key == NO_KEY) return false;
+    for (const TKeyBinding& binding : Bindings) {
+        if (binding.First == key || binding.Second == key) return true;
+    }
+    return false;
+}
+
 void TKeys::ClearAction(int action) {
     if (action < 0 || action >= KP_COUNT) return;
     ClearPressed(Bindings[action].First);

@@ -36,6 +36,10 @@ public:
     // Stays clear until the key is released and pressed again.
     void ClearPressed(int key);
     bool ActionPressed(int action) const;
+    // Whether the key was down in the last snapshot, whatever its latch says.
+    bool IsDown(int key) const;
+    // Whether the key is one of the two keys of any action.
+    bool BoundToAction(int key) const;
     void ClearAction(int action);
     bool AnyPressed() const;
     // Writes two "NAME=key" lines per action; false when the file cannot be written.

@@ -16,10 +16,10 @@ TEST(CommandLine, SwitchesMatchWholeArgumentsInAnyCase) {
 }
 
 TEST(CommandLine, ReadsHarnessOptions) {
-    const TCommandLine line =
-        ParseCommandLine({"--fixed-step=16", "--seed=7", "--frames=5", "--screenshot=3:a.png",
-                          "--screenshot=4:b:c.png", "--window=640x480", "--input=in.txt", "--audio=none",
-                          "--score-service=http://scores.lan:8077/", "--shadows=on", "--frame-times=t.txt"});
+    const TCommandLine line = ParseCommandLine(
+        {"--fixed-step=16", "--seed=7", "--frames=5", "--screenshot=3:a.png", "--screenshot=4:b:c.png",
+         "--window=640x480", "--input=in.txt", "--audio=none", "--score-service=http://scores.lan:8077/",
+         "--shadows=on", "--frame-times=t.txt", "--vsync=off"});
     EXPECT_EQ(*line.fixedStep, 16u);
     EXPECT_EQ(*line.seed, 7u);
     EXPECT_EQ(*line.frames, 5u);
@@ -33,12 +33,14 @@ TEST(CommandLine, ReadsHarnessOptions) {
     EXPECT_EQ(line.scoreService, "http://scores.lan:8077/");
     EXPECT_TRUE(*line.shadows);
     EXPECT_EQ(line.frameTimesFile, "t.txt");
+    EXPECT_FALSE(line.vsync);
+    EXPECT_TRUE(ParseCommandLine({}).vsync);
 }
 
 TEST(CommandLine, RejectsUnreadableValues) {
     for (const char* bad :
          {"--fixed-step=", "--fixed-step=-3", "--frames=5x", "--screenshot=3", "--screenshot=x:a.png",
-          "--window=640", "--window=1x1", "--audio=loud", "--score-service=", "--shadows=yes"}) {
+          "--window=640", "--window=1x1", "--audio=loud", "--score-service=", "--shadows=yes", "--vsync=1"}) {
         EXPECT_THROW(ParseCommandLine({bad}), EGameError) << bad;
     }
 }

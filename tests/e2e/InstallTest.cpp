@@ -1,0 +1,101 @@
+// The installed game and its Debian package: the layout `cmake --install` lays out, the
+// desktop files checked by their own validators, and the installed game run as a user would.
+#include "support/PngFile.h"
+#include "support/TestFiles.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char AppId[] = "org.example.kestrova";
+
+// A shell command's exit status, its output and errors kept in `output`.
+int Shell(const std::string& command, std::string& output) {
+    output.clear();
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    if (!pipe) return -1;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;)
+        output.append(buffer, n);
+    const int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+TEST(Install, TheInstalledGameRunsFromItsFolderAndKeepsSettingsInTheUsersFolder) {
+    TTempDir root;
+    const std::string usr = root.Path() + "usr/";
+    std::string out;
+    ASSERT_EQ(Shell("'" KESTROVA_CMAKE "' --install '" KESTROVA_BUILD_DIR "' --prefix '" + usr + "'", out), 0)
+        << out;
+
+    EXPECT_EQ(fs::read_symlink(usr + "bin/kestrova"), "../lib/kestrova/kestrova");
+    EXPECT_TRUE(fs::exists(usr + "lib/kestrova/Data.dpg"));
+    EXPECT_FALSE(fs::is_empty(usr + "lib/kestrova/Data")) << "the loose files";
+    const std::string desktop = usr + "share/applications/" + AppId + ".desktop";
+    EXPECT_EQ(Shell("desktop-file-validate '" + desktop + "'", out), 0) << out;
+    EXPECT_EQ(out, "");
+    const std::string metainfo = usr + "share/metainfo/" + AppId + ".metainfo.xml";
+    EXPECT_EQ(Shell("appstreamcli validate --no-net --pedantic '" + metainfo + "'", out), 0) << out;
+    for (int size : {32, 256}) {
+        const std::string side = std::to_string(size);
+        TPngImage icon;
+        ASSERT_TRUE(
+            ReadPng(usr + "share/icons/hicolor/" + side + "x" + side + "/apps/" + AppId + ".png", icon));
+        EXPECT_EQ(icon.width, size);
+        EXPECT_EQ(icon.height, size);
+    }
+
+    // Started through bin/, from elsewhere, the game finds its data in lib/kestrova/ and keeps its
+    // settings in the user's folder even though the installation could be written.
+    const std::string config = root.Path() + "config/";
+    ASSERT_EQ(Shell("cd / && HOME='" + root.Path() + "home' XDG_CONFIG_HOME='" + config + "' timeout 60 '" +
+                        usr + "bin/kestrova' --frames=5 --screenshot=4:'" + root.Path() + "shot.png'",
+                    out),
+              0)
+        << out;
+    TPngImage shot;
+    ASSERT_TRUE(ReadPng(root.Path() + "shot.png", shot));
+    EXPECT_NE(shot.At(400, 300), 0x000000FFu) << "the menu is drawn";
+    EXPECT_TRUE(fs::exists(config + "kestrova/Config.cfg"));
+    EXPECT_TRUE(fs::exists(config + "kestrova/keys.cfg"));
+    EXPECT_FALSE(fs::exists(usr + "lib/kestrova/Config.cfg"));
+    EXPECT_FALSE(fs::exists(usr + "lib/kestrova/keys.cfg"));
+}
+
+TEST(Install, TheDebianPackageHoldsTheGameAndNamesItsLibraries) {
+    TTempDir out;
+    std::string text;
+    ASSERT_EQ(Shell("'" KESTROVA_CPACK "' -G DEB --config '" KESTROVA_BUILD_DIR "/CPackConfig.cmake' -B '" +
+                        out.Path() + "'",
+                    text),
+              0)
+        << text;
+    std::string deb;
+    for (const auto& entry : fs::directory_iterator(out.Path())) {
+        if (entry.path().extension() == ".deb") deb = entry.path().string();
+    }
+    ASSERT_FALSE(deb.empty()) << text;
+
+    ASSERT_EQ(Shell("dpkg-deb --contents '" + deb + "'", text), 0) << text;
+    for (const std::string& file :
+         {std::string("./usr/lib/kestrova/kestrova"), std::string("./usr/lib/kestrova/Data.dpg"),
+          std::string("./usr/bin/kestrova -> ../lib/kestrova/kestrova"),
+          "./usr/share/applications/" + std::string(AppId) + ".desktop",
+          "./usr/share/icons/hicolor/32x32/apps/" + std::string(AppId) + ".png",
+          "./usr/share/icons/hicolor/256x256/apps/" + std::string(AppId) + ".png",
+          "./usr/share/metainfo/" + std::string(AppId) + ".metainfo.xml"}) {
+        EXPECT_NE(text.find(file), std::string::npos) << file << " missing from\n" << text;
+    }
+    EXPECT_NE(text.find(".col\n"), std::string::npos) << "the loose files";
+
+    ASSERT_EQ(Shell("dpkg-deb --field '" + deb + "' Depends", text), 0) << text;
+    for (const char* package :
+         {"libsdl2-2.0-0", "libopenal1", "libcurl4", "libdevil1c2", "libgl1,", "fonts-urw-base35"})
+        EXPECT_NE(text.find(package), std::string::npos) << package << " not in " << text;
+}
