@@ -183,6 +183,11 @@ void PollInput(const TRunOptions& run, uint64_t frame) {
         Cursor = platform::CursorPos();
         platform::GetKeyboardState(state);
     }
+    if (run.line.autopilot && !MenuActive && Environment->StageLoaded()) {
+        const TAutopilotControls controls = Environment->AutopilotControls(Viewport);
+        TAutopilot::PressKeys(controls, Keys->Bindings, state);
+        Cursor = {controls.pointerX, controls.pointerY};
+    }
     Keys->Update(state);
 }
 
@@ -285,6 +290,10 @@ void FrameLoop(TRunOptions& run) {
         CarryRemainder(clock, FrameStep, TimeDivisor);
 
         DrawBrightnessOverlay();
+        // An autopilot playing one stage is done once the stage's end page opens.
+        if (run.line.autopilot && run.line.stage && MenuActive &&
+            (CurrentMenuPage == PAGE_STAGE_COMPLETE || CurrentMenuPage == PAGE_LOSE))
+            QuitFlag = true;
         WriteTrace(run, frame, scaledStep);
         TakeScreenshots(run, frame);
         platform::SwapBuffers();

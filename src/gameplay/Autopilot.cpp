@@ -1,0 +1,200 @@
+// The autopilot's driver and gunner.
+#include "gameplay/Autopilot.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "gameplay/HUD.h"
+#include "gameplay/Player.h"
+#include "gameplay/TrafficControl.h"
+#include "resources/Matrix.h"
+#include "world/BonusTypes.h"
+#include "world/CarTypes.h"
+#include "world/CollisionTypes.h"
+#include "world/EnumNames.h"
+
+namespace {
+
+constexpr float kRoadEdge = 37.5f;
+constexpr float kLineStep = 1.25f;
+constexpr float kLookAhead = 1.6f;   // seconds of road the driver reads
+constexpr float kSampleStep = 0.1f;  // seconds between the points read
+constexpr float kWheelSpread = 1.1f; // half the car's width and a little
+constexpr float kCarHalfLength = 5.5f;
+constexpr float kCarHalfWidth = 2.6f;
+constexpr float kMinAim = 8;
+constexpr float kFrame = 0.025f;
+
+float SurfaceCost(int type) {
+    switch (type) {
+    case COL_KILL: return 100000;
+    case COL_NOCONTROL: return 20000;
+    case COL_GRASS: return 60;
+    case COL_BACK: return 25;
+    case COL_ROAD: return 2;
+    default: return 0;
+    }
+}
+
+// Units per second the car drifts along x and y relative to the player's car, which stays put
+// while the road scrolls.
+TVector4 RelativeVelocity(const TTrafficCar& car, float forwardVelocity) {
+    return {std::sin(car.heading) * car.speed, forwardVelocity - std::cos(car.heading) * car.speed, 0, 0};
+}
+
+bool Hostile(const TTrafficCar& car) {
+    return car.Armed() && car.type.AttackType != AT_NONE;
+}
+
+} // namespace
+
+void TAutopilot::Reset() {
+    lineChosen_ = false;
+    hasTarget_ = false;
+    missileHeld_ = false;
+}
+
+float TAutopilot::LineCost(float line) const {
+    const TPlayer& player = *game_.player;
+    const float x0 = player.position.x;
+    const float y0 = player.position.y;
+    const float v = std::max(player.forwardVelocity, 10.0f);
+    // How fast the car can cross: most of the steering limit at this speed.
+    const float across = std::max(player.speed, 10.0f) * std::sin(player.MaxHeading()) * 0.8f;
+    float cost = 0;
+    for (float t = 0; t <= kLookAhead; t += kSampleStep) {
+        const float shift = std::clamp(line - x0, -across * t, across * t);
+        const float x = x0 + shift;
+        const float weight = 1.5f / (1 + 2 * t);
+        if (surface_) {
+            const float y = y0 - v * t - 2;
+            float worst = 0;
+            for (float side : {-kWheelSpread, 0.0f, kWheelSpread})
+                worst = std::max(worst, SurfaceCost(surface_({x + side, y, 0, 0})));
+            cost += weight * worst;
+        }
+        if (!game_.traffic) continue;
+        for (int i = 0; i < game_.traffic->CarCount(); ++i) {
+            const TTrafficCar& car = game_.traffic->Car(i);
+            if (car.destroyed) continue;
+            const TVector4 drift = RelativeVelocity(car, v);
+            const float cy = car.position.y + drift.y * t;
+            const float cx = car.position.x + drift.x * t;
+            if (std::fabs(cy - y0) < kCarHalfLength && std::fabs(cx - x) < kCarHalfWidth)
+                cost += 400 * weight;
+        }
+    }
+    // Settle: a new line has to be clearly better than the one held.
+    const float held = lineChosen_ ? line_ : x0;
+    return cost + 0.6f * std::fabs(line - held) + 0.2f * std::fabs(line - x0);
+}
+
+float TAutopilot::ChooseLine() const {
+    float best = game_.player->position.x;
+    float bestCost = LineCost(best);
+    for (float line = -kRoadEdge; line <= kRoadEdge; line += kLineStep) {
+        const float cost = LineCost(line);
+        if (cost < bestCost) {
+            bestCost = cost;
+            best = line;
+        }
+    }
+    return best;
+}
+
+bool TAutopilot::SteerLeft(float line, bool& right) const {
+    const TPlayer& player = *game_.player;
+    // A held key turns the car to its steering limit and carries it across (left towards +x);
+    // let go, the heading falls back to straight within a frame or two, which carries it on a
+    // little further.
+    const float gap = line - player.position.x;
+    const float settle = std::max(0.6f, std::fabs(player.lateralVelocity) * 0.06f);
+    right = gap < -settle;
+    return gap > settle;
+}
+
+int TAutopilot::ChooseTarget(const TViewport& viewport) const {
+    const TPlayer& player = *game_.player;
+    const TTrafficControl* traffic = game_.traffic;
+    if (!traffic) return -1;
+    int best = -1;
+    float bestScore = -1e9f;
+    for (int i = 0; i < traffic->CarCount(); ++i) {
+        const TTrafficCar& car = traffic->Car(i);
+        if (car.destroyed || car.type.SpecialKind == SM_FRIEND) continue;
+        if (car.type.SpecialKind == SM_NEUTRAL && !SpecMission.Enabled) continue;
+        const TVector4 ground{car.position.x, car.position.y, 0, 0};
+        const float d = Distance(ground, {player.position.x, player.position.y, 0, 0});
+        if (d < kMinAim) continue;
+        float px = 0, py = 0;
+        if (!ProjectToClient(ground, viewport, px, py)) continue;
+        const float marginX = viewport.width * 0.04f, marginY = viewport.height * 0.08f;
+        if (px < marginX || px > viewport.width - marginX || py < marginY || py > viewport.height - marginY)
+            continue;
+        float score = -d / 40;
+        if (Hostile(car)) score += 3;
+        if (car.type.DriveType == DT_AITYPE5 || car.type.DriveType == DT_AITYPE3) score += 2;
+        if (car.bonusType != BT_NONE) score += 1.5f;
+        if (car.type.SpecialKind == SM_NEUTRAL) score += 2.5f;
+        // Keep on the car already under fire.
+        if (hasTarget_ && Distance(ground, lastTarget_) < 6) score += 2;
+        if (score > bestScore) {
+            bestScore = score;
+            best = i;
+        }
+    }
+    return best;
+}
+
+TAutopilotControls TAutopilot::Decide(const TViewport& viewport) {
+    TAutopilotControls controls;
+    const TPlayer* player = game_.player;
+    if (!player) return controls;
+
+    line_ = ChooseLine();
+    lineChosen_ = true;
+    bool right = false;
+    controls.held[KP_LEFT] = SteerLeft(line_, right);
+    controls.held[KP_RIGHT] = right;
+    controls.held[KP_FORWARD] = true;
+
+    float aimX = player->position.x, aimY = player->position.y - 60;
+    const int target = ChooseTarget(viewport);
+    hasTarget_ = target >= 0;
+    bool missile = false;
+    if (hasTarget_) {
+        const TTrafficCar& car = game_.traffic->Car(target);
+        // Where the car will be when the next frame's crosshair reads the ground.
+        const TVector4 drift = RelativeVelocity(car, player->forwardVelocity);
+        aimX = car.position.x + drift.x * kFrame;
+        aimY = car.position.y + drift.y * kFrame;
+        lastTarget_ = {car.position.x, car.position.y, 0, 0};
+        controls.held[KP_SHOOT] = car.aimedAt;
+        missile =
+            car.aimedAt && Hostile(car) && game_.hud && game_.hud->Rockets > 0 && player->rocketCooldown <= 0;
+    }
+    // A rocket clears the key's latch: the key goes up for a frame before the next one.
+    controls.held[KP_MISSILE] = missile && !missileHeld_;
+    missileHeld_ = controls.held[KP_MISSILE];
+
+    float px = 0, py = 0;
+    if (ProjectToClient({aimX, aimY, 0, 0}, viewport, px, py)) {
+        controls.pointerX = std::clamp(static_cast<int>(std::lround(px)), 0, std::max(viewport.width - 1, 0));
+        controls.pointerY =
+            std::clamp(static_cast<int>(std::lround(py)), 0, std::max(viewport.height - 1, 0));
+    } else {
+        controls.pointerX = viewport.width / 2;
+        controls.pointerY = viewport.height / 3;
+    }
+    return controls;
+}
+
+void TAutopilot::PressKeys(const TAutopilotControls& controls, const TKeyBindings& bindings,
+                           uint8_t state[256]) {
+    for (int action = 0; action < KP_COUNT; ++action) {
+        const TKeyBinding& binding = bindings[action];
+        const int key = binding.First != NO_KEY ? binding.First : binding.Second;
+        if (key < 0 || key > 255) continue;
+        if (controls.held[action]) state[key] |= 0x80;
+    }
+}
