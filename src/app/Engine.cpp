@@ -2,6 +2,7 @@
 #include "app/Engine.h"
 
 #include "app/CommandLine.h"
+#include "app/DemoMode.h"
 #include "app/Environment.h"
 #include "app/FrameClock.h"
 #include "app/Globals.h"
@@ -58,6 +59,8 @@ struct TRunOptions {
     FILE* trace = nullptr;
     FILE* frameTimes = nullptr;
     bool savedShadows = false; // the setting --shadows stands in for
+    std::unique_ptr<TDemoMode> demo;
+    platform::TPoint lastPointer{};
 };
 
 // The window size of each resolution setting; the desktop size loses an odd pixel when halved.
@@ -174,8 +177,15 @@ bool StartUp(TRunOptions& run) {
     return true;
 }
 
-// Steps 10: the pointer and the keyboard snapshot, from the devices or from the script.
-void PollInput(const TRunOptions& run, uint64_t frame) {
+bool AnyKeyDown(const uint8_t state[256]) {
+    for (int key = 0; key < 256; ++key)
+        if (state[key] & 0x80) return true;
+    return false;
+}
+
+// Steps 10: the pointer and the keyboard snapshot, from the devices or from the script; the
+// demo started or ended by them, and the autopilot's keys and pointer while it plays.
+void PollInput(TRunOptions& run, uint64_t frame) {
     uint8_t state[256];
     if (run.script) {
         run.script->Apply(frame, state, Cursor);
@@ -183,12 +193,20 @@ void PollInput(const TRunOptions& run, uint64_t frame) {
         Cursor = platform::CursorPos();
         platform::GetKeyboardState(state);
     }
-    if (run.line.autopilot && !MenuActive && Environment->StageLoaded()) {
+    const bool keys = AnyKeyDown(state);
+    const bool moved = Cursor.x != run.lastPointer.x || Cursor.y != run.lastPointer.y;
+    run.lastPointer = Cursor;
+    const bool demoEnded = run.demo->Frame(FrameStep, keys || (moved && !run.demo->Running()));
+    if ((run.line.autopilot || run.demo->Running()) && !MenuActive && Environment->StageLoaded()) {
         const TAutopilotControls controls = Environment->AutopilotControls(Viewport);
         TAutopilot::PressKeys(controls, Keys->Bindings, state);
         Cursor = {controls.pointerX, controls.pointerY};
     }
     Keys->Update(state);
+    // The key or click that ended the demo does not reach the main page.
+    if (demoEnded)
+        for (int key = 0; key < 256; ++key)
+            Keys->ClearPressed(key);
 }
 
 void SendScriptedEvents(const TRunOptions& run, uint64_t frame) {
@@ -219,11 +237,12 @@ void MenuFrame(uint32_t frameStep) {
                            Cursor.x, Cursor.y});
 }
 
-void GameFrame(uint32_t scaledStep) {
+void GameFrame(uint32_t scaledStep, const TDemoMode& demo) {
     GameFrameMusic(Config->MusicVolume);
     Environment->Update(scaledStep);
     Environment->Render();
     Environment->DrawHud(scaledStep);
+    if (demo.Running()) demo.DrawLine(Viewport.width, Viewport.height);
 }
 
 void DrawBrightnessOverlay() {
@@ -285,7 +304,7 @@ void FrameLoop(TRunOptions& run) {
         if (MenuActive) {
             MenuFrame(FrameStep);
         } else {
-            GameFrame(scaledStep);
+            GameFrame(scaledStep, *run.demo);
         }
         CarryRemainder(clock, FrameStep, TimeDivisor);
 
@@ -356,6 +375,8 @@ int RunGame(int argc, char** argv) {
         if (!run.frameTimes) throw EGameError("Unable to write " + run.line.frameTimesFile);
     }
     if (!StartUp(run)) return 1;
+    run.demo = std::make_unique<TDemoMode>(*Environment);
+    run.lastPointer = Cursor;
     if (run.line.stage) StartStagePreview(*Environment, *run.line.stage);
     FrameLoop(run);
     ShutDown(run);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gameplay/Aim.h"
 #include "gameplay/HUD.h"
 #include "gameplay/Player.h"
 #include "gameplay/TrafficControl.h"
@@ -24,6 +25,8 @@ constexpr float kCarHalfLength = 5.5f;
 constexpr float kCarHalfWidth = 2.6f;
 constexpr float kMinAim = 8;
 constexpr float kFrame = 0.025f;
+constexpr float kFrameMs = 25;
+constexpr float kSettle = 0.4f; // units off the line that need no steering
 
 float SurfaceCost(int type) {
     switch (type) {
@@ -102,15 +105,36 @@ float TAutopilot::ChooseLine() const {
     return best;
 }
 
-bool TAutopilot::SteerLeft(float line, bool& right) const {
+// Where the car comes to run straight if the steering keys are let go now. A long hold winds
+// the wheel up: let go, the heading first unwinds slowly (or even keeps turning), so the car
+// runs on well past the point where the key went up.
+float TAutopilot::SettlePoint() const {
     const TPlayer& player = *game_.player;
-    // A held key turns the car to its steering limit and carries it across (left towards +x);
-    // let go, the heading falls back to straight within a frame or two, which carries it on a
-    // little further.
-    const float gap = line - player.position.x;
-    const float settle = std::max(0.6f, std::fabs(player.lateralVelocity) * 0.06f);
-    right = gap < -settle;
-    return gap > settle;
+    const float perMs = kPi / 1000 * player.speed / 100;
+    const float maxHeading = player.MaxHeading();
+    float heading = player.Heading();
+    int hold = player.steerHold;
+    float x = player.position.x;
+    for (int frame = 0; frame < 80 && heading != 0; ++frame) {
+        x += std::sin(heading) * player.speed * kFrameMs / 1000;
+        if (heading > 0) {
+            heading -= (kFrameMs - hold) * perMs;
+        } else {
+            heading += (kFrameMs + hold) * perMs;
+        }
+        if (hold > 0) hold -= 1;
+        if (hold < 0) hold += 1;
+        if (std::fabs(heading) <= 0.1f) heading = 0;
+        heading = std::clamp(heading, -maxHeading, maxHeading);
+    }
+    return x;
+}
+
+bool TAutopilot::SteerLeft(float line, bool& right) const {
+    // A key is held (left carries the car towards +x) while letting go would still leave it short.
+    const float gap = line - SettlePoint();
+    right = gap < -kSettle;
+    return gap > kSettle;
 }
 
 int TAutopilot::ChooseTarget(const TViewport& viewport) const {

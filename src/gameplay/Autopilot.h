@@ -44,6 +44,7 @@ public:
 
 private:
     float LineCost(float line) const;
+    float SettlePoint() const;
     bool SteerLeft(float line, bool& right) const;
 
     const TGameContext& game_;
