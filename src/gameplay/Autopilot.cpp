@@ -13,6 +13,8 @@
 #include "world/CarTypes.h"
 #include "world/CollisionTypes.h"
 #include "world/EnumNames.h"
+#include "world/GlobalTables.h"
+#include "world/MissionValues.h"
 
 namespace {
 
@@ -24,6 +26,7 @@ constexpr float kWheelSpread = 1.1f; // half the car's width and a little
 constexpr float kCarHalfLength = 5.5f;
 constexpr float kCarHalfWidth = 2.6f;
 constexpr float kMinAim = 8;
+constexpr float kProvokeHealth = 0.6f; // share of full health
 constexpr float kFrame = 0.025f;
 constexpr float kFrameMs = 25;
 constexpr float kSettle = 0.4f; // units off the line that need no steering
@@ -45,8 +48,28 @@ TVector4 RelativeVelocity(const TTrafficCar& car, float forwardVelocity) {
     return {std::sin(car.heading) * car.speed, forwardVelocity - std::cos(car.heading) * car.speed, 0, 0};
 }
 
+// A hunted courier holds its fire until one of them is hit.
 bool Hostile(const TTrafficCar& car) {
+    if (car.type.SpecialKind == SM_NEUTRAL && !MissionValues.SpecialMissionHit) return false;
     return car.Armed() && car.type.AttackType != AT_NONE;
+}
+
+float DistanceToSegment(const TVector4& p, const TVector4& a, const TVector4& b) {
+    const float dx = b.x - a.x, dy = b.y - a.y;
+    const float length = dx * dx + dy * dy;
+    const float t = length > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length, 0.0f, 1.0f) : 0;
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+// An escorted car near the target's wreck or across the line of fire would be lost with it.
+bool EndangersEscort(const TTrafficControl& traffic, const TVector4& from, const TTrafficCar& target) {
+    for (int i = 0; i < traffic.CarCount(); ++i) {
+        const TTrafficCar& car = traffic.Car(i);
+        if (car.destroyed || car.type.SpecialKind != SM_FRIEND) continue;
+        if (Distance(car.position, target.position) < ExplosionRadius + 4) return true;
+        if (DistanceToSegment(car.position, from, target.position) < 3.5f) return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -146,10 +169,14 @@ int TAutopilot::ChooseTarget(const TViewport& viewport) const {
     for (int i = 0; i < traffic->CarCount(); ++i) {
         const TTrafficCar& car = traffic->Car(i);
         if (car.destroyed || car.type.SpecialKind == SM_FRIEND) continue;
-        if (car.type.SpecialKind == SM_NEUTRAL && !SpecMission.Enabled) continue;
+        // Couriers are left alone unless the mission is on, and are provoked only in good health.
+        if (car.type.SpecialKind == SM_NEUTRAL &&
+            (!SpecMission.Enabled ||
+             (!MissionValues.SpecialMissionHit && player.Health < kProvokeHealth * player.MaxHealth)))
+            continue;
         const TVector4 ground{car.position.x, car.position.y, 0, 0};
         const float d = Distance(ground, {player.position.x, player.position.y, 0, 0});
-        if (d < kMinAim) continue;
+        if (d < kMinAim || EndangersEscort(*traffic, player.weaponPoint, car)) continue;
         float px = 0, py = 0;
         if (!ProjectToClient(ground, viewport, px, py)) continue;
         const float marginX = viewport.width * 0.04f, marginY = viewport.height * 0.08f;

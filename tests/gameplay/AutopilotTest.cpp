@@ -85,11 +85,11 @@ TEST_F(AutopilotTest, TheDriverChangesLaneForASlowCarAheadAndStaysPutOnAnEmptyRo
     EXPECT_GT(std::fabs(autopilot.ChooseLine() - player.position.x), 3);
 }
 
-TEST_F(AutopilotTest, TheGunnerAimsAtTheAttackerFiresWhenMarkedAndSparesFriendsAndIdleCouriers) {
+TEST_F(AutopilotTest, TheGunnerAimsAtTheAttackerFiresWhenMarkedAndSparesEscortsAndIdleCouriers) {
     Weapons.assign(1, TWeapon{});
     autopilot.SetSurfaceProbe([](const TVector4&) { return COL_MAINROAD; });
     TTrafficCar& plain = AddCar(-5, -90);
-    TTrafficCar& friendly = AddCar(0, -70);
+    TTrafficCar& friendly = AddCar(-12, -70);
     friendly.type.SpecialKind = SM_FRIEND;
     TTrafficCar& courier = AddCar(2, -75);
     courier.type.SpecialKind = SM_NEUTRAL;
@@ -124,6 +124,9 @@ TEST_F(AutopilotTest, TheGunnerAimsAtTheAttackerFiresWhenMarkedAndSparesFriendsA
     EXPECT_EQ(autopilot.ChooseTarget(kView), 0);
     SpecMission.Enabled = true;
     EXPECT_EQ(autopilot.ChooseTarget(kView), 2);
+    // Nor a car whose wreck would take an escorted van with it.
+    traffic.Car(1).position = {4, -77, 0, 0};
+    EXPECT_EQ(autopilot.ChooseTarget(kView), 0);
 
     uint8_t state[256] = {};
     controls = {};
