@@ -23,6 +23,8 @@ constexpr float kLineStep = 1.25f;
 constexpr float kLookAhead = 1.6f;   // seconds of road the driver reads
 constexpr float kSampleStep = 0.1f;  // seconds between the points read
 constexpr float kWheelSpread = 1.1f; // half the car's width and a little
+constexpr float kEdgeBuffer = 2.8f;
+constexpr float kTurnIn = 0.1f; // seconds
 constexpr float kCarHalfLength = 5.5f;
 constexpr float kCarHalfWidth = 2.6f;
 constexpr float kMinAim = 8;
@@ -89,7 +91,9 @@ float TAutopilot::LineCost(float line) const {
     const float across = std::max(player.speed, 10.0f) * std::sin(player.MaxHeading()) * 0.8f;
     float cost = 0;
     for (float t = 0; t <= kLookAhead; t += kSampleStep) {
-        const float shift = std::clamp(line - x0, -across * t, across * t);
+        // The heading takes a moment to build up before the car moves across.
+        const float reach = across * std::max(0.0f, t - kTurnIn);
+        const float shift = std::clamp(line - x0, -reach, reach);
         const float x = x0 + shift;
         const float weight = 1.5f / (1 + 2 * t);
         if (surface_) {
@@ -97,6 +101,12 @@ float TAutopilot::LineCost(float line) const {
             float worst = 0;
             for (float side : {-kWheelSpread, 0.0f, kWheelSpread})
                 worst = std::max(worst, SurfaceCost(surface_({x + side, y, 0, 0})));
+            // A strip beside the wheels: a push from the traffic must not put them over an edge.
+            for (float side : {-kEdgeBuffer, kEdgeBuffer}) {
+                const int type = surface_({x + side, y, 0, 0});
+                if (type == COL_KILL || type == COL_NOCONTROL)
+                    worst = std::max(worst, SurfaceCost(type) / 20);
+            }
             cost += weight * worst;
         }
         if (!game_.traffic) continue;
