@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "gameplay/Aim.h"
 #include "gameplay/HUD.h"
@@ -89,12 +90,14 @@ float TAutopilot::LineCost(float line) const {
     const float v = std::max(player.forwardVelocity, 10.0f);
     // How fast the car can cross: most of the steering limit at this speed.
     const float across = std::max(player.speed, 10.0f) * std::sin(player.MaxHeading()) * 0.8f;
+    // The car first runs on as its heading carries it; a new heading takes a moment to build up.
+    const std::vector<float> drift = ReleasePath();
     float cost = 0;
-    for (float t = 0; t <= kLookAhead; t += kSampleStep) {
-        // The heading takes a moment to build up before the car moves across.
+    for (size_t k = 0; k * kSampleStep <= kLookAhead; ++k) {
+        const float t = k * kSampleStep;
+        const float carried = drift[std::min(k, drift.size() - 1)];
         const float reach = across * std::max(0.0f, t - kTurnIn);
-        const float shift = std::clamp(line - x0, -reach, reach);
-        const float x = x0 + shift;
+        const float x = carried + std::clamp(line - carried, -reach, reach);
         const float weight = 1.5f / (1 + 2 * t);
         if (surface_) {
             const float y = y0 - v * t - 2;
@@ -138,34 +141,38 @@ float TAutopilot::ChooseLine() const {
     return best;
 }
 
-// Where the car comes to run straight if the steering keys are let go now. A long hold winds
-// the wheel up: let go, the heading first unwinds slowly (or even keeps turning), so the car
-// runs on well past the point where the key went up.
-float TAutopilot::SettlePoint() const {
+// Where the car runs with the steering keys let go now, every `kSampleStep` from now; the last
+// entry is where it comes to run straight. A long hold winds the wheel up: let go, the heading
+// first unwinds slowly (or even keeps turning), so the car runs on well past that point.
+std::vector<float> TAutopilot::ReleasePath() const {
     const TPlayer& player = *game_.player;
     const float perMs = kPi / 1000 * player.speed / 100;
     const float maxHeading = player.MaxHeading();
+    const int framesPerSample = static_cast<int>(std::lround(kSampleStep * 1000 / kFrameMs));
     float heading = player.Heading();
     int hold = player.steerHold;
     float x = player.position.x;
-    for (int frame = 0; frame < 80 && heading != 0; ++frame) {
+    std::vector<float> path{x};
+    for (int frame = 1; frame <= 80; ++frame) {
         x += std::sin(heading) * player.speed * kFrameMs / 1000;
         if (heading > 0) {
             heading -= (kFrameMs - hold) * perMs;
-        } else {
+        } else if (heading < 0) {
             heading += (kFrameMs + hold) * perMs;
         }
         if (hold > 0) hold -= 1;
         if (hold < 0) hold += 1;
         if (std::fabs(heading) <= 0.1f) heading = 0;
         heading = std::clamp(heading, -maxHeading, maxHeading);
+        if (frame % framesPerSample == 0) path.push_back(x);
     }
-    return x;
+    path.push_back(x);
+    return path;
 }
 
 bool TAutopilot::SteerLeft(float line, bool& right) const {
     // A key is held (left carries the car towards +x) while letting go would still leave it short.
-    const float gap = line - SettlePoint();
+    const float gap = line - ReleasePath().back();
     right = gap < -kSettle;
     return gap > kSettle;
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "gameplay/GameContext.h"
 #include "settings/KeyControl.h"
@@ -44,7 +45,7 @@ public:
 
 private:
     float LineCost(float line) const;
-    float SettlePoint() const;
+    std::vector<float> ReleasePath() const;
     bool SteerLeft(float line, bool& right) const;
 
     const TGameContext& game_;
