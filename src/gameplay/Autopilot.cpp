@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "gameplay/Aim.h"
 #include "gameplay/HUD.h"
@@ -24,8 +23,6 @@ constexpr float kLineStep = 1.25f;
 constexpr float kLookAhead = 1.6f;   // seconds of road the driver reads
 constexpr float kSampleStep = 0.1f;  // seconds between the points read
 constexpr float kWheelSpread = 1.1f; // half the car's width and a little
-constexpr float kEdgeBuffer = 2.8f;
-constexpr float kTurnIn = 0.1f; // seconds
 constexpr float kCarHalfLength = 5.5f;
 constexpr float kCarHalfWidth = 2.6f;
 constexpr float kMinAim = 8;
@@ -90,26 +87,16 @@ float TAutopilot::LineCost(float line) const {
     const float v = std::max(player.forwardVelocity, 10.0f);
     // How fast the car can cross: most of the steering limit at this speed.
     const float across = std::max(player.speed, 10.0f) * std::sin(player.MaxHeading()) * 0.8f;
-    // The car first runs on as its heading carries it; a new heading takes a moment to build up.
-    const std::vector<float> drift = ReleasePath();
     float cost = 0;
-    for (size_t k = 0; k * kSampleStep <= kLookAhead; ++k) {
-        const float t = k * kSampleStep;
-        const float carried = drift[std::min(k, drift.size() - 1)];
-        const float reach = across * std::max(0.0f, t - kTurnIn);
-        const float x = carried + std::clamp(line - carried, -reach, reach);
+    for (float t = 0; t <= kLookAhead; t += kSampleStep) {
+        const float shift = std::clamp(line - x0, -across * t, across * t);
+        const float x = x0 + shift;
         const float weight = 1.5f / (1 + 2 * t);
         if (surface_) {
             const float y = y0 - v * t - 2;
             float worst = 0;
             for (float side : {-kWheelSpread, 0.0f, kWheelSpread})
                 worst = std::max(worst, SurfaceCost(surface_({x + side, y, 0, 0})));
-            // A strip beside the wheels: a push from the traffic must not put them over an edge.
-            for (float side : {-kEdgeBuffer, kEdgeBuffer}) {
-                const int type = surface_({x + side, y, 0, 0});
-                if (type == COL_KILL || type == COL_NOCONTROL)
-                    worst = std::max(worst, SurfaceCost(type) / 20);
-            }
             cost += weight * worst;
         }
         if (!game_.traffic) continue;
@@ -141,38 +128,34 @@ float TAutopilot::ChooseLine() const {
     return best;
 }
 
-// Where the car runs with the steering keys let go now, every `kSampleStep` from now; the last
-// entry is where it comes to run straight. A long hold winds the wheel up: let go, the heading
-// first unwinds slowly (or even keeps turning), so the car runs on well past that point.
-std::vector<float> TAutopilot::ReleasePath() const {
+// Where the car comes to run straight if the steering keys are let go now. A long hold winds
+// the wheel up: let go, the heading first unwinds slowly (or even keeps turning), so the car
+// runs on well past the point where the key went up.
+float TAutopilot::SettlePoint() const {
     const TPlayer& player = *game_.player;
     const float perMs = kPi / 1000 * player.speed / 100;
     const float maxHeading = player.MaxHeading();
-    const int framesPerSample = static_cast<int>(std::lround(kSampleStep * 1000 / kFrameMs));
     float heading = player.Heading();
     int hold = player.steerHold;
     float x = player.position.x;
-    std::vector<float> path{x};
-    for (int frame = 1; frame <= 80; ++frame) {
+    for (int frame = 0; frame < 80 && heading != 0; ++frame) {
         x += std::sin(heading) * player.speed * kFrameMs / 1000;
         if (heading > 0) {
             heading -= (kFrameMs - hold) * perMs;
-        } else if (heading < 0) {
+        } else {
             heading += (kFrameMs + hold) * perMs;
         }
         if (hold > 0) hold -= 1;
         if (hold < 0) hold += 1;
         if (std::fabs(heading) <= 0.1f) heading = 0;
         heading = std::clamp(heading, -maxHeading, maxHeading);
-        if (frame % framesPerSample == 0) path.push_back(x);
     }
-    path.push_back(x);
-    return path;
+    return x;
 }
 
 bool TAutopilot::SteerLeft(float line, bool& right) const {
     // A key is held (left carries the car towards +x) while letting go would still leave it short.
-    const float gap = line - ReleasePath().back();
+    const float gap = line - SettlePoint();
     right = gap < -kSettle;
     return gap > kSettle;
 }

@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 #include "gameplay/GameContext.h"
 #include "settings/KeyControl.h"
@@ -45,7 +44,7 @@ public:
 
 private:
     float LineCost(float line) const;
-    std::vector<float> ReleasePath() const;
+    float SettlePoint() const;
     bool SteerLeft(float line, bool& right) const;
 
     const TGameContext& game_;
