@@ -58,6 +58,8 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (TakeOption(arg, "--stage", value)) {
             line.stage = Number<int>("--stage", value);
             if (*line.stage < 1 || *line.stage > 15) throw EGameError("Bad value for --stage: " + value);
+        } else if (arg == "--autopilot") {
+            line.autopilot = true;
         } else if (TakeOption(arg, "--score-service", value)) {
             if (value.empty()) throw EGameError("Bad value for --score-service: " + value);
             line.scoreService = value;

@@ -27,6 +27,7 @@ struct TCommandLine {
     std::optional<int> windowHeight;
     std::string traceFile;
     std::optional<int> stage;    // a stage played at once, without the menu
+    bool autopilot = false;      // the autopilot plays the stages
     std::optional<bool> shadows; // the shadows setting for this run, not saved
     std::string frameTimesFile;  // one line per frame: microseconds from its start to its swap
     bool audio = true;

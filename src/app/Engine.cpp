@@ -2,6 +2,7 @@
 #include "app/Engine.h"
 
 #include "app/CommandLine.h"
+#include "app/DemoMode.h"
 #include "app/Environment.h"
 #include "app/FrameClock.h"
 #include "app/Globals.h"
@@ -60,6 +61,8 @@ struct TRunOptions {
     FILE* trace = nullptr;
     FILE* frameTimes = nullptr;
     bool savedShadows = false; // the setting --shadows stands in for
+    std::unique_ptr<TDemoMode> demo;
+    platform::TPoint lastPointer{};
 };
 
 constexpr int DesktopResolution = 3;
@@ -185,8 +188,15 @@ bool StartUp(TRunOptions& run) {
     return true;
 }
 
-// Steps 10: the pointer and the keyboard snapshot, from the devices or from the script.
-void PollInput(const TRunOptions& run, uint64_t frame) {
+bool AnyKeyDown(const uint8_t state[256]) {
+    for (int key = 0; key < 256; ++key)
+        if (state[key] & 0x80) return true;
+    return false;
+}
+
+// Steps 10: the pointer and the keyboard snapshot, from the devices or from the script; the
+// demo started or ended by them, and the autopilot's keys and pointer while it plays.
+void PollInput(TRunOptions& run, uint64_t frame) {
     uint8_t state[256];
     if (run.script) {
         run.script->Apply(frame, state, Cursor);
@@ -195,7 +205,20 @@ void PollInput(const TRunOptions& run, uint64_t frame) {
         Cursor = platform::CursorPos();
         platform::GetKeyboardState(state);
     }
+    const bool keys = AnyKeyDown(state);
+    const bool moved = Cursor.x != run.lastPointer.x || Cursor.y != run.lastPointer.y;
+    run.lastPointer = Cursor;
+    const bool demoEnded = run.demo->Frame(FrameStep, keys || (moved && !run.demo->Running()));
+    if ((run.line.autopilot || run.demo->Running()) && !MenuActive && Environment->StageLoaded()) {
+        const TAutopilotControls controls = Environment->AutopilotControls(Viewport);
+        TAutopilot::PressKeys(controls, Keys->Bindings, state);
+        Cursor = {controls.pointerX, controls.pointerY};
+    }
     Keys->Update(state);
+    // The key or click that ended the demo does not reach the main page.
+    if (demoEnded)
+        for (int key = 0; key < 256; ++key)
+            Keys->ClearPressed(key);
 }
 
 void SendScriptedEvents(const TRunOptions& run, uint64_t frame) {
@@ -227,11 +250,12 @@ void MenuFrame(uint32_t frameStep) {
                            Cursor.x, Cursor.y});
 }
 
-void GameFrame(uint32_t scaledStep) {
+void GameFrame(uint32_t scaledStep, const TDemoMode& demo) {
     GameFrameMusic(Config->MusicVolume);
     Environment->Update(scaledStep);
     Environment->Render();
     Environment->DrawHud(scaledStep);
+    if (demo.Running()) demo.DrawLine(Viewport.width, Viewport.height);
 }
 
 void DrawBrightnessOverlay() {
@@ -294,7 +318,7 @@ void FrameLoop(TRunOptions& run) {
         if (MenuActive) {
             MenuFrame(FrameStep);
         } else {
-            GameFrame(scaledStep);
+            GameFrame(scaledStep, *run.demo);
         }
         CarryRemainder(clock, FrameStep, TimeDivisor);
 
@@ -302,6 +326,10 @@ void FrameLoop(TRunOptions& run) {
         const uint32_t now = platform::GetTickCount();
         screenshotKey.Update(now);
         screenshotKey.DrawNotice(now);
+        // An autopilot playing one stage is done once the stage's end page opens.
+        if (run.line.autopilot && run.line.stage && MenuActive &&
+            (CurrentMenuPage == PAGE_STAGE_COMPLETE || CurrentMenuPage == PAGE_LOSE))
+            QuitFlag = true;
         WriteTrace(run, frame, scaledStep);
         TakeScreenshots(run, frame);
         platform::SwapBuffers();
@@ -364,6 +392,8 @@ int RunGame(int argc, char** argv) {
         if (!run.frameTimes) throw EGameError("Unable to write " + run.line.frameTimesFile);
     }
     if (!StartUp(run)) return 1;
+    run.demo = std::make_unique<TDemoMode>(*Environment);
+    run.lastPointer = Cursor;
     if (run.line.stage) StartStagePreview(*Environment, *run.line.stage);
     FrameLoop(run);
     ShutDown(run);

@@ -88,6 +88,9 @@ TEnvironment::TEnvironment() : guard_([](const std::string& line) { LogLine(line
     weather_ = std::make_unique<TWeather>(effects_.get(), SceneAssets.Snow);
     Weather = weather_.get();
     gameplay_->traffic.SetGenerator(&generator_);
+    autopilot_ = std::make_unique<TAutopilot>(game);
+    autopilot_->SetSurfaceProbe(
+        [this](const TVector4& point) { return track_ ? track_->SurfaceAt(point) : 0; });
     glClearColor(0, 0, 0, 0);
     gameplay_->LoadAssets();
 
@@ -185,6 +188,7 @@ void TEnvironment::ResetStage() {
     DistanceTravelled = 0;
     effects_->Clear();
     gameplay_->ResetStage(MissionValues, track_.get());
+    autopilot_->Reset();
     guard_.Reset();
     PlayerSpeed = 0;
     MaxSpeed = MissionValues.MaxSpeed;
@@ -299,6 +303,10 @@ void TEnvironment::DrawHud(uint32_t step) {
 
 TPlayer& TEnvironment::Player() {
     return gameplay_->player;
+}
+
+TAutopilotControls TEnvironment::AutopilotControls(const TViewport& viewport) {
+    return autopilot_->Decide(viewport);
 }
 
 std::string TEnvironment::TraceFields() const {

@@ -11,9 +11,11 @@
 
 #include "app/MotionBlur.h"
 #include "app/UpdateGuard.h"
+#include "gameplay/Autopilot.h"
 #include "world/CarGeneric.h"
 #include "world/WorldAssets.h"
 
+class TAutopilot;
 class TCrosshair;
 class TEffects;
 class TFakeLightControl;
@@ -49,6 +51,9 @@ public:
     // The player's fields of the trace line.
     std::string TraceFields() const;
 
+    // What the autopilot does in the next frame of the stage, seen through `viewport`.
+    TAutopilotControls AutopilotControls(const TViewport& viewport);
+
     uint32_t LastStep() const { return lastStep_; }
     TPlayer& Player();
 
@@ -83,6 +88,7 @@ private:
     // The player, the traffic (the generator's traffic), tracers, rockets and the HUD.
     std::unique_ptr<TGameplay> gameplay_;
     TCarGeneric generator_{*this};
+    std::unique_ptr<TAutopilot> autopilot_;
     TMotionBlur blur_;
     TUpdateGuard guard_;
 

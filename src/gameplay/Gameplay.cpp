@@ -6,6 +6,7 @@
 #include "gameplay/HudState.h"
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
+#include "world/CarTypes.h"
 #include "world/MissionValues.h"
 #include "world/Track.h"
 
@@ -83,10 +84,15 @@ void TGameplay::DrawHud(int step, const THudView& view, const TCrosshair* crossh
 }
 
 std::string TGameplay::TraceFields() const {
-    char text[200];
+    // The special mission: -1 none, 1 achieved so far, 0 not.
+    const int special = !SpecMission.Enabled                                             ? -1
+                        : SpecMission.NeutralAlive == 0 && SpecMission.FriendLosses == 0 ? 1
+                                                                                         : 0;
+    char text[240];
     std::snprintf(text, sizeof text,
-                  "x=%.3f speed=%.3f health=%.1f shield=%.1f score=%d time=%d cars=%d bonus=%d",
+                  "x=%.3f speed=%.3f health=%.1f shield=%.1f score=%d time=%d cars=%d bonus=%d destroyed=%d "
+                  "special=%d",
                   player.position.x, player.speed, player.Health, player.Shield, player.score.Current(),
-                  player.TimeLeft, traffic.LiveCount(), ActiveBonus);
+                  player.TimeLeft, traffic.LiveCount(), ActiveBonus, traffic.DestroyedCount(), special);
     return text;
 }

@@ -47,6 +47,7 @@ void TTrafficControl::Destroy(int index) {
     if (car.type.SpecialKind == SM_NEUTRAL) SpecMission.NeutralAlive -= 1;
     if (car.type.SpecialKind == SM_FRIEND) SpecMission.FriendLosses -= 1;
     car.destroyed = true;
+    destroyedCount_ += 1;
     car.wreckTime = 0;
     if (car.bonusType != BT_NONE && game_.hud) game_.hud->TakeBonus(car.bonusType);
     if (game_.player) game_.player->score.Add(ActiveBonus == BT_MONEY ? 2 * car.type.Score : car.type.Score);

@@ -26,7 +26,10 @@ public:
     // Removals ask it for a replacement car; may be null.
     void SetGenerator(TCarGeneric* generator) { generator_ = generator; }
     void SetMaxCount(int count) { maxCount_ = count; }
-    void Clear() { cars_.clear(); }
+    void Clear() {
+        cars_.clear();
+        destroyedCount_ = 0;
+    }
 
     void Update(int dt);
     // Draws the cars and frames the aimed-at one for the HUD (the only thing it writes).
@@ -51,6 +54,8 @@ public:
     TTrafficCar& Car(int index) { return cars_[index]; }
     const TTrafficCar& Car(int index) const { return cars_[index]; }
     int LiveCount() const;
+    // Cars destroyed since the stage started.
+    int DestroyedCount() const { return destroyedCount_; }
 
 private:
     // TrafficBehaviour.cpp.
@@ -72,6 +77,7 @@ private:
     TCarGeneric* generator_ = nullptr;
     std::vector<TTrafficCar> cars_;
     int maxCount_ = 0;
+    int destroyedCount_ = 0;
 
     THSAModel* wreck_ = nullptr;
     int hitSound_ = 0;

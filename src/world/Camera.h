@@ -19,6 +19,10 @@ extern float FieldOfView;       // vertical opening of the perspective, degrees
 void ResetCamera();
 // Projection and modelview for the scene, over the whole `viewport`.
 void SetUpView(const TViewport& viewport);
+// Where `point` lands in the window SetUpView(viewport) draws, in client pixels (x right,
+// y down) as the pointer counts them: the pixel whose crosshair un-projects to it. False for a
+// point at or behind the eye.
+bool ProjectToClient(const TVector4& point, const TViewport& viewport, float& x, float& y);
 // Eases the field of view towards 60..75 degrees by the player's share of top speed (units
 // per second), at 8 degrees per second of game time, leaving it alone within 5 degrees of the
 // target.

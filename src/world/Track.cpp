@@ -9,6 +9,7 @@
 #include "core/Error.h"
 #include "core/Random.h"
 #include "resources/Extractor.h"
+#include "resources/Matrix.h"
 #include "world/VehicleContact.h"
 
 float DistanceTravelled = 0;
@@ -141,6 +142,14 @@ template <typename F> void TTrack::ForVisibleBlocks(F&& draw) const {
 void TTrack::ProbeContacts(TVehicleContact& vehicle) const {
     vehicle.wheelTypes.fill(0);
     ForVisibleBlocks([&](const TMapController& map, const TVector4& offset) { map.Probe(offset, vehicle); });
+}
+
+int TTrack::SurfaceAt(const TVector4& point) const {
+    int type = 0;
+    ForVisibleBlocks([&](const TMapController& map, const TVector4& offset) {
+        type = map.CollisionType(Subtract(point, offset), type);
+    });
+    return type;
 }
 
 void TTrack::Render(int pass) {

@@ -45,6 +45,9 @@ public:
     // The surface under each wheel of `vehicle` and its object contacts, over the visible
     // blocks as they are drawn (farthest first); the frame runs it right before pass 0.
     void ProbeContacts(TVehicleContact& vehicle) const;
+    // The surface (a TCollisionType) at world point `point` over the visible blocks, as a
+    // wheel standing there would find it.
+    int SurfaceAt(const TVector4& point) const;
     // 0: geometry and layer-0 objects; 1: layer-1 objects over everything; 2: layer-2 objects.
     void Render(int pass);
     // Shadow volumes of the layer-0 objects, into the stencil pass set up by the caller.

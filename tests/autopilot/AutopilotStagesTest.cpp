@@ -1,0 +1,81 @@
+// Every stage played by the autopilot in the real executable, in a tiny window at a fixed
+// step: each is won, the gunner destroys cars for score, the end of the stage opens the
+// stage-complete page with the profile's stage counter advanced, and a seed repeats a run
+// frame for frame. Each group of stages runs under a display of its own (see CMakeLists).
+#include "settings/Configure.h"
+#include "support/GameProcess.h"
+#include "support/TraceLines.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+double Number(const TTraceLine& line, const std::string& key) {
+    const auto found = line.find(key);
+    return found == line.end() ? -1e9 : std::stod(found->second);
+}
+
+std::vector<std::string> Arguments(const TGameInstall& game, int stage, const std::string& trace,
+                                   int frames) {
+    return {"--stage=" + std::to_string(stage),
+            "--autopilot",
+            "--fixed-step=25",
+            "--seed=1",
+            "--window=160x120",
+            "--audio=none",
+            "--frames=" + std::to_string(frames),
+            "--trace=" + game.Dir() + trace};
+}
+
+class AutopilotStageTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(AutopilotStageTest, IsWonWithCarsDestroyedForScore) {
+    const int stage = GetParam();
+    TGameInstall game;
+    TConfig config;
+    config.PlayerCount = 1;
+    config.Players[0].Name = "Pilot";
+    config.Players[0].Stage = stage;
+    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
+
+    const TGameRun run = game.Run(Arguments(game, stage, "trace.txt", 20000), 900);
+    ASSERT_TRUE(run.exited);
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const std::string trace = game.Files().Read("trace.txt");
+    const std::vector<TTraceLine> lines = ReadTrace(trace);
+    ASSERT_GT(lines.size(), 100u);
+    const TTraceLine& last = lines.back();
+    ASSERT_EQ(Number(last, "menu"), 1) << "the stage did not end in 20000 frames";
+    EXPECT_EQ(Number(last, "page"), 15) << "stage " << stage << " lost";
+    const TTraceLine& before = lines[lines.size() - 2];
+    EXPECT_GT(Number(before, "health"), 0);
+    EXPECT_GT(Number(before, "time"), 0);
+    EXPECT_GT(Number(before, "score"), 0) << "the gunner destroyed nothing";
+    TConfig after;
+    ASSERT_TRUE(after.Load(game.Dir() + "Config.cfg"));
+    EXPECT_EQ(after.Players[0].Stage, stage + 1);
+
+    if (stage != 1) return;
+    // The same seed plays the same game: the first thousand frames again, byte for byte.
+    const TGameRun again = game.Run(Arguments(game, stage, "again.txt", 1000), 300);
+    ASSERT_TRUE(again.exited);
+    const std::string repeated = game.Files().Read("again.txt");
+    const auto body = [](const std::string& text, size_t lines) {
+        size_t at = text.find('\n') + 1;
+        const size_t start = at;
+        for (size_t i = 0; i < lines && at != std::string::npos; ++i)
+            at = text.find('\n', at) + 1;
+        return text.substr(start, at - start);
+    };
+    EXPECT_EQ(body(trace, 999), body(repeated, 999));
+}
+
+INSTANTIATE_TEST_SUITE_P(Stages, AutopilotStageTest, ::testing::Range(1, 16),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                             return "Stage" + std::to_string(info.param);
+                         });
+
+} // namespace
