@@ -40,20 +40,6 @@ std::string KeyAt(int frame, int key) {
            " keys=\n";
 }
 
-// A stage of `blocks` blocks of `block` after the start, finishing at block `finish`.
-void WriteStage(const TGameInstall& game, int stage, int block, int finish) {
-    const std::string name = "Short" + std::to_string(stage);
-    game.Files().Write("Data/Maps/Track" + std::to_string(stage) + ".cfg",
-                       "[Mission]\r\nBlocks=city\r\nTrackFile=city\\" + name +
-                           ".seq\r\nTime=100\r\n[Player]\r\nMaxSpeed=100\r\nMinSpeed=30\r\n"
-                           "[Traffic]\r\nCarTypesCount=1\r\n[CarType_0]\r\nSection_0_Begin=" +
-                           std::to_string(finish) + "\r\n");
-    std::string sequence;
-    for (int i = 0; i < finish + 10; ++i)
-        sequence += std::string(1, static_cast<char>(i == 0 ? 0 : i == 1 ? 1 : block)) + std::string(3, '\0');
-    game.Files().Write("Data/Maps/city/" + name + ".seq", sequence);
-}
-
 // A profile on stage 1: the lose page's Restart loads the profile's stage, not --stage's.
 void SaveProfile(const TGameInstall& game) {
     TConfig config;

@@ -35,17 +35,8 @@ protected:
 };
 
 TEST_F(PlayTest, ADeadlySurfaceLosesTheStageFiveSecondsLater) {
-    // A stage of bridges (block 13 of the city set), as loose files over the archive's stage 3.
-    game.Files().Write("Data/Maps/Track3.cfg",
-                       "[Mission]\r\nBlocks=city\r\nTrackFile=city\\Bridges.seq\r\n"
-                       "Time=100\r\n[Player]\r\nMaxSpeed=100\r\nMinSpeed=30\r\n"
-                       "[Traffic]\r\nCarTypesCount=1\r\n[CarType_0]\r\nSection_0_Begin=30\r\n");
-    std::string sequence;
-    for (int i = 0; i < 32; ++i) {
-        const char block = i == 0 ? 0 : i == 1 ? 1 : 13;
-        sequence += std::string(1, block) + std::string(3, '\0');
-    }
-    game.Files().Write("Data/Maps/city/Bridges.seq", sequence);
+    // A stage of bridges (block 13 of the city set) over the archive's stage 3.
+    WriteStage(game, 3, 13, 30);
     // Once the driver has the car, hard towards the edge and over it.
     const std::vector<TTraceLine> lines = ReadTrace(Play(3, "1 keys=38\n200 keys=38,37\n", 500));
     int died = -1;

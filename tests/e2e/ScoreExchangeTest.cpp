@@ -98,16 +98,7 @@ class ScoreExchangeTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // A stage of bridges whose edge kills the car, as in the play tests.
-        game.Files().Write("Data/Maps/Track3.cfg",
-                           "[Mission]\r\nBlocks=city\r\nTrackFile=city\\Bridges.seq\r\n"
-                           "Time=100\r\n[Player]\r\nMaxSpeed=100\r\nMinSpeed=30\r\n"
-                           "[Traffic]\r\nCarTypesCount=1\r\n[CarType_0]\r\nSection_0_Begin=30\r\n");
-        std::string sequence;
-        for (int i = 0; i < 32; ++i) {
-            const char block = i == 0 ? 0 : i == 1 ? 1 : 13;
-            sequence += std::string(1, block) + std::string(3, '\0');
-        }
-        game.Files().Write("Data/Maps/city/Bridges.seq", sequence);
+        WriteStage(game, 3, 13, 30);
         TConfig config;
         config.PlayerCount = 1;
         config.Players[0].Name = "ACE";

@@ -53,3 +53,16 @@ TGameRun TGameInstall::Run(const std::vector<std::string>& args, int timeoutSeco
     run.errors = text.str();
     return run;
 }
+
+void WriteStage(const TGameInstall& game, int stage, int block, int finish) {
+    const std::string name = "Short" + std::to_string(stage);
+    game.Files().Write("Data/Maps/Track" + std::to_string(stage) + ".cfg",
+                       "[Mission]\r\nBlocks=city\r\nTrackFile=city\\" + name +
+                           ".seq\r\nTime=100\r\n[Player]\r\nMaxSpeed=100\r\nMinSpeed=30\r\n"
+                           "[Traffic]\r\nCarTypesCount=1\r\n[CarType_0]\r\nSection_0_Begin=" +
+                           std::to_string(finish) + "\r\n");
+    std::string sequence;
+    for (int i = 0; i < finish + 10; ++i)
+        sequence += std::string(1, static_cast<char>(i == 0 ? 0 : i == 1 ? 1 : block)) + std::string(3, '\0');
+    game.Files().Write("Data/Maps/city/" + name + ".seq", sequence);
+}
