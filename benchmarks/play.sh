@@ -8,15 +8,7 @@ set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"; fi
 build="${1:-build}"
 frames="${2:-2000}"
-exe="$(cd "$build" && pwd)/kestrova"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cp "$exe" "$build/Data.dpg" "$dir"/
-cp -r "$build/Data" "$dir"/
-export KESTROVA_AUDIO=none KESTROVA_DIALOGS=stderr
-
-ms() { local t0 t1; t0=$(date +%s%N); "$@" >/dev/null 2>&1; t1=$(date +%s%N); echo $(((t1 - t0) / 1000000)); }
-best() { local b=999999 t; for _ in 1 2 3; do t=$(ms "$@"); [ "$t" -lt "$b" ] && b=$t; done; echo "$b"; }
+source "$(dirname "$0")/game-copy.sh"
 
 start=$(best "$dir/kestrova" --fixed-step=25 --window=800x600 --vsync=off --frames=1)
 echo "start-up to the first frame: ${start} ms"

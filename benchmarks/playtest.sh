@@ -12,12 +12,7 @@ first="${2:-1}"
 last="${3:-15}"
 seeds="${4:-1 2 3}"
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 320x240x24" "$0" "$@"; fi
-exe="$(cd "$build" && pwd)/kestrova"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-cp "$exe" "$build/Data.dpg" "$dir"/
-cp -r "$build/Data" "$dir"/
-export KESTROVA_AUDIO=none KESTROVA_DIALOGS=stderr
+source "$(dirname "$0")/game-copy.sh"
 printf '1 keys=38\n' >"$dir/accelerate.txt"
 
 # play STAGE SEED MODE: one run; prints "won timeShare healthShare destroyed score frames wall special".
