@@ -21,6 +21,7 @@
 #include "gameplay/HudState.h"
 #include "menu/Menu.h"
 #include "menu/MenuGlobals.h"
+#include "menu/MenuPilot.h"
 #include "menu/MenuScreen.h"
 #include "menu/ScoreService.h"
 #include "platform/Audio.h"
@@ -62,6 +63,7 @@ struct TRunOptions {
     FILE* frameTimes = nullptr;
     bool savedShadows = false; // the setting --shadows stands in for
     std::unique_ptr<TDemoMode> demo;
+    std::unique_ptr<TMenuPilot> menuPilot; // an --autopilot game from the main page
     platform::TPoint lastPointer{};
 };
 
@@ -195,7 +197,8 @@ bool AnyKeyDown(const uint8_t state[256]) {
 }
 
 // Steps 10: the pointer and the keyboard snapshot, from the devices or from the script; the
-// demo started or ended by them, and the autopilot's keys and pointer while it plays.
+// demo started or ended by them, and the autopilot's keys and pointer while it plays, or the
+// menu pilot's in the menus of an --autopilot game.
 void PollInput(TRunOptions& run, uint64_t frame) {
     uint8_t state[256];
     if (run.script) {
@@ -213,6 +216,8 @@ void PollInput(TRunOptions& run, uint64_t frame) {
         const TAutopilotControls controls = Environment->AutopilotControls(Viewport);
         TAutopilot::PressKeys(controls, Keys->Bindings, state);
         Cursor = {controls.pointerX, controls.pointerY};
+    } else if (run.menuPilot && MenuActive) {
+        run.menuPilot->Frame(state, Cursor);
     }
     Keys->Update(state);
     // The key or click that ended the demo does not reach the main page.
@@ -326,10 +331,12 @@ void FrameLoop(TRunOptions& run) {
         const uint32_t now = platform::GetTickCount();
         screenshotKey.Update(now);
         screenshotKey.DrawNotice(now);
-        // An autopilot playing one stage is done once the stage's end page opens.
+        // An autopilot playing one stage is done once the stage's end page opens, and one
+        // playing a game once the game is over.
         if (run.line.autopilot && run.line.stage && MenuActive &&
             (CurrentMenuPage == PAGE_STAGE_COMPLETE || CurrentMenuPage == PAGE_LOSE))
             QuitFlag = true;
+        if (run.menuPilot && run.menuPilot->Finished()) QuitFlag = true;
         WriteTrace(run, frame, scaledStep);
         TakeScreenshots(run, frame);
         platform::SwapBuffers();
@@ -394,6 +401,7 @@ int RunGame(int argc, char** argv) {
     if (!StartUp(run)) return 1;
     run.demo = std::make_unique<TDemoMode>(*Environment);
     run.lastPointer = Cursor;
+    if (run.line.autopilot && !run.line.stage) run.menuPilot = std::make_unique<TMenuPilot>();
     if (run.line.stage) StartStagePreview(*Environment, *run.line.stage);
     FrameLoop(run);
     ShutDown(run);

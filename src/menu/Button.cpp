@@ -5,6 +5,7 @@
 
 #include "menu/MenuGlobals.h"
 #include "menu/MenuScreen.h"
+#include "menu/ShownButtons.h"
 
 TButton::TButton(const std::string& normalPicture, const std::string& hoveredPicture, std::string caption,
                  int font)
@@ -24,6 +25,7 @@ bool TButton::Activated(float x, float y) {
 
 void TButton::Draw() {
     if (hovered_) PointerOverWidget = true;
+    ShownButtons.buttons.push_back({caption_, rect_});
     Out2D->DrawTexturedQuad(hovered_ ? hoveredTexture_ : normalTexture_, rect_.x1, rect_.y1, rect_.x2,
                             rect_.y2, s1_, t1_, s2_, t2_);
     if (epoch_ != LayoutEpoch()) {

@@ -9,6 +9,7 @@
 #include "menu/MenuLayout.h"
 #include "menu/MenuScreen.h"
 #include "menu/PageTable.h"
+#include "menu/ShownButtons.h"
 #include "resources/DataPath.h"
 #include "resources/Out2D.h"
 #include "resources/SoundLib.h"
@@ -51,11 +52,13 @@ TMenu::~TMenu() = default;
 
 void TMenu::Draw(uint32_t step, const TMenuScreen& screen) {
     SetMenuScreen(screen);
-    pointerX_ = screen.cursorX * screen.pixelScaleX - 1;
-    // The 0.1 belongs to the hit tests as well as to the drawing.
-    pointerY_ = 1 - screen.cursorY * screen.pixelScaleY - 0.1f;
+    const TMenuPoint pointer = PointerPoint(screen);
+    pointerX_ = pointer.x;
+    pointerY_ = pointer.y;
 
     PointerOverWidget = false;
+    ShownButtons.page = CurrentMenuPage;
+    ShownButtons.buttons.clear();
     ApplyMenuViewport();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

@@ -2,6 +2,7 @@
 #include "menu/MenuScreen.h"
 
 #include <GL/gl.h>
+#include <cmath>
 
 #include "settings/Configure.h"
 
@@ -25,6 +26,22 @@ void SetMenuScreen(const TMenuScreen& screen) {
 int LayoutEpoch() {
     // Resolution indices are small, so the size count above its low byte never meets them.
     return static_cast<int>(static_cast<unsigned>(Config->Resolution) + (sizeChanges << 8));
+}
+
+namespace {
+
+constexpr float PointerTipOffset = 0.1f;
+
+} // namespace
+
+TMenuPoint PointerPoint(const TMenuScreen& screen) {
+    return {screen.cursorX * screen.pixelScaleX - 1,
+            1 - screen.cursorY * screen.pixelScaleY - PointerTipOffset};
+}
+
+platform::TPoint CursorFor(const TMenuScreen& screen, const TMenuPoint& point) {
+    return {static_cast<int>(std::lround((point.x + 1) / screen.pixelScaleX)),
+            static_cast<int>(std::lround((1 - PointerTipOffset - point.y) / screen.pixelScaleY))};
 }
 
 void ApplyMenuViewport() {

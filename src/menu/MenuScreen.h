@@ -2,6 +2,8 @@
 // the pointer, handed over by the frame loop with every menu frame.
 #pragma once
 
+#include "platform/Platform.h"
+
 struct TMenuScreen {
     int viewportX = 0;
     int viewportY = 0;
@@ -22,6 +24,17 @@ void SetMenuScreen(const TMenuScreen& screen);
 // What every page and widget compares its layout epoch with: the resolution setting while the
 // window keeps the size the menu first drew at, and a new value after each change of size.
 int LayoutEpoch();
+
+// A point in menu coordinates: -1..1 from the left to the right edge and the bottom to the top.
+struct TMenuPoint {
+    float x = 0;
+    float y = 0;
+};
+// The point the screen's pointer stands for: its tip, less the 0.1 that the hit tests share
+// with the drawing.
+TMenuPoint PointerPoint(const TMenuScreen& screen);
+// The client pixel at which the pointer stands for `point` (PointerPoint's inverse, to the pixel).
+platform::TPoint CursorFor(const TMenuScreen& screen, const TMenuPoint& point);
 
 // glViewport of the menu's screen.
 void ApplyMenuViewport();

@@ -54,11 +54,12 @@ TGameRun TGameInstall::Run(const std::vector<std::string>& args, int timeoutSeco
     return run;
 }
 
-void WriteStage(const TGameInstall& game, int stage, int block, int finish) {
+void WriteStage(const TGameInstall& game, int stage, int block, int finish, int seconds) {
     const std::string name = "Short" + std::to_string(stage);
     game.Files().Write("Data/Maps/Track" + std::to_string(stage) + ".cfg",
                        "[Mission]\r\nBlocks=city\r\nTrackFile=city\\" + name +
-                           ".seq\r\nTime=100\r\n[Player]\r\nMaxSpeed=100\r\nMinSpeed=30\r\n"
+                           ".seq\r\nTime=" + std::to_string(seconds) +
+                           "\r\n[Player]\r\nMaxSpeed=100\r\nMinSpeed=30\r\n"
                            "[Traffic]\r\nCarTypesCount=1\r\n[CarType_0]\r\nSection_0_Begin=" +
                            std::to_string(finish) + "\r\n");
     std::string sequence;

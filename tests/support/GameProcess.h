@@ -26,5 +26,6 @@ private:
 };
 
 // Writes stage `stage` as loose files over the archive's: the start, then blocks `block` of the
-// city set, the stage finishing at block `finish` (bridges, block 13, kill a car off the edge).
-void WriteStage(const TGameInstall& game, int stage, int block, int finish);
+// city set, the stage finishing at block `finish` (bridges, block 13, kill a car off the edge),
+// with `seconds` on its clock.
+void WriteStage(const TGameInstall& game, int stage, int block, int finish, int seconds = 100);

@@ -1,0 +1,66 @@
+// A whole game played by `--autopilot` from a first start, through the menus as a player goes
+// through them: the profile typed in, a new game, two short stages won and the third lost on
+// its clock, the score filed under a typed country, and the program ending on the main page.
+#include "settings/Configure.h"
+#include "support/GameProcess.h"
+#include "support/TraceLines.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+enum {
+    PageMain = 0,
+    PageCreatePlayer = 7,
+    PageComplete = 15,
+    PageLoad = 16,
+    PageLose = 17,
+    PageStory = 18,
+    PageCountry = 20,
+    PageSend = 21
+};
+
+// The pages in the order they were shown, each once per visit; -1 while a stage plays.
+std::vector<int> Visits(const std::vector<TTraceLine>& lines) {
+    std::vector<int> visits;
+    for (const TTraceLine& line : lines) {
+        const int page = line.at("menu") == "1" ? std::stoi(line.at("page")) : -1;
+        if (visits.empty() || visits.back() != page) visits.push_back(page);
+    }
+    return visits;
+}
+
+TEST(MenuPilot, PlaysANewGameFromTheFirstStartToTheFiledScoreAndExits) {
+    TGameInstall game;
+    WriteStage(game, 1, 1, 6);
+    WriteStage(game, 2, 1, 6);
+    WriteStage(game, 3, 1, 30, 1); // one second on the clock: lost
+    constexpr int FrameLimit = 6000;
+    const TGameRun run =
+        game.Run({"--autopilot", "--fixed-step=25", "--seed=3", "--window=480x360", "--audio=none",
+                  "--frames=" + std::to_string(FrameLimit), "--trace=" + game.Dir() + "t.txt"},
+                 120);
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    const std::vector<TTraceLine> lines = ReadTrace(game.Files().Read("t.txt"));
+    ASSERT_FALSE(lines.empty());
+    EXPECT_LT(lines.size(), static_cast<size_t>(FrameLimit)) << "the pilot ended the run itself";
+    const std::vector<int> expected = {PageCreatePlayer, PageMain, PageStory,    PageLoad, -1, PageComplete,
+                                       PageLoad,         -1,       PageComplete, PageLoad, -1, PageLose,
+                                       PageCountry,      PageSend, PageMain};
+    EXPECT_EQ(Visits(lines), expected);
+
+    TConfig config;
+    ASSERT_TRUE(config.Load(game.Dir() + "Config.cfg"));
+    ASSERT_EQ(config.PlayerCount, 1);
+    EXPECT_EQ(config.Players[0].Name, "PILOT");
+    EXPECT_EQ(config.Players[0].Stage, 3) << "two stages won";
+    EXPECT_GT(config.Players[0].Score, 0);
+    EXPECT_EQ(config.HighScores[0].Name, "PILOT");
+    EXPECT_EQ(config.HighScores[0].Score, std::to_string(config.Players[0].Score));
+}
+
+} // namespace
