@@ -147,7 +147,8 @@ void TEnvironment::LoadSceneAssets() {
     LogLine("-1");
     SceneAssets.Debris = ModelLib->Load(DataPath("Data\\Objects\\kusok.hsa"), true);
     LogLine("-2");
-    cloudTexture_ = LoadTexture("Data\\Textures\\Clouds.tga");
+    // Always magnified on screen: plain bilinear spares the renderer the mip level per pixel.
+    cloudTexture_ = TextureLib->Load(DataPath("Data\\Textures\\Clouds.tga"), GL_LINEAR, GL_LINEAR);
     LogLine("-3");
     SceneAssets.MuzzleFlash[0] = LoadTexture("Data\\Textures\\flash1.png");
     LogLine("-4");

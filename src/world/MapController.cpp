@@ -225,6 +225,10 @@ void TMapController::Render(bool shadow, const TVector4& offset, int layer) {
     }
     if (LightsControl) LightsControl->SwitchOff();
     glEnable(GL_TEXTURE_2D);
+    // Brush faces wind clockwise seen from outside: culling the counter-clockwise ones drops the
+    // undersides and buried sides, half of what the software renderer would otherwise fill.
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_FRONT);
     for (const TMapTextureGroup& group : textureGroups_) {
         textures_.Bind(group.texture);
         const char* base = reinterpret_cast<const char*>(group.vertices.data());
@@ -233,6 +237,8 @@ void TMapController::Render(bool shadow, const TVector4& offset, int layer) {
         glTexCoordPointer(2, GL_FLOAT, sizeof(TMapVertex), base + offsetof(TMapVertex, u));
         glDrawArrays(GL_TRIANGLES, 0, group.VertexCount());
     }
+    glCullFace(GL_BACK);
+    glDisable(GL_CULL_FACE);
     if (LightsControl) LightsControl->SwitchOn();
     objects_.Render(false, layer);
     glPopMatrix();
