@@ -80,8 +80,10 @@ TEST_F(MapRenderTest, BlockIsMovedByWholeUnitsTowardZero) {
     EXPECT_EQ(PixelAt(0, -45), kWhite);
     EXPECT_EQ(PixelAt(13, -45), kBlack);
     EXPECT_EQ(blockTextures_.bound, std::vector<int>{1});
-    // The geometry is drawn unlit; the objects after it with the light on.
+    // The geometry is drawn unlit and its hidden faces culled (the slab's top still shows);
+    // the objects after it lit, with every face.
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
 }
 
 TEST_F(MapRenderTest, ObjectShadowIsBuiltOnceAndCountedIntoTheStencil) {
