@@ -21,7 +21,6 @@ namespace {
 constexpr float kRoadEdge = 37.5f;
 constexpr float kLineStep = 1.25f;
 constexpr float kSampleStep = 0.1f;  // seconds between the points read
-constexpr int kFramesPerSample = 4;  // of kFrameMs each
 constexpr float kWheelSpread = 1.1f; // half the car's width and a little
 constexpr float kShove = 3.2f;       // how far a collision can throw the car sideways
 constexpr float kClearanceX = 0.7f;  // kept between the car's side and another's
@@ -147,28 +146,56 @@ TAutopilot::TForecast TAutopilot::Forecast() const {
     return forecast;
 }
 
-float TAutopilot::LineCost(float line, const TForecast& forecast) const {
+float TAutopilot::RowCost(float x, float y, bool front) const {
+    float worst = 0;
+    for (float side : {-kWheelSpread, 0.0f, kWheelSpread})
+        worst = std::max(worst, SurfaceCost(surface_({x + side, y, 0, 0})));
+    // A deadly edge within a collision's throw.
+    if (front)
+        for (float side : {-kWheelSpread - kShove, kWheelSpread + kShove})
+            if (surface_({x + side, y, 0, 0}) == COL_KILL) worst = std::max(worst, 50.0f);
+    return worst;
+}
+
+float TAutopilot::LineCost(float line, const TForecast& forecast, TSurfaceMemo& memo) const {
     const TPlayer& player = *game_.player;
     const float x0 = player.position.x;
     const float y0 = player.position.y;
     const float v = std::max(player.forwardVelocity, 10.0f);
     // How fast the car can cross: most of the steering limit at this speed.
     const float across = std::max(player.speed, 10.0f) * std::sin(player.MaxHeading()) * 0.8f;
+    // The car starts from where its present heading carries it, and steers off that.
+    const auto at = [&](float t, float free) {
+        return free + std::clamp(line - free, -across * t, across * t);
+    };
     float cost = 0;
+    int row = 0;
+    // The surface under the car's front and rear wheels at time `t`; lines that put the car in
+    // the same place share the probes.
+    const auto surface = [&](float t, float x, bool rear) {
+        const int id = row++;
+        if (memo.x[id] != x) {
+            memo.x[id] = x;
+            memo.cost[id] = RowCost(x, y0 - v * t + (rear ? 2 : -2), !rear);
+        }
+        return memo.cost[id];
+    };
     for (int k = 0; k < kSamples; ++k) {
         const float t = k * kSampleStep;
-        // The car starts from where its present heading carries it, and steers off that.
-        const float free = forecast.letGo[k];
-        const float x = free + std::clamp(line - free, -across * t, across * t);
+        const float x = at(t, forecast.letGo[k]);
         const float weight = 1.5f / (1 + 2 * t);
         if (surface_) {
-            const float y = y0 - v * t - 2;
-            float worst = 0;
-            for (float side : {-kWheelSpread, 0.0f, kWheelSpread})
-                worst = std::max(worst, SurfaceCost(surface_({x + side, y, 0, 0})));
-            // A deadly edge within a collision's throw.
-            for (float side : {-kWheelSpread - kShove, kWheelSpread + kShove})
-                if (surface_({x + side, y, 0, 0}) == COL_KILL) worst = std::max(worst, 50.0f);
+            float worst = surface(t, x, false);
+            if (k > 0) worst = std::max(worst, surface(t, x, true));
+            // Frame by frame near the car: the end of a deadly stretch passes the rear wheels
+            // only a frame or two before the car may turn in behind it.
+            for (int j = 1; k < kDenseSamples && j < kFramesPerSample; ++j) {
+                const float share = j / static_cast<float>(kFramesPerSample);
+                const float tj = t + share * kSampleStep;
+                const float xj =
+                    at(tj, forecast.letGo[k] + share * (forecast.letGo[k + 1] - forecast.letGo[k]));
+                worst = std::max({worst, surface(tj, xj, false), surface(tj, xj, true)});
+            }
             cost += weight * worst;
         }
         for (const TForecast::TObstacle& car : forecast.traffic) {
@@ -184,10 +211,12 @@ float TAutopilot::LineCost(float line, const TForecast& forecast) const {
 
 float TAutopilot::ChooseLine() const {
     const TForecast forecast = Forecast();
+    TSurfaceMemo memo;
+    memo.x.fill(std::nanf(""));
     float best = game_.player->position.x;
-    float bestCost = LineCost(best, forecast);
+    float bestCost = LineCost(best, forecast, memo);
     for (float line = -kRoadEdge; line <= kRoadEdge; line += kLineStep) {
-        const float cost = LineCost(line, forecast);
+        const float cost = LineCost(line, forecast, memo);
         if (cost < bestCost) {
             bestCost = cost;
             best = line;

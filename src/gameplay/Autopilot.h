@@ -44,7 +44,16 @@ public:
                           uint8_t state[256]);
 
 private:
-    static constexpr int kSamples = 17; // points read on the road ahead, 0.1 s apart
+    static constexpr int kSamples = 17;        // points read on the road ahead, 0.1 s apart
+    static constexpr int kFramesPerSample = 4; // of 25 ms each
+    static constexpr int kDenseSamples = 3;    // of them, read frame by frame up to the next
+    static constexpr int kRows = 2 * kSamples - 1 + 2 * kDenseSamples * (kFramesPerSample - 1);
+
+    // The surface cost of each row of probes, for the last x it was read at.
+    struct TSurfaceMemo {
+        std::array<float, kRows> x;
+        std::array<float, kRows> cost;
+    };
 
     // What the next 1.6 s hold, at each sample: where the car runs if let go now, and where
     // each traffic car is and how far its body reaches along x and y.
@@ -60,7 +69,8 @@ private:
     };
 
     TForecast Forecast() const;
-    float LineCost(float line, const TForecast& forecast) const;
+    float RowCost(float x, float y, bool front) const;
+    float LineCost(float line, const TForecast& forecast, TSurfaceMemo& memo) const;
     float LetGo(std::array<float, kSamples>* samples) const;
     bool SteerLeft(float line, bool& right) const;
     void WatchTurns();
