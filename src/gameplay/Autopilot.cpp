@@ -20,11 +20,13 @@ namespace {
 
 constexpr float kRoadEdge = 37.5f;
 constexpr float kLineStep = 1.25f;
-constexpr float kLookAhead = 1.6f;   // seconds of road the driver reads
 constexpr float kSampleStep = 0.1f;  // seconds between the points read
 constexpr float kWheelSpread = 1.1f; // half the car's width and a little
-constexpr float kCarHalfLength = 5.5f;
-constexpr float kCarHalfWidth = 2.6f;
+constexpr float kShove = 3.2f;       // how far a collision can throw the car sideways
+constexpr float kClearanceX = 0.7f;  // kept between the car's side and another's
+constexpr float kClearanceY = 1.0f;
+constexpr float kTurnHorizon = 0.4f; // seconds a car is expected to keep turning as it does
+constexpr float kMaxTurnRate = 4;    // radians per second; more is a jump, not a turn
 constexpr float kMinAim = 8;
 constexpr float kProvokeHealth = 0.6f; // share of full health
 constexpr float kFrame = 0.025f;
@@ -40,6 +42,13 @@ float SurfaceCost(int type) {
     case COL_ROAD: return 2;
     default: return 0;
     }
+}
+
+// Half the extents along x and y of a box of half-sizes (`halfLength`, `halfWidth`) turned by
+// `heading`.
+TVector4 TurnedExtent(float halfLength, float halfWidth, float heading) {
+    const float s = std::fabs(std::sin(heading)), c = std::fabs(std::cos(heading));
+    return {halfLength * s + halfWidth * c, halfLength * c + halfWidth * s, 0, 0};
 }
 
 // Units per second the car drifts along x and y relative to the player's car, which stays put
@@ -78,35 +87,120 @@ void TAutopilot::Reset() {
     lineChosen_ = false;
     hasTarget_ = false;
     missileHeld_ = false;
+    lastSeen_.clear();
+    turnRates_.clear();
 }
 
-float TAutopilot::LineCost(float line) const {
+// A car turning now (a truck cutting in) is seen turning from one frame to the next. A car
+// that moved too far to be the one seen there is a new one in a reused slot.
+void TAutopilot::WatchTurns() {
+    const int count = game_.traffic ? game_.traffic->CarCount() : 0;
+    turnRates_.assign(count, 0);
+    std::vector<TVector4> seen(count);
+    for (int i = 0; i < count; ++i) {
+        const TTrafficCar& car = game_.traffic->Car(i);
+        seen[i] = {car.position.x, car.position.y, car.heading, 0};
+        if (i >= static_cast<int>(lastSeen_.size())) continue;
+        const TVector4& before = lastSeen_[i];
+        if (std::fabs(before.x - car.position.x) > 2 || std::fabs(before.y - car.position.y) > 8) continue;
+        const float rate = (car.heading - before.z) / kFrame;
+        if (std::fabs(rate) <= kMaxTurnRate) turnRates_[i] = rate;
+    }
+    lastSeen_ = std::move(seen);
+}
+
+TAutopilot::TForecast TAutopilot::Forecast() const {
+    const TPlayer& player = *game_.player;
+    TForecast forecast;
+    LetGo(&forecast.letGo);
+    for (int i = 0; i < 4; ++i) {
+        forecast.playerHalfX =
+            std::max(forecast.playerHalfX, std::fabs(player.hitPoints[i].x - player.position.x));
+        forecast.playerHalfY =
+            std::max(forecast.playerHalfY, std::fabs(player.hitPoints[i].y - player.position.y));
+    }
+    if (!game_.traffic) return forecast;
+    const float v = std::max(player.forwardVelocity, 10.0f);
+    for (int i = 0; i < game_.traffic->CarCount(); ++i) {
+        const TTrafficCar& car = game_.traffic->Car(i);
+        if (car.destroyed) continue;
+        float halfLength = 0, halfWidth = 0;
+        for (const TVector4& corner : car.body.box) {
+            halfLength = std::max(halfLength, std::fabs(corner.y));
+            halfWidth = std::max(halfWidth, std::fabs(corner.x));
+        }
+        const float rate = i < static_cast<int>(turnRates_.size()) ? turnRates_[i] : 0;
+        TForecast::TObstacle obstacle;
+        TVector4 at = car.position;
+        float heading = car.heading;
+        for (int k = 0; k < kSamples; ++k) {
+            obstacle.at[k] = at;
+            obstacle.reach[k] = TurnedExtent(halfLength, halfWidth, heading);
+            if (k * kSampleStep < kTurnHorizon)
+                heading = std::clamp(heading + rate * kSampleStep, -1.2f, 1.2f);
+            at.x += std::sin(heading) * car.speed * kSampleStep;
+            at.y += (v - std::cos(heading) * car.speed) * kSampleStep;
+        }
+        forecast.traffic.push_back(obstacle);
+    }
+    return forecast;
+}
+
+float TAutopilot::RowCost(float x, float y, bool front) const {
+    float worst = 0;
+    for (float side : {-kWheelSpread, 0.0f, kWheelSpread})
+        worst = std::max(worst, SurfaceCost(surface_({x + side, y, 0, 0})));
+    // A deadly edge within a collision's throw.
+    if (front)
+        for (float side : {-kWheelSpread - kShove, kWheelSpread + kShove})
+            if (surface_({x + side, y, 0, 0}) == COL_KILL) worst = std::max(worst, 50.0f);
+    return worst;
+}
+
+float TAutopilot::LineCost(float line, const TForecast& forecast, TSurfaceMemo& memo) const {
     const TPlayer& player = *game_.player;
     const float x0 = player.position.x;
     const float y0 = player.position.y;
     const float v = std::max(player.forwardVelocity, 10.0f);
     // How fast the car can cross: most of the steering limit at this speed.
     const float across = std::max(player.speed, 10.0f) * std::sin(player.MaxHeading()) * 0.8f;
+    // The car starts from where its present heading carries it, and steers off that.
+    const auto at = [&](float t, float free) {
+        return free + std::clamp(line - free, -across * t, across * t);
+    };
     float cost = 0;
-    for (float t = 0; t <= kLookAhead; t += kSampleStep) {
-        const float shift = std::clamp(line - x0, -across * t, across * t);
-        const float x = x0 + shift;
+    int row = 0;
+    // The surface under the car's front and rear wheels at time `t`; lines that put the car in
+    // the same place share the probes.
+    const auto surface = [&](float t, float x, bool rear) {
+        const int id = row++;
+        if (memo.x[id] != x) {
+            memo.x[id] = x;
+            memo.cost[id] = RowCost(x, y0 - v * t + (rear ? 2 : -2), !rear);
+        }
+        return memo.cost[id];
+    };
+    for (int k = 0; k < kSamples; ++k) {
+        const float t = k * kSampleStep;
+        const float x = at(t, forecast.letGo[k]);
         const float weight = 1.5f / (1 + 2 * t);
         if (surface_) {
-            const float y = y0 - v * t - 2;
-            float worst = 0;
-            for (float side : {-kWheelSpread, 0.0f, kWheelSpread})
-                worst = std::max(worst, SurfaceCost(surface_({x + side, y, 0, 0})));
+            float worst = surface(t, x, false);
+            if (k > 0) worst = std::max(worst, surface(t, x, true));
+            // Frame by frame near the car: the end of a deadly stretch passes the rear wheels
+            // only a frame or two before the car may turn in behind it.
+            for (int j = 1; k < kDenseSamples && j < kFramesPerSample; ++j) {
+                const float share = j / static_cast<float>(kFramesPerSample);
+                const float tj = t + share * kSampleStep;
+                const float xj =
+                    at(tj, forecast.letGo[k] + share * (forecast.letGo[k + 1] - forecast.letGo[k]));
+                worst = std::max({worst, surface(tj, xj, false), surface(tj, xj, true)});
+            }
             cost += weight * worst;
         }
-        if (!game_.traffic) continue;
-        for (int i = 0; i < game_.traffic->CarCount(); ++i) {
-            const TTrafficCar& car = game_.traffic->Car(i);
-            if (car.destroyed) continue;
-            const TVector4 drift = RelativeVelocity(car, v);
-            const float cy = car.position.y + drift.y * t;
-            const float cx = car.position.x + drift.x * t;
-            if (std::fabs(cy - y0) < kCarHalfLength && std::fabs(cx - x) < kCarHalfWidth)
+        for (const TForecast::TObstacle& car : forecast.traffic) {
+            if (std::fabs(car.at[k].y - y0) < car.reach[k].y + forecast.playerHalfY + kClearanceY &&
+                std::fabs(car.at[k].x - x) < car.reach[k].x + forecast.playerHalfX + kClearanceX)
                 cost += 400 * weight;
         }
     }
@@ -116,10 +210,13 @@ float TAutopilot::LineCost(float line) const {
 }
 
 float TAutopilot::ChooseLine() const {
+    const TForecast forecast = Forecast();
+    TSurfaceMemo memo;
+    memo.x.fill(std::nanf(""));
     float best = game_.player->position.x;
-    float bestCost = LineCost(best);
+    float bestCost = LineCost(best, forecast, memo);
     for (float line = -kRoadEdge; line <= kRoadEdge; line += kLineStep) {
-        const float cost = LineCost(line);
+        const float cost = LineCost(line, forecast, memo);
         if (cost < bestCost) {
             bestCost = cost;
             best = line;
@@ -128,17 +225,25 @@ float TAutopilot::ChooseLine() const {
     return best;
 }
 
-// Where the car comes to run straight if the steering keys are let go now. A long hold winds
-// the wheel up: let go, the heading first unwinds slowly (or even keeps turning), so the car
-// runs on well past the point where the key went up.
-float TAutopilot::SettlePoint() const {
+// Where the car comes to run straight if the steering keys are let go now (and, in `samples`,
+// where it is every sample step on the way). A long hold winds the wheel up: let go, the
+// heading first unwinds slowly (or even keeps turning), so the car runs on well past the point
+// where the key went up.
+float TAutopilot::LetGo(std::array<float, kSamples>* samples) const {
     const TPlayer& player = *game_.player;
     const float perMs = kPi / 1000 * player.speed / 100;
     const float maxHeading = player.MaxHeading();
     float heading = player.Heading();
     int hold = player.steerHold;
     float x = player.position.x;
-    for (int frame = 0; frame < 80 && heading != 0; ++frame) {
+    const int frames = std::max(80, (kSamples - 1) * kFramesPerSample);
+    for (int frame = 0; frame < frames; ++frame) {
+        if (samples && frame % kFramesPerSample == 0 && frame / kFramesPerSample < kSamples)
+            (*samples)[frame / kFramesPerSample] = x;
+        if (heading == 0) {
+            if (!samples || frame >= (kSamples - 1) * kFramesPerSample) break;
+            continue;
+        }
         x += std::sin(heading) * player.speed * kFrameMs / 1000;
         if (heading > 0) {
             heading -= (kFrameMs - hold) * perMs;
@@ -155,7 +260,7 @@ float TAutopilot::SettlePoint() const {
 
 bool TAutopilot::SteerLeft(float line, bool& right) const {
     // A key is held (left carries the car towards +x) while letting go would still leave it short.
-    const float gap = line - SettlePoint();
+    const float gap = line - LetGo(nullptr);
     right = gap < -kSettle;
     return gap > kSettle;
 }
@@ -202,6 +307,7 @@ TAutopilotControls TAutopilot::Decide(const TViewport& viewport) {
     const TPlayer* player = game_.player;
     if (!player) return controls;
 
+    WatchTurns();
     line_ = ChooseLine();
     lineChosen_ = true;
     bool right = false;

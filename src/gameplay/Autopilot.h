@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "gameplay/GameContext.h"
 #include "settings/KeyControl.h"
@@ -43,9 +44,36 @@ public:
                           uint8_t state[256]);
 
 private:
-    float LineCost(float line) const;
-    float SettlePoint() const;
+    static constexpr int kSamples = 17;        // points read on the road ahead, 0.1 s apart
+    static constexpr int kFramesPerSample = 4; // of 25 ms each
+    static constexpr int kDenseSamples = 3;    // of them, read frame by frame up to the next
+    static constexpr int kRows = 2 * kSamples - 1 + 2 * kDenseSamples * (kFramesPerSample - 1);
+
+    // The surface cost of each row of probes, for the last x it was read at.
+    struct TSurfaceMemo {
+        std::array<float, kRows> x;
+        std::array<float, kRows> cost;
+    };
+
+    // What the next 1.6 s hold, at each sample: where the car runs if let go now, and where
+    // each traffic car is and how far its body reaches along x and y.
+    struct TForecast {
+        std::array<float, kSamples> letGo{};
+        float playerHalfX = 0;
+        float playerHalfY = 0;
+        struct TObstacle {
+            std::array<TVector4, kSamples> at;
+            std::array<TVector4, kSamples> reach;
+        };
+        std::vector<TObstacle> traffic;
+    };
+
+    TForecast Forecast() const;
+    float RowCost(float x, float y, bool front) const;
+    float LineCost(float line, const TForecast& forecast, TSurfaceMemo& memo) const;
+    float LetGo(std::array<float, kSamples>* samples) const;
     bool SteerLeft(float line, bool& right) const;
+    void WatchTurns();
 
     const TGameContext& game_;
     TSurfaceProbe surface_;
@@ -54,4 +82,6 @@ private:
     TVector4 lastTarget_{};
     bool hasTarget_ = false;
     bool missileHeld_ = false;
+    std::vector<TVector4> lastSeen_; // each traffic car's x, y and heading (z) a frame ago
+    std::vector<float> turnRates_;   // each traffic car's turn, radians per second
 };

@@ -85,6 +85,47 @@ TEST_F(AutopilotTest, TheDriverChangesLaneForASlowCarAheadAndStaysPutOnAnEmptyRo
     EXPECT_GT(std::fabs(autopilot.ChooseLine() - player.position.x), 3);
 }
 
+TEST_F(AutopilotTest, TheDriverGoesRoundOnTheSideItsWoundUpWheelAlreadyCarriesItTo) {
+    // Slow, with the wheel turned hard towards +x and wound up: let go, the car drifts on that way.
+    Drive(25);
+    player.rotation.z = player.MaxHeading();
+    player.steerHold = 20;
+    // A deadly block on the car's line, close ahead: too close to turn back and pass it on the
+    // other side.
+    const std::vector<int> met = DriveOver(
+        [](float x, float along) {
+            return std::fabs(x) < 5 && along > 15 && along < 45 ? static_cast<int>(COL_KILL)
+                                                                : static_cast<int>(COL_MAINROAD);
+        },
+        2000);
+    EXPECT_EQ(std::count(met.begin(), met.end(), COL_KILL), 0);
+    EXPECT_GT(player.position.x, 5);
+}
+
+TEST_F(AutopilotTest, TheDriverKeepsClearOfATruckTurningAcrossAndOfDeadlyEdgesAShoveAway) {
+    autopilot.SetSurfaceProbe([](const TVector4& p) { return p.x > 9 ? COL_KILL : COL_MAINROAD; });
+    // Next to a deadly edge, with the road wide open the other way: a collision's throw away.
+    player.position.x = 6;
+    autopilot.Reset();
+    EXPECT_LT(autopilot.ChooseLine(), 9 - 1.1f - 3);
+
+    // A truck ahead and to the left, slower, starting to cut in towards the car's lane.
+    autopilot.SetSurfaceProbe([](const TVector4&) { return COL_MAINROAD; });
+    player.position.x = 0;
+    TTrafficCar& truck = AddCar(-6.5f, player.position.y - 14);
+    for (TVector4& corner : truck.body.box) {
+        corner.x *= 1.4f;
+        corner.y *= 1.8f;
+    }
+    truck.speed = 55;
+    autopilot.Reset();
+    autopilot.Decide(kView);
+    EXPECT_NEAR(autopilot.ChooseLine(), 0, 0.01f) << "running straight, it passes by";
+    truck.heading = 0.08f;
+    autopilot.Decide(kView);
+    EXPECT_GT(std::fabs(autopilot.ChooseLine()), 2) << "turning, it sweeps across the car's lane";
+}
+
 TEST_F(AutopilotTest, TheGunnerAimsAtTheAttackerFiresWhenMarkedAndSparesEscortsAndIdleCouriers) {
     Weapons.assign(1, TWeapon{});
     autopilot.SetSurfaceProbe([](const TVector4&) { return COL_MAINROAD; });

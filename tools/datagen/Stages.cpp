@@ -70,21 +70,21 @@ struct TStageLine {
 // clang-format off
 constexpr TStageLine kLines[] = {
     // set      sequence  blocks time reward  player speed  uzi rockets  traffic     weather   fog
-    {"grass",   false,    100,   85,  1000,   100, 30,        0, 2,      40,  5,     "W_NONE", false},
-    {"grass",   true,     110,   88,  1500,   100, 30,        0, 2,      40,  6,     "W_NONE", false},
+    {"grass",   false,    100,  120,  1000,   100, 30,        0, 2,      40,  5,     "W_NONE", false},
+    {"grass",   true,     110,   84,  1500,   100, 30,        0, 2,      40,  6,     "W_NONE", false},
     {"city",    false,    120,   90,  2000,   105, 32,       60, 2,      42,  7,     "W_NONE", false},
-    {"grass",   true,     130,   94,  2500,   105, 35,        0, 3,      44,  7,     "W_RAIN", false},
-    {"desert",  false,    140,   95,  3000,   110, 35,       60, 3,      46,  8,     "W_NONE", false},
-    {"city",    true,     150,   93,  3500,   110, 38,        0, 3,      48,  8,     "W_RAIN", true},
-    {"desert",  false,    160,   93,  4000,   115, 40,      100, 3,      50,  9,     "W_NONE", false},
-    {"winter",  true,     175,   93,  4500,   115, 40,        0, 4,      50, 10,     "W_SNOW", false},
-    {"city",    false,    190,   93,  5000,   120, 42,      100, 4,      52, 10,     "W_NONE", false},
-    {"grass",   true,     200,   94,  5500,   120, 45,        0, 4,      54, 11,     "W_RAIN", true},
-    {"desert",  false,    215,   81,  6000,   125, 45,      120, 4,      55, 12,     "W_NONE", false},
-    {"winter",  true,     230,   86,  6500,   125, 48,        0, 5,      56, 12,     "W_SNOW", true},
-    {"city",    false,    245,   81,  7000,   130, 50,      150, 5,      58, 13,     "W_RAIN", false},
-    {"desert",  true,     260,   85,  7500,   130, 50,        0, 5,      60, 14,     "W_NONE", false},
-    {"winter",  false,    280,   90,  9000,   130, 50,      150, 6,      60, 14,     "W_SNOW", false},
+    {"grass",   true,     130,   95,  2500,   105, 35,        0, 3,      44,  7,     "W_RAIN", false},
+    {"desert",  false,    140,   98,  3000,   110, 35,       60, 3,      46,  8,     "W_NONE", false},
+    {"city",    true,     150,   90,  3500,   110, 38,        0, 3,      48,  8,     "W_RAIN", true},
+    {"desert",  false,    160,   95,  4000,   115, 40,      100, 3,      50,  9,     "W_NONE", false},
+    {"winter",  true,     175,   85,  4500,   115, 40,        0, 4,      50, 10,     "W_SNOW", false},
+    {"city",    false,    190,   79,  5000,   120, 42,      100, 4,      52, 10,     "W_NONE", false},
+    {"grass",   true,     200,   82,  5500,   120, 45,        0, 4,      54, 11,     "W_RAIN", true},
+    {"desert",  false,    215,   74,  6000,   125, 45,      120, 4,      55, 12,     "W_NONE", false},
+    {"winter",  true,     230,   79,  6500,   125, 48,        0, 5,      56, 12,     "W_SNOW", true},
+    {"city",    false,    245,   84,  7000,   130, 50,      150, 5,      58, 13,     "W_RAIN", false},
+    {"desert",  true,     260,   80,  7500,   130, 50,        0, 5,      60, 14,     "W_NONE", false},
+    {"winter",  false,    280,   86,  9000,   130, 50,      150, 6,      60, 14,     "W_SNOW", false},
 };
 // clang-format on
 
@@ -188,8 +188,8 @@ std::vector<TTraffic> TrafficOf(int stage, int L) {
                 Global(GC_BANDIT, {Fixed(15, L - 10, 3), Along(15, L - 2, 7)}),
                 Global(GC_RAIDER, {Fixed(20, L - 10, 3), Along(20, L - 2, 6)}),
                 Global(GC_BLOCKER, {Fixed(40, L - 10, 1), Along(40, L - 2, 3)}),
-                Global(GC_GUNSHIP, {Fixed(40, L - 10, 2), Along(40, L - 2, 3)}),
-                Global(GC_LAUNCHER, {Fixed(60, L - 10, 1), Along(60, L - 2, 2)}),
+                Global(GC_GUNSHIP, {Fixed(40, L - 10, 3), Along(40, L - 2, 3)}),
+                Global(GC_LAUNCHER, {Fixed(60, L - 10, 2), Along(60, L - 2, 2)}),
                 Global(GC_PURSUER, {Fixed(80, L - 10, 1), Along(80, L - 2, 2)})};
     case 13:
         return {Civilians(mixed, L, 60, 3, 2),
