@@ -46,10 +46,7 @@ void TDemoMode::Stop() {
 
 void TDemoMode::DrawLine(int width, int height) const {
     if (!Out2D || width <= 0 || height <= 0) return;
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    UseDeviceCoordinates();
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     Out2D->SelectFont(FONT_18);

@@ -265,10 +265,7 @@ void GameFrame(uint32_t scaledStep, const TDemoMode& demo) {
 
 void DrawBrightnessOverlay() {
     ApplyViewport();
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    UseDeviceCoordinates();
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_2D);
     glColor4f(1, 1, 1, Config->Brightness);

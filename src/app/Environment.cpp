@@ -344,10 +344,7 @@ void TEnvironment::DarkenShadowedPixels() {
     glDisable(GL_DEPTH_TEST);
     glColor4f(0, 0, 0, 0.4f);
     glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    UseDeviceCoordinates();
     Out2D->DrawQuad(-1, -1, 1, 1);
     if (Keys->IsPressed(ReturnKey)) Keys->ClearPressed(ReturnKey);
     glStencilFunc(GL_ALWAYS, 1, ~0u);

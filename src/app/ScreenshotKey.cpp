@@ -49,10 +49,7 @@ void TScreenshotKey::Update(uint32_t now) {
 void TScreenshotKey::DrawNotice(uint32_t now) const {
     if (notice_.empty() || now - noticeStart_ >= NoticeTime) return;
     glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    UseDeviceCoordinates();
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_2D);
     Out2D->SelectFont(FONT_13);

@@ -97,10 +97,7 @@ void THUD::LoadAssets() {
 void THUD::Draw(const THudView& view, const TCrosshair* crosshair) const {
     const bool blink = platform::GetTickCount() / 400 % 2 == 1;
     glViewport(0, 0, view.width, view.height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    UseDeviceCoordinates();
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     glEnable(GL_BLEND);

@@ -60,10 +60,7 @@ void TMenu::Draw(uint32_t step, const TMenuScreen& screen) {
     ShownButtons.page = CurrentMenuPage;
     ShownButtons.buttons.clear();
     ApplyMenuViewport();
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    UseDeviceCoordinates();
     glDisable(GL_DEPTH_TEST);
 
     // The pause and stage-complete pages show the frozen scene instead.

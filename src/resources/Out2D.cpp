@@ -97,3 +97,10 @@ void TOut2D::DrawQuad(float x1, float y1, float x2, float y2) const {
     glVertex2f(x1, y2);
     glEnd();
 }
+
+void UseDeviceCoordinates() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}

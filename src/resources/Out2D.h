@@ -52,3 +52,6 @@ private:
 };
 
 extern TOut2D* Out2D;
+
+// Both matrices to identity, so that what follows is drawn in normalised device coordinates.
+void UseDeviceCoordinates();
