@@ -208,6 +208,7 @@ std::vector<TTraffic> TrafficOf(int stage, int L) {
                 Global(GC_BANDIT, {Fixed(15, L - 10, 3), Along(15, L - 2, 7)}),
                 Global(GC_RAIDER, {Fixed(20, L - 10, 3), Along(20, L - 2, 7)}),
                 Global(GC_RAMMER, {Fixed(30, L - 10, 2), Along(30, L - 2, 3)}),
+                Global(GC_BLOCKER, {Fixed(40, L - 10, 1), Along(40, L - 2, 3)}),
                 Global(GC_GUNSHIP, {Fixed(40, L - 10, 2), Along(40, L - 2, 3)}),
                 Global(GC_LAUNCHER, {Fixed(60, L - 10, 1), Along(60, L - 2, 2)}),
                 Global(GC_PURSUER, {Fixed(80, L - 10, 1), Along(80, L - 2, 3)})};
