@@ -360,6 +360,10 @@ void TEnvironment::DrawCloudShadows() const {
     glEnable(GL_TEXTURE_2D);
     glColor4f(1, 1, 1, 1);
     TextureLib->Bind(cloudTexture_);
+    // Clear sky leaves the pixel as it is: dropping its texels spares the software renderer
+    // the blend over most of the screen.
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, 0);
     glBegin(GL_QUADS);
     glTexCoord2f(0 - b, t + 0 - a);
     glVertex3f(-120, 0, 0);
@@ -370,4 +374,5 @@ void TEnvironment::DrawCloudShadows() const {
     glTexCoord2f(0 - b, t + 2 - a);
     glVertex3f(-120, -320, 0);
     glEnd();
+    glAlphaFunc(GL_ALWAYS, 0);
 }

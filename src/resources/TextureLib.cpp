@@ -32,6 +32,13 @@ uint32_t CreateTexture(const TImage& image, int minFilter, int magFilter) {
     return name;
 }
 
+bool IsOpaque(const TImage& image) {
+    if (image.components != 4) return true;
+    for (size_t i = 3; i < image.pixels.size(); i += 4)
+        if (image.pixels[i] != 255) return false;
+    return true;
+}
+
 } // namespace
 
 int TTextureLib::Load(const std::string& path, int minFilter, int magFilter) {
@@ -51,6 +58,7 @@ int TTextureLib::Load(const std::string& path, int minFilter, int magFilter) {
         TEntry& entry = entries_[index];
         entry.width = image.width;
         entry.height = image.height;
+        entry.opaque = IsOpaque(image);
         entry.textureName = CreateTexture(image, minFilter, magFilter);
     }
     return index;
@@ -74,6 +82,11 @@ int TTextureLib::Width(int index) const {
 int TTextureLib::Height(int index) const {
     const TEntry* entry = EntryAt(index);
     return entry ? entry->height : 0;
+}
+
+bool TTextureLib::Opaque(int index) const {
+    const TEntry* entry = EntryAt(index);
+    return entry && entry->opaque;
 }
 
 uint32_t TTextureLib::TextureName(int index) const {

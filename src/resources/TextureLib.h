@@ -15,6 +15,8 @@ public:
     void Bind(int index) const;
     int Width(int index) const;
     int Height(int index) const;
+    // Every pixel has full alpha (false when the picture could not be loaded).
+    bool Opaque(int index) const;
     // The GL texture object; 0 when the picture could not be loaded.
     uint32_t TextureName(int index) const;
 
@@ -27,6 +29,7 @@ private:
         int width = 0;
         int height = 0;
         int referenceCount = 0;
+        bool opaque = false;
     };
     const TEntry* EntryAt(int index) const;
 

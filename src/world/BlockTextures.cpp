@@ -15,6 +15,7 @@ public:
     int Width(int texture) const override { return TextureLib->Width(texture); }
     int Height(int texture) const override { return TextureLib->Height(texture); }
     void Bind(int texture) const override { TextureLib->Bind(texture); }
+    bool Opaque(int texture) const override { return TextureLib->Opaque(texture); }
 };
 
 } // namespace

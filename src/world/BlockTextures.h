@@ -13,6 +13,8 @@ public:
     virtual int Width(int texture) const = 0;
     virtual int Height(int texture) const = 0;
     virtual void Bind(int texture) const = 0;
+    // Known to have no alpha channel, so its faces need no blending.
+    virtual bool Opaque(int) const { return false; }
 };
 
 // The texture library created at start-up.

@@ -229,7 +229,13 @@ void TMapController::Render(bool shadow, const TVector4& offset, int layer) {
     // undersides and buried sides, half of what the software renderer would otherwise fill.
     glEnable(GL_CULL_FACE);
     glCullFace(GL_FRONT);
+    // Blending an opaque face changes no pixel but costs the software renderer a read of each.
+    const bool blending = glIsEnabled(GL_BLEND);
     for (const TMapTextureGroup& group : textureGroups_) {
+        if (blending) {
+            if (textures_.Opaque(group.texture)) glDisable(GL_BLEND);
+            else glEnable(GL_BLEND);
+        }
         textures_.Bind(group.texture);
         const char* base = reinterpret_cast<const char*>(group.vertices.data());
         glVertexPointer(3, GL_FLOAT, sizeof(TMapVertex), base + offsetof(TMapVertex, position));
@@ -237,6 +243,7 @@ void TMapController::Render(bool shadow, const TVector4& offset, int layer) {
         glTexCoordPointer(2, GL_FLOAT, sizeof(TMapVertex), base + offsetof(TMapVertex, u));
         glDrawArrays(GL_TRIANGLES, 0, group.VertexCount());
     }
+    if (blending) glEnable(GL_BLEND);
     glCullFace(GL_BACK);
     glDisable(GL_CULL_FACE);
     if (LightsControl) LightsControl->SwitchOn();

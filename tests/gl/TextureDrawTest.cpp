@@ -84,6 +84,7 @@ TEST_F(TextureDraw, EveryFormatRightWayUpWithItsAlpha) {
         const int texture = TextureLib->Load(c.path, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
         ASSERT_NE(TextureLib->TextureName(texture), 0u);
         EXPECT_EQ(TextureLib->Width(texture), kSide);
+        EXPECT_EQ(TextureLib->Opaque(texture), !c.alpha);
         const std::vector<uint32_t> seen = Draw(texture, c.topRowFirst);
         EXPECT_TRUE(ColourNear(seen[0], 0xFF000000, c.tolerance));
         // Over the black background: alpha 0 leaves black, alpha 128 gives half blue.

@@ -19,10 +19,12 @@ public:
     int Width(int) const override { return width; }
     int Height(int) const override { return height; }
     void Bind(int texture) const override { bound.push_back(texture); }
+    bool Opaque(int) const override { return opaque; }
     std::vector<std::string> loaded;
     mutable std::vector<int> bound;
     int width = 64;
     int height = 32;
+    bool opaque = false;
 };
 
 // Loose files in a temporary program directory, with the shipped tokenizer table.
