@@ -13,7 +13,7 @@ public:
     virtual int Width(int texture) const = 0;
     virtual int Height(int texture) const = 0;
     virtual void Bind(int texture) const = 0;
-    // Known to have no alpha channel, so its faces need no blending.
+    // Every pixel has full alpha, so its faces need no blending (false when not known).
     virtual bool Opaque(int) const { return false; }
 };
 
