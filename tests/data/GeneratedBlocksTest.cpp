@@ -143,7 +143,7 @@ TEST_F(GeneratedBlocks, EveryBlockMapTokenisesIntoTheMapSyntax) {
 }
 
 // Random tracks pick the next block among those entering with the lanes the last one leaves with:
-// some block must always qualify. Sequence files (the sets' own and the stages') chain the same way
+// some block must always qualify, never the start block. Sequence files (the sets' own and the stages') chain the same way
 // and start at block 0.
 TEST_F(GeneratedBlocks, LaneFlagsChainInEverySetAndSequence) {
     for (const char* set : kSets) {
@@ -153,10 +153,17 @@ TEST_F(GeneratedBlocks, LaneFlagsChainInEverySetAndSequence) {
         std::set<std::string> enters;
         for (const std::string& name : blocks)
             enters.insert(name.substr(0, 6));
-        for (const std::string& name : blocks)
+        for (const std::string& name : blocks) {
             EXPECT_TRUE(enters.count(name.substr(7, 6))) << name << " has no block to follow it";
-        EXPECT_EQ(blocks[0].substr(0, 6), blocks[0].substr(7, 6))
-            << "the start block joins itself at the finish";
+            EXPECT_NE(name.substr(7, 6), blocks[0].substr(0, 6))
+                << name << ": a random track would draw the start block after it";
+        }
+        // A random track opens with blocks 1, 2, 3, 1.
+        ASSERT_GE(blocks.size(), 4u);
+        for (int slot : {1, 2, 3})
+            EXPECT_EQ(blocks[slot].substr(7, 6), blocks[slot % 3 + 1].substr(0, 6)) << "opening block " << slot;
+        // The start block is the finish of every sequence: it runs straight.
+        const auto enterLanes = [&](int32_t block) { return blocks[block].substr(block == 0 ? 7 : 0, 6); };
 
         const std::string folder = std::string("Data\\Maps\\") + set + "\\";
         int sequences = 0;
@@ -176,7 +183,7 @@ TEST_F(GeneratedBlocks, LaneFlagsChainInEverySetAndSequence) {
                 ASSERT_GE(order[i], 0);
                 ASSERT_LT(order[i], static_cast<int32_t>(blocks.size()));
                 if (i > 0) {
-                    EXPECT_EQ(blocks[order[i - 1]].substr(7, 6), blocks[order[i]].substr(0, 6))
+                    EXPECT_EQ(blocks[order[i - 1]].substr(7, 6), enterLanes(order[i]))
                         << sequence << " entry " << i;
                 }
             }

@@ -116,8 +116,8 @@ TEST_F(GeneratedTracks, SurfacesLieWhereTheBlocksShowThem) {
     EXPECT_EQ(TypeAt(*grass, 0, -10, -20), COL_MAINROAD);
     EXPECT_EQ(TypeAt(*grass, 0, -2.5f, -5), COL_MAINROAD);
     EXPECT_EQ(TypeAt(*grass, 1, 30, -20), COL_GRASS);
-    EXPECT_EQ(TypeAt(*grass, 5, -40, -20), COL_ROAD); // the side road of the junction
-    EXPECT_EQ(TypeAt(*grass, 6, -13, -20), COL_BACK); // a dusty shoulder
+    EXPECT_EQ(TypeAt(*grass, 3, -40, -20), COL_ROAD); // the side road of the junction
+    EXPECT_EQ(TypeAt(*grass, 4, -13, -20), COL_BACK); // a dusty shoulder
     const std::unique_ptr<TTrack> winter = Load("winter");
     EXPECT_EQ(TypeAt(*winter, 12, 0, -20), COL_NOCONTROL); // the ice patch
     EXPECT_EQ(TypeAt(*winter, 12, 0, -5), COL_MAINROAD);

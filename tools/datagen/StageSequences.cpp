@@ -51,7 +51,8 @@ std::map<std::string, int> StepsTo(const std::string& goal, const std::vector<TB
 
 std::string StageSequence(const std::string& mainTrk, int length, uint64_t seed) {
     const std::vector<TBlockLanes> blocks = ReadBlockList(mainTrk);
-    const std::map<std::string, int> steps = StepsTo(blocks[0].enter, blocks);
+    // The start block is the finish too; it runs straight, so it is entered by the lanes it leaves by.
+    const std::map<std::string, int> steps = StepsTo(blocks[0].exit, blocks);
     TRandom random(seed);
     std::vector<int32_t> order = {0, 1};
     while (static_cast<int>(order.size()) < length - 1) {

@@ -59,14 +59,15 @@ struct TBlockPlan {
 };
 
 // The blocks of a set, in "main.trk" order. Every lane pattern that leaves a block enters another.
+// A random track opens with blocks 1, 2, 3 and 1 again, so those four must chain.
 const std::vector<TBlockPlan>& Blocks(bool hazards) {
     static const std::vector<TBlockPlan> base = {
-        {kFour, kFour, TFeature::Start},  {kFour, kFour, TFeature::Plain},
-        {kFour, kSix, TFeature::Merge},   {kSix, kSix, TFeature::Overpass},
-        {kSix, kFour, TFeature::Merge},   {kFour, kFour, TFeature::JunctionRight},
-        {kFour, kFour, TFeature::Dusty},  {kFour, kFour, TFeature::Woods},
-        {kFour, kThree, TFeature::Merge}, {kThree, kThree, TFeature::Roadworks},
-        {kThree, kFour, TFeature::Merge}, {kSix, kSix, TFeature::JunctionLeft},
+        {kFour, kFour, TFeature::Start},         {kFour, kFour, TFeature::Plain},
+        {kFour, kFour, TFeature::Woods},         {kFour, kFour, TFeature::JunctionRight},
+        {kFour, kFour, TFeature::Dusty},         {kFour, kSix, TFeature::Merge},
+        {kSix, kSix, TFeature::Overpass},        {kSix, kSix, TFeature::JunctionLeft},
+        {kSix, kFour, TFeature::Merge},          {kFour, kThree, TFeature::Merge},
+        {kThree, kThree, TFeature::Roadworks},   {kThree, kFour, TFeature::Merge},
     };
     static std::vector<TBlockPlan> withHazards = [] {
         std::vector<TBlockPlan> all = base;
@@ -360,10 +361,12 @@ private:
     std::vector<std::array<double, 3>> occupied_; // x, y, radius
 };
 
+// The start block is named as entered by no lanes, so that a random track never draws it (its
+// finish line and gantry) in the middle of a stage; sequences place it without asking.
 std::string BlockName(const TBlockPlan& plan, int index) {
     char number[8];
     std::snprintf(number, sizeof number, "%02d", index);
-    return std::string(plan.enter.flags) + "_" + plan.exit.flags + "_" + number;
+    return std::string(index == 0 ? "000000" : plan.enter.flags) + "_" + plan.exit.flags + "_" + number;
 }
 
 // A drive through the set: the start block, blocks whose lanes chain, the start block again as the finish.
