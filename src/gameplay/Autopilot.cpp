@@ -291,7 +291,8 @@ int TAutopilot::ChooseTarget(const TViewport& viewport) const {
         if (Hostile(car)) score += 3;
         if (car.type.DriveType == DT_AITYPE5 || car.type.DriveType == DT_AITYPE3) score += 2;
         if (car.bonusType != BT_NONE) score += 1.5f;
-        if (car.type.SpecialKind == SM_NEUTRAL) score += 2.5f;
+        // A hunted courier passes by once and takes several hits: it comes before any attacker.
+        if (car.type.SpecialKind == SM_NEUTRAL) score += 5;
         // Keep on the car already under fire.
         if (hasTarget_ && Distance(ground, lastTarget_) < 6) score += 2;
         if (score > bestScore) {
@@ -328,7 +329,8 @@ TAutopilotControls TAutopilot::Decide(const TViewport& viewport) {
         lastTarget_ = {car.position.x, car.position.y, 0, 0};
         controls.held[KP_SHOOT] = car.aimedAt;
         missile =
-            car.aimedAt && Hostile(car) && game_.hud && game_.hud->Rockets > 0 && player->rocketCooldown <= 0;
+            car.aimedAt && (Hostile(car) || car.type.SpecialKind == SM_NEUTRAL) && game_.hud &&
+            game_.hud->Rockets > 0 && player->rocketCooldown <= 0;
     }
     // A rocket clears the key's latch: the key goes up for a frame before the next one.
     controls.held[KP_MISSILE] = missile && !missileHeld_;

@@ -126,7 +126,7 @@ TEST_F(AutopilotTest, TheDriverKeepsClearOfATruckTurningAcrossAndOfDeadlyEdgesAS
     EXPECT_GT(std::fabs(autopilot.ChooseLine()), 2) << "turning, it sweeps across the car's lane";
 }
 
-TEST_F(AutopilotTest, TheGunnerAimsAtTheAttackerFiresWhenMarkedAndSparesEscortsAndIdleCouriers) {
+TEST_F(AutopilotTest, TheGunnerAimsAtTheAttackerFiresWhenMarkedSparesEscortsAndPutsHuntedCouriersFirst) {
     Weapons.assign(1, TWeapon{});
     autopilot.SetSurfaceProbe([](const TVector4&) { return COL_MAINROAD; });
     TTrafficCar& plain = AddCar(-5, -90);
@@ -165,6 +165,12 @@ TEST_F(AutopilotTest, TheGunnerAimsAtTheAttackerFiresWhenMarkedAndSparesEscortsA
     EXPECT_EQ(autopilot.ChooseTarget(kView), 0);
     SpecMission.Enabled = true;
     EXPECT_EQ(autopilot.ChooseTarget(kView), 2);
+    traffic.Car(3).destroyed = false;
+    traffic.Car(3).position = {6, -60, 0, 0};
+    EXPECT_EQ(autopilot.ChooseTarget(kView), 2) << "the hunted courier comes before the attacker";
+    traffic.Car(2).aimedAt = true;
+    EXPECT_TRUE(autopilot.Decide(kView).held[KP_MISSILE]) << "and gets the rockets";
+    traffic.Car(3).destroyed = true;
     // Nor a car whose wreck would take an escorted van with it.
     traffic.Car(1).position = {4, -77, 0, 0};
     EXPECT_EQ(autopilot.ChooseTarget(kView), 0);
