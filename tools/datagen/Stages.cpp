@@ -76,14 +76,14 @@ constexpr TStageLine kLines[] = {
     {"grass",   true,     130,   95,  2500,   105, 35,        0, 3,      44,  7,     "W_RAIN", false},
     {"desert",  false,    140,   98,  3000,   110, 35,       60, 3,      46,  8,     "W_NONE", false},
     {"city",    true,     150,   90,  3500,   110, 38,        0, 3,      48,  8,     "W_RAIN", true},
-    {"desert",  false,    160,   95,  4000,   115, 40,      100, 3,      50,  9,     "W_NONE", false},
-    {"winter",  true,     175,   85,  4500,   115, 40,        0, 4,      50, 10,     "W_SNOW", false},
+    {"desert",  false,    160,   87,  4000,   115, 40,      100, 3,      50,  9,     "W_NONE", false},
+    {"winter",  true,     175,   76,  4500,   115, 40,        0, 4,      50, 10,     "W_SNOW", false},
     {"city",    false,    190,   79,  5000,   120, 42,      100, 4,      52, 10,     "W_NONE", false},
     {"grass",   true,     200,   82,  5500,   120, 45,        0, 4,      54, 11,     "W_RAIN", true},
     {"desert",  false,    215,   74,  6000,   125, 45,      120, 4,      55, 12,     "W_NONE", false},
-    {"winter",  true,     230,   79,  6500,   125, 48,        0, 5,      56, 12,     "W_SNOW", true},
-    {"city",    false,    245,   84,  7000,   130, 50,      150, 5,      58, 13,     "W_RAIN", false},
-    {"desert",  true,     260,   80,  7500,   130, 50,        0, 5,      60, 14,     "W_NONE", false},
+    {"winter",  true,     230,   76,  6500,   125, 48,        0, 5,      56, 12,     "W_SNOW", true},
+    {"city",    false,    245,   80,  7000,   130, 50,      150, 5,      58, 13,     "W_RAIN", false},
+    {"desert",  true,     260,   83,  7500,   130, 50,        0, 5,      60, 14,     "W_NONE", false},
     {"winter",  false,    280,   86,  9000,   130, 50,      150, 6,      60, 14,     "W_SNOW", false},
 };
 // clang-format on
@@ -203,7 +203,7 @@ std::vector<TTraffic> TrafficOf(int stage, int L) {
                 Global(GC_PURSUER, {Fixed(80, L - 10, 1), Along(80, L - 2, 2)}),
                 Global(GC_SPORTS, {Fixed(30, L - 20, 1)})};
     case 14:
-        return {Civilians(mixed, L, 62, 3, 2),
+        return {Civilians(mixed, L, 62, 2, 2),
                 Target(GC_COURIER, "SM_NEUTRAL", Fixed(30, L - 50, 5)),
                 Global(GC_BANDIT, {Fixed(15, L - 10, 3), Along(15, L - 2, 7)}),
                 Global(GC_RAIDER, {Fixed(20, L - 10, 3), Along(20, L - 2, 7)}),
@@ -214,8 +214,8 @@ std::vector<TTraffic> TrafficOf(int stage, int L) {
                 Global(GC_PURSUER, {Fixed(80, L - 10, 1), Along(80, L - 2, 3)})};
     case 15:
         return {Civilians(mixed, L, 64, 3, 3),
-                Target(GC_VAN, "SM_FRIEND", Fixed(20, 130, 2)),
-                Target(GC_COURIER, "SM_NEUTRAL", Fixed(140, L - 30, 2)),
+                Target(GC_VAN, "SM_FRIEND", Fixed(20, 100, 2)),
+                Target(GC_COURIER, "SM_NEUTRAL", Fixed(100, 220, 2)),
                 Global(GC_BANDIT, {Fixed(15, L - 10, 3), Along(15, L - 2, 8)}),
                 Global(GC_RAIDER, {Fixed(20, L - 10, 3), Along(20, L - 2, 8)}),
                 Global(GC_RAMMER, {Fixed(30, L - 10, 2), Along(30, L - 2, 4)}),
