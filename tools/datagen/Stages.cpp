@@ -215,7 +215,7 @@ std::vector<TTraffic> TrafficOf(int stage, int L) {
     case 15:
         return {Civilians(mixed, L, 64, 3, 3),
                 Target(GC_VAN, "SM_FRIEND", Fixed(20, 100, 2)),
-                Target(GC_COURIER, "SM_NEUTRAL", Fixed(100, 220, 2)),
+                Target(GC_COURIER, "SM_NEUTRAL", Fixed(100, L - 60, 2)),
                 Global(GC_BANDIT, {Fixed(15, L - 10, 3), Along(15, L - 2, 8)}),
                 Global(GC_RAIDER, {Fixed(20, L - 10, 3), Along(20, L - 2, 8)}),
                 Global(GC_RAMMER, {Fixed(30, L - 10, 2), Along(30, L - 2, 4)}),
