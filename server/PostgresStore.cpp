@@ -8,6 +8,8 @@
 
 namespace {
 
+// Request counts matter for a minute only: unlogged, they cost no wait for the disk, and a
+// crash of the database merely forgets them.
 constexpr char kSchema[] =
     "SET client_min_messages = warning;"
     "CREATE TABLE IF NOT EXISTS scores ("
@@ -17,7 +19,7 @@ constexpr char kSchema[] =
     "CREATE TABLE IF NOT EXISTS tokens (token TEXT PRIMARY KEY, issued BIGINT NOT NULL);"
     "CREATE TABLE IF NOT EXISTS recent_filings (name TEXT NOT NULL, score BIGINT NOT NULL,"
     " country TEXT NOT NULL, filed BIGINT NOT NULL, PRIMARY KEY (name, score, country));"
-    "CREATE TABLE IF NOT EXISTS request_counts (kind TEXT NOT NULL, client TEXT NOT NULL,"
+    "CREATE UNLOGGED TABLE IF NOT EXISTS request_counts (kind TEXT NOT NULL, client TEXT NOT NULL,"
     " minute BIGINT NOT NULL, count BIGINT NOT NULL, PRIMARY KEY (kind, client, minute));";
 // Instances starting together would race on CREATE TABLE IF NOT EXISTS.
 constexpr char kLockSchema[] = "SELECT pg_advisory_lock(8077)";
