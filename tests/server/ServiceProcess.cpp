@@ -33,6 +33,7 @@ ServiceProcess::~ServiceProcess() {
 }
 
 int ServiceProcess::Stop(int signal) {
+    if (m_pid <= 0) return -1;
     kill(m_pid, signal);
     int status = 0;
     waitpid(m_pid, &status, 0);
