@@ -92,6 +92,7 @@ EOF
 run() { # label instances database
   start_instances "$2" "$3"
   start_nginx
+  "$build/benchmarks/scores_load" "$nginx_port" "$clients" 10 >/dev/null # warms caches and connections
   for slow_now in 0 "$slow"; do
     printf '%-14s ' "$1"
     "$build/benchmarks/scores_load" "$nginx_port" "$clients" "$each" "$slow_now"
