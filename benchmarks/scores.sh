@@ -30,10 +30,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-free_port() { # a loopback port that refuses connections
+free_port() { # a loopback port that refuses connections, below the range of outgoing ports
   local port
   while :; do
-    port=$((20000 + RANDOM % 40000))
+    port=$((20000 + RANDOM % 12000))
     (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null || { echo "$port"; return; }
   done
 }
