@@ -269,7 +269,7 @@ TEST_F(TrafficTest, SpecialMissionCountersTheSpecialHitFlagAndTheAimMark) {
     EXPECT_FALSE(traffic.Car(0).aimedAt);
 }
 
-TEST_F(TrafficTest, DamageSmokeStaysWithTheCarAsThePlayersDoes) {
+TEST_F(TrafficTest, DamageSmokeGoesWithTheCarsRocketSmokeStaysOnTheRoad) {
     struct : TTextureSource {
         int Load(const std::string&) override { return 0; }
         void Bind(int) override {}
@@ -282,8 +282,16 @@ TEST_F(TrafficTest, DamageSmokeStaysWithTheCarAsThePlayersDoes) {
     AddCar(0, -200, 100).health = 20; // below a quarter: smoke and fire
     traffic.Update(10);
     ASSERT_EQ(effects.Count(), 2);
-    EXPECT_FALSE(effects.Particle(0).scroll);
+    EXPECT_FALSE(effects.Particle(0).scroll) << "as the player's";
     EXPECT_FALSE(effects.Particle(1).scroll);
+
+    effects.Clear();
+    game.sprites.rocketSmoke = {&smoke, &smoke, &smoke};
+    rockets.Launch({0, -45, 1, 0}, {0, -1, 0, 0}, {}, 350, true, true, 5000, true, false);
+    rockets.Update(25);
+    ASSERT_GT(effects.Count(), 0);
+    for (int i = 0; i < effects.Count(); ++i)
+        EXPECT_TRUE(effects.Particle(i).scroll) << i;
 }
 
 TEST_F(TrafficTest, RemovalLines) {
