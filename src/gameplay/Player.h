@@ -12,6 +12,7 @@
 #include "world/VehicleContact.h"
 
 class THSAModel;
+struct TAnimation;
 struct TMissionValues;
 
 // The driver's and the gunner's controls for one frame.
@@ -150,6 +151,6 @@ private:
     int soundRocket_ = 0;
     int soundExplosion_ = 0;
     // The animation and frame the car model was last posed with.
-    mutable int posedAnimation_ = -1;
+    mutable const TAnimation* posedAnimation_ = nullptr;
     mutable int posedFrame_ = -1;
 };

@@ -96,15 +96,15 @@ void TPlayer::Render() const {
 }
 
 TVector4 TPlayer::PoseCar() const {
-    // Alive: the still first animation; destroyed: the break-up, one frame per 50 ms.
-    const int animation = Destroyed && car_->Animation(1) ? 1 : 0;
-    const TAnimation* posed = car_->Animation(animation);
+    // Alive: the still first animation; destroyed: the break-up, one frame per 50 ms. A model
+    // without that animation shows its bind pose.
     TActor& actor = car_->CurrentActor();
-    if (!posed) posed = &actor.bindPose;
-    const int frame = animation == 1 ? std::min(dyingTime / 50, posed->FrameCount() - 1) : 0;
-    if (animation != posedAnimation_ || frame != posedFrame_) {
+    const TAnimation* posed = car_->Animation(Destroyed ? 1 : 0);
+    if (!posed || posed->FrameCount() == 0) posed = &actor.bindPose;
+    const int frame = Destroyed ? std::min(dyingTime / 50, posed->FrameCount() - 1) : 0;
+    if (posed != posedAnimation_ || frame != posedFrame_) {
         Pose(actor, *posed, frame);
-        posedAnimation_ = animation;
+        posedAnimation_ = posed;
         posedFrame_ = frame;
     }
     // Skinning keeps the root where the bind pose has it; the animation's root motion places
@@ -142,8 +142,8 @@ void TPlayer::DrawTrail(float alpha) const {
     for (int k = 1; k <= 5; ++k) {
         const TTrailRecord& record = trail[k - 1];
         glColor4f(1, 1, 1, alpha * fade[k - 1]);
-        const TVector4 at{record.position.x, record.position.y + k * 0.016f * forwardVelocity, record.position.z,
-                          0};
+        const TVector4 at{record.position.x, record.position.y + k * 0.016f * forwardVelocity,
+                          record.position.z, 0};
         DrawCarModel(at, record.heading, 0, 1);
     }
     glColor4f(1, 1, 1, 1);

@@ -1,7 +1,6 @@
 // The country entry at the end of a game; leaving it files the score into the local table.
 #pragma once
 
-
 #include "gameplay/GameState.h"
 #include "menu/Button.h"
 #include "menu/MenuPage.h"

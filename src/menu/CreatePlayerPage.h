@@ -1,7 +1,6 @@
 // The new-profile page: type a nick name, Ok (or Return) adds the profile.
 #pragma once
 
-
 #include "gameplay/GameState.h"
 #include "menu/Button.h"
 #include "menu/MenuPage.h"

@@ -31,8 +31,9 @@ void SendScore(TMenu& menu) {
     record.name = CurrentProfile().Name;
     record.score = CurrentProfile().Score;
     record.country = Country;
-    const TScoreExchange outcome = ExchangeScore(ScoreAddresses(ScoreServiceBase), record,
-                                                 [](const std::string& url) { return platform::HttpGet(url); });
+    const TScoreExchange outcome =
+        ExchangeScore(ScoreAddresses(ScoreServiceBase), record,
+                      [](const std::string& url) { return platform::HttpGet(url); });
     CurrentMenuPage = outcome.page;
     PageOf<PAGE_CONNECTION_FAILED>(menu).Show(outcome.refusal);
 }

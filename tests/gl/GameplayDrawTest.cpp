@@ -86,12 +86,11 @@ TEST_F(GameplayDrawTest, ACarLooksTheSameAfterAnotherLiveCar) {
     AddCar(-5, -8);
     EXPECT_EQ(DifferingBytes(Draw(), alone), 0);
     // Nor does the player's trail or ghost leave the scene unlit.
-    ActiveBonus = BT_NITRO;
-    Draw();
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    ActiveBonus = BT_GHOST;
-    Draw();
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    for (const int bonus : {BT_NITRO, BT_GHOST}) {
+        ActiveBonus = bonus;
+        Draw();
+        EXPECT_TRUE(glIsEnabled(GL_LIGHTING)) << bonus;
+    }
 }
 
 TEST_F(GameplayDrawTest, ThePlayersCarBreaksUpOneFrameEveryFiftyMilliseconds) {

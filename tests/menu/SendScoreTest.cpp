@@ -61,8 +61,8 @@ TEST(SendScore, OnlyAnAcceptedSubmissionCountsAsSent) {
 
 TEST(SendScore, AFailedOrRefusedHandshakeSendsNothing) {
     for (const platform::THttpResult& handshake :
-         {platform::THttpResult{false, 0, "", "timed out"}, platform::THttpResult{true, 200, "ERROR busy", ""},
-          platform::THttpResult{true, 200, "", ""}}) {
+         {platform::THttpResult{false, 0, "", "timed out"},
+          platform::THttpResult{true, 200, "ERROR busy", ""}, platform::THttpResult{true, 200, "", ""}}) {
         TScriptedService service;
         service.handshake = handshake;
         EXPECT_EQ(service.Exchange({"AB", 1, "", ""}).page, PAGE_CONNECTION_FAILED) << handshake.body;
@@ -83,7 +83,8 @@ TEST(SendScore, FilesTheScoreWithOurServiceAndFailsWithoutOne) {
         const TestService service(Storage::Sqlite);
         port = service.Port();
         const TScoreAddresses addresses = ScoreAddresses("http://127.0.0.1:" + std::to_string(port));
-        EXPECT_EQ(ExchangeScore(addresses, {"O'BRIEN <X>", 4321, "", "NEW ZEALAND"}, httpGet).page, PAGE_MAIN);
+        EXPECT_EQ(ExchangeScore(addresses, {"O'BRIEN <X>", 4321, "", "NEW ZEALAND"}, httpGet).page,
+                  PAGE_MAIN);
         const std::vector<TStoredScore> scores = service.Store().TopScores(10);
         ASSERT_EQ(scores.size(), 1u);
         EXPECT_EQ(scores[0].name, "O'BRIEN <X>");
