@@ -18,11 +18,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Slow motion and nitro bonuses on the cars of blocks 3 to 7; rockets to launch.
+// Slow motion and nitro bonuses on the cars of blocks 8 to 12; rockets to launch.
 const std::string kBonusCars = "Weapon=-1\r\nHealth=60\r\nScore=10\r\nCount=1\r\nSections=1\r\n"
-                               "Section_0_Bonus=BT_SLOMO\r\nSection_0_Begin=3\r\nSection_0_End=5\r\n"
+                               "Section_0_Bonus=BT_SLOMO\r\nSection_0_Begin=8\r\nSection_0_End=10\r\n"
                                "Section_0_Min=2\r\nSection_0_Max=2\r\nSection_1_Bonus=BT_NITRO\r\n"
-                               "Section_1_Begin=5\r\nSection_1_End=7\r\nSection_1_Min=2\r\nSection_1_Max=2\r\n";
+                               "Section_1_Begin=11\r\nSection_1_End=13\r\nSection_1_Min=2\r\nSection_1_Max=2\r\n";
 
 // Real-time steps from 5 to 25 ms, changing every 13 frames.
 std::string VaryingSteps(int frames) {
@@ -34,7 +34,7 @@ std::string VaryingSteps(int frames) {
 
 class ReplayTest : public ::testing::Test {
 protected:
-    void SetUp() override { WriteStage(game, 2, 1, 14, 100, "Rockets=5\r\n", kBonusCars); }
+    void SetUp() override { WriteStage(game, 2, 1, 18, 100, "Rockets=5\r\n", kBonusCars); }
 
     TGameRun Run(std::vector<std::string> args, const std::string& trace) {
         args.insert(args.end(), {"--fixed-step=25", "--audio=none", "--trace=" + game.Dir() + trace});
@@ -110,13 +110,14 @@ TEST_F(ReplayTest, AutopilotRunPlaysBackExactlyAndTheDemoShowsIt) {
 }
 
 TEST_F(ReplayTest, PlayerRunPlaysBackExactlyAndPlaybackWritesNothing) {
-    // Steer both ways, brake, fire at the pointer and launch rockets, at changing steps.
-    game.Files().Write("play.txt", "1 keys=38 pointer=80,40 step=17\n120 keys=38,37,1\n160 keys=39,1 step=9\n"
-                                   "200 keys=40,2 pointer=60,30\n204 keys=38\n208 keys=38,2 step=25\n"
-                                   "212 keys=38,1 pointer=100,45\n300 keys=\n");
-    const std::vector<TTraceLine> lines = RecordAndPlayBack({"--input=" + game.Dir() + "play.txt", "--frames=330"});
-    ASSERT_EQ(lines.size(), 330u);
-    EXPECT_LT(std::stod(lines.back().at("x")), 39) << "the car stayed on the road";
+    // Once the driver has the car: steer both ways, brake, fire at the pointer and launch
+    // rockets, at changing steps.
+    game.Files().Write("play.txt", "1 keys=38 step=17\n330 keys=38,37,1 pointer=80,40\n380 keys=39,1 step=9\n"
+                                   "430 keys=40,2 pointer=70,35\n436 keys=38\n440 keys=38,2 step=25\n"
+                                   "446 keys=38,1 pointer=90,45\n560 keys=\n");
+    const std::vector<TTraceLine> lines = RecordAndPlayBack({"--input=" + game.Dir() + "play.txt", "--frames=600"});
+    ASSERT_EQ(lines.size(), 600u);
+    EXPECT_EQ(lines.back().at("destroyed"), "1") << "the gunner hit a car";
 
     // Playback changes no settings file and records nothing; a damaged, cut short or foreign
     // replay is refused with a message.
@@ -140,7 +141,7 @@ TEST_F(ReplayTest, PlayerRunPlaysBackExactlyAndPlaybackWritesNothing) {
     damaged[damaged.size() - 20] ^= 0x5a;
     game.Files().Write("damaged.kreplay", damaged);
     EXPECT_NE(refusal("damaged.kreplay").find("is damaged"), std::string::npos);
-    WriteStage(game, 2, 1, 15);
+    WriteStage(game, 2, 1, 19);
     EXPECT_NE(refusal(run.substr(game.Dir().size())).find("recorded with other game data: stage 2's mission digest"),
               std::string::npos);
 }
