@@ -370,7 +370,9 @@ TStageStart TEnvironment::StageStart() const {
             {hud.UziBullets, hud.MachinegunBullets, hud.ShotgunBullets, hud.BazookaBullets, hud.Rockets},
             PlayTime,
             FrameCounter,
-            player.cameraOffset};
+            player.cameraOffset,
+            FieldOfView,
+            {cloudDriftAlong_, cloudDriftAcross_}};
 }
 
 void TEnvironment::RestoreStageStart(const TStageStart& start) {
@@ -388,6 +390,9 @@ void TEnvironment::RestoreStageStart(const TStageStart& start) {
     PlayTime = start.playTime;
     FrameCounter = start.frameCounter;
     player.cameraOffset = start.cameraOffset;
+    FieldOfView = start.fieldOfView;
+    cloudDriftAlong_ = start.cloudDrift[0];
+    cloudDriftAcross_ = start.cloudDrift[1];
 }
 
 void TEnvironment::DrawShadowVolumes() {

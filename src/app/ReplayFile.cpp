@@ -174,6 +174,9 @@ std::string WriteReplay(const TReplay& replay) {
     out.Unsigned(static_cast<uint64_t>(s.playTime), 8);
     out.Unsigned(static_cast<uint64_t>(s.frameCounter), 8);
     out.Float(s.cameraOffset);
+    out.Float(s.fieldOfView);
+    for (float drift : s.cloudDrift)
+        out.Float(drift);
     out.Byte(replay.outcome);
     out.Unsigned(static_cast<uint32_t>(replay.finalScore), 4);
     out.Unsigned(replay.frames.size(), 4);
@@ -208,6 +211,9 @@ TReplay ReadReplay(const std::string& bytes, const std::string& name) {
         s.playTime = static_cast<int64_t>(in.Unsigned(8));
         s.frameCounter = static_cast<int64_t>(in.Unsigned(8));
         s.cameraOffset = in.Float();
+        s.fieldOfView = in.Float();
+        for (float& drift : s.cloudDrift)
+            drift = in.Float();
         replay.outcome = in.Byte();
         replay.finalScore = static_cast<int32_t>(in.Unsigned(4));
         const auto count = static_cast<uint32_t>(in.Unsigned(4));

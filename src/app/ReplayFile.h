@@ -13,7 +13,8 @@ constexpr uint32_t kReplayFormat = 1;
 // About nineteen hours at 60 frames a second; longer files are taken for damaged.
 constexpr uint32_t kMaxReplayFrames = 1u << 22;
 
-// What a stage takes from before its first frame: the profile's values and the clocks.
+// What a stage takes from before its first frame: the profile's values, the clocks, and the
+// view the previous stages left (which only shows).
 struct TStageStart {
     int32_t score = 0;
     float health = 0;
@@ -23,6 +24,8 @@ struct TStageStart {
     int64_t playTime = 0;
     int64_t frameCounter = 0;
     float cameraOffset = 0;
+    float fieldOfView = 60;
+    std::array<float, 2> cloudDrift{}; // along, across
 };
 
 // Bits of TReplayFrame::controls: the six actions, Escape and the camera keys.
