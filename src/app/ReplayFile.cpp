@@ -35,8 +35,9 @@ public:
         Unsigned(bits, 4);
     }
     void Text(const std::string& v) {
-        Unsigned(v.size(), 2);
-        bytes += v;
+        const std::string kept = v.substr(0, kMaxText); // profile names have no limit of their own
+        Unsigned(kept.size(), 2);
+        bytes += kept;
     }
     std::string bytes;
 };

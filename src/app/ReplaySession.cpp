@@ -94,15 +94,15 @@ bool TReplaySession::PlayStoredBest() {
     for (size_t i = 0; i < best.size(); ++i) {
         const std::string& path = best[(first + i) % best.size()];
         std::string bytes;
-        if (!platform::ReadWholeFile(path, bytes)) continue;
+        std::optional<TReplay> replay;
         try {
-            TReplay replay = ReadReplay(bytes, path);
-            if (!Refusal(replay, path).empty()) continue;
-            Start(std::move(replay));
-            return true;
+            if (platform::ReadWholeFile(path, bytes)) replay = ReadReplay(bytes, path);
         } catch (const EGameError&) {
             // A damaged file is passed over.
         }
+        if (!replay || !Refusal(*replay, path).empty()) continue;
+        Start(std::move(*replay));
+        return true;
     }
     return false;
 }

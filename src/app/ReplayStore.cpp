@@ -22,10 +22,11 @@ std::string StageName(int stage) {
     return text;
 }
 
-// Letters and digits as they are; anything else of a profile's name as %XX.
+// Letters and digits as they are; anything else of a profile's name as %XX. Names have no limit
+// of their own; file names do.
 std::string SafeName(const std::string& name) {
     std::string safe;
-    for (unsigned char c : name) {
+    for (unsigned char c : name.substr(0, 64)) {
         if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) {
             safe += static_cast<char>(c);
         } else {

@@ -1,7 +1,8 @@
 // Replays in the real executable: a recorded stage, played at varying real-time steps, plays
 // back frame for frame (the whole simulation state included) in another window; the demo
-// plays a stored best run; playback writes nothing; and files from other data, damaged or cut
-// short are refused with a message.
+// plays a stored best run; playback writes nothing; files from other data, damaged or cut
+// short are refused with a message; an update's error names the run so far; and a replays
+// folder that cannot be made costs only the replay.
 #include "settings/Configure.h"
 #include "support/GameProcess.h"
 #include "support/TraceLines.h"
@@ -144,6 +145,29 @@ TEST_F(ReplayTest, PlayerRunPlaysBackExactlyAndPlaybackWritesNothing) {
     WriteStage(game, 2, 1, 19);
     EXPECT_NE(refusal(run.substr(game.Dir().size())).find("recorded with other game data: stage 2's mission digest"),
               std::string::npos);
+}
+
+TEST_F(ReplayTest, AnUpdateErrorNamesTheRunSoFarAndNoFolderCostsOnlyTheReplay) {
+    // A random track of one block that no block can follow: the track's update fails a block in.
+    game.Files().Write("Data/Maps/broken/main.trk", "000000_011110_00\r\n");
+    for (const char* map : {"000000_011110_00.map", "000000_011110_00_col.map"})
+        game.Files().Write(std::string("Data/Maps/broken/") + map, "{\n\"classname\" \"worldspawn\"\n}\n");
+    game.Files().Write("Data/Maps/Track3.cfg", "[Mission]\r\nBlocks=broken\r\n[Player]\r\nMinSpeed=30\r\n"
+                                               "[Traffic]\r\nCarTypesCount=1\r\n[CarType_0]\r\nSection_0_Begin=40\r\n");
+    const TGameRun run = Run({"--stage=3", "--window=160x120", "--frames=150", "-LOG"}, "t.txt");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const std::vector<std::string> runs = Replays("run-");
+    ASSERT_EQ(runs.size(), 1u);
+    const std::string named = "Replay of this run: " + runs[0];
+    EXPECT_NE(run.errors.find("No track block can follow"), std::string::npos) << run.errors;
+    EXPECT_NE(run.errors.find(named), std::string::npos) << run.errors;
+    EXPECT_NE(game.Files().Read("log.txt").find(named), std::string::npos);
+
+    fs::remove_all(game.Dir() + "data");
+    game.Files().Write("data", "");
+    const TGameRun without = Run({"--stage=2", "--window=160x120", "--frames=20"}, "t.txt");
+    EXPECT_EQ(without.status, 0);
+    EXPECT_NE(without.errors.find("No folder for replays"), std::string::npos) << without.errors;
 }
 
 } // namespace
