@@ -152,7 +152,7 @@ TEST_F(ReplayTest, AnUpdateErrorNamesTheRunSoFarAndNoFolderCostsOnlyTheReplay) {
     game.Files().Write("Data/Maps/broken/main.trk", "000000_011110_00\r\n");
     for (const char* map : {"000000_011110_00.map", "000000_011110_00_col.map"})
         game.Files().Write(std::string("Data/Maps/broken/") + map, "{\n\"classname\" \"worldspawn\"\n}\n");
-    game.Files().Write("Data/Maps/Track3.cfg", "[Mission]\r\nBlocks=broken\r\n[Player]\r\nMinSpeed=30\r\n"
+    game.Files().Write("Data/Maps/Track3.cfg", "[Mission]\r\nBlocks=broken\r\n[main]\r\nTrackLength=2000\r\n[Player]\r\nMinSpeed=30\r\n"
                                                "[Traffic]\r\nCarTypesCount=1\r\n[CarType_0]\r\nSection_0_Begin=40\r\n");
     const TGameRun run = Run({"--stage=3", "--window=160x120", "--frames=150", "-LOG"}, "t.txt");
     ASSERT_EQ(run.status, 0) << run.errors;
