@@ -18,7 +18,8 @@ class TDemoMode {
 public:
     static constexpr uint32_t kIdleTime = 30000; // ms
 
-    TDemoMode(TEnvironment& environment, TReplaySession& replays) : environment_(environment), replays_(replays) {}
+    TDemoMode(TEnvironment& environment, TReplaySession& replays)
+        : environment_(environment), replays_(replays) {}
 
     // Once per frame before the menu or game frame, with the frame's step and whether the
     // player pressed a key or button or moved the pointer. Starts or ends the demo; true

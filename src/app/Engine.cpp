@@ -354,7 +354,8 @@ void FrameLoop(TRunOptions& run) {
             TimeDivisor = replayed->divisor;
             SoundLib->SetTimeDivisor(TimeDivisor);
         }
-        const uint32_t scaledStep = replayed ? replayed->scaledStep : ScaledStep(clock, FrameStep, TimeDivisor);
+        const uint32_t scaledStep =
+            replayed ? replayed->scaledStep : ScaledStep(clock, FrameStep, TimeDivisor);
         if (MenuActive) {
             MenuFrame(FrameStep);
         } else {

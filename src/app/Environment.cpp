@@ -220,8 +220,8 @@ void TEnvironment::Update(uint32_t step) {
 }
 
 void TEnvironment::UpdateControllers(uint32_t step) {
-    TStageInput input{FrameStep, step, TimeDivisor, ReadPlayerInput(*Keys), Keys->IsPressed(EscapeKey),
-                      gameplay_->game.aim};
+    const bool escape = Keys->IsPressed(EscapeKey);
+    TStageInput input{FrameStep, step, TimeDivisor, ReadPlayerInput(*Keys), escape, gameplay_->game.aim};
     if (replays_) replays_->Frame(input);
     const int dt = static_cast<int>(step);
     ++FrameCounter;
@@ -356,7 +356,8 @@ std::string TEnvironment::StateDigest() const {
     state.Add(SpecMission.FriendLosses);
     state.Add(RandomState());
     char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(platform::Digest(state.Bytes())));
+    std::snprintf(text, sizeof text, "%016llx",
+                  static_cast<unsigned long long>(platform::Digest(state.Bytes())));
     return text;
 }
 

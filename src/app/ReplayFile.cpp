@@ -2,6 +2,7 @@
 // changes, deflated.
 #include "app/ReplayFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -14,7 +15,14 @@ const std::string kMagic = "KESTROVA REPLAY\n";
 constexpr size_t kMaxText = 256;
 constexpr uint8_t kRun = 0x80; // with the count less one in the low bits
 constexpr int kMaxRun = 128;
-enum TChange : uint8_t { CH_STEP = 1, CH_SCALED = 2, CH_DIVISOR = 4, CH_CONTROLS = 8, CH_AIM = 16, CH_HEALTH = 32 };
+enum TChange : uint8_t {
+    CH_STEP = 1,
+    CH_SCALED = 2,
+    CH_DIVISOR = 4,
+    CH_CONTROLS = 8,
+    CH_AIM = 16,
+    CH_HEALTH = 32
+};
 constexpr uint8_t kAllChanges = 63;
 constexpr size_t kLargestFrame = 1 + 1 + 1 + 1 + 2 + 12 + 4;
 
@@ -82,8 +90,9 @@ bool SameAim(const TReplayFrame& a, const TReplayFrame& b) {
 
 uint8_t Changes(const TReplayFrame& f, const TReplayFrame& previous) {
     return (f.step != previous.step ? CH_STEP : 0) | (f.scaledStep != previous.scaledStep ? CH_SCALED : 0) |
-           (f.divisor != previous.divisor ? CH_DIVISOR : 0) | (f.controls != previous.controls ? CH_CONTROLS : 0) |
-           (!SameAim(f, previous) ? CH_AIM : 0) | (f.health ? CH_HEALTH : 0);
+           (f.divisor != previous.divisor ? CH_DIVISOR : 0) |
+           (f.controls != previous.controls ? CH_CONTROLS : 0) | (!SameAim(f, previous) ? CH_AIM : 0) |
+           (f.health ? CH_HEALTH : 0);
 }
 
 std::string PackFrames(const std::vector<TReplayFrame>& frames) {
@@ -124,7 +133,7 @@ void CheckFrame(const TReplayFrame& f) {
 
 std::vector<TReplayFrame> UnpackFrames(const std::string& packed, uint32_t count) {
     std::vector<TReplayFrame> frames;
-    frames.reserve(count);
+    frames.reserve(std::min<size_t>(count, packed.size() * kMaxRun));
     TReader in(packed);
     TReplayFrame previous;
     while (!in.AtEnd()) {

@@ -43,10 +43,10 @@ enum TReplayControl : uint16_t {
 };
 
 struct TReplayFrame {
-    uint8_t step = 0;       // the frame step, ms (at most 25)
-    uint8_t scaledStep = 0; // what the game advanced by (slow motion divides the step)
-    uint8_t divisor = 1;    // the slow-motion divisor, 1 .. 4
-    uint16_t controls = 0;  // TReplayControl bits
+    uint8_t step = 0;            // the frame step, ms (at most 25)
+    uint8_t scaledStep = 0;      // what the game advanced by (slow motion divides the step)
+    uint8_t divisor = 1;         // the slow-motion divisor, 1 .. 4
+    uint16_t controls = 0;       // TReplayControl bits
     std::array<float, 3> aim{};  // the crosshair's world point
     std::optional<float> health; // set outside play (a code typed on the main page)
 };

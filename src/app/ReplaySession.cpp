@@ -55,9 +55,10 @@ std::string Hex(uint64_t value) {
 uint16_t ControlBits(const TStageInput& input) {
     const TPlayerInput& c = input.controls;
     return static_cast<uint16_t>((c.forward ? RC_FORWARD : 0) | (c.backward ? RC_BACKWARD : 0) |
-                                 (c.left ? RC_LEFT : 0) | (c.right ? RC_RIGHT : 0) | (c.shoot ? RC_SHOOT : 0) |
-                                 (c.missile ? RC_MISSILE : 0) | (input.escape ? RC_ESCAPE : 0) |
-                                 (c.cameraShift > 0 ? RC_CAMERA_UP : 0) | (c.cameraShift < 0 ? RC_CAMERA_DOWN : 0));
+                                 (c.left ? RC_LEFT : 0) | (c.right ? RC_RIGHT : 0) |
+                                 (c.shoot ? RC_SHOOT : 0) | (c.missile ? RC_MISSILE : 0) |
+                                 (input.escape ? RC_ESCAPE : 0) | (c.cameraShift > 0 ? RC_CAMERA_UP : 0) |
+                                 (c.cameraShift < 0 ? RC_CAMERA_DOWN : 0));
 }
 
 void ApplyControlBits(uint16_t bits, TStageInput& input) {
@@ -109,15 +110,16 @@ bool TReplaySession::PlayStoredBest() {
 
 std::string TReplaySession::Refusal(const TReplay& replay, const std::string& name) {
     if (replay.gameVersion != kGameVersion)
-        return "Replay " + name + " was recorded with game version " + replay.gameVersion + "; this is version " +
-               kGameVersion;
+        return "Replay " + name + " was recorded with game version " + replay.gameVersion +
+               "; this is version " + kGameVersion;
     if (replay.dataDigest != DataDigest())
-        return "Replay " + name + " was recorded with other game data: data digest " + Hex(replay.dataDigest) +
-               ", here " + Hex(DataDigest());
+        return "Replay " + name + " was recorded with other game data: data digest " +
+               Hex(replay.dataDigest) + ", here " + Hex(DataDigest());
     const uint64_t mission = MissionDigest(StageMissionPath(replay.stage));
     if (replay.missionDigest != mission)
-        return "Replay " + name + " was recorded with other game data: stage " + std::to_string(replay.stage) +
-               "'s mission digest " + Hex(replay.missionDigest) + ", here " + Hex(mission);
+        return "Replay " + name + " was recorded with other game data: stage " +
+               std::to_string(replay.stage) + "'s mission digest " + Hex(replay.missionDigest) + ", here " +
+               Hex(mission);
     return "";
 }
 

@@ -32,7 +32,8 @@ struct TReplaySteps {
 class TReplaySession {
 public:
     // `realTime`: a replay keeps to the real time it was played in (not in --fixed-step runs).
-    TReplaySession(TEnvironment& environment, bool realTime) : environment_(environment), realTime_(realTime) {}
+    TReplaySession(TEnvironment& environment, bool realTime)
+        : environment_(environment), realTime_(realTime) {}
 
     // Whether the stages loaded from now on are recorded.
     void SetRecording(bool on) { recording_ = on; }

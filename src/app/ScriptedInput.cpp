@@ -71,7 +71,8 @@ TScriptedInput TScriptedInput::Parse(const std::string& text, const std::string&
                     entry.resize = ReadSize(item.substr(7));
                 } else if (item.rfind("step=", 0) == 0) {
                     uint32_t step = 0;
-                    if (!TextToInteger(item.substr(5), step) || step > 1000) throw std::invalid_argument(item);
+                    if (!TextToInteger(item.substr(5), step) || step > 1000)
+                        throw std::invalid_argument(item);
                     entry.step = step;
                 } else if (item == "close") {
                     entry.close = true;

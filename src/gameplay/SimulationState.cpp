@@ -12,8 +12,9 @@ void AddPlayer(const TPlayer& p, TStateBytes& state) {
     for (float v : {p.speed, p.forwardVelocity, p.lateralVelocity, p.Health, p.MaxHealth, p.Shield,
                     p.distanceTravelled, p.cameraHeight, p.cameraPitch, p.cameraOffset})
         state.Add(v);
-    for (int v : {p.steerHold, p.MaxSpeed, p.MinSpeed, p.TimeLeft, p.blinkTime, p.shootCooldown, p.rocketCooldown,
-                  p.muzzleFlashTime, p.dyingTime, p.weaponKind, p.score.Current(), p.score.Displayed()})
+    for (int v :
+         {p.steerHold, p.MaxSpeed, p.MinSpeed, p.TimeLeft, p.blinkTime, p.shootCooldown, p.rocketCooldown,
+          p.muzzleFlashTime, p.dyingTime, p.weaponKind, p.score.Current(), p.score.Displayed()})
         state.Add(v);
     state.Add(p.Active);
     state.Add(p.Destroyed);
@@ -25,7 +26,8 @@ void AddPlayer(const TPlayer& p, TStateBytes& state) {
 }
 
 void AddCar(const TTrafficCar& car, TStateBytes& state) {
-    for (int v : {car.type.Health, car.type.AttackType, car.type.DriveType, car.type.Score, car.type.SpecialKind})
+    for (int v :
+         {car.type.Health, car.type.AttackType, car.type.DriveType, car.type.Score, car.type.SpecialKind})
         state.Add(v);
     state.Add(car.position);
     state.Add(car.collisionVelocity);

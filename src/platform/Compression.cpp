@@ -8,8 +8,9 @@ namespace platform {
 std::string Deflate(const std::string& bytes) {
     uLongf size = compressBound(static_cast<uLong>(bytes.size()));
     std::string packed(size, '\0');
-    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(bytes.data()),
-                  static_cast<uLong>(bytes.size()), Z_BEST_COMPRESSION) != Z_OK)
+    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
+                  reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uLong>(bytes.size()),
+                  Z_BEST_COMPRESSION) != Z_OK)
         return {};
     packed.resize(size);
     return packed;

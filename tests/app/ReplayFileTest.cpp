@@ -65,7 +65,8 @@ TEST(ReplayFile, ComesBackAsWritten) {
 
 TEST(ReplayFile, RefusesOtherFilesAndDamage) {
     const std::string bytes = WriteReplay(SampleReplay());
-    EXPECT_EQ(ErrorOf([] { ReadReplay("Version 3\n", "Config.cfg"); }), "Config.cfg is not a Kestrova replay");
+    EXPECT_EQ(ErrorOf([] { ReadReplay("Version 3\n", "Config.cfg"); }),
+              "Config.cfg is not a Kestrova replay");
     std::string newer = bytes;
     newer[16] = 2;
     EXPECT_EQ(ErrorOf([&] { ReadReplay(newer, "n"); }), "Replay n is of format 2; this game reads format 1");

@@ -63,8 +63,11 @@ TEST_P(AutopilotStageTest, IsWonWithCarsDestroyedForScore) {
 
     if (stage != 1) return;
     // The stage's replay stays small.
-    for (const auto& entry : std::filesystem::directory_iterator(game.Dir() + "data/kestrova/replays"))
-        if (entry.path().filename().string().rfind("run-", 0) == 0) EXPECT_LT(entry.file_size(), 100u * 1024);
+    for (const auto& entry : std::filesystem::directory_iterator(game.Dir() + "data/kestrova/replays")) {
+        if (entry.path().filename().string().rfind("run-", 0) == 0) {
+            EXPECT_LT(entry.file_size(), 100u * 1024);
+        }
+    }
     // The same seed plays the same game: the first 400 frames again, byte for byte.
     const TGameRun again = game.Run(Arguments(game, stage, "again.txt", 400), 300);
     ASSERT_TRUE(again.exited);

@@ -20,10 +20,11 @@ namespace fs = std::filesystem;
 namespace {
 
 // Slow motion and nitro bonuses on the cars of blocks 8 to 12; rockets to launch.
-const std::string kBonusCars = "Weapon=-1\r\nHealth=60\r\nScore=10\r\nCount=1\r\nSections=1\r\n"
-                               "Section_0_Bonus=BT_SLOMO\r\nSection_0_Begin=8\r\nSection_0_End=10\r\n"
-                               "Section_0_Min=2\r\nSection_0_Max=2\r\nSection_1_Bonus=BT_NITRO\r\n"
-                               "Section_1_Begin=11\r\nSection_1_End=13\r\nSection_1_Min=2\r\nSection_1_Max=2\r\n";
+const std::string kBonusCars =
+    "Weapon=-1\r\nHealth=60\r\nScore=10\r\nCount=1\r\nSections=1\r\n"
+    "Section_0_Bonus=BT_SLOMO\r\nSection_0_Begin=8\r\nSection_0_End=10\r\n"
+    "Section_0_Min=2\r\nSection_0_Max=2\r\nSection_1_Bonus=BT_NITRO\r\n"
+    "Section_1_Begin=11\r\nSection_1_End=13\r\nSection_1_Min=2\r\nSection_1_Max=2\r\n";
 
 // Real-time steps from 5 to 25 ms, changing every 13 frames.
 std::string VaryingSteps(int frames) {
@@ -47,14 +48,16 @@ protected:
         std::istringstream in(game.Files().Read(trace));
         for (std::string line; std::getline(in, line);) {
             const size_t window = line.find(" window=");
-            if (window != std::string::npos) lines.push_back(line.erase(window, line.find(' ', window + 1) - window));
+            if (window != std::string::npos)
+                lines.push_back(line.erase(window, line.find(' ', window + 1) - window));
         }
         return lines;
     }
     std::vector<std::string> Replays(const std::string& prefix) const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(game.Dir() + "data/kestrova/replays"))
-            if (entry.path().filename().string().rfind(prefix, 0) == 0) names.push_back(entry.path().string());
+            if (entry.path().filename().string().rfind(prefix, 0) == 0)
+                names.push_back(entry.path().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -67,8 +70,9 @@ protected:
         const std::vector<std::string> runs = Replays("run-");
         EXPECT_EQ(runs.size(), 1u);
         if (runs.empty() || frames.empty()) return {};
-        const TGameRun played = Run({"--replay=" + runs[0], "--window=240x100", "--frames=" + std::to_string(frames.size())},
-                                    "played.txt");
+        const TGameRun played =
+            Run({"--replay=" + runs[0], "--window=240x100", "--frames=" + std::to_string(frames.size())},
+                "played.txt");
         EXPECT_EQ(played.status, 0) << played.errors;
         const std::vector<std::string> again = Frames("played.txt");
         EXPECT_EQ(again.size(), frames.size());
@@ -89,10 +93,12 @@ TEST_F(ReplayTest, AutopilotRunPlaysBackExactlyAndTheDemoShowsIt) {
         RecordAndPlayBack({"--autopilot", "--input=" + game.Dir() + "steps.txt", "--frames=3000"});
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.back().at("page"), "15") << "the autopilot finished the stage";
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const TTraceLine& l) { return l.at("divisor") == "4"; }))
-        << "slow motion reached";
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const auto& l) { return l.count("bonus") && l.at("bonus") == "5"; }))
-        << "nitro reached";
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const TTraceLine& l) {
+        return l.at("divisor") == "4";
+    })) << "slow motion reached";
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const auto& l) {
+        return l.count("bonus") && l.at("bonus") == "5";
+    })) << "nitro reached";
     ASSERT_EQ(Replays("best-stage02").size(), 1u);
 
     // Idle on the main page, the demo plays that best run from its start.
@@ -101,7 +107,9 @@ TEST_F(ReplayTest, AutopilotRunPlaysBackExactlyAndTheDemoShowsIt) {
     config.Players[0].Name = "ACE";
     ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
     game.Files().Write("idle.txt", "1 pointer=80,60\n");
-    ASSERT_EQ(Run({"--window=160x120", "--frames=1300", "--input=" + game.Dir() + "idle.txt"}, "demo.txt").status, 0);
+    ASSERT_EQ(
+        Run({"--window=160x120", "--frames=1300", "--input=" + game.Dir() + "idle.txt"}, "demo.txt").status,
+        0);
     std::vector<std::string> demo;
     for (const TTraceLine& line : ReadTrace(game.Files().Read("demo.txt")))
         if (line.count("state")) demo.push_back(line.at("state"));
@@ -116,7 +124,8 @@ TEST_F(ReplayTest, PlayerRunPlaysBackExactlyAndPlaybackWritesNothing) {
     game.Files().Write("play.txt", "1 keys=38 step=17\n330 keys=38,37,1 pointer=80,40\n380 keys=39,1 step=9\n"
                                    "430 keys=40,2 pointer=70,35\n436 keys=38\n440 keys=38,2 step=25\n"
                                    "446 keys=38,1 pointer=90,45\n560 keys=\n");
-    const std::vector<TTraceLine> lines = RecordAndPlayBack({"--input=" + game.Dir() + "play.txt", "--frames=600"});
+    const std::vector<TTraceLine> lines =
+        RecordAndPlayBack({"--input=" + game.Dir() + "play.txt", "--frames=600"});
     ASSERT_EQ(lines.size(), 600u);
     EXPECT_EQ(lines.back().at("destroyed"), "1") << "the gunner hit a car";
 
@@ -132,7 +141,8 @@ TEST_F(ReplayTest, PlayerRunPlaysBackExactlyAndPlaybackWritesNothing) {
 
     const std::string bytes = game.Files().Read(run.substr(game.Dir().size()));
     const auto refusal = [&](const std::string& file) {
-        const TGameRun refused = Run({"--replay=" + game.Dir() + file, "--window=160x120", "--frames=5"}, "r.txt");
+        const TGameRun refused =
+            Run({"--replay=" + game.Dir() + file, "--window=160x120", "--frames=5"}, "r.txt");
         EXPECT_EQ(refused.status, 1);
         return refused.errors;
     };
@@ -143,7 +153,8 @@ TEST_F(ReplayTest, PlayerRunPlaysBackExactlyAndPlaybackWritesNothing) {
     game.Files().Write("damaged.kreplay", damaged);
     EXPECT_NE(refusal("damaged.kreplay").find("is damaged"), std::string::npos);
     WriteStage(game, 2, 1, 19);
-    EXPECT_NE(refusal(run.substr(game.Dir().size())).find("recorded with other game data: stage 2's mission digest"),
+    EXPECT_NE(refusal(run.substr(game.Dir().size()))
+                  .find("recorded with other game data: stage 2's mission digest"),
               std::string::npos);
 }
 
@@ -152,8 +163,10 @@ TEST_F(ReplayTest, AnUpdateErrorNamesTheRunSoFarAndNoFolderCostsOnlyTheReplay) {
     game.Files().Write("Data/Maps/broken/main.trk", "000000_011110_00\r\n");
     for (const char* map : {"000000_011110_00.map", "000000_011110_00_col.map"})
         game.Files().Write(std::string("Data/Maps/broken/") + map, "{\n\"classname\" \"worldspawn\"\n}\n");
-    game.Files().Write("Data/Maps/Track3.cfg", "[Mission]\r\nBlocks=broken\r\n[main]\r\nTrackLength=2000\r\n[Player]\r\nMinSpeed=30\r\n"
-                                               "[Traffic]\r\nCarTypesCount=1\r\n[CarType_0]\r\nSection_0_Begin=40\r\n");
+    game.Files().Write(
+        "Data/Maps/Track3.cfg",
+        "[Mission]\r\nBlocks=broken\r\n[main]\r\nTrackLength=2000\r\n[Player]\r\nMinSpeed=30\r\n"
+        "[Traffic]\r\nCarTypesCount=1\r\n[CarType_0]\r\nSection_0_Begin=40\r\n");
     const TGameRun run = Run({"--stage=3", "--window=160x120", "--frames=150", "-LOG"}, "t.txt");
     ASSERT_EQ(run.status, 0) << run.errors;
     const std::vector<std::string> runs = Replays("run-");

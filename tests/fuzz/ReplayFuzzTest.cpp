@@ -31,8 +31,12 @@ TEST(ReplayFuzz, SurvivesDamageTruncationAndRandomFrames) {
     fuzzlimits::CapMemory();
     TReplay replay;
     for (int i = 0; i < 300; ++i)
-        replay.frames.push_back({static_cast<uint8_t>(i % 26), 3, static_cast<uint8_t>(1 + i % 4),
-                                 static_cast<uint16_t>(i), {i * 0.5f, 1, 2}, {}});
+        replay.frames.push_back({static_cast<uint8_t>(i % 26),
+                                 3,
+                                 static_cast<uint8_t>(1 + i % 4),
+                                 static_cast<uint16_t>(i),
+                                 {i * 0.5f, 1, 2},
+                                 {}});
     const std::string valid = WriteReplay(replay);
     std::mt19937 random(26);
     for (size_t cut = 0; cut < valid.size(); ++cut)

@@ -61,8 +61,9 @@ void WriteStage(const TGameInstall& game, int stage, int block, int finish, int 
                 const std::string& player, const std::string& cars) {
     const std::string name = "Short" + std::to_string(stage);
     // The last car type's first section marks the finish.
-    const std::string traffic = cars.empty() ? "CarTypesCount=1\r\n[CarType_0]\r\n"
-                                             : "CarTypesCount=2\r\n[CarType_0]\r\n" + cars + "[CarType_1]\r\n";
+    const std::string traffic = cars.empty()
+                                    ? "CarTypesCount=1\r\n[CarType_0]\r\n"
+                                    : "CarTypesCount=2\r\n[CarType_0]\r\n" + cars + "[CarType_1]\r\n";
     game.Files().Write("Data/Maps/Track" + std::to_string(stage) + ".cfg",
                        "[Mission]\r\nBlocks=city\r\nTrackFile=city\\" + name +
                            ".seq\r\nTime=" + std::to_string(seconds) +
