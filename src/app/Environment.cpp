@@ -373,7 +373,10 @@ TStageStart TEnvironment::StageStart() const {
             FrameCounter,
             player.cameraOffset,
             FieldOfView,
-            {cloudDriftAlong_, cloudDriftAcross_}};
+            {cloudDriftAlong_, cloudDriftAcross_},
+            {player.forwardVelocity, player.lateralVelocity},
+            {player.steerHold, player.shootCooldown, player.rocketCooldown, player.rocketDelay,
+             player.muzzleFlashTime, player.weaponKind}};
 }
 
 void TEnvironment::RestoreStageStart(const TStageStart& start) {
@@ -394,6 +397,15 @@ void TEnvironment::RestoreStageStart(const TStageStart& start) {
     FieldOfView = start.fieldOfView;
     cloudDriftAlong_ = start.cloudDrift[0];
     cloudDriftAcross_ = start.cloudDrift[1];
+    player.forwardVelocity = start.velocity[0];
+    ForwardVelocity = start.velocity[0]; // the road scrolls by it before the car moves
+    player.lateralVelocity = start.velocity[1];
+    player.steerHold = start.car[0];
+    player.shootCooldown = start.car[1];
+    player.rocketCooldown = start.car[2];
+    player.rocketDelay = start.car[3];
+    player.muzzleFlashTime = start.car[4];
+    player.weaponKind = start.car[5];
 }
 
 void TEnvironment::DrawShadowVolumes() {

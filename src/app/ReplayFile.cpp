@@ -187,6 +187,10 @@ std::string WriteReplay(const TReplay& replay) {
     out.Float(s.fieldOfView);
     for (float drift : s.cloudDrift)
         out.Float(drift);
+    for (float v : s.velocity)
+        out.Float(v);
+    for (int32_t v : s.car)
+        out.Unsigned(static_cast<uint32_t>(v), 4);
     out.Byte(replay.outcome);
     out.Unsigned(static_cast<uint32_t>(replay.finalScore), 4);
     out.Unsigned(replay.frames.size(), 4);
@@ -224,6 +228,10 @@ TReplay ReadReplay(const std::string& bytes, const std::string& name) {
         s.fieldOfView = in.Float();
         for (float& drift : s.cloudDrift)
             drift = in.Float();
+        for (float& v : s.velocity)
+            v = in.Float();
+        for (int32_t& v : s.car)
+            v = static_cast<int32_t>(in.Unsigned(4));
         replay.outcome = in.Byte();
         replay.finalScore = static_cast<int32_t>(in.Unsigned(4));
         const auto count = static_cast<uint32_t>(in.Unsigned(4));

@@ -13,8 +13,8 @@ constexpr uint32_t kReplayFormat = 1;
 // About nineteen hours at 60 frames a second; longer files are taken for damaged.
 constexpr uint32_t kMaxReplayFrames = 1u << 22;
 
-// What a stage takes from before its first frame: the profile's values, the clocks, and the
-// view the previous stages left (which only shows).
+// What a stage takes from before its first frame: the profile's values, the clocks, the car as
+// the previous stage left it, and the view the previous stages left (which only shows).
 struct TStageStart {
     int32_t score = 0;
     float health = 0;
@@ -26,6 +26,9 @@ struct TStageStart {
     float cameraOffset = 0;
     float fieldOfView = 60;
     std::array<float, 2> cloudDrift{}; // along, across
+    std::array<float, 2> velocity{};   // forward, lateral
+    // Steering hold, shot and rocket cooldowns, rocket delay, muzzle flash, weapon shown.
+    std::array<int32_t, 6> car{0, 0, 0, 0, 0, 1};
 };
 
 // Bits of TReplayFrame::controls: the six actions, Escape and the camera keys.

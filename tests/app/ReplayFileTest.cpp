@@ -16,6 +16,7 @@ TReplay SampleReplay() {
     replay.seed = 0xfedcba9876543210ULL;
     replay.profile = "ACE \xc0";
     replay.start = {1200, 750.5f, 30, 99000, {1, 2, 3, 4, 5}, 123456789012LL, 4567, -3};
+    replay.start.car = {1, 2, 3, 4, 5, 6};
     replay.outcome = RO_COMPLETE;
     replay.finalScore = 5400;
     for (int i = 0; i < 700; ++i) {
@@ -58,6 +59,7 @@ TEST(ReplayFile, ComesBackAsWritten) {
     EXPECT_EQ(read.start.playTime, 123456789012LL);
     EXPECT_EQ(read.start.ammunition, written.start.ammunition);
     EXPECT_EQ(read.start.cameraOffset, -3);
+    EXPECT_EQ(read.start.car, written.start.car);
     EXPECT_EQ(read.finalScore, 5400);
     ExpectSameFrames(read.frames, written.frames);
     EXPECT_TRUE(ReadReplay(WriteReplay(TReplay()), "empty").frames.empty());

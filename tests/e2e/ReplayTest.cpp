@@ -158,6 +158,44 @@ TEST_F(ReplayTest, PlayerRunPlaysBackExactlyAndPlaybackWritesNothing) {
               std::string::npos);
 }
 
+TEST_F(ReplayTest, AStageAfterAnotherPlaysBackFromWhereThatOneLeftTheCar) {
+    // A game from the menu: stage 1, with cars to fire at, hands the car over to stage 2 on
+    // its way.
+    WriteStage(game, 1, 1, 10, 100, "",
+               "Weapon=-1\r\nHealth=60\r\nScore=10\r\nCount=1\r\nSections=1\r\nSection_0_Begin=3\r\n"
+               "Section_0_End=9\r\nSection_0_Min=3\r\nSection_0_Max=3\r\n");
+    // The pilot needs the menus at this size to click through them.
+    ASSERT_EQ(Run({"--autopilot", "--seed=5", "--window=320x240", "--frames=650"}, "menu.txt").status, 0);
+    const std::vector<std::string> runs = Replays("run-");
+    const auto stage2 = std::find_if(runs.begin(), runs.end(), [](const std::string& run) {
+        return run.find("stage02") != std::string::npos;
+    });
+    ASSERT_NE(stage2, runs.end());
+    const auto states = [&](const std::string& trace, size_t stretch) {
+        std::vector<std::vector<std::string>> stretches(1);
+        for (const TTraceLine& line : ReadTrace(game.Files().Read(trace))) {
+            if (line.count("state") && line.at("menu") == "0") {
+                stretches.back().push_back(line.at("state"));
+            } else if (!stretches.back().empty()) {
+                stretches.emplace_back();
+            }
+        }
+        return stretches.size() > stretch ? stretches[stretch] : std::vector<std::string>();
+    };
+    std::vector<std::string> recorded = states("menu.txt", 1);
+    ASSERT_GT(recorded.size(), 100u);
+    recorded.erase(recorded.begin()); // the load page's frame, which loaded the stage
+    ASSERT_EQ(Run({"--replay=" + *stage2, "--window=240x100",
+                   "--frames=" + std::to_string(recorded.size() + 40)},
+                  "played.txt")
+                  .status,
+              0);
+    const std::vector<std::string> played = states("played.txt", 0);
+    ASSERT_EQ(played.size(), recorded.size());
+    for (size_t i = 0; i < played.size(); ++i)
+        ASSERT_EQ(played[i], recorded[i]) << "stage 2 frame " << i;
+}
+
 TEST_F(ReplayTest, AnUpdateErrorNamesTheRunSoFarAndNoFolderCostsOnlyTheReplay) {
     // A random track of one block that no block can follow: the track's update fails a block in.
     game.Files().Write("Data/Maps/broken/main.trk", "000000_011110_00\r\n");
