@@ -1,8 +1,9 @@
 // Replays in the real executable: a recorded stage, played at varying real-time steps, plays
-// back frame for frame (the whole simulation state included) in another window; the demo
-// plays a stored best run; playback writes nothing; files from other data, damaged or cut
-// short are refused with a message; an update's error names the run so far; and a replays
-// folder that cannot be made costs only the replay.
+// back frame for frame (the whole simulation state included) in another window, and so does a
+// stage that followed another in a game from the menu; the demo plays a stored best run;
+// playback writes nothing; files from other data, damaged or cut short are refused with a
+// message; an update's error names the run so far; and a replays folder that cannot be made
+// costs only the replay.
 #include "settings/Configure.h"
 #include "support/GameProcess.h"
 #include "support/TraceLines.h"
@@ -159,11 +160,8 @@ TEST_F(ReplayTest, PlayerRunPlaysBackExactlyAndPlaybackWritesNothing) {
 }
 
 TEST_F(ReplayTest, AStageAfterAnotherPlaysBackFromWhereThatOneLeftTheCar) {
-    // A game from the menu: stage 1, with cars to fire at, hands the car over to stage 2 on
-    // its way.
-    WriteStage(game, 1, 1, 10, 100, "",
-               "Weapon=-1\r\nHealth=60\r\nScore=10\r\nCount=1\r\nSections=1\r\nSection_0_Begin=3\r\n"
-               "Section_0_End=9\r\nSection_0_Min=3\r\nSection_0_Max=3\r\n");
+    // A game from the menu: stage 2 starts with the car still rolling as stage 1 left it.
+    WriteStage(game, 1, 1, 10);
     // The pilot needs the menus at this size to click through them.
     ASSERT_EQ(Run({"--autopilot", "--seed=5", "--window=320x240", "--frames=650"}, "menu.txt").status, 0);
     const std::vector<std::string> runs = Replays("run-");
@@ -185,11 +183,10 @@ TEST_F(ReplayTest, AStageAfterAnotherPlaysBackFromWhereThatOneLeftTheCar) {
     std::vector<std::string> recorded = states("menu.txt", 1);
     ASSERT_GT(recorded.size(), 100u);
     recorded.erase(recorded.begin()); // the load page's frame, which loaded the stage
-    ASSERT_EQ(Run({"--replay=" + *stage2, "--window=240x100",
-                   "--frames=" + std::to_string(recorded.size() + 40)},
-                  "played.txt")
-                  .status,
-              0);
+    const TGameRun replay =
+        Run({"--replay=" + *stage2, "--window=240x100", "--frames=" + std::to_string(recorded.size() + 40)},
+            "played.txt");
+    ASSERT_EQ(replay.status, 0) << replay.errors;
     const std::vector<std::string> played = states("played.txt", 0);
     ASSERT_EQ(played.size(), recorded.size());
     for (size_t i = 0; i < played.size(); ++i)
