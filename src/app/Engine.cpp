@@ -190,6 +190,7 @@ bool StartUp(TRunOptions& run) {
     GreyShader =
         new TShaderObject(DataPath("Data\\Shaders\\Default.vs"), DataPath("Data\\Shaders\\BlackWhite.fs"));
 
+    TextureLib->Finish();
     Log->Write(loglines::StartingGame);
     return true;
 }

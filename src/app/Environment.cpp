@@ -192,6 +192,7 @@ void TEnvironment::LoadStage(const std::string& missionFile, std::function<void(
     if (replays_) replays_->StageLoading(missionFile, seed);
     Randomize(seed);
     LoadMission(missionFile, mission);
+    TextureLib->Finish();
 }
 
 void TEnvironment::ResetStage() {

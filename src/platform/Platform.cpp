@@ -22,6 +22,7 @@ SDL_GLContext context = nullptr;
 bool videoStarted = false;
 
 TDialogHook dialogHook;
+thread_local bool messagesMuted = false;
 
 bool DialogsWanted() {
     const char* mode = std::getenv("KESTROVA_DIALOGS");
@@ -324,8 +325,17 @@ TDialogHook SetDialogHook(TDialogHook hook) {
     return hook;
 }
 
+TMutedMessages::TMutedMessages() {
+    messagesMuted = true;
+}
+
+TMutedMessages::~TMutedMessages() {
+    messagesMuted = false;
+}
+
 // Game texts are Windows-1251 (the log keeps them so); SDL and terminals take UTF-8.
 void MessageBox(const std::string& caption, const std::string& gameText) {
+    if (messagesMuted) return;
     if (dialogHook) {
         dialogHook(caption, gameText, false);
         return;

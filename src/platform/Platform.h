@@ -103,6 +103,16 @@ using TDialogHook = std::function<bool(const std::string& caption, const std::st
 // Puts `hook` in place and returns the one it replaces (empty: the real dialogs).
 TDialogHook SetDialogHook(TDialogHook hook);
 
+// While one lives, message boxes on its own thread are dropped: a worker that tries a load
+// ahead of time leaves the reporting to the main thread, which tries again.
+class TMutedMessages {
+public:
+    TMutedMessages();
+    ~TMutedMessages();
+    TMutedMessages(const TMutedMessages&) = delete;
+    TMutedMessages& operator=(const TMutedMessages&) = delete;
+};
+
 // Opens a web address (or a file) with the desktop's handler, like the shell's "open".
 void OpenAddress(const std::string& address);
 // The environment variable's value; empty when it is unset.

@@ -124,6 +124,7 @@ const TExtractor::TEntry& TExtractor::MemberInFile(int index) const {
 TBytes TExtractor::ReadMember(int index) const {
     const TEntry& entry = MemberInFile(index);
     TBytes bytes(entry.size);
+    const std::lock_guard<std::mutex> lock(readMutex_);
     if (fseeko(file_, entry.offset, SEEK_SET) != 0 ||
         std::fread(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
         throw EGameError("Damaged archive member: " + entry.name);

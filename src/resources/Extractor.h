@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ public:
     // Index of the member named by `fullPath`, -1 when the archive has none; never looks at the disk.
     int FindMember(const std::string& fullPath) const;
     // A member whose bytes lie beyond the end of the archive raises "Damaged archive member: " + name.
+    // Safe from any thread (pictures are read by the decoding worker).
     TBytes ReadMember(int index) const;
     int MemberSize(int index) const;
     // The member's path as the archive stores it, letter case kept.
@@ -59,6 +61,7 @@ private:
     std::vector<TEntry> entries_;
     FILE* file_ = nullptr;
     uint64_t fileSize_ = 0;
+    mutable std::mutex readMutex_; // one seek and read at a time
 };
 
 // Whole file in memory, read by the archive's precedence rule.

@@ -12,10 +12,14 @@ namespace oglext {
 KESTROVA_VBO_ENTRY_POINTS(KESTROVA_DEFINE_ENTRY_POINT)
 KESTROVA_SHADER_ENTRY_POINTS(KESTROVA_DEFINE_ENTRY_POINT)
 KESTROVA_MULTITEXTURE_ENTRY_POINTS(KESTROVA_DEFINE_ENTRY_POINT)
+KESTROVA_FRAMEBUFFER_ENTRY_POINTS(KESTROVA_DEFINE_ENTRY_POINT)
+KESTROVA_QUERY_ENTRY_POINTS(KESTROVA_DEFINE_ENTRY_POINT)
 #undef KESTROVA_DEFINE_ENTRY_POINT
 
 bool VertexBuffersAvailable = false;
 bool ShadersAvailable = false;
+bool FramebuffersAvailable = false;
+bool OcclusionQueriesAvailable = false;
 
 } // namespace oglext
 
@@ -46,5 +50,15 @@ void LoadGLExtensions() {
         oglext::ShadersAvailable = loaded;
     }
     KESTROVA_MULTITEXTURE_ENTRY_POINTS(KESTROVA_FETCH_ENTRY_POINT)
+    loaded = true;
+    if (has("GL_ARB_FRAMEBUFFER_OBJECT")) {
+        KESTROVA_FRAMEBUFFER_ENTRY_POINTS(KESTROVA_FETCH_ENTRY_POINT)
+        oglext::FramebuffersAvailable = loaded;
+    }
+    loaded = true;
+    if (has("GL_ARB_OCCLUSION_QUERY")) {
+        KESTROVA_QUERY_ENTRY_POINTS(KESTROVA_FETCH_ENTRY_POINT)
+        oglext::OcclusionQueriesAvailable = loaded;
+    }
 #undef KESTROVA_FETCH_ENTRY_POINT
 }

@@ -1,5 +1,7 @@
 // OpenGL entry points beyond 1.1, fetched at run time: vertex buffer objects for the
-// models, ARB shader objects for the grey-scale pause picture, and multitexture.
+// models, ARB shader objects for the grey-scale pause picture, multitexture, framebuffer
+// objects (the scene drawn at a lower resolution) and occlusion queries (the benchmark's
+// fragment counts).
 #pragma once
 
 #include <GL/gl.h>
@@ -59,6 +61,25 @@
     X(PFNGLACTIVETEXTUREARBPROC, glActiveTextureARB)                                                         \
     X(PFNGLMULTITEXCOORD2FARBPROC, glMultiTexCoord2fARB)
 
+#define KESTROVA_FRAMEBUFFER_ENTRY_POINTS(X)                                                                 \
+    X(PFNGLGENFRAMEBUFFERSPROC, glGenFramebuffers)                                                           \
+    X(PFNGLDELETEFRAMEBUFFERSPROC, glDeleteFramebuffers)                                                     \
+    X(PFNGLBINDFRAMEBUFFERPROC, glBindFramebuffer)                                                           \
+    X(PFNGLFRAMEBUFFERTEXTURE2DPROC, glFramebufferTexture2D)                                                 \
+    X(PFNGLGENRENDERBUFFERSPROC, glGenRenderbuffers)                                                         \
+    X(PFNGLDELETERENDERBUFFERSPROC, glDeleteRenderbuffers)                                                   \
+    X(PFNGLBINDRENDERBUFFERPROC, glBindRenderbuffer)                                                         \
+    X(PFNGLRENDERBUFFERSTORAGEPROC, glRenderbufferStorage)                                                   \
+    X(PFNGLFRAMEBUFFERRENDERBUFFERPROC, glFramebufferRenderbuffer)                                           \
+    X(PFNGLCHECKFRAMEBUFFERSTATUSPROC, glCheckFramebufferStatus)
+
+#define KESTROVA_QUERY_ENTRY_POINTS(X)                                                                       \
+    X(PFNGLGENQUERIESARBPROC, glGenQueriesARB)                                                               \
+    X(PFNGLDELETEQUERIESARBPROC, glDeleteQueriesARB)                                                         \
+    X(PFNGLBEGINQUERYARBPROC, glBeginQueryARB)                                                               \
+    X(PFNGLENDQUERYARBPROC, glEndQueryARB)                                                                   \
+    X(PFNGLGETQUERYOBJECTUIVARBPROC, glGetQueryObjectuivARB)
+
 // Null until loaded. Called as oglext::glBindBufferARB(...) so that they never clash with
 // the GL library's own symbols of the same names.
 namespace oglext {
@@ -67,12 +88,18 @@ namespace oglext {
 KESTROVA_VBO_ENTRY_POINTS(KESTROVA_DECLARE_ENTRY_POINT)
 KESTROVA_SHADER_ENTRY_POINTS(KESTROVA_DECLARE_ENTRY_POINT)
 KESTROVA_MULTITEXTURE_ENTRY_POINTS(KESTROVA_DECLARE_ENTRY_POINT)
+KESTROVA_FRAMEBUFFER_ENTRY_POINTS(KESTROVA_DECLARE_ENTRY_POINT)
+KESTROVA_QUERY_ENTRY_POINTS(KESTROVA_DECLARE_ENTRY_POINT)
 #undef KESTROVA_DECLARE_ENTRY_POINT
 
 // True once every vertex-buffer entry point is loaded; without them models draw from client-side arrays.
 extern bool VertexBuffersAvailable;
 // True once both program extensions are present and every shader-object entry point is loaded.
 extern bool ShadersAvailable;
+// True once GL_ARB_framebuffer_object's entry points are loaded (off-screen targets).
+extern bool FramebuffersAvailable;
+// True once GL_ARB_occlusion_query's entry points are loaded.
+extern bool OcclusionQueriesAvailable;
 
 } // namespace oglext
 

@@ -3,6 +3,7 @@
 #include "resources/OpenIL.h"
 
 #include <cstring>
+#include <mutex>
 
 #include <IL/il.h>
 
@@ -52,6 +53,9 @@ void InitIL() {
 }
 
 bool DecodePNG(const TBytes& data, const std::string& path, TImage& image) {
+    // DevIL keeps its images and errors in globals: one picture at a time, whichever thread.
+    static std::mutex devil;
+    const std::lock_guard<std::mutex> lock(devil);
     ILuint name = 0;
     ilGenImages(1, &name);
     ilBindImage(name);

@@ -4,13 +4,13 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "resources/Textures.h"
+#include "resources/Extractor.h"
 
 TTextureLib* TextureLib = nullptr;
 
 namespace {
 
-uint32_t CreateTexture(const TImage& image, int minFilter, int magFilter) {
+uint32_t CreateTexture(const TDecodedPicture& picture, int minFilter, int magFilter) {
     GLuint name = 0;
     glGenTextures(1, &name);
     glBindTexture(GL_TEXTURE_2D, name);
@@ -21,22 +21,19 @@ uint32_t CreateTexture(const TImage& image, int minFilter, int magFilter) {
     GLint alignment = 4;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    if (image.components == 4) {
-        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, image.width, image.height, GL_RGBA, GL_UNSIGNED_BYTE,
-                          image.pixels.data());
+    const std::vector<TImage>& levels = picture.levels;
+    const GLint internalFormat = levels[0].components == 4 ? GL_RGBA : 3;
+    const GLenum format = levels[0].components == 4 ? GL_RGBA : GL_RGB;
+    if (!picture.levelsBuilt) {
+        gluBuild2DMipmaps(GL_TEXTURE_2D, internalFormat, levels[0].width, levels[0].height, format,
+                          GL_UNSIGNED_BYTE, levels[0].pixels.data());
     } else {
-        gluBuild2DMipmaps(GL_TEXTURE_2D, 3, image.width, image.height, GL_RGB, GL_UNSIGNED_BYTE,
-                          image.pixels.data());
+        for (size_t level = 0; level < levels.size(); ++level)
+            glTexImage2D(GL_TEXTURE_2D, static_cast<GLint>(level), internalFormat, levels[level].width,
+                         levels[level].height, 0, format, GL_UNSIGNED_BYTE, levels[level].pixels.data());
     }
     glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
     return name;
-}
-
-bool IsOpaque(const TImage& image) {
-    if (image.components != 4) return true;
-    for (size_t i = 3; i < image.pixels.size(); i += 4)
-        if (image.pixels[i] != 255) return false;
-    return true;
 }
 
 } // namespace
@@ -50,46 +47,85 @@ int TTextureLib::Load(const std::string& path, int minFilter, int magFilter) {
             return static_cast<int>(i);
         }
     }
+    if (maxSide_ < 0) {
+        GLint side = 0;
+        glGetIntegerv(GL_MAX_TEXTURE_SIZE, &side);
+        maxSide_ = side;
+    }
     // Textures are never released, so there is no free slot to reuse: append.
     const int index = static_cast<int>(entries_.size());
-    entries_.push_back({path, 0, minFilter, magFilter, 0, 0, 1});
-    TImage image;
-    if (LoadImage(path, image)) {
-        TEntry& entry = entries_[index];
-        entry.width = image.width;
-        entry.height = image.height;
-        entry.opaque = IsOpaque(image);
-        entry.textureName = CreateTexture(image, minFilter, magFilter);
+    entries_.push_back({path, 0, minFilter, magFilter, 0, 0, 1, false, {}, {}});
+    if (ImageFormatOf(path) != TImageFormat::None) {
+        // A missing picture stops the loading where it is asked for, as it always did.
+        Extractor->FindFile(path);
+        entries_[index].decoding = queue_.Decode(path, maxSide_);
     }
     return index;
 }
 
-const TTextureLib::TEntry* TTextureLib::EntryAt(int index) const {
+void TTextureLib::Collect(TEntry& entry) const {
+    if (!entry.decoding.valid()) return;
+    entry.decoded = std::make_unique<TDecodedPicture>(entry.decoding.get());
+    if (!entry.decoded->ok) {
+        // Loaded again here, so that its message box or error comes from the main thread.
+        entry.decoded.reset();
+        TImage image;
+        if (!LoadImage(entry.path, image)) return;
+        entry.decoded = std::make_unique<TDecodedPicture>(ReadyForUpload(std::move(image), maxSide_));
+    }
+    entry.width = entry.decoded->width;
+    entry.height = entry.decoded->height;
+    entry.opaque = entry.decoded->opaque;
+}
+
+void TTextureLib::Upload(TEntry& entry) const {
+    Collect(entry);
+    if (!entry.decoded) return;
+    entry.textureName = CreateTexture(*entry.decoded, entry.minFilter, entry.magFilter);
+    entry.decoded.reset();
+}
+
+void TTextureLib::Finish() {
+    for (TEntry& entry : entries_)
+        Collect(entry);
+    queue_.WaitIdle();
+}
+
+TTextureLib::TEntry* TTextureLib::EntryAt(int index) const {
     if (index < 0 || index >= static_cast<int>(entries_.size())) return nullptr;
     return &entries_[index];
 }
 
 void TTextureLib::Bind(int index) const {
-    const TEntry* entry = EntryAt(index);
+    TEntry* entry = EntryAt(index);
+    if (entry) Upload(*entry);
     glBindTexture(GL_TEXTURE_2D, entry ? entry->textureName : 0);
 }
 
+uint32_t TTextureLib::TextureName(int index) const {
+    TEntry* entry = EntryAt(index);
+    if (!entry) return 0;
+    Upload(*entry);
+    return entry->textureName;
+}
+
 int TTextureLib::Width(int index) const {
-    const TEntry* entry = EntryAt(index);
-    return entry ? entry->width : 0;
+    TEntry* entry = EntryAt(index);
+    if (!entry) return 0;
+    Collect(*entry);
+    return entry->width;
 }
 
 int TTextureLib::Height(int index) const {
-    const TEntry* entry = EntryAt(index);
-    return entry ? entry->height : 0;
+    TEntry* entry = EntryAt(index);
+    if (!entry) return 0;
+    Collect(*entry);
+    return entry->height;
 }
 
 bool TTextureLib::Opaque(int index) const {
-    const TEntry* entry = EntryAt(index);
-    return entry && entry->opaque;
-}
-
-uint32_t TTextureLib::TextureName(int index) const {
-    const TEntry* entry = EntryAt(index);
-    return entry ? entry->textureName : 0;
+    TEntry* entry = EntryAt(index);
+    if (!entry) return false;
+    Collect(*entry);
+    return entry->opaque;
 }

@@ -1,17 +1,30 @@
 // The texture library: every picture the game draws is loaded once per path and filter
-// pair and named by a small index for the rest of the run.
+// pair and named by a small index for the rest of the run. Pictures are decoded, and their
+// mipmap levels built, on a worker thread while loading goes on; each becomes a GL texture when
+// it is first needed, so pages and stages never shown cost no upload.
 #pragma once
 
 #include <cstdint>
+#include <future>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "resources/DecodeQueue.h"
 
 class TTextureLib {
 public:
     // Same path (letter case counts) and same filters give the same index again.
     // Callers pass GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR except for the start-up logo.
+    // A path found neither in the archive nor on disk raises "File not found " + path at once.
     int Load(const std::string& path, int minFilter, int magFilter);
-    // An index the library never handed out binds no texture.
+    // Waits for every picture still being decoded; a damaged one shows its message box (or
+    // raises its error) here, in loading order, as if it had been loaded on this thread.
+    // Ends start-up and stage loading.
+    void Finish();
+
+    // The rest need the picture: one still being decoded is waited for (and uploaded by Bind
+    // and TextureName). An index the library never handed out binds no texture.
     void Bind(int index) const;
     int Width(int index) const;
     int Height(int index) const;
@@ -30,10 +43,18 @@ private:
         int height = 0;
         int referenceCount = 0;
         bool opaque = false;
+        std::future<TDecodedPicture> decoding;     // valid while the worker has it
+        std::unique_ptr<TDecodedPicture> decoded; // waiting for its upload
     };
-    const TEntry* EntryAt(int index) const;
+    TEntry* EntryAt(int index) const;
+    // Takes the worker's picture and its size, or loads a failed one again here to report it.
+    void Collect(TEntry& entry) const;
+    void Upload(TEntry& entry) const;
 
-    std::vector<TEntry> entries_;
+    // Uploading is a cache filled on first use, so the readers stay const.
+    mutable std::vector<TEntry> entries_;
+    mutable TDecodeQueue queue_;
+    int maxSide_ = -1; // the driver's largest texture side, asked once
 };
 
 extern TTextureLib* TextureLib;

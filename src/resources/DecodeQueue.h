@@ -1,0 +1,52 @@
+// Pictures decoded on one worker thread while the main thread goes on loading; the texture
+// library uploads each when it is first needed. The worker runs only while there is work.
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <future>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "resources/Textures.h"
+
+// A picture ready for the upload: all its mipmap levels, or only the picture as it is when
+// GLU must build them (a side beyond what the driver takes).
+struct TDecodedPicture {
+    bool ok = false; // false: the main thread loads it again and reports what is wrong
+    int width = 0;   // the picture's own size
+    int height = 0;
+    bool opaque = false;
+    bool levelsBuilt = false;   // false: `levels` holds only the picture, for GLU to build on
+    std::vector<TImage> levels; // the first at power-of-two sides, the last 1 x 1
+};
+
+class TDecodeQueue {
+public:
+    TDecodeQueue() = default;
+    ~TDecodeQueue();
+    TDecodeQueue(const TDecodeQueue&) = delete;
+    TDecodeQueue& operator=(const TDecodeQueue&) = delete;
+
+    // Decodes `path` after the pictures queued before it, and builds its mipmap levels unless a
+    // side would exceed `maxSide`, the driver's largest.
+    std::future<TDecodedPicture> Decode(const std::string& path, int maxSide);
+    // Returns once the worker has ended (every queued picture decoded).
+    void WaitIdle();
+
+private:
+    void Work();
+
+    std::mutex mutex_;
+    std::condition_variable idle_;
+    std::deque<std::packaged_task<TDecodedPicture()>> jobs_;
+    std::thread worker_;
+    bool running_ = false;
+};
+
+// Reads and decodes `path` with message boxes muted; the result says whether it worked.
+TDecodedPicture DecodePicture(const std::string& path, int maxSide);
+// A decoded picture made ready for the upload (`maxSide` as for Decode).
+TDecodedPicture ReadyForUpload(TImage image, int maxSide);
