@@ -25,6 +25,7 @@ const char kGameUsage[] =
     "  --shadows=on|off         the shadows setting for this run only\n"
     "  --frame-times=FILE       one line per frame: microseconds to its buffer swap\n"
     "  --vsync=on|off           buffer swaps wait for the display's refresh\n"
+    "  --render-scale=S         the scene drawn at S x the window (0.5-1) or auto\n"
     "  --score-service=URL      the world high-score service [http://localhost:8077]\n"
     "  --replay=FILE            play the replay FILE, recording and saving nothing\n"
     "  --help                   this text\n";
@@ -100,6 +101,10 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (TakeOption(arg, "--replay", value)) {
             if (value.empty()) throw EGameError("Bad value for --replay: " + value);
             line.replayFile = value;
+        } else if (TakeOption(arg, "--render-scale", value)) {
+            TRenderScaleSetting setting;
+            if (!ParseRenderScale(value, setting)) throw EGameError("Bad value for --render-scale: " + value);
+            line.renderScale = setting;
         } else if (TakeOption(arg, "--audio", value)) {
             if (value != "none") throw EGameError("Bad value for --audio: " + value);
             line.audio = false;

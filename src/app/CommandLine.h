@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/Additions.h"
+
 struct TScreenshotRequest {
     uint64_t frame = 0;
     std::string file;
@@ -33,8 +35,9 @@ struct TCommandLine {
     bool audio = true;
     bool vsync = true;        // swaps wait for the display's refresh where the driver offers it
     std::string scoreService; // base address of the world high-score service
-    bool help = false;        // print kGameUsage and start nothing
     std::string replayFile;   // a replay played in the stage's place
+    std::optional<TRenderScaleSetting> renderScale; // for this run, not saved
+    bool help = false;                              // print kGameUsage and start nothing
 };
 
 // What --help prints: the README's tables, short.

@@ -11,6 +11,7 @@
 #include "app/MenuStage.h"
 #include "app/Music.h"
 #include "app/ReplaySession.h"
+#include "app/ScaledScene.h"
 #include "app/Screenshot.h"
 #include "app/ScreenshotKey.h"
 #include "app/ScriptedInput.h"
@@ -40,6 +41,7 @@
 #include "resources/SoundLib.h"
 #include "resources/TextureLib.h"
 #include "resources/TextureSource.h"
+#include "settings/Additions.h"
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
 #include "world/BonusTypes.h"
@@ -56,6 +58,7 @@ namespace {
 constexpr int ReturnKey = 13;
 constexpr int EscapeKey = 27;
 constexpr uint32_t UnfocusedSleep = 500;
+constexpr char AdditionsFile[] = "Additions.cfg";
 
 // What the command line asked of this run, beyond the switches.
 struct TRunOptions {
@@ -66,6 +69,8 @@ struct TRunOptions {
     FILE* frameTimes = nullptr;
     bool savedShadows = false; // the setting --shadows stands in for
     std::unique_ptr<TReplaySession> replays;
+    TAdditions additions;
+    std::unique_ptr<TScaledScene> scene;
     std::unique_ptr<TDemoMode> demo;
     std::unique_ptr<TMenuPilot> menuPilot; // an --autopilot game from the main page
     platform::TPoint lastPointer{};
@@ -121,6 +126,8 @@ bool StartUp(TRunOptions& run) {
         ChooseScoreService(line.scoreService, platform::EnvironmentValue("KESTROVA_SCORE_SERVICE").c_str());
     run.savedShadows = Config->Shadows;
     if (line.shadows) Config->Shadows = *line.shadows;
+    run.additions.Load(SettingsDir + AdditionsFile);
+    run.scene = std::make_unique<TScaledScene>(line.renderScale ? *line.renderScale : run.additions.RenderScale);
 
     const uint64_t counter = platform::PerformanceCounter();
     Randomize(line.seed ? *line.seed : counter ? counter : platform::GetTickCount());
@@ -268,22 +275,25 @@ std::optional<TReplaySteps> ReplayedSteps(TRunOptions& run) {
 }
 
 void MenuFrame(uint32_t frameStep) {
+void MenuFrame(uint32_t frameStep, TScaledScene& scene) {
     MenuFrameMusic(Config->MusicVolume);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // The pause and stage-complete pages stand over the frozen scene, in grey.
     if (CurrentMenuPage == PAGE_PAUSE || CurrentMenuPage == PAGE_STAGE_COMPLETE) {
-        GreyShader->Enable();
-        Environment->Render();
-        GreyShader->Disable();
+        scene.Draw(Viewport, [](const TViewport& view) {
+            GreyShader->Enable();
+            Environment->Render(view);
+            GreyShader->Disable();
+        });
     }
     Menu->Draw(frameStep, {Viewport.x, Viewport.y, Viewport.width, Viewport.height, PixelScaleX, PixelScaleY,
                            Cursor.x, Cursor.y});
 }
 
-void GameFrame(uint32_t scaledStep, const TDemoMode& demo) {
+void GameFrame(uint32_t scaledStep, const TDemoMode& demo, TScaledScene& scene) {
     GameFrameMusic(Config->MusicVolume);
     Environment->Update(scaledStep);
-    Environment->Render();
+    scene.Draw(Viewport, [](const TViewport& view) { Environment->Render(view); });
     Environment->DrawHud(scaledStep);
     if (demo.Running()) demo.DrawLine(Viewport.width, Viewport.height);
 }
@@ -358,9 +368,9 @@ void FrameLoop(TRunOptions& run) {
         const uint32_t scaledStep =
             replayed ? replayed->scaledStep : ScaledStep(clock, FrameStep, TimeDivisor);
         if (MenuActive) {
-            MenuFrame(FrameStep);
+            MenuFrame(FrameStep, *run.scene);
         } else {
-            GameFrame(scaledStep, *run.demo);
+            GameFrame(scaledStep, *run.demo, *run.scene);
         }
         CarryRemainder(clock, FrameStep, TimeDivisor);
 
@@ -376,6 +386,7 @@ void FrameLoop(TRunOptions& run) {
         if (run.menuPilot && run.menuPilot->Finished()) QuitFlag = true;
         WriteTrace(run, frame, scaledStep);
         TakeScreenshots(run, frame);
+        run.scene->FrameEnd(frameStart);
         platform::SwapBuffers();
         if (run.frameTimes) {
             const auto spent = std::chrono::steady_clock::now() - frameStart;
@@ -405,6 +416,7 @@ void ShutDown(const TRunOptions& run) {
         Keys->Save();
         if (run.line.shadows) Config->Shadows = run.savedShadows;
         Config->Save(SettingsDir + "Config.cfg");
+        run.additions.Save(SettingsDir + AdditionsFile);
     }
     DestroyGLWindow(false);
     platform::AudioShutdown();

@@ -263,10 +263,10 @@ void TEnvironment::UpdateControllers(uint32_t step) {
     }
 }
 
-void TEnvironment::Render() {
+void TEnvironment::Render(const TViewport& view) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    SetUpView(Viewport);
+    SetUpView(view);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glAlphaFunc(GL_ALWAYS, 0);
@@ -276,11 +276,14 @@ void TEnvironment::Render() {
     weather_->ApplyFog();
     if (track_) track_->Render(0);
 
-    // A replay shows the aim its next frame takes; else it lies under the pointer.
+    // A replay shows the aim its next frame takes; else it lies under the pointer, which is in
+    // window pixels while the scene may be drawn at a lower resolution.
     if (const TVector4* shown = replays_ ? replays_->AimToShow() : nullptr) {
         crosshair_->Place({shown->x, shown->y, shown->z});
     } else {
-        crosshair_->Update(MouseReference);
+        const double toViewX = static_cast<double>(view.width) / Viewport.width;
+        const double toViewY = static_cast<double>(view.height) / Viewport.height;
+        crosshair_->Update((MouseReference.x + 0.5) * toViewX - 0.5, (MouseReference.y + 0.5) * toViewY - 0.5);
     }
     const TAimPoint& aim = crosshair_->WorldAim();
     gameplay_->MarkAim(
@@ -300,11 +303,11 @@ void TEnvironment::Render() {
     effects_->Render();
     if (track_) track_->Render(2);
 
-    if (Config->Shadows) DarkenShadowedPixels();
+    if (Config->Shadows) DarkenShadowedPixels(view);
 
     glEnable(GL_TEXTURE_2D);
     glLoadIdentity();
-    SetUpView(Viewport);
+    SetUpView(view);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     glows_->Draw();
@@ -314,7 +317,7 @@ void TEnvironment::Render() {
 
     // The nitro's motion blur: the previous frame at 40 % over this one.
     if (ActiveBonus == BT_NITRO) {
-        blur_.Apply(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
+        blur_.Apply(view.x, view.y, view.width, view.height);
     } else {
         blur_.Reset();
     }
@@ -433,12 +436,12 @@ void TEnvironment::DrawShadowVolumes() {
     glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
 }
 
-void TEnvironment::DarkenShadowedPixels() {
+void TEnvironment::DarkenShadowedPixels(const TViewport& view) {
     glDisable(GL_TEXTURE_2D);
     glStencilFunc(GL_NOTEQUAL, 0, ~0u);
     glDisable(GL_DEPTH_TEST);
     glColor4f(0, 0, 0, 0.4f);
-    glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
+    glViewport(view.x, view.y, view.width, view.height);
     UseDeviceCoordinates();
     Out2D->DrawQuad(-1, -1, 1, 1);
     if (Keys->IsPressed(ReturnKey)) Keys->ClearPressed(ReturnKey);

@@ -44,8 +44,9 @@ public:
     // One game frame with the scaled step; an error raised by a controller drops the rest
     // of that update.
     void Update(uint32_t step);
-    // The 3D scene into the back buffer; the HUD and menus draw over it afterwards.
-    void Render();
+    // The 3D scene into the current framebuffer's `view` (the window's viewport, or a smaller
+    // off-screen one at a render scale below 1); the HUD and menus draw over it afterwards.
+    void Render(const TViewport& view);
     // The HUD over the scene, its clocks run by `step` (the scaled step).
     void DrawHud(uint32_t step);
 
@@ -77,7 +78,7 @@ private:
     void ResetStage();
     void UpdateControllers(uint32_t step);
     void DrawShadowVolumes();
-    void DarkenShadowedPixels();
+    void DarkenShadowedPixels(const TViewport& view);
     void DrawCloudShadows() const;
     std::string StateDigest() const;
 

@@ -4,6 +4,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <cmath>
+
 #include "resources/DataPath.h"
 #include "resources/Matrix.h"
 #include "resources/Out2D.h"
@@ -15,7 +17,7 @@ TCrosshair::TCrosshair() {
     marker_ = TextureLib->Load(DataPath("Data\\Textures\\target.png"), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
 }
 
-void TCrosshair::Update(const platform::TPoint& pointer) {
+void TCrosshair::Update(double x, double y) {
     GLint viewport[4];
     GLdouble modelview[16];
     GLdouble projection[16];
@@ -23,10 +25,11 @@ void TCrosshair::Update(const platform::TPoint& pointer) {
     glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
     glGetDoublev(GL_PROJECTION_MATRIX, projection);
     // The mouse is in client coordinates, y down; GL windows count y up.
-    const GLint windowX = pointer.x - viewport[0];
-    const GLint windowY = viewport[3] - (pointer.y - viewport[1]) - 1;
+    const double windowX = x - viewport[0];
+    const double windowY = viewport[3] - (y - viewport[1]) - 1;
     GLfloat depth = 1;
-    glReadPixels(windowX, windowY, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+    glReadPixels(static_cast<GLint>(std::lround(windowX)), static_cast<GLint>(std::lround(windowY)), 1, 1,
+                 GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
     TAimPoint aim;
     // A singular view keeps the previous aim rather than taking an undefined one.
     if (gluUnProject(windowX, windowY, depth, modelview, projection, viewport, &aim.x, &aim.y, &aim.z) !=

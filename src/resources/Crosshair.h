@@ -2,7 +2,6 @@
 // marker drawn over it.
 #pragma once
 
-#include "platform/Platform.h"
 #include "resources/Vector.h"
 
 struct TAimPoint {
@@ -15,9 +14,9 @@ class TCrosshair {
 public:
     // Loads the marker picture.
     TCrosshair();
-    // Right after the ground is drawn: unprojects the depth under `pointer` (the mouse
-    // reference point, client pixels, y down) with the current matrices and viewport.
-    void Update(const platform::TPoint& pointer);
+    // Right after the ground is drawn: unprojects the depth under the mouse reference point
+    // (x, y in pixels of the current viewport, y down) with the current matrices and viewport.
+    void Update(double x, double y);
     // The aim at a world point given outright (a replay's), placed on screen with the current
     // matrices.
     void Place(const TAimPoint& aim);

@@ -43,7 +43,7 @@ TEST_F(AimProjectionTest, AGroundPointProjectsOntoThePixelWhoseCrosshairFindsIt)
             if (px < 0 || px >= 320 || py < 0 || py >= 240) continue;
             const platform::TPoint pointer{static_cast<int>(std::lround(px)),
                                            static_cast<int>(std::lround(py))};
-            crosshair.Update(pointer);
+            crosshair.Update(pointer.x, pointer.y);
             const TAimPoint& aim = crosshair.WorldAim();
             float ax = 0, ay = 0;
             ASSERT_TRUE(ProjectToClient({float(aim.x), float(aim.y), float(aim.z), 0}, view, ax, ay));

@@ -168,7 +168,7 @@ TEST_F(Out2DTest, CrosshairAimsAtTheGroundUnderTheMouse) {
     glEnd();
 
     // The mouse in client coordinates (y down), over the ground left of the middle.
-    crosshair.Update({150, 75});
+    crosshair.Update(150, 75);
     GLdouble modelview[16], projection[16], x, y, z;
     GLint viewport[4];
     glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
@@ -184,14 +184,14 @@ TEST_F(Out2DTest, CrosshairAimsAtTheGroundUnderTheMouse) {
     EXPECT_EQ(crosshair.ScreenAim().w, 1);
 
     // Over the cleared background the depth is the far plane's.
-    crosshair.Update({450, 150});
+    crosshair.Update(450, 150);
     gluProject(crosshair.WorldAim().x, crosshair.WorldAim().y, crosshair.WorldAim().z, modelview, projection,
                viewport, &x, &y, &z);
     EXPECT_NEAR(z, 1, 1e-4);
     EXPECT_NEAR(crosshair.ScreenAim().z, 1, 1e-3);
 
     // The marker is drawn in normalised device coordinates with depth testing off.
-    crosshair.Update({150, 75});
+    crosshair.Update(150, 75);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);

@@ -1,0 +1,36 @@
+// The scene through the render scale.
+#include "app/ScaledScene.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <cmath>
+
+void TScaledScene::Draw(const TViewport& window, const std::function<void(const TViewport&)>& render) {
+    drawnThisFrame_ = true;
+    const float scale = scale_.Scale();
+    drawn_ = window;
+    if (scale < 1) {
+        const int width = std::max(1, static_cast<int>(std::lround(window.width * scale)));
+        const int height = std::max(1, static_cast<int>(std::lround(window.height * scale)));
+        if (target_.Bind(width, height)) {
+            drawn_ = {0, 0, width, height};
+            render(drawn_);
+            target_.Unbind();
+            target_.DrawStretched(window.x, window.y, window.width, window.height);
+            return;
+        }
+    }
+    render(window);
+}
+
+void TScaledScene::FrameEnd(std::chrono::steady_clock::time_point frameStart) {
+    if (!drawnThisFrame_) return;
+    drawnThisFrame_ = false;
+    if (!scale_.Automatic()) return;
+    // The drawing is done when the driver says so, not when the last call returns.
+    glFinish();
+    const auto spent = std::chrono::steady_clock::now() - frameStart;
+    scale_.FrameDrawn(
+        static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::microseconds>(spent).count()));
+}

@@ -1,0 +1,33 @@
+// The 3D scene drawn at the render scale: straight into the window at scale 1 (the picture as
+// it always was), else into an off-screen target of the scaled size that is then stretched over
+// the window; the HUD, menus and pointer draw afterwards at the window's own size.
+#pragma once
+
+#include <chrono>
+#include <functional>
+
+#include "app/RenderScale.h"
+#include "resources/RenderTarget.h"
+#include "world/Camera.h"
+
+class TScaledScene {
+public:
+    explicit TScaledScene(const TRenderScaleSetting& setting) : scale_(setting) {}
+
+    // Calls `render` with the viewport to draw the scene in, then lays the result over `window`.
+    void Draw(const TViewport& window, const std::function<void(const TViewport&)>& render);
+    // Before the buffer swap: a frame that drew the scene tells the automatic scale its time,
+    // from `frameStart` to all its drawing done.
+    void FrameEnd(std::chrono::steady_clock::time_point frameStart);
+
+    float Scale() const { return scale_.Scale(); }
+    // The size the scene was last drawn at.
+    int Width() const { return drawn_.width; }
+    int Height() const { return drawn_.height; }
+
+private:
+    TRenderScale scale_;
+    TRenderTarget target_;
+    TViewport drawn_;
+    bool drawnThisFrame_ = false;
+};

@@ -1,0 +1,90 @@
+// The off-screen target: a framebuffer object with a colour texture and a depth and stencil
+// buffer (the shadows need the stencil).
+#include "resources/RenderTarget.h"
+
+#include <initializer_list>
+
+#include "resources/OGLExt.h"
+
+TRenderTarget::~TRenderTarget() {
+    Release();
+}
+
+void TRenderTarget::Release() {
+    if (framebuffer_ == 0) return;
+    oglext::glDeleteFramebuffers(1, &framebuffer_);
+    oglext::glDeleteRenderbuffers(1, &depthStencil_);
+    glDeleteTextures(1, &colour_);
+    framebuffer_ = colour_ = depthStencil_ = 0;
+    width_ = height_ = 0;
+}
+
+bool TRenderTarget::Bind(int width, int height) {
+    if (!oglext::FramebuffersAvailable) return false;
+    if (framebuffer_ != 0 && width == width_ && height == height_) {
+        oglext::glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+        return true;
+    }
+    Release();
+    GLint texture = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+    glGenTextures(1, &colour_);
+    glBindTexture(GL_TEXTURE_2D, colour_);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(texture));
+
+    oglext::glGenRenderbuffers(1, &depthStencil_);
+    oglext::glBindRenderbuffer(GL_RENDERBUFFER, depthStencil_);
+    oglext::glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
+    oglext::glGenFramebuffers(1, &framebuffer_);
+    oglext::glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    oglext::glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour_, 0);
+    oglext::glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, depthStencil_);
+    if (oglext::glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+        oglext::glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        Release();
+        return false;
+    }
+    width_ = width;
+    height_ = height;
+    return true;
+}
+
+void TRenderTarget::Unbind() {
+    if (oglext::FramebuffersAvailable) oglext::glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}
+
+void TRenderTarget::DrawStretched(int x, int y, int width, int height) const {
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT | GL_VIEWPORT_BIT);
+    glViewport(x, y, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    for (GLenum off : {GL_DEPTH_TEST, GL_BLEND, GL_ALPHA_TEST, GL_STENCIL_TEST, GL_LIGHTING, GL_FOG, GL_CULL_FACE})
+        glDisable(off);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, colour_);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex2f(-1, -1);
+    glTexCoord2f(1, 0);
+    glVertex2f(1, -1);
+    glTexCoord2f(1, 1);
+    glVertex2f(1, 1);
+    glTexCoord2f(0, 1);
+    glVertex2f(-1, 1);
+    glEnd();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopAttrib();
+}
