@@ -311,9 +311,10 @@ void DrawBrightnessOverlay() {
 
 void WriteTrace(const TRunOptions& run, uint64_t frame, uint32_t scaledStep) {
     if (!run.trace) return;
-    std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d window=%dx%d",
+    std::fprintf(run.trace, "frame=%llu step=%u scaled=%u divisor=%u menu=%d page=%d quit=%d window=%dx%d scene=%dx%d",
                  static_cast<unsigned long long>(frame), FrameStep, scaledStep, TimeDivisor,
-                 MenuActive ? 1 : 0, CurrentMenuPage, QuitFlag ? 1 : 0, Viewport.width, Viewport.height);
+                 MenuActive ? 1 : 0, CurrentMenuPage, QuitFlag ? 1 : 0, Viewport.width, Viewport.height,
+                 run.scene->Width(), run.scene->Height());
     if (Environment->StageLoaded()) std::fprintf(run.trace, " %s", Environment->TraceFields().c_str());
     std::fputc('\n', run.trace);
 }

@@ -221,9 +221,11 @@ TEST(Startup, DamagedFilesNeverCrashTheGame) {
         c = static_cast<char>(random());
     game.Files().Write("Config.cfg", noise);
     game.Files().Write("keys.cfg", "KP_SHOOT=gun\r\n" + noise);
+    game.Files().Write("Additions.cfg", noise);
     const TGameRun settings = game.Run({"--frames=2"});
     EXPECT_TRUE(settings.exited);
     EXPECT_EQ(settings.status, 0) << settings.errors;
+    EXPECT_EQ(game.Files().Read("Additions.cfg"), "RenderScale=1\r\n") << "the defaults, saved";
 
     // An archive whose directory claims far more entries than the file holds.
     game.Files().Write("Data.dpg", std::string("\0\xFF\xFF\xFF\x7F", 5) + noise);
