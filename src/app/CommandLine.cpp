@@ -95,6 +95,8 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
             line.shadows = value == "on";
         } else if (TakeOption(arg, "--frame-times", value)) {
             line.frameTimesFile = value;
+        } else if (TakeOption(arg, "--fragments", value)) {
+            line.fragmentsFile = value;
         } else if (TakeOption(arg, "--vsync", value)) {
             if (value != "on" && value != "off") throw EGameError("Bad value for --vsync: " + value);
             line.vsync = value == "on";

@@ -32,6 +32,7 @@ struct TCommandLine {
     bool autopilot = false;      // the autopilot plays the stages
     std::optional<bool> shadows; // the shadows setting for this run, not saved
     std::string frameTimesFile;  // one line per frame: microseconds from its start to its swap
+    std::string fragmentsFile;   // one line per frame: the fragments each pass wrote
     bool audio = true;
     bool vsync = true;        // swaps wait for the display's refresh where the driver offers it
     std::string scoreService; // base address of the world high-score service

@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/DemoMode.h"
 #include "app/Environment.h"
+#include "app/FragmentCounter.h"
 #include "app/FrameClock.h"
 #include "app/Globals.h"
 #include "app/LoadingScreen.h"
@@ -71,6 +72,7 @@ struct TRunOptions {
     std::unique_ptr<TReplaySession> replays;
     TAdditions additions;
     std::unique_ptr<TScaledScene> scene;
+    std::unique_ptr<TFragmentCounter> fragments;
     std::unique_ptr<TDemoMode> demo;
     std::unique_ptr<TMenuPilot> menuPilot; // an --autopilot game from the main page
     platform::TPoint lastPointer{};
@@ -294,6 +296,7 @@ void GameFrame(uint32_t scaledStep, const TDemoMode& demo, TScaledScene& scene) 
     GameFrameMusic(Config->MusicVolume);
     Environment->Update(scaledStep);
     scene.Draw(Viewport, [](const TViewport& view) { Environment->Render(view); });
+    CountPass("hud");
     Environment->DrawHud(scaledStep);
     if (demo.Running()) demo.DrawLine(Viewport.width, Viewport.height);
 }
@@ -304,7 +307,8 @@ void DrawBrightnessOverlay() {
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_2D);
     glColor4f(1, 1, 1, Config->Brightness);
-    Out2D->DrawQuad(-1, -1, 1, 1);
+    // At 0 the blend leaves every pixel as it is: a whole window's fill for nothing.
+    if (Config->Brightness > 0) Out2D->DrawQuad(-1, -1, 1, 1);
     glColor4f(1, 1, 1, 1);
     glEnable(GL_TEXTURE_2D);
 }
@@ -375,6 +379,7 @@ void FrameLoop(TRunOptions& run) {
         }
         CarryRemainder(clock, FrameStep, TimeDivisor);
 
+        CountPass("brightness");
         DrawBrightnessOverlay();
         const uint32_t now = platform::GetTickCount();
         screenshotKey.Update(now);
@@ -388,6 +393,7 @@ void FrameLoop(TRunOptions& run) {
         WriteTrace(run, frame, scaledStep);
         TakeScreenshots(run, frame);
         run.scene->FrameEnd(frameStart);
+        if (FragmentCounter) FragmentCounter->EndFrame();
         platform::SwapBuffers();
         if (run.frameTimes) {
             const auto spent = std::chrono::steady_clock::now() - frameStart;
@@ -423,6 +429,7 @@ void ShutDown(const TRunOptions& run) {
     platform::AudioShutdown();
     if (run.trace) std::fclose(run.trace);
     if (run.frameTimes) std::fclose(run.frameTimes);
+    FragmentCounter = nullptr;
     if (RestartFlag && !platform::StartProgramAgain(RestartArguments(run.args)))
         platform::MessageBox("Error", "Unable to restart the game");
 }
@@ -457,6 +464,12 @@ int RunGame(int argc, char** argv) {
         if (!run.frameTimes) throw EGameError("Unable to write " + run.line.frameTimesFile);
     }
     if (!StartUp(run)) return 1;
+    if (!run.line.fragmentsFile.empty()) {
+        run.fragments = std::make_unique<TFragmentCounter>();
+        if (!run.fragments->Open(run.line.fragmentsFile))
+            throw EGameError("Unable to count fragments into " + run.line.fragmentsFile);
+        FragmentCounter = run.fragments.get();
+    }
     run.replays = std::make_unique<TReplaySession>(*Environment, !run.line.fixedStep);
     Environment->SetReplays(run.replays.get());
     run.demo = std::make_unique<TDemoMode>(*Environment, *run.replays);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/FragmentCounter.h"
 #include "app/Globals.h"
 #include "app/LogLines.h"
 #include "app/Music.h"
@@ -274,6 +275,7 @@ void TEnvironment::Render(const TViewport& view) {
 
     lights_->SwitchOn();
     weather_->ApplyFog();
+    CountPass("track0");
     if (track_) track_->Render(0);
 
     // A replay shows the aim its next frame takes; else it lies under the pointer, which is in
@@ -289,20 +291,29 @@ void TEnvironment::Render(const TViewport& view) {
     gameplay_->MarkAim(
         MakeVector(static_cast<float>(aim.x), static_cast<float>(aim.y), static_cast<float>(aim.z)));
 
+    CountPass("traffic");
     gameplay_->RenderTraffic();
+    CountPass("player");
     gameplay_->RenderPlayer();
+    CountPass("track1");
     if (track_) track_->Render(1);
+    CountPass("projectiles");
     gameplay_->RenderProjectiles();
     weather_->RemoveFog();
 
+    CountPass("shadows");
     if (Config->Shadows && track_) DrawShadowVolumes();
 
     glEnable(GL_TEXTURE_2D);
     lights_->SwitchOff();
+    CountPass("weather");
     weather_->Draw();
+    CountPass("effects");
     effects_->Render();
+    CountPass("track2");
     if (track_) track_->Render(2);
 
+    CountPass("darken");
     if (Config->Shadows) DarkenShadowedPixels(view);
 
     glEnable(GL_TEXTURE_2D);
@@ -310,12 +321,15 @@ void TEnvironment::Render(const TViewport& view) {
     SetUpView(view);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
+    CountPass("glows");
     glows_->Draw();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    CountPass("clouds");
     DrawCloudShadows();
     glEnable(GL_DEPTH_TEST);
 
     // The nitro's motion blur: the previous frame at 40 % over this one.
+    CountPass("blur");
     if (ActiveBonus == BT_NITRO) {
         blur_.Apply(view.x, view.y, view.width, view.height);
     } else {

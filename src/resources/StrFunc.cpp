@@ -35,18 +35,25 @@ std::string Trim(const std::string& text) {
 }
 
 std::string NextToken(std::string& rest) {
-    rest = Trim(rest);
-    std::string token;
-    if (!rest.empty() && rest[0] == '"') {
-        const size_t close = rest.find('"', 1);
-        token = rest.substr(1, close == std::string::npos ? std::string::npos : close - 1);
-        rest = close == std::string::npos ? std::string() : rest.substr(close + 1);
+    // Trimmed and cut in place: a model file has hundreds of thousands of tokens.
+    size_t last = rest.size();
+    while (last > 0 && IsBlank(rest[last - 1]))
+        --last;
+    rest.erase(last);
+    size_t first = 0;
+    while (first < rest.size() && IsBlank(rest[first]))
+        ++first;
+    size_t start = first, end, next;
+    if (first < rest.size() && rest[first] == '"') {
+        start = first + 1;
+        end = std::min(rest.find('"', start), rest.size());
+        next = std::min(end + 1, rest.size());
     } else {
-        const size_t end = std::find_if(rest.begin(), rest.end(), IsBlank) - rest.begin();
-        token = rest.substr(0, end);
-        rest = rest.substr(end);
+        end = std::find_if(rest.begin() + first, rest.end(), IsBlank) - rest.begin();
+        next = end;
     }
-    token = Trim(token);
+    std::string token = Trim(rest.substr(start, end - start));
+    rest.erase(0, next);
     std::replace(token.begin(), token.end(), '.', ',');
     return token;
 }
