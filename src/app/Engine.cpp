@@ -199,7 +199,6 @@ bool StartUp(TRunOptions& run) {
     GreyShader =
         new TShaderObject(DataPath("Data\\Shaders\\Default.vs"), DataPath("Data\\Shaders\\BlackWhite.fs"));
 
-    TextureLib->Finish();
     Log->Write(loglines::StartingGame);
     return true;
 }
@@ -417,6 +416,7 @@ std::vector<std::string> RestartArguments(const std::vector<std::string>& args) 
 }
 
 void ShutDown(const TRunOptions& run) {
+    TextureLib->StopDecoding();
     run.replays->Close();
     // Watching a replay changes nothing stored.
     if (run.line.replayFile.empty()) {

@@ -193,7 +193,6 @@ void TEnvironment::LoadStage(const std::string& missionFile, std::function<void(
     if (replays_) replays_->StageLoading(missionFile, seed);
     Randomize(seed);
     LoadMission(missionFile, mission);
-    TextureLib->Finish();
 }
 
 void TEnvironment::ResetStage() {

@@ -3,6 +3,8 @@
 
 #include <GL/gl.h>
 
+#include "resources/Out2D.h"
+
 namespace {
 
 constexpr float kPreviousWeight = 0.4f;
@@ -27,12 +29,6 @@ void TMotionBlur::Apply(int x, int y, int width, int height) {
 
     if (havePrevious_) {
         glViewport(x, y, width, height);
-        glMatrixMode(GL_PROJECTION);
-        glPushMatrix();
-        glLoadIdentity();
-        glMatrixMode(GL_MODELVIEW);
-        glPushMatrix();
-        glLoadIdentity();
         glDisable(GL_DEPTH_TEST);
         glDisable(GL_LIGHTING);
         glDisable(GL_FOG);
@@ -40,22 +36,9 @@ void TMotionBlur::Apply(int x, int y, int width, int height) {
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         glColor4f(1, 1, 1, kPreviousWeight);
-        glBegin(GL_QUADS);
-        glTexCoord2f(0, 0);
-        glVertex2f(-1, -1);
-        glTexCoord2f(1, 0);
-        glVertex2f(1, -1);
-        glTexCoord2f(1, 1);
-        glVertex2f(1, 1);
-        glTexCoord2f(0, 1);
-        glVertex2f(-1, 1);
-        glEnd();
+        DrawTextureOverViewport();
         glColor4f(1, 1, 1, 1);
         glEnable(GL_DEPTH_TEST);
-        glPopMatrix();
-        glMatrixMode(GL_PROJECTION);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
     }
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, x, y, width, height);
     havePrevious_ = true;

@@ -43,13 +43,14 @@ TDecodedPicture ReadyForUpload(TImage image, int maxSide) {
 }
 
 TDecodeQueue::~TDecodeQueue() {
-    WaitIdle();
+    Stop();
 }
 
-std::future<TDecodedPicture> TDecodeQueue::Decode(const std::string& path, int maxSide) {
-    std::packaged_task<TDecodedPicture()> job([path, maxSide] { return DecodePicture(path, maxSide); });
-    std::future<TDecodedPicture> result = job.get_future();
+TDecodeQueue::TTicket TDecodeQueue::Decode(const std::string& path, int maxSide) {
+    TJob job{0, std::packaged_task<TDecodedPicture()>([path, maxSide] { return DecodePicture(path, maxSide); })};
+    TTicket ticket{0, job.task.get_future()};
     const std::lock_guard<std::mutex> lock(mutex_);
+    ticket.id = job.id = nextId_++;
     jobs_.push_back(std::move(job));
     if (!running_) {
         // A worker that has ended only waits to be joined.
@@ -57,18 +58,35 @@ std::future<TDecodedPicture> TDecodeQueue::Decode(const std::string& path, int m
         running_ = true;
         worker_ = std::thread(&TDecodeQueue::Work, this);
     }
-    return result;
+    return ticket;
 }
 
-void TDecodeQueue::WaitIdle() {
+TDecodedPicture TDecodeQueue::Take(TTicket& ticket) {
+    std::packaged_task<TDecodedPicture()> task;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        for (auto job = jobs_.begin(); job != jobs_.end(); ++job) {
+            if (job->id == ticket.id) {
+                task = std::move(job->task);
+                jobs_.erase(job);
+                break;
+            }
+        }
+    }
+    if (task.valid()) task();
+    return ticket.result.get();
+}
+
+void TDecodeQueue::Stop() {
     std::unique_lock<std::mutex> lock(mutex_);
+    jobs_.clear();
     idle_.wait(lock, [this] { return !running_; });
     if (worker_.joinable()) worker_.join();
 }
 
 void TDecodeQueue::Work() {
     for (;;) {
-        std::packaged_task<TDecodedPicture()> job;
+        std::packaged_task<TDecodedPicture()> task;
         {
             const std::lock_guard<std::mutex> lock(mutex_);
             if (jobs_.empty()) {
@@ -76,9 +94,9 @@ void TDecodeQueue::Work() {
                 idle_.notify_all();
                 return;
             }
-            job = std::move(jobs_.front());
+            task = std::move(jobs_.front().task);
             jobs_.pop_front();
         }
-        job();
+        task();
     }
 }

@@ -1,8 +1,9 @@
-// Pictures decoded on one worker thread while the main thread goes on loading; the texture
-// library uploads each when it is first needed. The worker runs only while there is work.
+// Pictures decoded on one worker thread while the main thread goes on loading and playing; the
+// texture library uploads each when it is first needed. The worker runs only while there is work.
 #pragma once
 
 #include <condition_variable>
+#include <cstdint>
 #include <deque>
 #include <future>
 #include <mutex>
@@ -25,23 +26,38 @@ struct TDecodedPicture {
 
 class TDecodeQueue {
 public:
+    // One picture asked for.
+    struct TTicket {
+        uint64_t id = 0;
+        std::future<TDecodedPicture> result;
+        bool Valid() const { return result.valid(); }
+    };
+
     TDecodeQueue() = default;
     ~TDecodeQueue();
     TDecodeQueue(const TDecodeQueue&) = delete;
     TDecodeQueue& operator=(const TDecodeQueue&) = delete;
 
-    // Decodes `path` after the pictures queued before it, and builds its mipmap levels unless a
-    // side would exceed `maxSide`, the driver's largest.
-    std::future<TDecodedPicture> Decode(const std::string& path, int maxSide);
-    // Returns once the worker has ended (every queued picture decoded).
-    void WaitIdle();
+    // Queues `path` after the pictures asked for before it, to be decoded with its mipmap levels
+    // unless a side would exceed `maxSide`, the driver's largest.
+    TTicket Decode(const std::string& path, int maxSide);
+    // The ticket's picture, once: decoded on this thread at once when the worker has not begun
+    // it, so that a picture needed now never waits behind others; else waited for.
+    TDecodedPicture Take(TTicket& ticket);
+    // Drops the pictures not begun and waits for the worker to end (before the program ends).
+    void Stop();
 
 private:
+    struct TJob {
+        uint64_t id;
+        std::packaged_task<TDecodedPicture()> task;
+    };
     void Work();
 
     std::mutex mutex_;
     std::condition_variable idle_;
-    std::deque<std::packaged_task<TDecodedPicture()>> jobs_;
+    std::deque<TJob> jobs_;
+    uint64_t nextId_ = 1;
     std::thread worker_;
     bool running_ = false;
 };

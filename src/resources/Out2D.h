@@ -55,3 +55,6 @@ extern TOut2D* Out2D;
 
 // Both matrices to identity, so that what follows is drawn in normalised device coordinates.
 void UseDeviceCoordinates();
+// The bound texture stretched over the whole viewport, corner to corner; the caller's matrices
+// are kept.
+void DrawTextureOverViewport();

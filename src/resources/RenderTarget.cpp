@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "resources/OGLExt.h"
+#include "resources/Out2D.h"
 
 TRenderTarget::~TRenderTarget() {
     Release();
@@ -59,32 +60,13 @@ void TRenderTarget::Unbind() {
 }
 
 void TRenderTarget::DrawStretched(int x, int y, int width, int height) const {
-    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT | GL_VIEWPORT_BIT);
+    glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_VIEWPORT_BIT);
     glViewport(x, y, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
     for (GLenum off : {GL_DEPTH_TEST, GL_BLEND, GL_ALPHA_TEST, GL_STENCIL_TEST, GL_LIGHTING, GL_FOG, GL_CULL_FACE})
         glDisable(off);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, colour_);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2f(-1, -1);
-    glTexCoord2f(1, 0);
-    glVertex2f(1, -1);
-    glTexCoord2f(1, 1);
-    glVertex2f(1, 1);
-    glTexCoord2f(0, 1);
-    glVertex2f(-1, 1);
-    glEnd();
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
+    DrawTextureOverViewport();
     glPopAttrib();
 }

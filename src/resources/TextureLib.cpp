@@ -64,8 +64,8 @@ int TTextureLib::Load(const std::string& path, int minFilter, int magFilter) {
 }
 
 void TTextureLib::Collect(TEntry& entry) const {
-    if (!entry.decoding.valid()) return;
-    entry.decoded = std::make_unique<TDecodedPicture>(entry.decoding.get());
+    if (!entry.decoding.Valid()) return;
+    entry.decoded = std::make_unique<TDecodedPicture>(queue_.Take(entry.decoding));
     if (!entry.decoded->ok) {
         // Loaded again here, so that its message box or error comes from the main thread.
         entry.decoded.reset();
@@ -83,12 +83,6 @@ void TTextureLib::Upload(TEntry& entry) const {
     if (!entry.decoded) return;
     entry.textureName = CreateTexture(*entry.decoded, entry.minFilter, entry.magFilter);
     entry.decoded.reset();
-}
-
-void TTextureLib::Finish() {
-    for (TEntry& entry : entries_)
-        Collect(entry);
-    queue_.WaitIdle();
 }
 
 TTextureLib::TEntry* TTextureLib::EntryAt(int index) const {

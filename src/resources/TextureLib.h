@@ -18,13 +18,12 @@ public:
     // Callers pass GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR except for the start-up logo.
     // A path found neither in the archive nor on disk raises "File not found " + path at once.
     int Load(const std::string& path, int minFilter, int magFilter);
-    // Waits for every picture still being decoded; a damaged one shows its message box (or
-    // raises its error) here, in loading order, as if it had been loaded on this thread.
-    // Ends start-up and stage loading.
-    void Finish();
+    // Stops the decoding of pictures never drawn, before the program ends.
+    void StopDecoding() { queue_.Stop(); }
 
     // The rest need the picture: one still being decoded is waited for (and uploaded by Bind
-    // and TextureName). An index the library never handed out binds no texture.
+    // and TextureName); a damaged one shows its message box (or raises its error) then.
+    // An index the library never handed out binds no texture.
     void Bind(int index) const;
     int Width(int index) const;
     int Height(int index) const;
@@ -43,7 +42,7 @@ private:
         int height = 0;
         int referenceCount = 0;
         bool opaque = false;
-        std::future<TDecodedPicture> decoding;     // valid while the worker has it
+        TDecodeQueue::TTicket decoding;           // valid until collected
         std::unique_ptr<TDecodedPicture> decoded; // waiting for its upload
     };
     TEntry* EntryAt(int index) const;
