@@ -70,7 +70,7 @@ struct TRunOptions {
     FILE* frameTimes = nullptr;
     bool savedShadows = false; // the setting --shadows stands in for
     std::unique_ptr<TReplaySession> replays;
-    TAdditions additions;
+    TRenderScaleSetting savedRenderScale; // and the one --render-scale stands in for
     std::unique_ptr<TScaledScene> scene;
     std::unique_ptr<TFragmentCounter> fragments;
     std::unique_ptr<TDemoMode> demo;
@@ -128,8 +128,11 @@ bool StartUp(TRunOptions& run) {
         ChooseScoreService(line.scoreService, platform::EnvironmentValue("KESTROVA_SCORE_SERVICE").c_str());
     run.savedShadows = Config->Shadows;
     if (line.shadows) Config->Shadows = *line.shadows;
-    run.additions.Load(SettingsDir + AdditionsFile);
-    run.scene = std::make_unique<TScaledScene>(line.renderScale ? *line.renderScale : run.additions.RenderScale);
+    Additions = new TAdditions();
+    Additions->Load(SettingsDir + AdditionsFile);
+    run.savedRenderScale = Additions->RenderScale;
+    if (line.renderScale) Additions->RenderScale = *line.renderScale;
+    run.scene = std::make_unique<TScaledScene>(Additions->RenderScale);
 
     const uint64_t counter = platform::PerformanceCounter();
     Randomize(line.seed ? *line.seed : counter ? counter : platform::GetTickCount());
@@ -371,6 +374,7 @@ void FrameLoop(TRunOptions& run) {
         }
         const uint32_t scaledStep =
             replayed ? replayed->scaledStep : ScaledStep(clock, FrameStep, TimeDivisor);
+        run.scene->Follow(Additions->RenderScale);
         if (MenuActive) {
             MenuFrame(FrameStep, *run.scene);
         } else {
@@ -423,7 +427,8 @@ void ShutDown(const TRunOptions& run) {
         Keys->Save();
         if (run.line.shadows) Config->Shadows = run.savedShadows;
         Config->Save(SettingsDir + "Config.cfg");
-        run.additions.Save(SettingsDir + AdditionsFile);
+        if (run.line.renderScale) Additions->RenderScale = run.savedRenderScale;
+        Additions->Save(SettingsDir + AdditionsFile);
     }
     DestroyGLWindow(false);
     platform::AudioShutdown();

@@ -6,6 +6,12 @@
 #include <algorithm>
 #include <cmath>
 
+void TScaledScene::Follow(const TRenderScaleSetting& setting) {
+    if (setting == setting_) return;
+    setting_ = setting;
+    scale_ = TRenderScale(setting);
+}
+
 void TScaledScene::Draw(const TViewport& window, const std::function<void(const TViewport&)>& render) {
     drawnThisFrame_ = true;
     const float scale = scale_.Scale();

@@ -12,7 +12,10 @@
 
 class TScaledScene {
 public:
-    explicit TScaledScene(const TRenderScaleSetting& setting) : scale_(setting) {}
+    explicit TScaledScene(const TRenderScaleSetting& setting) : setting_(setting), scale_(setting) {}
+
+    // A setting changed since (on the Graphics page) starts over from it.
+    void Follow(const TRenderScaleSetting& setting);
 
     // Calls `render` with the viewport to draw the scene in, then lays the result over `window`.
     void Draw(const TViewport& window, const std::function<void(const TViewport&)>& render);
@@ -26,6 +29,7 @@ public:
     int Height() const { return drawn_.height; }
 
 private:
+    TRenderScaleSetting setting_;
     TRenderScale scale_;
     TRenderTarget target_;
     TViewport drawn_;

@@ -9,6 +9,10 @@
 
 namespace {
 
+// The fixed scales offered, then "Auto".
+constexpr float kScales[] = {1, 0.9f, 0.8f, 0.75f, 0.7f, 0.6f, 0.5f};
+constexpr int kAutomaticIndex = sizeof kScales / sizeof kScales[0];
+
 TChangeBox Box(const char* label, std::initializer_list<const char*> items) {
     TChangeBox box(label, BUTTON2_OUT, BUTTON2_IN);
     for (const char* item : items)
@@ -26,6 +30,17 @@ float BrightnessOf(int index) {
     return index / 55.0f;
 }
 
+int RenderScaleIndex(const TRenderScaleSetting& setting) {
+    for (int index = 0; index <= kAutomaticIndex; ++index)
+        if (RenderScaleOf(index) == setting) return index;
+    return -1;
+}
+
+TRenderScaleSetting RenderScaleOf(int index) {
+    if (index == kAutomaticIndex) return {true, 1};
+    return {false, kScales[index]};
+}
+
 TViewPage::TViewPage(TMenu& owner)
     : TMenuPage(owner),
       window_(TMenuWindow::Large()), boxes_{Box("Resolution:",
@@ -35,7 +50,9 @@ TViewPage::TViewPage(TMenu& owner)
                                             Box("Fullscreen:", {"Off", "On"}),
                                             Box("Brightness:",
                                                 {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90"}),
-                                            Box("Shadow:", {"Off", "On"})},
+                                            Box("Shadow:", {"Off", "On"}),
+                                            Box("Render Scale:",
+                                                {"1", "0.9", "0.8", "0.75", "0.7", "0.6", "0.5", "Auto"})},
       apply_(BUTTON1_OUT, BUTTON1_IN, "Apply"), back_(BUTTON1_OUT, BUTTON1_IN, "Back") {
     boxes_[RESOLUTION].Select(Config->Resolution);
     boxes_[DEPTH].Select((Config->ColourDepth - 16) / 16);
@@ -43,6 +60,7 @@ TViewPage::TViewPage(TMenu& owner)
     boxes_[FULL_SCREEN].Select(Config->FullScreen ? 1 : 0);
     boxes_[BRIGHTNESS].Select(BrightnessIndex(Config->Brightness));
     boxes_[SHADOWS].Select(Config->Shadows ? 1 : 0);
+    boxes_[RENDER_SCALE].Select(RenderScaleIndex(Additions->RenderScale));
     // A value no box offers (a resolution only the command line gives, a hand-edited
     // file) shows the first item rather than indexing outside the list.
     for (TChangeBox& box : boxes_)
@@ -60,14 +78,17 @@ void TViewPage::Apply(int box) {
     case FULL_SCREEN: Config->PendingFullScreen = index == 1; break;
     case BRIGHTNESS: Config->Brightness = BrightnessOf(index); break;
     case SHADOWS: Config->Shadows = index == 1; break;
+    case RENDER_SCALE: Additions->RenderScale = RenderScaleOf(index); break;
     }
 }
 
 void TViewPage::Draw(uint32_t, float x, float y) {
     if (LayoutChanged()) {
         window_.Relayout();
-        for (int box = 0; box < BOX_COUNT; ++box)
+        for (int box = 0; box < RENDER_SCALE; ++box)
             boxes_[box].SetRect(SettingsRow(window_, box));
+        // The window has no row free above its buttons: the addition stands just below it.
+        boxes_[RENDER_SCALE].SetRect(window_.Rect(65, 355, 350, 325));
         apply_.SetRect(window_.Rect(65, 180, 285, 255));
         back_.SetRect(window_.Rect(240, 355, 285, 255));
     }

@@ -1,5 +1,6 @@
-// The graphics settings: resolution, colour depth, shaders, full screen, brightness, shadows.
-// Resolution and full screen wait for a restart; the others take effect at once.
+// The graphics settings: resolution, colour depth, shaders, full screen, brightness, shadows,
+// and below them the render scale (Additions.cfg). Resolution and full screen wait for a
+// restart; the others take effect at once.
 #pragma once
 
 #include <array>
@@ -9,6 +10,7 @@
 #include "menu/ChangeBox.h"
 #include "menu/MenuPage.h"
 #include "menu/MenuWindow.h"
+#include "settings/Additions.h"
 
 class TViewPage : public TMenuPage {
 public:
@@ -19,7 +21,7 @@ public:
     void Draw(uint32_t step, float x, float y) override;
 
 private:
-    enum { RESOLUTION, DEPTH, SHADERS, FULL_SCREEN, BRIGHTNESS, SHADOWS, BOX_COUNT };
+    enum { RESOLUTION, DEPTH, SHADERS, FULL_SCREEN, BRIGHTNESS, SHADOWS, RENDER_SCALE, BOX_COUNT };
     void Apply(int box);
 
     TMenuWindow window_;
@@ -31,3 +33,6 @@ private:
 // The brightness box's index for a brightness (0 .. 9/55), and back.
 int BrightnessIndex(float brightness);
 float BrightnessOf(int index);
+// The render scale box's index for a setting (-1: a value it does not offer), and back.
+int RenderScaleIndex(const TRenderScaleSetting& setting);
+TRenderScaleSetting RenderScaleOf(int index);

@@ -33,7 +33,8 @@ TDecodedPicture ReadyForUpload(TImage image, int maxSide) {
     picture.width = image.width;
     picture.height = image.height;
     picture.opaque = IsOpaque(image);
-    if (PowerOfTwoSide(image.width) <= maxSide && PowerOfTwoSide(image.height) <= maxSide) {
+    if (IsPowerOfTwo(image.width) && IsPowerOfTwo(image.height) && image.width <= maxSide &&
+        image.height <= maxSide) {
         picture.levels = BuildMipmaps(std::move(image));
         picture.levelsBuilt = true;
     } else {

@@ -7,6 +7,8 @@
 #include "core/TextLines.h"
 #include "platform/FileSystem.h"
 
+TAdditions* Additions = nullptr;
+
 namespace {
 
 constexpr char kRenderScaleKey[] = "RenderScale";

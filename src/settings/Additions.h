@@ -9,6 +9,10 @@
 struct TRenderScaleSetting {
     bool automatic = false;
     float scale = 1;
+
+    bool operator==(const TRenderScaleSetting& other) const {
+        return automatic == other.automatic && (automatic || scale == other.scale);
+    }
 };
 
 constexpr float kMinRenderScale = 0.5f;
@@ -27,3 +31,6 @@ public:
     // False when the file cannot be written (the old one is kept).
     bool Save(const std::string& path) const;
 };
+
+// Loaded at start-up, before the menus that show it; the Graphics page changes it in place.
+extern TAdditions* Additions;

@@ -10,6 +10,7 @@
 #include "platform/Audio.h"
 #include "resources/Out2D.h"
 #include "resources/SoundLib.h"
+#include "settings/Additions.h"
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
 #include "support/GeneratedGame.h"
@@ -51,6 +52,7 @@ protected:
         loopback_ = platform::AudioInitLoopback(22050);
         SoundLib = &sounds_;
         Config = &config_;
+        Additions = &additions_;
         Keys = &keys_;
         Log = &log_;
         CurrentMenuPage = PAGE_MAIN;
@@ -65,6 +67,7 @@ protected:
         Out2D = nullptr;
         SoundLib = nullptr;
         Config = nullptr;
+        Additions = nullptr;
         Keys = nullptr;
         Log = nullptr;
         GfxTest::TearDown();
@@ -125,6 +128,7 @@ protected:
 
     TLOgFile log_{"", false};
     TConfig config_;
+    TAdditions additions_;
     TTempDir settings_;
     TKeys keys_{settings_.Path() + "keys.cfg"};
     TSoundLib sounds_{false};

@@ -155,6 +155,12 @@ TEST_F(MenuTest, SettingsPagesWriteTheirValues) {
     EXPECT_FLOAT_EQ(config_.Brightness, 9 / 55.0f) << "\"90\"";
     Click(LargeX(210), RowY(5));
     EXPECT_TRUE(config_.Shadows);
+    // The render scale's box, below the window: a right click from "1" wraps round to "Auto".
+    Frame({2}, LargeX(210), LargeY(337));
+    Idle();
+    EXPECT_TRUE(additions_.RenderScale.automatic);
+    Click(LargeX(210), LargeY(337));
+    EXPECT_EQ(additions_.RenderScale, (TRenderScaleSetting{false, 1})) << "on to \"1\"";
     Click(LargeX(210), RowY(0));
     EXPECT_EQ(config_.PendingResolution, 1) << "1024x768";
     EXPECT_EQ(config_.Resolution, 0) << "only after the restart";
