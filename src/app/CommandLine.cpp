@@ -25,6 +25,7 @@ const char kGameUsage[] =
     "  --shadows=on|off         the shadows setting for this run only\n"
     "  --frame-times=FILE       one line per frame: microseconds to its buffer swap\n"
     "  --vsync=on|off           buffer swaps wait for the display's refresh\n"
+    "  --fragments=FILE         one line per frame: the fragments each pass wrote\n"
     "  --render-scale=S         the scene drawn at S x the window (0.5-1) or auto\n"
     "  --score-service=URL      the world high-score service [http://localhost:8077]\n"
     "  --replay=FILE            play the replay FILE, recording and saving nothing\n"
