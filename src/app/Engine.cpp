@@ -278,7 +278,6 @@ std::optional<TReplaySteps> ReplayedSteps(TRunOptions& run) {
     return steps;
 }
 
-void MenuFrame(uint32_t frameStep) {
 void MenuFrame(uint32_t frameStep, TScaledScene& scene) {
     MenuFrameMusic(Config->MusicVolume);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
