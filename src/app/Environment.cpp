@@ -265,15 +265,16 @@ void TEnvironment::Render() {
     gameplay_->RenderPlayer();
     if (track_) track_->Render(1);
     gameplay_->RenderProjectiles();
-    weather_->RemoveFog();
 
     if (Config->Shadows && track_) DrawShadowVolumes();
 
     glEnable(GL_TEXTURE_2D);
     lights_->SwitchOff();
-    weather_->Draw();
-    effects_->Render();
+    // Rain, sprites and the pieces drawn over them stand in the fog like the rest of the scene.
+    weather_->Draw(CameraPosition);
+    effects_->Render(CameraPosition);
     if (track_) track_->Render(2);
+    weather_->RemoveFog();
 
     if (Config->Shadows) DarkenShadowedPixels();
 
@@ -284,7 +285,10 @@ void TEnvironment::Render() {
     glDisable(GL_LIGHTING);
     glows_->Draw();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    // Cloud shadows fade into the fog with the ground they lie on.
+    weather_->ApplyFog();
     DrawCloudShadows();
+    weather_->RemoveFog();
     glEnable(GL_DEPTH_TEST);
 
     // The nitro's motion blur: the previous frame at 40 % over this one.

@@ -87,7 +87,8 @@ void TPlayer::Render() const {
         }
         glColor4f(1, 1, 1, 1);
     }
-    if (blinkTime > 0 && blinkTime / 200 % 2 == 1) return;
+    // The blink runs only while its clock does: over the run-in it would hide the car throughout.
+    if (Active && blinkTime > 0 && blinkTime / 200 % 2 == 1) return;
 
     glPushMatrix();
     glTranslatef(position.x, position.y, position.z);

@@ -12,8 +12,14 @@ TEffects* Effects = nullptr;
 namespace {
 
 constexpr int kTrailLife = 400;
+constexpr float kNearEyeClear = 5, kNearEyeWhole = 15;
 
 } // namespace
+
+float NearEyeFade(const TVector4& at, const TVector4& eye) {
+    const float d = Distance(at, eye);
+    return d <= kNearEyeClear ? 0 : d >= kNearEyeWhole ? 1 : (d - kNearEyeClear) / (kNearEyeWhole - kNearEyeClear);
+}
 
 void TEffects::AddParticle(const TSimpleEffect* effect, const TVector4& position, bool scroll,
                            const TVector4& colour, const TVector4& velocity, float halfSize, int life) {
@@ -79,13 +85,14 @@ void TEffects::Update(int step) {
     }
 }
 
-void TEffects::Render() const {
+void TEffects::Render(const TVector4& eye) const {
     glEnable(GL_TEXTURE_2D);
     glDepthMask(GL_FALSE);
     for (const TParticle& particle : particles_) {
-        glColor4f(particle.colour.x, particle.colour.y, particle.colour.z, particle.colour.w);
-        textures_.Bind(particle.effect->FrameTexture(particle.age));
         const TVector4& at = particle.attachedPosition ? *particle.attachedPosition : particle.position;
+        glColor4f(particle.colour.x, particle.colour.y, particle.colour.z,
+                  particle.colour.w * NearEyeFade(at, eye));
+        textures_.Bind(particle.effect->FrameTexture(particle.age));
         const float s = particle.halfSize;
         glPushMatrix();
         glTranslatef(at.x, at.y, at.z);

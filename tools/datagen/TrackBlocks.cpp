@@ -90,7 +90,7 @@ struct TTheme {
     const char* verge;
     const char* vergeCollision; // what driving on the verge is like
     bool dustyShoulders;
-    const char* slick; // the no-control patch of the hazard blocks
+    const char* slick; // the no-control patch of the hazard blocks: "oil" or "ice"
     const char* drop;  // what lies below the bridge of the hazard blocks
     bool hazards;
     bool streetLamps;
@@ -274,7 +274,8 @@ private:
             Object("barrier", {right + 1.6, -28, -0.02}, 0);
             break;
         case TFeature::Slick:
-            map_.Box({-5, -26, 0}, {5, -16, 0.02}, theme_.slick, 2);
+            // The patch's soft edge needs transparency, so it is an object, not a block face.
+            Object(std::string(theme_.slick) + "_patch", {0, -21, 0}, 90);
             collision_.Box({-5, -26, -2}, {5, -16, 2}, "COL_NOCONTROL");
             break;
         case TFeature::Drop:
