@@ -158,10 +158,10 @@ void Tracer(TDataTree& tree) {
     c.Shade([](int x, int y) {
         const double across = std::abs(x + 0.5 - 16) / 16, along = (y + 0.5) / 128;
         const double coreShare = 1 - SmoothStep(0.25, 0.5, across);
-        const double body = 1 - SmoothStep(0.55, 1.0, across);
+        const double body = 1 - SmoothStep(0.7, 1.0, across);
         const double tail = 1 - 0.7 * along;
         const TColour colour = TColour{1, 0.45, 0.08}.Mix({1, 0.98, 0.85}, coreShare);
-        return colour.WithAlpha(std::max(coreShare, 0.75 * body) * tail);
+        return colour.WithAlpha(std::max(coreShare, 0.9 * body) * tail);
     });
     tree.Png("Data/Textures/trasser.png", c);
 }
