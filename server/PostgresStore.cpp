@@ -8,13 +8,19 @@
 
 namespace {
 
+// Request counts matter for a minute only: unlogged, they cost no wait for the disk, and a
+// crash of the database merely forgets them.
 constexpr char kSchema[] =
     "SET client_min_messages = warning;"
     "CREATE TABLE IF NOT EXISTS scores ("
     " id BIGSERIAL PRIMARY KEY, name TEXT NOT NULL, score BIGINT NOT NULL,"
     " country TEXT NOT NULL, filed BIGINT NOT NULL);"
     "CREATE INDEX IF NOT EXISTS scores_rank ON scores (score DESC, id);"
-    "CREATE TABLE IF NOT EXISTS tokens (token TEXT PRIMARY KEY, issued BIGINT NOT NULL);";
+    "CREATE TABLE IF NOT EXISTS tokens (token TEXT PRIMARY KEY, issued BIGINT NOT NULL);"
+    "CREATE TABLE IF NOT EXISTS recent_filings (name TEXT NOT NULL, score BIGINT NOT NULL,"
+    " country TEXT NOT NULL, filed BIGINT NOT NULL, PRIMARY KEY (name, score, country));"
+    "CREATE UNLOGGED TABLE IF NOT EXISTS request_counts (kind TEXT NOT NULL, client TEXT NOT NULL,"
+    " minute BIGINT NOT NULL, count BIGINT NOT NULL, PRIMARY KEY (kind, client, minute));";
 // Instances starting together would race on CREATE TABLE IF NOT EXISTS.
 constexpr char kLockSchema[] = "SELECT pg_advisory_lock(8077)";
 constexpr char kUnlockSchema[] = "SELECT pg_advisory_unlock(8077)";
@@ -23,16 +29,31 @@ struct TStatement {
     const char* name;
     const char* sql;
 };
-// Spending the token and filing the score is one statement, so two instances can never
-// both spend one token and a failure leaves neither done.
+// Spending the token, recognising a retry and filing the score is one statement, so two
+// instances can never both spend one token or both file one record, and a failure leaves
+// nothing done. The upsert on recent_filings waits for a concurrent filing of the same record
+// and then finds it.
+// Pruning takes its turn through a lock only one instance can hold; the others skip it.
 constexpr TStatement kStatements[] = {
     {"add_token", "INSERT INTO tokens (token, issued) VALUES ($1, $2::bigint)"},
     {"spend_and_file",
-     "WITH spent AS (DELETE FROM tokens WHERE token = $1 AND issued >= $2::bigint RETURNING 1)"
-     " INSERT INTO scores (name, score, country, filed)"
-     " SELECT $3, $4::bigint, $5, $6::bigint FROM spent"},
+     "WITH spent AS (DELETE FROM tokens WHERE token = $1 AND issued >= $2::bigint RETURNING 1),"
+     " fresh AS (INSERT INTO recent_filings (name, score, country, filed)"
+     "  SELECT $3, $4::bigint, $5, $6::bigint FROM spent"
+     "  ON CONFLICT (name, score, country) DO UPDATE SET filed = EXCLUDED.filed"
+     "  WHERE recent_filings.filed < $2::bigint RETURNING 1),"
+     " filed AS (INSERT INTO scores (name, score, country, filed)"
+     "  SELECT $3, $4::bigint, $5, $6::bigint FROM fresh RETURNING 1)"
+     " SELECT (SELECT count(*) FROM spent), (SELECT count(*) FROM filed)"},
     {"top_scores", "SELECT name, score, country, filed FROM scores ORDER BY score DESC, id LIMIT $1::int"},
-    {"prune_tokens", "DELETE FROM tokens WHERE issued < $1::bigint"},
+    {"count_request",
+     "INSERT INTO request_counts (kind, client, minute, count) VALUES ($1, $2, $3::bigint, 1)"
+     " ON CONFLICT (kind, client, minute) DO UPDATE SET count = request_counts.count + 1 RETURNING count"},
+    {"prune",
+     "WITH turn AS (SELECT pg_try_advisory_xact_lock(8078) AS mine),"
+     " counts AS (DELETE FROM request_counts WHERE minute < $2::bigint AND (SELECT mine FROM turn)),"
+     " filings AS (DELETE FROM recent_filings WHERE filed < $1::bigint AND (SELECT mine FROM turn))"
+     " DELETE FROM tokens WHERE issued < $1::bigint AND (SELECT mine FROM turn)"},
 };
 
 using TResult = std::unique_ptr<PGresult, decltype(&PQclear)>;
@@ -143,13 +164,13 @@ void PostgresStore::AddToken(const std::string& token, int64_t issued) {
     PQclear(Run("add_token", {token, std::to_string(issued)}));
 }
 
-bool PostgresStore::SpendTokenAndFile(const std::string& token, int64_t oldestValid,
-                                      const TStoredScore& score) {
+TFiling PostgresStore::SpendTokenAndFile(const std::string& token, int64_t oldestValid, const TStoredScore& score) {
     const TResult result(
         Run("spend_and_file", {token, std::to_string(oldestValid), score.name, std::to_string(score.score),
                                score.country, std::to_string(score.filed)}),
         PQclear);
-    return ChangedRows(result.get()) == 1;
+    if (std::stoll(PQgetvalue(result.get(), 0, 0)) == 0) return TFiling::BadToken;
+    return std::stoll(PQgetvalue(result.get(), 0, 1)) == 1 ? TFiling::Filed : TFiling::AlreadyFiled;
 }
 
 std::vector<TStoredScore> PostgresStore::TopScores(int limit) {
@@ -161,7 +182,12 @@ std::vector<TStoredScore> PostgresStore::TopScores(int limit) {
     return scores;
 }
 
-int64_t PostgresStore::PruneTokens(int64_t oldestValid) {
-    const TResult result(Run("prune_tokens", {std::to_string(oldestValid)}), PQclear);
+int64_t PostgresStore::CountRequest(const std::string& kind, const std::string& client, int64_t minute) {
+    const TResult result(Run("count_request", {kind, client, std::to_string(minute)}), PQclear);
+    return std::stoll(PQgetvalue(result.get(), 0, 0));
+}
+
+int64_t PostgresStore::Prune(int64_t oldestValid, int64_t minute) {
+    const TResult result(Run("prune", {std::to_string(oldestValid), std::to_string(minute)}), PQclear);
     return ChangedRows(result.get());
 }

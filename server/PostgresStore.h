@@ -18,9 +18,10 @@ public:
     PostgresStore& operator=(const PostgresStore&) = delete;
 
     void AddToken(const std::string& token, int64_t issued) override;
-    bool SpendTokenAndFile(const std::string& token, int64_t oldestValid, const TStoredScore& score) override;
+    TFiling SpendTokenAndFile(const std::string& token, int64_t oldestValid, const TStoredScore& score) override;
     std::vector<TStoredScore> TopScores(int limit) override;
-    int64_t PruneTokens(int64_t oldestValid) override;
+    int64_t CountRequest(const std::string& kind, const std::string& client, int64_t minute) override;
+    int64_t Prune(int64_t oldestValid, int64_t minute) override;
 
 private:
     class Lease;

@@ -1,21 +1,15 @@
-// The HTTP side of the service: the handshake, the submission, the public table and its
-// JSON, with the limits against abuse, one log line per request and token pruning.
+// The service's requests: the handshake, the submission, the public table and its JSON,
+// with the per-client rate limits counted in the store, and the pruning of what has expired.
 #pragma once
 
-#include "RateLimiter.h"
+#include "HttpServer.h"
 #include "ScoreStore.h"
 #include "ServiceOptions.h"
 
 #include <condition_variable>
 #include <cstdio>
 #include <functional>
-#include <memory>
 #include <mutex>
-
-namespace httplib {
-struct Request;
-struct Response;
-} // namespace httplib
 
 inline constexpr char kServiceVersion[] = "1.0";
 
@@ -28,11 +22,10 @@ public:
     // `log` receives one line per request; null for none.
     ScoreServer(const TServiceOptions& options, ScoreStore& store, TClock clock = SystemSeconds,
                 std::FILE* log = stdout);
-    ~ScoreServer();
     ScoreServer(const ScoreServer&) = delete;
     ScoreServer& operator=(const ScoreServer&) = delete;
 
-    // Binds the listening socket; returns the port (the chosen one for port 0), -1 on failure.
+    // Listens and starts serving; returns the port (the chosen one for port 0), -1 on failure.
     int Bind();
     // Serves until Stop; returns once the requests being served are answered.
     void Run();
@@ -40,24 +33,19 @@ public:
     void Stop();
 
 private:
-    class HttpServer;
-    void Route(const httplib::Request& request, httplib::Response& response);
-    void Handshake(const httplib::Request& request, httplib::Response& response);
-    void Submission(const httplib::Request& request, httplib::Response& response);
-    void Table(const httplib::Request& request, httplib::Response& response);
-    void Json(const httplib::Request& request, httplib::Response& response);
-    std::string ClientOf(const httplib::Request& request) const;
-    void LogRequest(const httplib::Request& request, const httplib::Response& response);
+    THttpAnswer Route(const THttpRequest& request);
+    THttpAnswer Handshake(const THttpRequest& request);
+    THttpAnswer Submission(const THttpRequest& request);
+    THttpAnswer Table();
+    THttpAnswer Json(const THttpRequest& request);
+    // Counts the request; false beyond `perMinute` (0: no limit).
+    bool Admit(const char* kind, int perMinute, const std::string& client, int64_t now);
     void PruneUntilStopped();
 
     const TServiceOptions m_options;
     ScoreStore& m_store;
     const TClock m_clock;
-    std::FILE* const m_log;
-    std::mutex m_logMutex;
-    RateLimiter m_handshakes;
-    RateLimiter m_submissions;
-    std::unique_ptr<HttpServer> m_http;
+    HttpServer m_http;
     std::mutex m_stopMutex;
     std::condition_variable m_stopped;
     bool m_stopping = false;

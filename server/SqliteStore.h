@@ -16,9 +16,10 @@ public:
     SqliteStore& operator=(const SqliteStore&) = delete;
 
     void AddToken(const std::string& token, int64_t issued) override;
-    bool SpendTokenAndFile(const std::string& token, int64_t oldestValid, const TStoredScore& score) override;
+    TFiling SpendTokenAndFile(const std::string& token, int64_t oldestValid, const TStoredScore& score) override;
     std::vector<TStoredScore> TopScores(int limit) override;
-    int64_t PruneTokens(int64_t oldestValid) override;
+    int64_t CountRequest(const std::string& kind, const std::string& client, int64_t minute) override;
+    int64_t Prune(int64_t oldestValid, int64_t minute) override;
 
 private:
     void Close();
@@ -34,7 +35,11 @@ private:
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_addToken = nullptr;
     sqlite3_stmt* m_spendToken = nullptr;
+    sqlite3_stmt* m_noteFiling = nullptr;
     sqlite3_stmt* m_fileScore = nullptr;
     sqlite3_stmt* m_topScores = nullptr;
+    sqlite3_stmt* m_countRequest = nullptr;
     sqlite3_stmt* m_pruneTokens = nullptr;
+    sqlite3_stmt* m_pruneFilings = nullptr;
+    sqlite3_stmt* m_pruneCounts = nullptr;
 };

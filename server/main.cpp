@@ -18,6 +18,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "kestrova-scores: %s\n%s", e.what(), kServiceUsage);
         return 2;
     }
+    if (options.help) {
+        std::fputs(kServiceUsage, stdout);
+        return 0;
+    }
 
     // Every thread started from here on inherits the blocked signals; one thread waits for
     // them and stops the server, so no handler runs inside a request.

@@ -5,6 +5,29 @@
 #include "core/NumberText.h"
 #include "core/TextCase.h"
 
+const char kGameUsage[] =
+    "usage: kestrova [SWITCH]... [OPTION=VALUE]...\n"
+    "Switches, in any letter case:\n"
+    "  -LOG                     write the start-up progress to log.txt\n"
+    "  -FPS                     show the frame rate in the window title\n"
+    "  -FIXEDFPS                no frame shorter than 25 ms\n"
+    "Options for tests, benchmarks and demos:\n"
+    "  --fixed-step=MS          every frame advances the game by exactly MS ms\n"
+    "  --seed=N                 seed the random generator\n"
+    "  --frames=N               end the run after N frames\n"
+    "  --input=FILE             scripted input replaces the keyboard, mouse and pointer\n"
+    "  --screenshot=N:FILE.png  write the picture of frame N (repeatable)\n"
+    "  --window=WxH             a window of W x H pixels\n"
+    "  --trace=FILE             one line of state per frame\n"
+    "  --audio=none             open no sound device\n"
+    "  --stage=N                play stage N (1-15) at once, without the menu\n"
+    "  --autopilot              the autopilot plays\n"
+    "  --shadows=on|off         the shadows setting for this run only\n"
+    "  --frame-times=FILE       one line per frame: microseconds to its buffer swap\n"
+    "  --vsync=on|off           buffer swaps wait for the display's refresh\n"
+    "  --score-service=URL      the world high-score service [http://localhost:8077]\n"
+    "  --help                   this text\n";
+
 namespace {
 
 template <typename T> T Number(const std::string& option, const std::string& text) {
@@ -58,6 +81,8 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (TakeOption(arg, "--stage", value)) {
             line.stage = Number<int>("--stage", value);
             if (*line.stage < 1 || *line.stage > 15) throw EGameError("Bad value for --stage: " + value);
+        } else if (arg == "--help") {
+            line.help = true;
         } else if (arg == "--autopilot") {
             line.autopilot = true;
         } else if (TakeOption(arg, "--score-service", value)) {

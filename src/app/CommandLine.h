@@ -33,7 +33,11 @@ struct TCommandLine {
     bool audio = true;
     bool vsync = true;        // swaps wait for the display's refresh where the driver offers it
     std::string scoreService; // base address of the world high-score service
+    bool help = false;        // print kGameUsage and start nothing
 };
+
+// What --help prints: the README's tables, short.
+extern const char kGameUsage[];
 
 // Raises EGameError naming the option when a value cannot be read.
 TCommandLine ParseCommandLine(const std::vector<std::string>& args);

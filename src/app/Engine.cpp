@@ -379,6 +379,10 @@ int RunGame(int argc, char** argv) {
     TRunOptions run;
     run.args.assign(argv + 1, argv + argc);
     run.line = ParseCommandLine(run.args);
+    if (run.line.help) {
+        std::fputs(kGameUsage, stdout);
+        return 0;
+    }
     if (!run.line.inputFile.empty()) {
         std::string text;
         if (!platform::ReadWholeFile(run.line.inputFile, text))

@@ -9,8 +9,19 @@ namespace platform {
 
 namespace {
 
-size_t AppendBody(char* data, size_t size, size_t count, void* body) {
-    static_cast<std::string*>(body)->append(data, size * count);
+struct TReceived {
+    std::string& body;
+    const size_t limit;
+    bool tooLarge = false;
+};
+
+size_t AppendBody(char* data, size_t size, size_t count, void* target) {
+    TReceived& received = *static_cast<TReceived*>(target);
+    if (size * count > received.limit - received.body.size()) {
+        received.tooLarge = true;
+        return 0; // curl stops with a write error
+    }
+    received.body.append(data, size * count);
     return size * count;
 }
 
@@ -39,13 +50,17 @@ THttpResult HttpGet(const std::string& url, const THttpLimits& limits) {
     curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_CONNECTTIMEOUT_MS, limits.connectMs);
     curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, limits.wholeRequestMs);
+    TReceived received{result.body, limits.maxBodyBytes};
     curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, AppendBody);
-    curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &result.body);
+    curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &received);
     curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, errorText);
     const CURLcode code = curl_easy_perform(curl.get());
     result.ok = code == CURLE_OK;
     if (!result.ok) {
-        result.error = errorText[0] != '\0' ? errorText : curl_easy_strerror(code);
+        if (received.tooLarge)
+            result.error = "the answer is larger than " + std::to_string(limits.maxBodyBytes) + " bytes";
+        else
+            result.error = errorText[0] != '\0' ? errorText : curl_easy_strerror(code);
         result.body.clear();
     }
     return result;

@@ -10,6 +10,8 @@ struct THttpLimits {
     // A server that accepts and never answers must not hold the frame loop for long.
     long connectMs = 5000;
     long wholeRequestMs = 10000;
+    // Nor must one that answers without end fill the memory: a larger answer is a failure.
+    size_t maxBodyBytes = 1 << 20;
 };
 
 struct THttpResult {

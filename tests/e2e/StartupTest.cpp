@@ -107,6 +107,13 @@ TEST(Startup, LogHoldsTheStartupLinesInOrderOnlyWithTheSwitch) {
     EXPECT_EQ(log.substr(log.size() - tail.size()), tail);
 }
 
+TEST(Startup, HelpPrintsTheUsageAndStartsNothing) {
+    const std::string usage = Output(std::string(KESTROVA_EXE) + " --frames=1 --help; echo status=$?");
+    EXPECT_EQ(usage.rfind("usage: kestrova", 0), 0u) << usage;
+    EXPECT_NE(usage.find("--score-service=URL"), std::string::npos) << usage;
+    EXPECT_EQ(usage.substr(usage.size() - 9), "status=0\n") << usage;
+}
+
 TEST(Startup, FixedStepRunsAreRepeatable) {
     TGameInstall game;
     const std::vector<std::string> args = {"--fixed-step=30", "--seed=3", "--frames=12",

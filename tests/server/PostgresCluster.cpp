@@ -100,6 +100,6 @@ int PostgresCluster::Run(const std::string& command) const {
 
 void PostgresCluster::Clear() const {
     PGconn* connection = PQconnectdb(m_address.c_str());
-    PQclear(PQexec(connection, "TRUNCATE scores, tokens"));
+    PQclear(PQexec(connection, "TRUNCATE scores, tokens, recent_filings, request_counts"));
     PQfinish(connection);
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <set>
 #include <thread>
@@ -68,9 +69,22 @@ TEST_P(ScoreServiceTest, TokensServeOneSubmissionWithinTheirLifetime) {
     const std::string fresh = service->Token();
     service->now += 300;
     // Unspent and expired by now: the first handshake's, the second drawn, "expiring" and "old".
-    EXPECT_EQ(service->Store().PruneTokens(service->now - 599), 4);
+    EXPECT_EQ(service->Store().Prune(service->now - 599, service->now / 60), 4);
     EXPECT_EQ(service->Submit(Record("ACE", 14, fresh)).body, "OK");
     EXPECT_EQ(service->Store().TopScores(100).size(), 4u);
+}
+
+TEST_P(ScoreServiceTest, ARetryWhoseAnswerWasLostIsFiledOnce) {
+    const auto service = Start();
+    EXPECT_EQ(service->Submit(Record("ACE", 500, service->Token())).body, "OK");
+    // The game retries the whole exchange: a new handshake, the same record.
+    EXPECT_EQ(service->Submit(Record("ACE", 500, service->Token())).body, "OK");
+    EXPECT_EQ(service->Store().TopScores(10).size(), 1u);
+    // Another score, or the same one once a token's lifetime has passed, is a new filing.
+    EXPECT_EQ(service->Submit(Record("ACE", 501, service->Token())).body, "OK");
+    service->now += 600;
+    EXPECT_EQ(service->Submit(Record("ACE", 500, service->Token())).body, "OK");
+    EXPECT_EQ(service->Store().TopScores(10).size(), 3u);
 }
 
 TEST_P(ScoreServiceTest, RefusesBadRequestsWithTheirReasons) {
@@ -213,6 +227,42 @@ TEST_P(ScoreServiceTest, ConcurrentClientsLoseNoSubmission) {
     }
     EXPECT_EQ(stored.size(), static_cast<size_t>(kClients * kEach));
     EXPECT_EQ(scores.size(), static_cast<size_t>(kClients * kEach));
+}
+
+// Three instances on one database: the limits are the database's, and one submission sent
+// to all three at the same moment spends its token once.
+TEST(SharedPostgres, InstancesBehaveAsOneService) {
+    if (PostgresAddress().empty()) {
+        if (PostgresMissing()) GTEST_SKIP() << PostgresProblem();
+        FAIL() << PostgresProblem();
+    }
+    TServiceOptions options = TestService::Unlimited();
+    options.handshakesPerMinute = 3;
+    std::vector<std::unique_ptr<TestService>> instances;
+    for (int i = 0; i < 3; ++i)
+        instances.push_back(std::make_unique<TestService>(Storage::Postgres, options));
+    std::vector<std::string> tokens;
+    for (const auto& instance : instances)
+        tokens.push_back(instance->Token());
+    for (const auto& instance : instances)
+        EXPECT_EQ(instance->Get(kHandshake).status, 429);
+
+    const TScoreRecord record = Record("TRIO", 777, tokens[0]);
+    std::atomic<bool> go{false};
+    std::vector<std::string> answers(instances.size());
+    std::vector<std::thread> senders;
+    for (size_t i = 0; i < instances.size(); ++i)
+        senders.emplace_back([&, i] {
+            while (!go)
+                std::this_thread::yield();
+            answers[i] = instances[i]->Submit(record).body;
+        });
+    go = true;
+    for (std::thread& sender : senders)
+        sender.join();
+    EXPECT_EQ(std::count(answers.begin(), answers.end(), "OK"), 1);
+    EXPECT_EQ(std::count(answers.begin(), answers.end(), "ERROR bad token"), 2);
+    EXPECT_EQ(instances[0]->Store().TopScores(10).size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Storage, ScoreServiceTest, testing::Values(Storage::Sqlite, Storage::Postgres),

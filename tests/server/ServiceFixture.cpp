@@ -1,6 +1,7 @@
 // The in-process score service of the tests.
 #include "server/ServiceFixture.h"
 
+#include "server/LoopbackClient.h"
 #include "server/PostgresCluster.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,7 @@ TServiceOptions TestService::Unlimited() {
     options.port = 0;
     options.handshakesPerMinute = 0;
     options.submissionsPerMinute = 0;
+    options.connectionsPerAddress = 0;
     options.threads = 40;
     options.connections = 8;
     return options;
@@ -71,15 +73,12 @@ void TestService::Restart() {
 }
 
 TestService::TAnswer TestService::Get(const std::string& target) const {
-    httplib::Client client("127.0.0.1", m_port);
-    client.set_connection_timeout(5);
-    client.set_read_timeout(20);
+    const TRawAnswer raw = Exchange(m_port, GetRequest(target));
     TAnswer answer;
-    if (const httplib::Result result = client.Get(target.c_str())) {
-        answer.status = result->status;
-        answer.body = result->body;
-        answer.contentType = result->get_header_value("Content-Type");
-    }
+    answer.status = raw.status;
+    answer.body = raw.body;
+    const size_t type = raw.head.find("\r\nContent-Type: ");
+    if (type != std::string::npos) answer.contentType = raw.head.substr(type + 16, raw.head.find('\r', type + 2) - type - 16);
     return answer;
 }
 

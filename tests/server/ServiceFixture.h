@@ -6,12 +6,11 @@
 #include "settings/ScoreRecord.h"
 #include "support/TestFiles.h"
 
-#include <httplib.h>
-
 #include <atomic>
 #include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 enum class Storage { Sqlite, Postgres };
 
