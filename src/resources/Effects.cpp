@@ -18,7 +18,9 @@ constexpr float kNearEyeClear = 5, kNearEyeWhole = 15;
 
 float NearEyeFade(const TVector4& at, const TVector4& eye) {
     const float d = Distance(at, eye);
-    return d <= kNearEyeClear ? 0 : d >= kNearEyeWhole ? 1 : (d - kNearEyeClear) / (kNearEyeWhole - kNearEyeClear);
+    return d <= kNearEyeClear   ? 0
+           : d >= kNearEyeWhole ? 1
+                                : (d - kNearEyeClear) / (kNearEyeWhole - kNearEyeClear);
 }
 
 void TEffects::AddParticle(const TSimpleEffect* effect, const TVector4& position, bool scroll,

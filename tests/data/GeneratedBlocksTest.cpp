@@ -128,10 +128,11 @@ TEST_F(GeneratedBlocks, EveryBlockMapTokenisesIntoTheMapSyntax) {
             for (const std::string& type : collision.textures)
                 EXPECT_TRUE(kCollisionTypes.count(type)) << type;
             // Where the car slides, a patch of oil or ice shows it (GeneratedData checks their edges).
-            if (collision.textures.count("COL_NOCONTROL"))
+            if (collision.textures.count("COL_NOCONTROL")) {
                 EXPECT_TRUE(std::any_of(map.models.begin(), map.models.end(), [](const std::string& m) {
                     return m.size() > 6 && m.substr(m.size() - 6) == "_patch";
                 }));
+            }
 
             // Lanes: the exit points are exactly the lanes the list line lets out, one each; traffic
             // only spawns on lanes that leave the block and picks its lane among those.

@@ -399,8 +399,11 @@ TEST_F(MissionData, FirstStageBringsTrafficSoonAfterGreenAndArmedCarsLater) {
         if (green < 0 && distance >= 80) green = t;
     }
     EXPECT_GT(car, -40 - 110) << "the first car is still out of view five seconds after green";
-    for (const TSection& s : stage.sections)
-        if (Armed(s)) EXPECT_GT(s.Begin, LatestFixedBlock(*first));
+    for (const TSection& s : stage.sections) {
+        if (Armed(s)) {
+            EXPECT_GT(s.Begin, LatestFixedBlock(*first));
+        }
+    }
 }
 
 TEST_F(MissionData, StagesGrowHarderFromFirstToLast) {

@@ -236,7 +236,8 @@ void Road(const TCanvas& c) {
     c.SetColour(palette::Amber);
     c.Text("Oil", 72, y + 54);
     c.Text("Ice", 72, y + 100);
-    Lines(c, 100, y + 54, {"A glossy black pool: on it the car slides on,", "with no steering, brakes or throttle."});
+    Lines(c, 100, y + 54,
+          {"A glossy black pool: on it the car slides on,", "with no steering, brakes or throttle."});
     Lines(c, 100, y + 100, {"A pale sheet on winter roads: the same slide."});
     Lines(c, 22, y + 140, {"On a bridge the road's edge is a fall: keep the wheels on it."});
 }
