@@ -111,7 +111,7 @@ bool StartUp(TRunOptions& run) {
 
     Config = new TConfig();
     Log->Write(loglines::LoadingConfig);
-    if (platform::FileExists(SettingsDir + "Config.cfg")) Config->Load(SettingsDir + "Config.cfg");
+    Config->LoadOrFirstStart(SettingsDir + "Config.cfg");
     ConfigFile = SettingsDir + "Config.cfg";
     ScoreServiceBase =
         ChooseScoreService(line.scoreService, platform::EnvironmentValue("KESTROVA_SCORE_SERVICE").c_str());

@@ -49,3 +49,5 @@ struct TGameContext {
 
 // Plays `sample` at the context's sound volume through the sound library, when there is one.
 void PlayGameSound(const TGameContext& game, int sample);
+// The same as a 3D sound at `position`.
+void PlayGameSound3D(const TGameContext& game, int sample, const TVector4& position);

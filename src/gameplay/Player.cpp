@@ -72,7 +72,6 @@ void TPlayer::SetMission(const TMissionValues& mission) {
     missionVertical = mission.CameraVertical;
     missionAngle = mission.CameraAngle;
     stageBlocks = mission.Finish;
-    Shield = 0;
     outcome = STAGE_PLAYING;
 }
 
@@ -168,7 +167,7 @@ void TPlayer::Update(int dt, TPlayerInput& input) {
     forwardVelocity = std::cos(rotation.z) * speed;
     position.x += PerSecond(lateralVelocity, dt);
 
-    if (Active && !AnyWheelOn(COL_NOCONTROL)) Steer(dt, input);
+    if (Active && !AnyWheelOn(COL_NOCONTROL)) Steer(dt, input, maxHeading);
     rotation.z = std::clamp(rotation.z, -maxHeading, maxHeading);
 
     if (!BonusActive(BT_GHOST) && game_.traffic) game_.traffic->PlayerCollision();
@@ -271,8 +270,7 @@ void TPlayer::ControlSpeed(int dt, const TPlayerInput& input) {
     }
 }
 
-void TPlayer::Steer(int dt, const TPlayerInput& input) {
-    const float maxHeading = MaxHeading();
+void TPlayer::Steer(int dt, const TPlayerInput& input, float maxHeading) {
     const float perMs = kPi / 1000 * speed / 100;
     const float leanRate = dt * (kPi / 3) / 1000 * speed / 100;
     float& heading = rotation.z;
@@ -317,8 +315,9 @@ void TPlayer::PlaceWorldPoints() {
     hitPoints[8] = Add(hitPoints[0], Scale(across, 0.3f));
     hitPoints[9] = Add(hitPoints[0], Scale(across, 0.6f));
     contact.hitPoints = {hitPoints[0], hitPoints[1], hitPoints[2], hitPoints[3]};
-    weaponPoint = place(Add(body.weapon, MakeVector(0, 1.2f, 0)));
-    muzzlePoint = Add(weaponPoint, Turned(body.flash, heading));
+    // The gunner stands 1.2 behind the weapon node along the road, whatever the heading.
+    weaponPoint = Add(place(body.weapon), MakeVector(0, 1.2f, 0));
+    muzzlePoint = Add(weaponPoint, body.flash);
     enginePoint = place(body.engine);
     smokePoint = place(body.smoke);
     std::copy_backward(trail.begin(), trail.end() - 1, trail.end());

@@ -12,6 +12,7 @@
 #include "world/VehicleContact.h"
 
 class THSAModel;
+struct TAnimation;
 struct TMissionValues;
 
 // The driver's and the gunner's controls for one frame.
@@ -125,12 +126,18 @@ private:
     void FireBullet(float damage);
     void FireShotgunPellet(float angle, float damage);
     void ControlSpeed(int dt, const TPlayerInput& input);
-    void Steer(int dt, const TPlayerInput& input);
+    // `maxHeading` is the limit taken at the start of the update, before the speed changed.
+    void Steer(int dt, const TPlayerInput& input, float maxHeading);
     void PlaceWorldPoints();
     void EmitRunningEffects();
     bool AnyWheelOn(int type) const;
     bool BonusActive(int type) const;
     float GunnerTurn() const;
+    // PlayerDraw.cpp. PoseCar poses the car model for its state and gives the root offset.
+    TVector4 PoseCar() const;
+    void DrawCarModel(const TVector4& at, float heading, float lean, float scale) const;
+    void DrawBody(const TVector4& at, float alpha) const;
+    void DrawTrail(float alpha) const;
 
     TGameContext& game_;
 
@@ -143,5 +150,7 @@ private:
     int soundShotgun_ = 0;
     int soundRocket_ = 0;
     int soundExplosion_ = 0;
-    std::array<int, 2> flash_{};
+    // The animation and frame the car model was last posed with.
+    mutable const TAnimation* posedAnimation_ = nullptr;
+    mutable int posedFrame_ = -1;
 };

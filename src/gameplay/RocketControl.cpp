@@ -37,9 +37,10 @@ void TRocketControl::Launch(const TVector4& start, const TVector4& direction, co
     rockets_.push_back(rocket);
 }
 
+// The blast stays where it happened on the road, which scrolls on.
 void TRocketControl::Explode(const TRocket& rocket) const {
     if (rocket.explosion && game_.effects && game_.sprites.explosion)
-        game_.effects->AddParticle(game_.sprites.explosion, rocket.position, false, {1, 1, 1, 1}, {}, 4.0f,
+        game_.effects->AddParticle(game_.sprites.explosion, rocket.position, true, {1, 1, 1, 1}, {}, 4.0f,
                                    1000);
 }
 
@@ -105,6 +106,7 @@ void TRocketControl::Move(TRocket& rocket, int dt, int puffs) {
     }
     rocket.position = Add(rocket.position, Scale(rocket.velocity, kSpeedFactor * dt / 1000.0f));
 
+    // The trail too belongs to the road, not to the screen.
     if (!rocket.smoke || !game_.effects) return;
     TVector4 puff = rocket.previous;
     for (int k = 0; k <= puffs; ++k) {
@@ -114,6 +116,6 @@ void TRocketControl::Move(TRocket& rocket, int dt, int puffs) {
         at.x += 0.2f - Random(2000) / 5000.0f;
         at.y += 0.2f - Random(2000) / 5000.0f;
         at.z += 0.2f - Random(2000) / 5000.0f;
-        if (sprite) game_.effects->AddParticle(sprite, at, false, {1, 1, 1, 1}, {}, 2.0f, 5000);
+        if (sprite) game_.effects->AddParticle(sprite, at, true, {1, 1, 1, 1}, {}, 2.0f, 5000);
     }
 }

@@ -53,7 +53,8 @@ void TTrafficControl::Destroy(int index) {
     if (game_.player) game_.player->score.Add(ActiveBonus == BT_MONEY ? 2 * car.type.Score : car.type.Score);
 }
 
-void TTrafficControl::Attack(TTrafficCar& car) {
+void TTrafficControl::Attack(int index) {
+    TTrafficCar& car = cars_[index];
     const TPlayer* player = game_.player;
     if (!player) return;
     const float a = TurnFromAhead(car.weaponPoint, player->weaponPoint);
@@ -77,15 +78,16 @@ void TTrafficControl::Attack(TTrafficCar& car) {
     }
     if (fires && player->Health > 0 && Distance(car.weaponPoint, player->weaponPoint) < kShotRange &&
         ActiveBonus != BT_GHOST)
-        Shoot(car);
+        Shoot(index);
 }
 
-void TTrafficControl::Shoot(TTrafficCar& car) {
+void TTrafficControl::Shoot(int index) {
+    TTrafficCar& car = cars_[index];
     if (!(car.position.y > -100 && car.position.y < -40)) return;
     const TWeapon& weapon = car.Weapon();
     if (game_.playTime - car.lastShotTime < weapon.ShootDelay) return;
     car.lastShotTime = game_.playTime;
-    PlayGameSound(game_, weapon.ShootSound);
+    PlayGameSound3D(game_, weapon.ShootSound, {});
     TPlayer& player = *game_.player;
     const TVector4 m = car.muzzlePoint;
 
@@ -96,7 +98,7 @@ void TTrafficControl::Shoot(TTrafficCar& car) {
         for (int i = 1; i <= kShotProbes && !blocked; ++i) {
             const TVector4 probe = Add(m, Scale(step, static_cast<float>(i)));
             int hit = -1;
-            if (HitTest(m, probe, hit, static_cast<float>(weapon.Damage))) {
+            if (HitTest(m, probe, hit, static_cast<float>(weapon.Damage), index)) {
                 if (game_.tracers) game_.tracers->AddTracer(m, probe, false, 50, 150);
                 blocked = true;
             }

@@ -30,7 +30,7 @@ struct TTrafficCar {
     float speed = 0;
     int lane = 0;
     int side = 0;
-    int block = -1; // the block index the car was last on
+    int block = 0; // the block index the car was last on
     float health = 0;
     bool destroyed = false;
     int wreckTime = 0;

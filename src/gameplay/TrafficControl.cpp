@@ -67,7 +67,7 @@ void TTrafficControl::Update(int dt) {
         } else {
             EmitDamageSmoke(car);
         }
-        if (car.Armed()) Attack(car);
+        if (car.Armed()) Attack(i);
         MoveCar(car, dt, scroll);
         if (!car.destroyed && car.side < 9) {
             SteerOnPath(car, dt);
@@ -145,22 +145,24 @@ void TTrafficControl::EmitDamageSmoke(const TTrafficCar& car) const {
     TVector4 smokeAt = at;
     smokeAt.x += Random(20) / 100.0f;
     smokeAt.y += Random(20) / 100.0f;
-    game_.effects->AddParticle(game_.sprites.smoke, smokeAt, true, {0.2f, 0.2f, 0.2f, 0.5f}, {0, v, 2}, 2.5f,
+    game_.effects->AddParticle(game_.sprites.smoke, smokeAt, false, {0.2f, 0.2f, 0.2f, 0.5f}, {0, v, 2}, 2.5f,
                                300);
     if (car.health > full / 4) return;
     TVector4 fireAt = at;
     fireAt.x += Random(50) / 100.0f;
     fireAt.y += Random(50) / 100.0f;
-    game_.effects->AddParticle(game_.sprites.smoke, fireAt, true, {0.8f, 0.2f, 0.2f, 0.9f}, {0, v, 2}, 2.0f,
+    game_.effects->AddParticle(game_.sprites.smoke, fireAt, false, {0.8f, 0.2f, 0.2f, 0.9f}, {0, v, 2}, 2.0f,
                                150);
 }
 
-bool TTrafficControl::HitTest(const TVector4& origin, const TVector4& probe, int& index, float damage) {
+bool TTrafficControl::HitTest(const TVector4& origin, const TVector4& probe, int& index, float damage,
+                              int shooter) {
     (void)origin;
     // Slow frames move cars further between probes: their hit radius grows with the step.
     const float scale = game_.frameStep >= 17 ? game_.frameStep / 16.0f : 1.0f;
     index = -1;
     for (int i = 0; i < CarCount(); ++i) {
+        if (i == shooter) continue;
         TTrafficCar& car = cars_[i];
         const float radius = Distance(car.position, car.corners[0]) * scale;
         if (Distance(probe, car.position) < radius) {

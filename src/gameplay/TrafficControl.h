@@ -35,8 +35,9 @@ public:
     // Draws the cars and frames the aimed-at one for the HUD (the only thing it writes).
     void Render() const;
 
-    // Damages every car whose hit radius holds `probe`; `index` is the last car hit or -1.
-    bool HitTest(const TVector4& origin, const TVector4& probe, int& index, float damage);
+    // Damages every car whose hit radius holds `probe`, but never the car `shooter` that fired
+    // it (-1: the player); `index` is the last car hit or -1.
+    bool HitTest(const TVector4& origin, const TVector4& probe, int& index, float damage, int shooter = -1);
     int NearestCar(const TVector4& point, int exclude) const;
     void DamageCar(int index, float damage);
     // The player's car against every live car.
@@ -60,8 +61,8 @@ public:
 private:
     // TrafficBehaviour.cpp.
     void Destroy(int index);
-    void Attack(TTrafficCar& car);
-    void Shoot(TTrafficCar& car);
+    void Attack(int index);
+    void Shoot(int index);
     void SteerOnPath(TTrafficCar& car, int dt);
     void Drive(TTrafficCar& car, int dt);
     void Overtake(int index);

@@ -9,11 +9,14 @@
 #include "gameplay/DrawHelpers.h"
 #include "gameplay/HUD.h"
 #include "resources/DataPath.h"
+#include "resources/Effects.h"
+#include "resources/GLState.h"
 #include "resources/HSAModel.h"
 #include "resources/Matrix.h"
 #include "resources/ModelLib.h"
 #include "resources/SoundLib.h"
 #include "resources/TextureLib.h"
+#include "world/Camera.h"
 #include "world/EnumNames.h"
 
 namespace {
@@ -23,8 +26,10 @@ int LoadTexture(const char* name) {
                             GL_LINEAR);
 }
 
+// Lamps are light sprites: they face the camera, as the other sprites do.
 void DrawLight(int texture, const TVector4& at, float size) {
-    DrawFlatQuad(texture, {at.x, at.y, at.z + 0.1f, 0}, 0, -size / 2, size / 2, size / 2, -size / 2);
+    if (TextureLib) TextureLib->Bind(texture);
+    DrawFacingQuad(at, size / 2, CameraAngles);
 }
 
 // The smallest screen rectangle holding the car's box.
@@ -77,6 +82,7 @@ void TTrafficControl::DrawCar(const TTrafficCar& car) const {
     if (car.Armed() && car.health > 0 && car.Weapon().Model)
         DrawModelAt(*car.Weapon().Model, car.weaponPoint, car.turretAngle);
 
+    const TKeepGLState keep;
     glDepthMask(GL_FALSE);
     glDisable(GL_LIGHTING);
     if (car.brakeLightTime > 0) {
@@ -95,5 +101,4 @@ void TTrafficControl::DrawCar(const TTrafficCar& car) const {
         DrawFlatQuad(game_.flashTextures[car.muzzleFlashTime < 51 ? 0 : 1], at, car.turretAngle, -2, -4, 2,
                      0);
     }
-    glDepthMask(GL_TRUE);
 }

@@ -6,6 +6,7 @@
 #include "gameplay/Aim.h"
 #include "gameplay/DrawHelpers.h"
 #include "resources/DataPath.h"
+#include "resources/GLState.h"
 #include "resources/TextureLib.h"
 
 namespace {
@@ -23,6 +24,7 @@ void TTrasserControl::LoadAssets() {
 }
 
 void TTrasserControl::Render() const {
+    const TKeepGLState keep;
     glDisable(GL_LIGHTING);
     glDepthMask(GL_FALSE);
     glEnable(GL_TEXTURE_2D);
@@ -45,5 +47,4 @@ void TTrasserControl::Render() const {
             glEnable(GL_TEXTURE_2D);
         }
     }
-    glDepthMask(GL_TRUE);
 }

@@ -8,6 +8,12 @@ TConfirmPage::TConfirmPage(TMenu& owner, std::array<std::string, 3> lines, const
     : TMenuPage(owner), window_(TMenuWindow::Question()), lines_(std::move(lines)),
       yes_(BUTTON1_OUT, BUTTON1_IN, yes), back_(BUTTON1_OUT, BUTTON1_IN, back) {}
 
+void TConfirmPage::Reword(std::array<std::string, 3> lines, const std::string& yes, const std::string& back) {
+    lines_ = std::move(lines);
+    yes_.SetCaption(yes);
+    back_.SetCaption(back);
+}
+
 void TConfirmPage::Draw(uint32_t, float x, float y) {
     if (LayoutChanged()) {
         window_.Relayout();
@@ -18,8 +24,10 @@ void TConfirmPage::Draw(uint32_t, float x, float y) {
     const float offsets[] = {50, 80, 110};
     for (size_t i = 0; i < lines_.size(); ++i)
         if (!lines_[i].empty()) window_.PrintCentred(lines_[i], FONT_14, offsets[i]);
-    if (yes_.Activated(x, y)) OnYes();
-    yes_.Draw();
+    if (!yes_.Caption().empty()) {
+        if (yes_.Activated(x, y)) OnYes();
+        yes_.Draw();
+    }
     // Both tests run every frame, so the back button keeps its hover state.
     const bool backClicked = back_.Activated(x, y);
     if (backClicked || EscapeUsed()) OnBack();

@@ -20,6 +20,8 @@ protected:
     // Each is called in the frame its button is activated; they play the click sound themselves.
     virtual void OnYes() = 0;
     virtual void OnBack() = 0;
+    // Other lines and captions from the next frame on; an empty `yes` hides that button.
+    void Reword(std::array<std::string, 3> lines, const std::string& yes, const std::string& back);
 
 private:
     TMenuWindow window_;

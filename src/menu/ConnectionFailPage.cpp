@@ -7,6 +7,14 @@
 TConnectionFailPage::TConnectionFailPage(TMenu& owner)
     : TConfirmPage(owner, {"Connection Failed", "Retry?", ""}, "Yes", "No") {}
 
+void TConnectionFailPage::Show(const std::string& refusal) {
+    if (refusal.empty()) {
+        Reword({"Connection Failed", "Retry?", ""}, "Yes", "No");
+    } else {
+        Reword({"Score Refused", "The service said:", refusal}, "", "Ok");
+    }
+}
+
 void TConnectionFailPage::OnYes() {
     SendScore(Owner);
     PlayClickSound();

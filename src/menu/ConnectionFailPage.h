@@ -1,4 +1,5 @@
-// The failed exchange, with the offer to retry it whole.
+// The failed exchange, with the offer to retry it whole; or the service's refusal of the
+// record, which a retry would only meet again.
 #pragma once
 
 #include "gameplay/GameState.h"
@@ -8,6 +9,9 @@ class TConnectionFailPage : public TConfirmPage {
 public:
     static constexpr int Number = PAGE_CONNECTION_FAILED;
     explicit TConnectionFailPage(TMenu& owner);
+    // What the page says from now on: the offer to retry, or with a `refusal` (the service's
+    // reason) that the score was refused, and only the way back.
+    void Show(const std::string& refusal);
 
 private:
     void OnYes() override;

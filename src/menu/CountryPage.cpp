@@ -1,34 +1,11 @@
 // The country page. Return is left latched, as the send page after it does not read it.
 #include "menu/CountryPage.h"
 
-#include "menu/CreatePlayerPage.h"
 #include "menu/MenuGlobals.h"
 #include "menu/ScoreService.h"
+#include "menu/TextTyping.h"
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
-
-namespace {
-
-void TypeKey(std::string& text, int key) {
-    if (!Keys->IsPressed(key)) return;
-    Keys->ClearPressed(key);
-    text += static_cast<char>(key);
-}
-
-} // namespace
-
-void TypeCountry(std::string& text) {
-    if (Keys->IsPressed(KEY_BACKSPACE) && !text.empty()) {
-        text.pop_back();
-        Keys->ClearPressed(KEY_BACKSPACE);
-        PlayClickSound();
-    }
-    for (int key = '0'; key <= '9'; ++key)
-        TypeKey(text, key);
-    TypeKey(text, ' ');
-    for (int key = 'A'; key <= 'Z'; ++key)
-        TypeKey(text, key);
-}
 
 TCountryPage::TCountryPage(TMenu& owner)
     : TMenuPage(owner), window_(TMenuWindow::Large()), edit_(BUTTON2_OUT, BUTTON2_IN),
@@ -47,13 +24,13 @@ void TCountryPage::Draw(uint32_t, float x, float y) {
     if (LayoutChanged()) {
         window_.Relayout();
         edit_.SetRect(window_.Rect(65, 355, 80, 55));
-        edit_.SetCaption("");
+        if (!OnlySizeChanged()) edit_.SetCaption("");
         ok_.SetRect(window_.Rect(135, 285, 285, 255));
     }
     window_.Draw();
     window_.PrintCentred("Enter your country:", FONT_14, 45);
     std::string text = edit_.Caption();
-    TypeCountry(text);
+    TypeText(text);
     edit_.SetCaption(text); // relays the box out when the text changed
     edit_.MouseOver(x, y);
     edit_.Draw();

@@ -1,8 +1,6 @@
 // The country entry at the end of a game; leaving it files the score into the local table.
 #pragma once
 
-#include <string>
-
 #include "gameplay/GameState.h"
 #include "menu/Button.h"
 #include "menu/MenuPage.h"
@@ -22,8 +20,3 @@ private:
     TButton edit_; // its caption is the country typed so far
     TButton ok_;
 };
-
-// Applies this frame's latched keys to `text`: Backspace removes the last character (with the
-// click sound), then digits, space and the letters (as capitals) are appended, in that order.
-// The latches used are cleared.
-void TypeCountry(std::string& text);

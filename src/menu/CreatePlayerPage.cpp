@@ -3,28 +3,9 @@
 
 #include "menu/Menu.h"
 #include "menu/MenuGlobals.h"
+#include "menu/TextTyping.h"
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
-
-void TypeInto(std::string& text) {
-    if (Keys->IsPressed(KEY_BACKSPACE)) {
-        Keys->ClearPressed(KEY_BACKSPACE);
-        if (!text.empty()) text.pop_back();
-        PlayClickSound();
-    }
-    for (int key = ' '; key <= 'Z'; ++key) {
-        const bool typed = key == ' ' || (key >= '0' && key <= '9') || key >= 'A';
-        if (!typed || !Keys->IsPressed(key)) continue;
-        Keys->ClearPressed(key);
-        text += static_cast<char>(key);
-    }
-}
-
-std::string TrimmedName(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 TCreatePlayerPage::TCreatePlayerPage(TMenu& owner)
     : TMenuPage(owner), window_(TMenuWindow::Large()), edit_(BUTTON2_OUT, BUTTON2_IN),
@@ -48,14 +29,14 @@ void TCreatePlayerPage::Draw(uint32_t, float x, float y) {
     if (LayoutChanged()) {
         window_.Relayout();
         edit_.SetRect(window_.Rect(65, 355, 80, 55));
-        edit_.SetCaption("");
+        if (!OnlySizeChanged()) edit_.SetCaption("");
         ok_.SetRect(window_.Rect(65, 180, 285, 255));
         back_.SetRect(window_.Rect(240, 355, 285, 255));
     }
     window_.Draw();
     window_.PrintCentred("Please enter your nick name:", FONT_14, 45);
     std::string name = edit_.Caption();
-    TypeInto(name);
+    TypeText(name);
     edit_.SetCaption(name);
     edit_.MouseOver(x, y);
     edit_.Draw();

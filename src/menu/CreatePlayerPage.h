@@ -1,8 +1,6 @@
 // The new-profile page: type a nick name, Ok (or Return) adds the profile.
 #pragma once
 
-#include <string>
-
 #include "gameplay/GameState.h"
 #include "menu/Button.h"
 #include "menu/MenuPage.h"
@@ -23,10 +21,3 @@ private:
     TButton ok_;
     TButton back_;
 };
-
-// Applies this frame's latched typing keys to `text`: Backspace removes the last character
-// (with the click sound), digits, space and the letters (as capitals) are appended. The
-// latches used are cleared.
-void TypeInto(std::string& text);
-// The name with its leading and trailing spaces removed.
-std::string TrimmedName(const std::string& text);

@@ -20,9 +20,14 @@ public:
 protected:
     // True once after the resolution setting or the window size changed, or a relayout was forced.
     bool LayoutChanged();
+    // Whether that change was the window's size alone (the resolution setting stayed and no
+    // relayout was forced): what the player has typed outlives it.
+    bool OnlySizeChanged() const { return onlySize_; }
 
     TMenu& Owner;
 
 private:
     int epoch_ = -1;
+    int resolution_ = -1; // the resolution setting at the last layout
+    bool onlySize_ = false;
 };

@@ -32,6 +32,16 @@ bool AnswerIsOk(const std::string& answer) {
     return answer.compare(0, 2, "OK") == 0;
 }
 
+std::optional<std::string> RefusalReason(int status, const std::string& body) {
+    constexpr char kError[] = "ERROR";
+    constexpr size_t kShownLength = 32;
+    if (status != 400 || body.compare(0, sizeof kError - 1, kError) != 0) return std::nullopt;
+    std::string reason;
+    for (size_t i = sizeof kError - 1; i < body.size() && reason.size() < kShownLength; ++i)
+        if (body[i] >= ' ' && body[i] <= '~' && !(reason.empty() && body[i] == ' ')) reason += body[i];
+    return reason.empty() ? "no reason given" : reason;
+}
+
 std::optional<std::string> HandshakeToken(const std::string& answer) {
     if (!AnswerIsOk(answer)) return std::nullopt;
     std::string rest = answer;

@@ -25,6 +25,10 @@ TScoreAddresses ScoreAddresses(const std::string& base);
 
 // True when the answer begins with "OK"; a submission answered otherwise was refused.
 bool AnswerIsOk(const std::string& answer);
+// The service's reason when its answer refuses the record itself, so that sending it again
+// cannot help: status 400 and a body "ERROR reason" ("bad name" and the like), shown on the
+// failure page as printable text of at most 32 characters. Nothing for any other answer.
+std::optional<std::string> RefusalReason(int status, const std::string& body);
 // The token of a handshake answer: its fifth "|"-separated field. Nothing when the answer
 // does not begin with "OK". A short answer gives an empty or partial token, which the
 // service then refuses.

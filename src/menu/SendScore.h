@@ -14,11 +14,15 @@ class TMenu;
 
 using THttpGetter = std::function<platform::THttpResult(const std::string& url)>;
 
-// Both requests through `get`; `record` lacks only the token. The page to show next: the main
-// page when the service accepted the record, the connection-failed page otherwise (no answer,
-// a refused handshake, which sends nothing, or a refused submission).
-int ExchangeScore(const TScoreAddresses& addresses, TScoreRecord record, const THttpGetter& get);
+struct TScoreExchange {
+    int page = 0;        // the main page when the service took the record, else the failure page
+    std::string refusal; // why the service refused the record itself; empty for other failures
+};
+
+// Both requests through `get`; `record` lacks only the token. Fails with no answer, a refused
+// handshake (which sends nothing) or a refused submission.
+TScoreExchange ExchangeScore(const TScoreAddresses& addresses, TScoreRecord record, const THttpGetter& get);
 
 // The current profile's score and the country to ScoreServiceBase, drawing the connection page
-// first; sets the current page to the outcome.
+// first; sets the current page to the outcome and tells the failure page what to say.
 void SendScore(TMenu& menu);

@@ -36,9 +36,11 @@ void TStageTally::Advance(uint32_t step, bool skip, int32_t& reward, int32_t& sc
         reward -= moved;
         score += moved;
     } else if (phase_ == 7) {
-        const int32_t moved = TakeWhole(step * countRate_ / 10);
-        countedTimePoints_ += moved;
-        timeTicks_ -= moved;
+        // The carried fraction goes to the points only: the shown hundredths follow the
+        // whole ticks and so run on evenly.
+        const double amount = step * countRate_ / 10;
+        countedTimePoints_ += TakeWhole(amount);
+        timeTicks_ -= static_cast<int32_t>(std::floor(amount));
     }
     if (phase_ < LastPhase && (skip || timer_ >= PhaseLength[phase_])) Leave(reward, score, timeLeft);
 }

@@ -46,7 +46,6 @@ THttpResult HttpGet(const std::string& url, const THttpLimits& limits) {
     curl_easy_setopt(curl.get(), CURLOPT_HTTPGET, 1L);
     // The address comes from the command line or the environment: never a local file.
     curl_easy_setopt(curl.get(), CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(curl.get(), CURLOPT_FAILONERROR, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_CONNECTTIMEOUT_MS, limits.connectMs);
     curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT_MS, limits.wholeRequestMs);
@@ -55,14 +54,20 @@ THttpResult HttpGet(const std::string& url, const THttpLimits& limits) {
     curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &received);
     curl_easy_setopt(curl.get(), CURLOPT_ERRORBUFFER, errorText);
     const CURLcode code = curl_easy_perform(curl.get());
-    result.ok = code == CURLE_OK;
-    if (!result.ok) {
+    if (code != CURLE_OK) {
         if (received.tooLarge)
             result.error = "the answer is larger than " + std::to_string(limits.maxBodyBytes) + " bytes";
         else
             result.error = errorText[0] != '\0' ? errorText : curl_easy_strerror(code);
         result.body.clear();
+        return result;
     }
+    // A failure status comes with the service's own words on what it refused.
+    long status = 0;
+    curl_easy_getinfo(curl.get(), CURLINFO_RESPONSE_CODE, &status);
+    result.status = static_cast<int>(status);
+    result.ok = status < 400;
+    if (!result.ok) result.error = "HTTP " + std::to_string(status);
     return result;
 }
 

@@ -16,7 +16,8 @@ struct THttpLimits {
 
 struct THttpResult {
     bool ok = false;   // false on any connection, protocol or HTTP status failure
-    std::string body;  // the answer's body when ok
+    int status = 0;    // the answer's HTTP status; 0 when no answer came
+    std::string body;  // the answer's body whenever one came, a failure status's too
     std::string error; // what failed, when not ok
 };
 

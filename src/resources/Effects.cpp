@@ -87,6 +87,25 @@ void TEffects::Update(int step) {
     }
 }
 
+void DrawFacingQuad(const TVector4& at, float s, const TVector4& cameraAngles) {
+    glPushMatrix();
+    glTranslatef(at.x, at.y, at.z);
+    glRotatef(-cameraAngles.z, 0, 0, 1);
+    glRotatef(-cameraAngles.y, 1, 0, 0);
+    glBegin(GL_QUADS);
+    glNormal3f(0, 0, 1);
+    glTexCoord2f(0, 1);
+    glVertex3f(-s, -s, 0);
+    glTexCoord2f(0, 0);
+    glVertex3f(s, -s, 0);
+    glTexCoord2f(1, 0);
+    glVertex3f(s, s, 0);
+    glTexCoord2f(1, 1);
+    glVertex3f(-s, s, 0);
+    glEnd();
+    glPopMatrix();
+}
+
 void TEffects::Render(const TVector4& eye) const {
     glEnable(GL_TEXTURE_2D);
     glDepthMask(GL_FALSE);
@@ -95,23 +114,7 @@ void TEffects::Render(const TVector4& eye) const {
         glColor4f(particle.colour.x, particle.colour.y, particle.colour.z,
                   particle.colour.w * NearEyeFade(at, eye));
         textures_.Bind(particle.effect->FrameTexture(particle.age));
-        const float s = particle.halfSize;
-        glPushMatrix();
-        glTranslatef(at.x, at.y, at.z);
-        glRotatef(-cameraAngles_.z, 0, 0, 1);
-        glRotatef(-cameraAngles_.y, 1, 0, 0);
-        glBegin(GL_QUADS);
-        glNormal3f(0, 0, 1);
-        glTexCoord2f(0, 1);
-        glVertex3f(-s, -s, 0);
-        glTexCoord2f(0, 0);
-        glVertex3f(s, -s, 0);
-        glTexCoord2f(1, 0);
-        glVertex3f(s, s, 0);
-        glTexCoord2f(1, 1);
-        glVertex3f(-s, s, 0);
-        glEnd();
-        glPopMatrix();
+        DrawFacingQuad(at, particle.halfSize, cameraAngles_);
     }
     glDepthMask(GL_TRUE);
     glColor4f(1, 1, 1, 1);

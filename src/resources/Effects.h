@@ -59,5 +59,9 @@ private:
     std::vector<TParticle> particles_;
 };
 
+// A quad of half-size `halfSize` centred on `at` and turned to face a camera at `cameraAngles`
+// (degrees: y pitch, z heading), textured with whatever is bound: how sprites are drawn.
+void DrawFacingQuad(const TVector4& at, float halfSize, const TVector4& cameraAngles);
+
 // Created by the game environment; nullptr until then.
 extern TEffects* Effects;

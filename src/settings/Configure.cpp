@@ -55,6 +55,15 @@ bool TConfig::Load(const std::string& path) {
     return true;
 }
 
+void TConfig::LoadOrFirstStart(const std::string& path) {
+    constexpr int32_t kFirstStartVolume = 191; // three quarters of full
+    if (platform::FileExists(path)) {
+        Load(path);
+    } else {
+        MusicVolume = SoundVolume = kFirstStartVolume;
+    }
+}
+
 bool TConfig::Save(const std::string& path) const {
     TConfigWriter file;
     file.WriteString(kVersion);

@@ -48,6 +48,10 @@ public:
     // does not convert or an impossible profile count or index leaves all fields as they
     // were. True when the values were taken.
     bool Load(const std::string& path);
+    // Load, when the file exists. Without one this is the game's first start: every value
+    // keeps its default but the two volumes, which are made audible so that a new player
+    // hears the game without looking for the Sound page.
+    void LoadOrFirstStart(const std::string& path);
     // Replaces the file whole (a failed write keeps the old one); false when it cannot be written.
     bool Save(const std::string& path) const;
     // Files the current profile's score: above equal scores, the last entry dropping out.

@@ -1,9 +1,10 @@
-// The player's car: steering limits, the run-in and run-out, surfaces, nitro, death.
+// The player's car: steering, speed rates, the run-in and run-out, surfaces, nitro, death.
 #include "StageFixture.h"
 
 #include "gameplay/Aim.h"
 #include "settings/Configure.h"
 #include "world/CollisionTypes.h"
+#include "world/EnumNames.h"
 
 #include <cmath>
 
@@ -29,14 +30,27 @@ TEST_F(PlayerTest, SteeringLimitAndLeanFollowTheSpeed) {
     player.MaxSpeed = 100;
     player.MinSpeed = 20;
 
-    // Held long enough, the heading stops at the limit and the lean never passes 10 degrees.
+    // At speed 100: pi/1000 rad per ms, plus one ms more for each frame the key was held,
+    // and a lean of pi/3 rad per s that shows only one frame's change.
     Drive(100);
+    Step(25, Keys(true, false, true));
+    EXPECT_NEAR(player.Heading(), 25 * kPi / 1000, 1e-6f);
+    EXPECT_NEAR(player.rotation.y, -25 * kPi / 3000, 1e-6f);
+    Step(25, Keys(true, false, true));
+    EXPECT_NEAR(player.Heading(), 51 * kPi / 1000, 1e-6f);
+    // Held long enough, the heading stops at the limit and the lean never passes 10 degrees.
     for (int i = 0; i < 80; ++i) {
         Step(25, Keys(true, false, true));
         EXPECT_LE(player.Heading(), kPi / 16 + 1e-6f);
         EXPECT_GE(player.rotation.y, -TPlayer::kMaxLean);
     }
     EXPECT_FLOAT_EQ(player.Heading(), kPi / 16);
+    // The limit is the one the frame started with: braking does not let the key turn further.
+    TPlayerInput brake = Keys(true, false);
+    brake.backward = true;
+    const int hold = player.steerHold;
+    Step(25, brake);
+    EXPECT_EQ(player.steerHold, hold);
     // Released, it comes back straight.
     StepFor(2000);
     EXPECT_EQ(player.Heading(), 0);
@@ -62,6 +76,54 @@ TEST_F(PlayerTest, RunInKeepsMinSpeedAndDriftsIntoTheLane) {
     EXPECT_EQ(player.Heading(), 0);
 }
 
+TEST_F(PlayerTest, SpeedRatesPerSecondAndWhereTheCarShows) {
+    const struct {
+        float distance; // travelled: < 120 is the run-in
+        int wheels;     // under the two back wheels
+        bool forward, backward;
+        float from, to; // speed before and after 100 ms
+    } rows[] = {
+        {200, COL_MAINROAD, true, false, 50, 51.6f}, {200, COL_MAINROAD, false, true, 50, 43.6f},
+        {200, COL_BACK, false, false, 50, 43.6f},    {200, COL_GRASS, false, false, 50, 37.2f},
+        {50, COL_MAINROAD, true, false, 10, 11.6f},
+    };
+    for (const auto& row : rows) {
+        player.distanceTravelled = row.distance;
+        player.speed = row.from;
+        player.contact.wheelTypes = {row.wheels, row.wheels, COL_MAINROAD, COL_MAINROAD};
+        TPlayerInput input = Keys(false, false, row.forward);
+        input.backward = row.backward;
+        Step(100, input);
+        EXPECT_NEAR(player.speed, row.to, 1e-4f) << row.from << " -> " << row.to;
+    }
+    // The car creeps ahead as it speeds up: y = -38 at rest, -42 at 100.
+    Drive(100);
+    EXPECT_FLOAT_EQ(player.position.y, -42);
+    // The shown score counts up 2 points a millisecond and stops at the score.
+    player.score.Add(1000);
+    player.score.Animate(25);
+    EXPECT_EQ(player.score.Displayed(), 50);
+    player.score.Animate(1000);
+    EXPECT_EQ(player.score.Displayed(), 1000);
+}
+
+TEST_F(PlayerTest, StageStartKeepsTheShieldAndTheGunnerStandsBehindTheWeaponNode) {
+    player.Shield = 250;
+    player.SetMission(TMissionValues());
+    player.ResetForStage();
+    EXPECT_FLOAT_EQ(player.Shield, 250);
+    // 1.2 further back along the road, whatever the heading; the flash node is not turned.
+    Drive(60);
+    const float h = 0.25f, c = std::cos(h), s = std::sin(h);
+    player.rotation.z = h;
+    Step(0);
+    const TVector4& weapon = player.body.weapon;
+    EXPECT_NEAR(player.weaponPoint.x, player.position.x + weapon.x * c - weapon.y * s, 1e-5f);
+    EXPECT_NEAR(player.weaponPoint.y, player.position.y + weapon.x * s + weapon.y * c + 1.2f, 1e-5f);
+    EXPECT_NEAR(player.muzzlePoint.x - player.weaponPoint.x, player.body.flash.x, 1e-5f);
+    EXPECT_NEAR(player.muzzlePoint.y - player.weaponPoint.y, player.body.flash.y, 1e-5f);
+}
+
 TEST_F(PlayerTest, RunOutCancelsTheBonusAndCompletesTheStage) {
     TConfig config;
     config.PlayerCount = 1;
@@ -84,15 +146,9 @@ TEST_F(PlayerTest, RunOutCancelsTheBonusAndCompletesTheStage) {
     Config = saved;
 }
 
-TEST_F(PlayerTest, SurfaceDragNitroAndNoControl) {
-    Drive(100);
-    // Grass under two wheels: 2 x 64 units/s of drag.
-    player.contact.wheelTypes = {COL_GRASS, COL_GRASS, COL_MAINROAD, COL_MAINROAD};
-    Step(100);
-    EXPECT_NEAR(player.speed, 100 - 12.8f, 1e-3f);
-
+TEST_F(PlayerTest, NitroAndNoControl) {
     // Nitro takes the car to 1.1 x MaxSpeed, not beyond; its end cuts it back.
-    player.contact.wheelTypes = {};
+    Drive(100);
     ActiveBonus = BT_NITRO;
     StepFor(3000, Keys(false, false, true));
     EXPECT_GE(player.speed, 110);
@@ -139,7 +195,7 @@ TEST_F(PlayerTest, NoTimeDestroysTheCarAtOnce) {
 
 TEST_F(PlayerTest, GhostPassesThroughCarsOtherwiseTheyArePushedApart) {
     Drive(60);
-    AddCar(player.position.x + 1, player.position.y);
+    AddCar(player.position.x + 1, player.position.y).type.SpecialKind = SM_NEUTRAL;
     ActiveBonus = BT_GHOST;
     Step(25);
     EXPECT_FLOAT_EQ(traffic.Car(0).position.x, player.position.x + 1);
@@ -149,6 +205,7 @@ TEST_F(PlayerTest, GhostPassesThroughCarsOtherwiseTheyArePushedApart) {
     EXPECT_GT(traffic.Car(0).position.x - player.position.x, 1);
     EXPECT_FLOAT_EQ(traffic.Car(0).health, health - 40);
     EXPECT_EQ(traffic.Car(0).collisionTime, 400);
+    EXPECT_TRUE(MissionValues.SpecialMissionHit) << "touching a neutral car counts as hitting it";
 }
 
 } // namespace

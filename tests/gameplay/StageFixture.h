@@ -29,7 +29,7 @@ protected:
         ActiveBonus = BT_NONE;
         ExplosionRadius = 10;
         BonusAmount.fill(0);
-        PlayerDamage = {400, 400, 200, 400, 350, 350};
+        PlayerDamage = {400, 400, 200, 400, 350, 300}; // the bazooka's and the rocket's differ
         PlayerShootDelay = {100, 200, 100, 300, 250, 500};
         Weapons.clear();
         MissionValues = TMissionValues();

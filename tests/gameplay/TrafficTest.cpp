@@ -1,13 +1,54 @@
-// The traffic: hit tests, destruction and chains, car shots at the player, removal lines.
+// The traffic: hit tests, destruction and chains, car shots at the player, the drive types
+// and lanes, removal lines, the special mission's counters.
 #include "StageFixture.h"
 
+#include "gameplay/Aim.h"
+#include "gameplay/TrafficTrack.h"
+#include "platform/Audio.h"
+#include "resources/Effects.h"
+#include "resources/SoundLib.h"
+#include "resources/TextureSource.h"
+#include "support/SoundData.h"
 #include "world/EnumNames.h"
 
+#include <cmath>
+
 namespace {
+
+// Every window slot holds block `block`: lanes 1..3 at x = -6, 0, 6, each with a spawn point
+// 10 units into the block.
+struct TFakeLanes : TTrafficTrack {
+    int block = 0;
+    static float X(int lane) { return 6.0f * (lane - 2); }
+    static bool Lane(int lane, float y, TVector4& p) {
+        p = {X(lane), y, 0, 0};
+        return lane >= 1 && lane <= 3;
+    }
+    float Scroll() const override { return 0; }
+    int BlockAt(int) const override { return block; }
+    bool ExitPoint(int, int lane, TVector4& p) const override { return Lane(lane, -40, p); }
+    bool EnterPoint(int, int lane, TVector4& p) const override { return Lane(lane, 0, p); }
+    int SpawnPointCount(int) const override { return 3; }
+    int SpawnPointExit(int, int index) const override { return index + 1; }
+    TVector4 SpawnPointPosition(int, int index) const override { return {X(index + 1), -10, 0, 0}; }
+};
 
 class TrafficTest : public StageFixture {
 protected:
     TrafficTest() { Drive(60); }
+    // An armed car `lead` units ahead of the player that keeps its place.
+    TTrafficCar& Attacker(float lead, int weaponType, int damage = 50, int attackType = AT_TARGET) {
+        Weapons.push_back({});
+        Weapons.back().WeaponType = weaponType;
+        Weapons.back().Damage = damage;
+        TTrafficCar& car = AddCar(player.position.x, player.position.y - lead);
+        car.type.Weapon = static_cast<int>(Weapons.size()) - 1;
+        car.type.AttackType = attackType;
+        car.type.MinSpeed = car.type.MaxSpeed = 60;
+        car.speed = 60;
+        return car;
+    }
+    TFakeLanes lanes;
 };
 
 TEST_F(TrafficTest, AProbeBetweenTwoOverlappingCarsHitsBoth) {
@@ -63,15 +104,8 @@ TEST_F(TrafficTest, ExplosionsChainThroughNeighbours) {
 }
 
 TEST_F(TrafficTest, ShieldTakesAWholeHitAndGoesNegative) {
-    Weapons.push_back({});
-    Weapons[0].WeaponType = WT_BULLET;
-    Weapons[0].Damage = 400;
+    Attacker(20, WT_BULLET, 400);
     Weapons[0].ShootDelay = 500;
-    TTrafficCar& car = AddCar(player.position.x, -60);
-    car.type.Weapon = 0;
-    car.type.AttackType = AT_TARGET;
-    car.type.MinSpeed = car.type.MaxSpeed = 60; // keeps its place ahead
-    car.speed = 60;
     player.Shield = 30;
     game.playTime = 1000;
     traffic.Update(1);
@@ -91,20 +125,167 @@ TEST_F(TrafficTest, ShieldTakesAWholeHitAndGoesNegative) {
     EXPECT_FLOAT_EQ(player.Health, 600);
 }
 
-TEST_F(TrafficTest, ACarInTheLineOfFireTakesTheBulletForThePlayer) {
-    Weapons.push_back({});
-    Weapons[0].Damage = 50;
+TEST_F(TrafficTest, ACarInTheLineOfFireTakesTheBulletForThePlayerButNeverTheShooter) {
     // Shooting back over its tail at the player behind it.
-    TTrafficCar& shooter = AddCar(player.position.x, -80);
-    shooter.type.Weapon = 0;
-    shooter.type.AttackType = AT_BACKWARD;
-    shooter.type.MinSpeed = shooter.type.MaxSpeed = 60;
-    shooter.speed = 60;
+    Attacker(40, WT_BULLET, 50, AT_BACKWARD);
     AddCar(player.position.x, -60).type.MinSpeed = 60;
     game.playTime = 1000;
     traffic.Update(1);
     EXPECT_FLOAT_EQ(player.Health, 1000);
     EXPECT_LT(traffic.Car(1).health, 100);
+    // So close that its first probe lies within its own body: the player is hit all the same.
+    traffic.Clear();
+    Attacker(10, WT_BULLET);
+    game.playTime = 2000;
+    traffic.Update(1);
+    EXPECT_FLOAT_EQ(player.Health, 950);
+    EXPECT_FLOAT_EQ(traffic.Car(0).health, 100);
+}
+
+TEST_F(TrafficTest, ARocketCarsRocketHitsThePlayerThroughTheShield) {
+    Attacker(20, WT_ROCKET, 70);
+    player.Shield = 500;
+    game.playTime = 1000;
+    traffic.Update(1);
+    ASSERT_EQ(rockets.Count(), 1);
+    EXPECT_FALSE(rockets.Rocket(0).playerOwned);
+    for (int frame = 0; frame < 20; ++frame)
+        rockets.Update(10);
+    EXPECT_FLOAT_EQ(player.Health, 930);
+    EXPECT_FLOAT_EQ(player.Shield, 500);
+}
+
+TEST_F(TrafficTest, ACarsShotSoundsFromTheRoadsOrigin) {
+    TSoundLib sounds(false); // before the loopback device, which it would otherwise close
+    if (!platform::AudioInitLoopback(22050)) GTEST_SKIP() << "no loopback device";
+    SoundLib = &sounds;
+    const std::string tone = SineFile(TSoundFormat::Wav16, 22050, 1, 441, 2.0, 0.5);
+    Attacker(20, WT_BULLET);
+    Weapons[0].ShootSound = platform::SampleLoadMemory(tone.data(), tone.size());
+    // The camera looks down the road, 8 units to the +x side of (0, 0, 0): that is its right.
+    const TVector4 camera{8, 0, 0, 0}, angles{0, -50, 180, 0};
+    sounds.SetListener(camera, angles);
+    sounds.UpdateListener();
+    game.playTime = 1000;
+    traffic.Update(1);
+    const auto [left, right] = Levels(22050 / 4);
+    EXPECT_GT(right, 2 * left);
+    SoundLib = nullptr;
+    platform::AudioShutdown();
+}
+
+TEST_F(TrafficTest, DriveTypesAgainstThePlayer) {
+    game.track = &lanes;
+    const float kUp = 0.32f; // 32 units/s over 10 ms
+    // The player drives at x = 0 and 60 units/s; lane 2 lies at x = 0, lane 3 at 6.
+    const struct {
+        int drive;
+        float lead, speed;
+        int hitTime;
+        float x, expect;
+    } rows[] = {
+        {DT_AITYPE1, 20, 40, 0, 0, 60},          {DT_AITYPE1, 60, 40, 0, 0, 40 + kUp},
+        {DT_AITYPE1, 60, 55, 0, 0, 0},           {DT_AITYPE2, 2, 40, 0, 0, 60},
+        {DT_AITYPE2, 60, 40, 0, 0, 40 + kUp},    {DT_AITYPE2, -10, 40, 0, 0, 40 + kUp},
+        {DT_AITYPE2, 60, 55, 0, 0, 55},          {DT_AITYPE3, 20, 40, 0, 0, 39.36f},
+        {DT_AITYPE3, 20, 40, 0, 6, 40},          {DT_AITYPE3, -50, 40, 0, 0, 40 + kUp},
+        {DT_AITYPE4, 50, 40, 1000, 0, 40 - kUp}, {DT_AITYPE4, 10, 40, 0, 0, 40 + kUp},
+        {DT_AITYPE4, 30, 40, 0, 0, 60},          {DT_AITYPE4, 50, 40, 0, 0, 40},
+        {DT_AITYPE5, 2, 40, 0, 0, 60},           {DT_AITYPE5, 30, 40, 0, 0, 40 + kUp},
+    };
+    for (const auto& row : rows) {
+        traffic.Clear();
+        TTrafficCar& car = AddCar(row.x, player.position.y - row.lead);
+        car.type.DriveType = row.drive;
+        car.lane = row.x > 0 ? 3 : 2;
+        car.speed = row.speed;
+        car.hitTime = row.hitTime;
+        traffic.Update(10);
+        SCOPED_TRACE(testing::Message() << "type " << row.drive << " lead " << row.lead);
+        EXPECT_NEAR(car.speed, row.expect, 1e-3f);
+        EXPECT_EQ(car.brakeLightTime, row.expect < row.speed && row.drive != DT_AITYPE1 ? 200 : 0);
+        EXPECT_FLOAT_EQ(car.heading, row.drive == DT_AITYPE5 && row.lead < 5 ? kPi / 4 : 0) << "ramming";
+        // A lane change toward the player's lane blinks for a second.
+        EXPECT_EQ(car.lane, 2);
+        EXPECT_EQ(car.indicatorTime, row.x > 0 ? 1000 : 0);
+    }
+}
+
+TEST_F(TrafficTest, LanesFlipOnANewBlockAndCarsOvertakeInTheLaneBelowElseAbove) {
+    game.track = &lanes;
+    AddCar(5, -100).lane = 1;
+    traffic.Update(10);
+    EXPECT_EQ(traffic.Car(0).lane, 1) << "a new car is on block 0 already";
+    lanes.block = 1;
+    traffic.Update(10);
+    EXPECT_EQ(traffic.Car(0).lane, 3) << "flipped to -1, it takes the nearest enter point's lane";
+
+    for (const int lane : {2, 1}) {
+        traffic.Clear();
+        AddCar(TFakeLanes::X(lane), -100).lane = lane;
+        AddCar(TFakeLanes::X(lane), -110).lane = lane; // 10 units ahead in the same line
+        traffic.Update(10);
+        EXPECT_EQ(traffic.Car(0).lane, lane == 2 ? 1 : 2);
+        EXPECT_EQ(traffic.Car(0).indicatorUp, lane == 1);
+        EXPECT_EQ(traffic.Car(1).lane, lane);
+    }
+}
+
+TEST_F(TrafficTest, SpecialMissionCountersTheSpecialHitFlagAndTheAimMark) {
+    SpecMission.NeutralAlive = SpecMission.FriendLosses = 1;
+    AddCar(-20, -200, 0).type.SpecialKind = SM_NEUTRAL;
+    AddCar(20, -200, 0).type.SpecialKind = SM_FRIEND;
+    traffic.Update(10);
+    EXPECT_EQ(SpecMission.NeutralAlive, 0);
+    EXPECT_EQ(SpecMission.FriendLosses, 0);
+
+    traffic.Clear();
+    TTrafficCar& neutral = Attacker(20, WT_BULLET);
+    neutral.type.SpecialKind = SM_NEUTRAL;
+    neutral.health = 10000;
+    game.playTime = 1000;
+    traffic.Update(1);
+    EXPECT_FLOAT_EQ(player.Health, 1000) << "a neutral car holds its fire until it is hit";
+    game.aim = traffic.Car(0).position;
+    TPlayerInput shoot;
+    shoot.shoot = true;
+    player.Update(25, shoot);
+    EXPECT_TRUE(MissionValues.SpecialMissionHit);
+    game.playTime = 2000;
+    traffic.Update(1);
+    EXPECT_FLOAT_EQ(player.Health, 950);
+
+    // The aim marks a live car within 10 units of the aim point.
+    const TVector4 at = traffic.Car(0).position;
+    traffic.MarkAimed({at.x + 9.9f, at.y, 0, 0});
+    EXPECT_TRUE(traffic.Car(0).aimedAt);
+    traffic.MarkAimed({at.x + 10.1f, at.y, 0, 0});
+    EXPECT_FALSE(traffic.Car(0).aimedAt);
+}
+
+TEST_F(TrafficTest, DamageSmokeGoesWithTheCarsRocketSmokeStaysOnTheRoad) {
+    struct : TTextureSource {
+        int Load(const std::string&) override { return 0; }
+        void Bind(int) override {}
+    } textures;
+    const TVector4 cameraAngles;
+    TEffects effects(cameraAngles, textures);
+    const TSimpleEffect smoke(1);
+    game.effects = &effects;
+    game.sprites.smoke = &smoke;
+    AddCar(0, -200, 100).health = 20; // below a quarter: smoke and fire
+    traffic.Update(10);
+    ASSERT_EQ(effects.Count(), 2);
+    EXPECT_FALSE(effects.Particle(0).scroll) << "as the player's";
+    EXPECT_FALSE(effects.Particle(1).scroll);
+
+    effects.Clear();
+    game.sprites.rocketSmoke = {&smoke, &smoke, &smoke};
+    rockets.Launch({0, -45, 1, 0}, {0, -1, 0, 0}, {}, 350, true, true, 5000, true, false);
+    rockets.Update(25);
+    ASSERT_GT(effects.Count(), 0);
+    for (int i = 0; i < effects.Count(); ++i)
+        EXPECT_TRUE(effects.Particle(i).scroll) << i;
 }
 
 TEST_F(TrafficTest, RemovalLines) {

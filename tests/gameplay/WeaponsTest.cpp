@@ -56,6 +56,7 @@ TEST_F(WeaponsTest, BazookaWinsOverEveryBulletWeapon) {
     EXPECT_EQ(hud.MachinegunBullets, 5);
     ASSERT_EQ(rockets.Count(), 1);
     EXPECT_FALSE(rockets.Rocket(0).homing);
+    EXPECT_FLOAT_EQ(rockets.Rocket(0).damage, 300) << "the \"Rocket\" damage";
     EXPECT_EQ(player.shootCooldown, 500);
 }
 
@@ -67,6 +68,7 @@ TEST_F(WeaponsTest, HoldingTheRocketKeyLaunchesOneRocket) {
     EXPECT_EQ(hud.Rockets, 2);
     ASSERT_EQ(rockets.Count(), 1);
     EXPECT_TRUE(rockets.Rocket(0).playerOwned);
+    EXPECT_FLOAT_EQ(rockets.Rocket(0).damage, 350) << "the \"Bazooka\" damage";
     // The game clears the key's latch once a rocket has left; with it cleared nothing more flies.
     TPlayerInput cleared;
     player.Update(25, cleared);

@@ -284,3 +284,100 @@ TEST_F(MenuTest, LosePageReplaysOrLeavesTheGame) {
     EXPECT_EQ(config_.Players[0].Score, 250);
     EXPECT_FALSE(MissionValues.GameInProgress);
 }
+
+TEST_F(MenuTest, ResizingKeepsTheTypedNameAResolutionChangeEmptiesIt) {
+    CreateMenu();
+    Idle();
+    Press('A');
+    Press('B');
+    menu_->Draw(25, {0, 0, 640, 480, 2.0f / 640, 2.0f / 480, 320, 470});
+    Press(13);
+    ASSERT_EQ(config_.PlayerCount, 1);
+    EXPECT_EQ(config_.Players[0].Name, "AB");
+    CurrentMenuPage = PAGE_CREATE_PLAYER;
+    Press('C');
+    config_.Resolution = 1;
+    Press(13);
+    EXPECT_EQ(config_.PlayerCount, 1) << "the new resolution's layout emptied the box";
+}
+
+TEST_F(MenuTest, PlayersPageSelectsAProfileAndOffersCreateBelowSixOnly) {
+    for (const char* name : {"A", "B", "C", "D", "E", "F"})
+        AddProfile(name);
+    CreateMenu();
+    CurrentMenuPage = PAGE_PLAYERS;
+    Idle();
+    Click(LargeX(210), RowY(4));
+    EXPECT_EQ(config_.CurrentPlayer, 4);
+    Click(LargeX(81), BottomRowY());
+    EXPECT_EQ(CurrentMenuPage, PAGE_PLAYERS) << "no Create with six profiles";
+}
+
+TEST_F(MenuTest, HighScoreTableIsClearedOnlyOnYes) {
+    AddProfile("ACE");
+    config_.HighScores[0] = {"ACE", "900"};
+    CreateMenu();
+    CurrentMenuPage = PAGE_HIGH_SCORES;
+    Idle();
+    for (const int answer : {BackX(), 27, YesX()}) {
+        Click(LargeX(81), BottomRowY()); // Clear High Score
+        ASSERT_EQ(CurrentMenuPage, PAGE_CLEAR_HIGH_SCORES);
+        if (answer == 27) {
+            Press(27);
+        } else {
+            Click(answer, ConfirmButtonsY());
+        }
+        EXPECT_EQ(CurrentMenuPage, PAGE_HIGH_SCORES);
+        EXPECT_EQ(config_.HighScores[0].Name, answer == YesX() ? "Anonymous" : "ACE");
+    }
+    Click(LargeX(208), BottomRowY());
+    EXPECT_EQ(CurrentMenuPage, PAGE_MAIN);
+}
+
+TEST_F(MenuTest, PauseAndTheLastStageLeadOnWithoutAClick) {
+    AddProfile("ACE", 16);
+    config_.SoundVolume = 255;
+    CreateMenu();
+    CurrentMenuPage = PAGE_PAUSE;
+    Idle();
+    Click(BackX(), ConfirmButtonsY());
+    EXPECT_FALSE(MenuActive) << "Back returns to the game";
+    MenuActive = true;
+    const int sounds = SoundsPlaying();
+    Click(YesX(), ConfirmButtonsY());
+    EXPECT_EQ(CurrentMenuPage, PAGE_MAIN);
+    if (loopback_) {
+        EXPECT_EQ(SoundsPlaying(), sounds + 1) << "the hover sound only";
+    }
+
+    // After the fifteenth stage "Next" leads to the final picture, then any key to the country.
+    MissionValues.GameInProgress = true;
+    stage_.score = 700;
+    CurrentMenuPage = PAGE_STAGE_COMPLETE;
+    for (int press = 0; press < 9; ++press)
+        Press(27);
+    const int tallied = SoundsPlaying();
+    Click(LargeX(208), BottomRowY());
+    EXPECT_EQ(CurrentMenuPage, PAGE_FINAL);
+    if (loopback_) {
+        EXPECT_EQ(SoundsPlaying(), tallied + 1);
+    }
+    EXPECT_EQ(config_.Players[0].Score, 700);
+    EXPECT_FALSE(MissionValues.GameInProgress);
+    Press('X');
+    EXPECT_EQ(CurrentMenuPage, PAGE_COUNTRY);
+}
+
+TEST_F(MenuTest, ARefusedScoreSaysWhyAndOffersNoRetry) {
+    AddProfile("ACE");
+    CreateMenu();
+    CurrentMenuPage = PAGE_CONNECTION_FAILED;
+    auto& failed = PageOf<PAGE_CONNECTION_FAILED>(*menu_);
+    Idle();
+    const uint32_t retry = gl_.Pixel(YesX(), 600 - ConfirmButtonsY());
+    failed.Show("bad name");
+    Idle();
+    EXPECT_NE(gl_.Pixel(YesX(), 600 - ConfirmButtonsY()), retry) << "no Yes button";
+    Click(BackX(), ConfirmButtonsY());
+    EXPECT_EQ(CurrentMenuPage, PAGE_MAIN);
+}

@@ -48,7 +48,7 @@ TEST(ScoreService, ExchangeWithOurOwnServiceFilesTheScoreOnce) {
     // The service refuses a spent token with status 400: a failed request, never a success.
     const platform::THttpResult again = platform::HttpGet(submission);
     EXPECT_FALSE(again.ok);
-    EXPECT_TRUE(again.body.empty());
+    EXPECT_EQ(RefusalReason(again.status, again.body), "bad token");
 
     const platform::THttpResult table = platform::HttpGet(addresses.table);
     ASSERT_TRUE(table.ok) << table.error;

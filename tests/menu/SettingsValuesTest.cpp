@@ -1,6 +1,6 @@
-#include "menu/CreatePlayerPage.h"
 #include "menu/KeyEdit.h"
 #include "menu/SoundPage.h"
+#include "menu/TextTyping.h"
 #include "menu/ViewPage.h"
 
 #include <gtest/gtest.h>

@@ -57,7 +57,7 @@ TEST(StageTally, EscapeSkipsOnePhasePerPressWithTheSameResult) {
 TEST(StageTally, CountsUpVisiblyWhileItRuns) {
     TStageTally tally;
     int32_t reward = 2500, score = 0;
-    int64_t timeLeft = 10000;
+    int64_t timeLeft = 10050;
     for (int frame = 0; frame < 6; ++frame)
         tally.Advance(0, true, reward, score, timeLeft);
     ASSERT_EQ(tally.Phase(), 6);
@@ -67,7 +67,11 @@ TEST(StageTally, CountsUpVisiblyWhileItRuns) {
     tally.Advance(0, true, reward, score, timeLeft);
     ASSERT_EQ(tally.Phase(), 7);
     tally.Advance(500, false, reward, score, timeLeft);
-    EXPECT_EQ(tally.CountedTimePoints(), 500);
-    EXPECT_EQ(tally.TimeTicks(), -500);
+    EXPECT_EQ(tally.CountedTimePoints(), 502);
+    EXPECT_EQ(tally.TimeTicks(), -502);
     EXPECT_FLOAT_EQ(tally.Fade(), 0.5f);
+    // The carried halves add up to a point, which the shown time does not take.
+    tally.Advance(100, false, reward, score, timeLeft);
+    EXPECT_EQ(tally.CountedTimePoints(), 603);
+    EXPECT_EQ(tally.TimeTicks(), -602);
 }

@@ -213,6 +213,13 @@ TEST(Config, LoadReadsUnixAndOldMacLineEndsAndAMissingFileChangesNothing) {
     TConfig untouched;
     EXPECT_FALSE(untouched.Load(dir.Path() + "Missing.cfg"));
     ExpectDefaults(untouched);
+    // Only the very first start, with no file at all, is given audible volumes.
+    TConfig first;
+    first.LoadOrFirstStart(dir.Path() + "Missing.cfg");
+    EXPECT_EQ(first.MusicVolume, 191);
+    EXPECT_EQ(first.SoundVolume, 191);
+    first.LoadOrFirstStart(dir.Path() + "Config.cfg");
+    EXPECT_EQ(Saved(first), Saved(FilledConfig()));
 }
 
 class InsertHighScoreTest : public ::testing::Test {
