@@ -67,23 +67,23 @@ void Burst(const TCanvas& c, int rays, double inner, double outer, uint64_t seed
     c.Glow(cx, cy, inner * 1.6, core);
 }
 
-// A muzzle flash seen from above, bright enough to catch the eye against any ground: the
-// picture's bottom edge is the muzzle and the shot goes up. `reach` scales the flames.
+// A muzzle flash seen from above, bright enough to catch the eye against any ground: the game
+// lays the picture's top edge at the muzzle, so the shot goes down it. `reach` scales the flames.
 void MuzzleFlash(TDataTree& tree, const std::string& name, double reach, uint64_t seed) {
     TCanvas c(64, 64);
     cairo_t* cr = c.Cr();
-    const double mx = 32, my = 60;
+    const double mx = 32, my = 4;
     const TColour core{1, 0.98, 0.85}, flame{1, 0.5, 0.08};
-    c.Glow(mx, my - 20 * reach, 34 * reach, flame.WithAlpha(0.85));
+    c.Glow(mx, my + 20 * reach, 34 * reach, flame.WithAlpha(0.85));
     TRandom random(seed);
     cairo_new_path(cr);
     for (int k = 0; k <= 6; ++k) {
         // Rays fanned about the shot, the middle one longest.
-        const double a = -M_PI / 2 + (k - 3) * 0.42 + random.Range(-0.08, 0.08);
-        const double length = 58 * reach * (k == 3 ? 1.0 : random.Range(0.35, 0.6));
+        const double a = M_PI / 2 + (k - 3) * 0.42 + random.Range(-0.08, 0.08);
+        const double length = 58 * reach * (k == 3 ? 1.0 : random.Range(0.45, 0.7));
         cairo_line_to(cr, mx + std::cos(a) * length, my + std::sin(a) * length);
         const double b = a + 0.21;
-        cairo_line_to(cr, mx + std::cos(b) * 9 * reach, my + std::sin(b) * 9 * reach);
+        cairo_line_to(cr, mx + std::cos(b) * 16 * reach, my + std::sin(b) * 16 * reach);
     }
     cairo_close_path(cr);
     cairo_pattern_t* p = cairo_pattern_create_radial(mx, my, 0, mx, my, 58 * reach);
@@ -93,7 +93,7 @@ void MuzzleFlash(TDataTree& tree, const std::string& name, double reach, uint64_
     cairo_set_source(cr, p);
     cairo_fill(cr);
     cairo_pattern_destroy(p);
-    c.Glow(mx, my - 6, 16 * reach, core);
+    c.Glow(mx, my + 6, 16 * reach, core);
     tree.Png("Data/Textures/" + name, c);
 }
 
