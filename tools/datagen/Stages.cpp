@@ -92,12 +92,12 @@ constexpr TStageLine kLines[] = {
     {true,       150,   92,  3500,   110, 38,        0, 3,      48,  8},
     {false,      160,   87,  4000,   115, 40,      100, 3,      50,  9},
     {true,       175,   79,  4500,   115, 40,        0, 4,      50, 10},
-    {false,      190,   79,  5000,   120, 42,      100, 4,      52, 10},
-    {true,       200,   82,  5500,   120, 45,        0, 4,      54, 11},
-    {false,      215,   74,  6000,   125, 45,      120, 4,      55, 12},
-    {true,       230,   78,  6500,   125, 48,        0, 5,      56, 12},
+    {false,      190,   82,  5000,   120, 42,      100, 4,      52, 10},
+    {true,       200,   74,  5500,   120, 45,        0, 4,      54, 11},
+    {false,      215,   79,  6000,   125, 45,      120, 4,      55, 12},
+    {true,       230,   84,  6500,   125, 48,        0, 5,      56, 12},
     {false,      245,   80,  7000,   130, 50,      150, 5,      58, 13},
-    {true,       260,   83,  7500,   130, 50,        0, 5,      60, 14},
+    {true,       260,   84,  7500,   130, 50,        0, 5,      60, 14},
     {false,      280,   86,  9000,   130, 50,      150, 6,      60, 14},
 };
 // clang-format on
@@ -218,7 +218,7 @@ std::vector<TTraffic> TrafficOf(int stage, int L) {
                 Global(GC_PURSUER, {Fixed(80, L - 10, 1), Along(80, L - 2, 2)}),
                 Global(GC_SPORTS, {Fixed(30, L - 20, 1)})};
     case 14:
-        return {Civilians(mixed, L, 62, 2, 2),
+        return {Civilians(mixed, L, 62, 3, 2),
                 Target(GC_COURIER, "SM_NEUTRAL", Fixed(30, L - 50, 5)),
                 Global(GC_BANDIT, {Fixed(15, L - 10, 3), Along(15, L - 2, 7)}),
                 Global(GC_RAIDER, {Fixed(20, L - 10, 3), Along(20, L - 2, 7)}),
