@@ -26,6 +26,7 @@ const char kGameUsage[] =
     "  --frame-times=FILE       one line per frame: microseconds to its buffer swap\n"
     "  --vsync=on|off           buffer swaps wait for the display's refresh\n"
     "  --score-service=URL      the world high-score service [http://localhost:8077]\n"
+    "  --replay=FILE            play the replay FILE, recording and saving nothing\n"
     "  --help                   this text\n";
 
 namespace {
@@ -96,6 +97,9 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (TakeOption(arg, "--vsync", value)) {
             if (value != "on" && value != "off") throw EGameError("Bad value for --vsync: " + value);
             line.vsync = value == "on";
+        } else if (TakeOption(arg, "--replay", value)) {
+            if (value.empty()) throw EGameError("Bad value for --replay: " + value);
+            line.replayFile = value;
         } else if (TakeOption(arg, "--audio", value)) {
             if (value != "none") throw EGameError("Bad value for --audio: " + value);
             line.audio = false;

@@ -34,6 +34,7 @@ struct TCommandLine {
     bool vsync = true;        // swaps wait for the display's refresh where the driver offers it
     std::string scoreService; // base address of the world high-score service
     bool help = false;        // print kGameUsage and start nothing
+    std::string replayFile;   // a replay played in the stage's place
 };
 
 // What --help prints: the README's tables, short.

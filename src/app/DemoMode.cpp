@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 
 #include "app/Environment.h"
+#include "app/ReplaySession.h"
 #include "app/StagePreview.h"
 #include "core/Random.h"
 #include "gameplay/GameState.h"
@@ -32,13 +33,17 @@ void TDemoMode::Start() {
     special_ = SpecMission;
     running_ = true;
     idle_ = 0;
-    StartStagePreview(environment_, 1 + Random(15));
+    recording_ = replays_.Recording();
+    replays_.SetRecording(false);
+    if (!replays_.PlayStoredBest()) StartStagePreview(environment_, 1 + Random(15));
 }
 
 void TDemoMode::Stop() {
     *Config = config_;
     MissionValues = mission_;
     SpecMission = special_;
+    replays_.StopPlayback();
+    replays_.SetRecording(recording_);
     running_ = false;
     MenuActive = true;
     CurrentMenuPage = PAGE_MAIN;

@@ -10,6 +10,7 @@
 #include "app/LogLines.h"
 #include "app/MenuStage.h"
 #include "app/Music.h"
+#include "app/ReplaySession.h"
 #include "app/Screenshot.h"
 #include "app/ScreenshotKey.h"
 #include "app/ScriptedInput.h"
@@ -47,11 +48,13 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 namespace {
 
 constexpr int ReturnKey = 13;
+constexpr int EscapeKey = 27;
 constexpr uint32_t UnfocusedSleep = 500;
 
 // What the command line asked of this run, beyond the switches.
@@ -62,6 +65,7 @@ struct TRunOptions {
     FILE* trace = nullptr;
     FILE* frameTimes = nullptr;
     bool savedShadows = false; // the setting --shadows stands in for
+    std::unique_ptr<TReplaySession> replays;
     std::unique_ptr<TDemoMode> demo;
     std::unique_ptr<TMenuPilot> menuPilot; // an --autopilot game from the main page
     platform::TPoint lastPointer{};
@@ -198,7 +202,8 @@ bool AnyKeyDown(const uint8_t state[256]) {
 
 // Steps 10: the pointer and the keyboard snapshot, from the devices or from the script; the
 // demo started or ended by them, and the autopilot's keys and pointer while it plays, or the
-// menu pilot's in the menus of an --autopilot game.
+// menu pilot's in the menus of an --autopilot game. While a replay plays the game takes its
+// recorded inputs instead (in the game environment's update).
 void PollInput(TRunOptions& run, uint64_t frame) {
     uint8_t state[256];
     if (run.script) {
@@ -212,7 +217,11 @@ void PollInput(TRunOptions& run, uint64_t frame) {
     const bool moved = Cursor.x != run.lastPointer.x || Cursor.y != run.lastPointer.y;
     run.lastPointer = Cursor;
     const bool demoEnded = run.demo->Frame(FrameStep, keys || (moved && !run.demo->Running()));
-    if ((run.line.autopilot || run.demo->Running()) && !MenuActive && Environment->StageLoaded()) {
+    if (run.replays->Playing()) {
+        // A replay drives the stage; of the player's keys only Escape counts, and leaves it.
+        if (!run.line.replayFile.empty() && (state[EscapeKey] & 0x80)) QuitFlag = true;
+        std::fill(state, state + 256, 0);
+    } else if ((run.line.autopilot || run.demo->Running()) && !MenuActive && Environment->StageLoaded()) {
         const TAutopilotControls controls = Environment->AutopilotControls(Viewport);
         TAutopilot::PressKeys(controls, Keys->Bindings, state);
         Cursor = {controls.pointerX, controls.pointerY};
@@ -240,6 +249,21 @@ void SendScriptedEvents(const TRunOptions& run, uint64_t frame) {
         QuitFlag = true;
         RestartFlag = true;
     }
+}
+
+// The recorded steps of a replay's next game frame. Its end page stays; a replay out of frames
+// before its end is left.
+std::optional<TReplaySteps> ReplayedSteps(TRunOptions& run) {
+    TReplaySession& replays = *run.replays;
+    if (!replays.Playing() || MenuActive) return std::nullopt;
+    std::optional<TReplaySteps> steps = replays.NextSteps();
+    if (!steps) {
+        replays.StopPlayback();
+        MenuActive = true;
+        CurrentMenuPage = PAGE_MAIN;
+        if (!run.line.replayFile.empty()) QuitFlag = true;
+    }
+    return steps;
 }
 
 void MenuFrame(uint32_t frameStep) {
@@ -291,9 +315,15 @@ void FrameLoop(TRunOptions& run) {
         const auto frameStart = std::chrono::steady_clock::now();
         SendScriptedEvents(run, frame);
         const platform::TMessage message = platform::PeekMessage();
-        HandleWindowMessage(message);
+        if (!run.line.replayFile.empty() && message.kind == platform::Message::Close) {
+            QuitFlag = true; // watching a replay, the window's close button leaves at once
+        } else {
+            HandleWindowMessage(message);
+        }
 
-        if (run.line.fixedStep) {
+        if (const std::optional<uint32_t> scripted = run.script ? run.script->StepAt(frame) : std::nullopt) {
+            FrameStep = *scripted;
+        } else if (run.line.fixedStep) {
             FrameStep = *run.line.fixedStep;
             if (run.line.fixedFps && FixedRateSleep(FrameStep) > 0) FrameStep = MaxFrameStep;
         } else {
@@ -315,8 +345,17 @@ void FrameLoop(TRunOptions& run) {
             continue;
         }
 
+        // A replay's stage goes on after the main page its player opened with Escape.
+        if (run.replays->Playing() && MenuActive && CurrentMenuPage == PAGE_MAIN) MenuActive = false;
         PollInput(run, frame);
-        const uint32_t scaledStep = ScaledStep(clock, FrameStep, TimeDivisor);
+        const std::optional<TReplaySteps> replayed = ReplayedSteps(run);
+        if (replayed) {
+            FrameStep = replayed->frameStep;
+            TimeDivisor = replayed->divisor;
+            SoundLib->SetTimeDivisor(TimeDivisor);
+        }
+        const uint32_t scaledStep =
+            replayed ? replayed->scaledStep : ScaledStep(clock, FrameStep, TimeDivisor);
         if (MenuActive) {
             MenuFrame(FrameStep);
         } else {
@@ -359,9 +398,13 @@ std::vector<std::string> RestartArguments(const std::vector<std::string>& args) 
 }
 
 void ShutDown(const TRunOptions& run) {
-    Keys->Save();
-    if (run.line.shadows) Config->Shadows = run.savedShadows;
-    Config->Save(SettingsDir + "Config.cfg");
+    run.replays->Close();
+    // Watching a replay changes nothing stored.
+    if (run.line.replayFile.empty()) {
+        Keys->Save();
+        if (run.line.shadows) Config->Shadows = run.savedShadows;
+        Config->Save(SettingsDir + "Config.cfg");
+    }
     DestroyGLWindow(false);
     platform::AudioShutdown();
     if (run.trace) std::fclose(run.trace);
@@ -400,11 +443,25 @@ int RunGame(int argc, char** argv) {
         if (!run.frameTimes) throw EGameError("Unable to write " + run.line.frameTimesFile);
     }
     if (!StartUp(run)) return 1;
-    run.demo = std::make_unique<TDemoMode>(*Environment);
+    run.replays = std::make_unique<TReplaySession>(*Environment, !run.line.fixedStep);
+    Environment->SetReplays(run.replays.get());
+    run.demo = std::make_unique<TDemoMode>(*Environment, *run.replays);
     run.lastPointer = Cursor;
-    if (run.line.autopilot && !run.line.stage) run.menuPilot = std::make_unique<TMenuPilot>();
-    if (run.line.stage) StartStagePreview(*Environment, *run.line.stage);
-    FrameLoop(run);
+    if (!run.line.replayFile.empty()) {
+        run.replays->SetRecording(false);
+        run.replays->Play(run.line.replayFile);
+    } else if (run.line.stage) {
+        StartStagePreview(*Environment, *run.line.stage);
+    } else if (run.line.autopilot) {
+        run.menuPilot = std::make_unique<TMenuPilot>();
+    }
+    try {
+        FrameLoop(run);
+    } catch (const std::exception& error) {
+        // The run that led here is kept, and named, before the error is shown.
+        run.replays->Fault(error.what());
+        throw;
+    }
     ShutDown(run);
     return 0;
 }

@@ -4,16 +4,21 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <cstdio>
 
 #include "app/Globals.h"
 #include "app/LogLines.h"
 #include "app/Music.h"
+#include "app/ReplaySession.h"
 #include "core/Error.h"
 #include "core/Log.h"
+#include "core/Random.h"
 #include "gameplay/GameState.h"
 #include "gameplay/Gameplay.h"
 #include "gameplay/HudState.h"
 #include "gameplay/PlayerState.h"
+#include "gameplay/SimulationState.h"
+#include "platform/Compression.h"
 #include "resources/Crosshair.h"
 #include "resources/DataPath.h"
 #include "resources/EffectLib.h"
@@ -60,7 +65,11 @@ const TSimpleEffect* LoadEffect(const char* relative) {
 
 } // namespace
 
-TEnvironment::TEnvironment() : guard_([](const std::string& line) { LogLine(line.c_str()); }) {
+TEnvironment::TEnvironment()
+    : guard_([this](const std::string& line) {
+          LogLine(line.c_str());
+          if (replays_) replays_->Fault(line);
+      }) {
     LogLine(loglines::CreatingControllers);
     effects_ = std::make_unique<TEffects>(CameraAngles, LibraryTextures());
     Effects = effects_.get();
@@ -178,6 +187,10 @@ void TEnvironment::LoadStage(const std::string& missionFile, std::function<void(
     mission.LoadSequence = [this](const std::string& file) { track_->LoadSequence(file); };
     mission.SetTrackLength = [this](int length) { track_->SetTrackLength(length); };
     mission.ResetStage = [this] { ResetStage(); };
+    // Each stage starts its random streams afresh, so that its seed and inputs replay it.
+    uint64_t seed = DrawStageSeed();
+    if (replays_) replays_->StageLoading(missionFile, seed);
+    Randomize(seed);
     LoadMission(missionFile, mission);
 }
 
@@ -201,9 +214,15 @@ void TEnvironment::Update(uint32_t step) {
     cloudDriftAlong_ = static_cast<float>(cloudDriftAlong_ + step / 1000.0L / 10);
     cloudDriftAcross_ = static_cast<float>(cloudDriftAcross_ + step / 1000.0L / 100);
     guard_.Run([&] { UpdateControllers(step); });
+    // The surfaces under the wheels, and the objects the car touches, where the update left it.
+    if (track_ && VehicleContact) track_->ProbeContacts(*VehicleContact);
+    if (replays_) replays_->FrameDone();
 }
 
 void TEnvironment::UpdateControllers(uint32_t step) {
+    const bool escape = Keys->IsPressed(EscapeKey);
+    TStageInput input{FrameStep, step, TimeDivisor, ReadPlayerInput(*Keys), escape, gameplay_->game.aim};
+    if (replays_) replays_->Frame(input);
     const int dt = static_cast<int>(step);
     ++FrameCounter;
     PlayTime += step;
@@ -220,7 +239,9 @@ void TEnvironment::UpdateControllers(uint32_t step) {
     game.playTime = PlayTime;
     game.frameStep = FrameStep;
     game.timeDivisor = TimeDivisor;
-    gameplay_->Update(dt, *Keys);
+    game.aim = input.aim;
+    gameplay_->Update(dt, input.controls);
+    if (input.controls.missileUsed) Keys->ClearAction(KP_MISSILE);
     const TPlayer& player = gameplay_->player;
     CameraPosition = player.cameraPosition;
     CameraAngles.y = player.cameraPitch;
@@ -234,7 +255,7 @@ void TEnvironment::UpdateControllers(uint32_t step) {
     SoundLib->UpdateListener();
     AdaptFieldOfView(dt, PlayerSpeed, MaxSpeed);
 
-    if (Keys->IsPressed(EscapeKey)) {
+    if (input.escape) {
         Keys->ClearPressed(EscapeKey);
         MenuActive = true;
         CurrentMenuPage = PAGE_MAIN;
@@ -252,11 +273,14 @@ void TEnvironment::Render() {
 
     lights_->SwitchOn();
     weather_->ApplyFog();
-    // The wheels are probed against the blocks now, as the ground is about to be drawn.
-    if (track_ && VehicleContact) track_->ProbeContacts(*VehicleContact);
     if (track_) track_->Render(0);
 
-    crosshair_->Update(MouseReference);
+    // A replay shows the aim its next frame takes; else it lies under the pointer.
+    if (const TVector4* shown = replays_ ? replays_->AimToShow() : nullptr) {
+        crosshair_->Place({shown->x, shown->y, shown->z});
+    } else {
+        crosshair_->Update(MouseReference);
+    }
     const TAimPoint& aim = crosshair_->WorldAim();
     gameplay_->MarkAim(
         MakeVector(static_cast<float>(aim.x), static_cast<float>(aim.y), static_cast<float>(aim.z)));
@@ -315,7 +339,77 @@ TAutopilotControls TEnvironment::AutopilotControls(const TViewport& viewport) {
 }
 
 std::string TEnvironment::TraceFields() const {
-    return gameplay_->TraceFields();
+    return gameplay_->TraceFields() + " state=" + StateDigest();
+}
+
+std::string TEnvironment::StateDigest() const {
+    TStateBytes state;
+    AddGameplayState(*gameplay_, state);
+    state.Add(PlayTime);
+    state.Add(FrameCounter);
+    state.Add(DistanceTravelled);
+    if (track_) {
+        state.Add(track_->Scroll());
+        state.Add(track_->Position());
+        for (int slot = 0; slot < TTrack::kWindowSlots; ++slot)
+            state.Add(track_->Window(slot));
+    }
+    state.Add(generator_.CurrentBlock());
+    state.Add(generator_.PoolCount());
+    state.Add(SpecMission.NeutralAlive);
+    state.Add(SpecMission.FriendLosses);
+    state.Add(RandomState());
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx",
+                  static_cast<unsigned long long>(platform::Digest(state.Bytes())));
+    return text;
+}
+
+TStageStart TEnvironment::StageStart() const {
+    const TPlayer& player = gameplay_->player;
+    const THUD& hud = gameplay_->hud;
+    return {player.score.Current(),
+            player.Health,
+            player.Shield,
+            player.TimeLeft,
+            {hud.UziBullets, hud.MachinegunBullets, hud.ShotgunBullets, hud.BazookaBullets, hud.Rockets},
+            PlayTime,
+            FrameCounter,
+            player.cameraOffset,
+            FieldOfView,
+            {cloudDriftAlong_, cloudDriftAcross_},
+            {player.forwardVelocity, player.lateralVelocity},
+            {player.steerHold, player.shootCooldown, player.rocketCooldown, player.rocketDelay,
+             player.muzzleFlashTime, player.weaponKind}};
+}
+
+void TEnvironment::RestoreStageStart(const TStageStart& start) {
+    TPlayer& player = gameplay_->player;
+    THUD& hud = gameplay_->hud;
+    player.score.SetCurrent(start.score);
+    player.Health = start.health;
+    player.Shield = start.shield;
+    player.TimeLeft = start.timeLeft;
+    hud.UziBullets = start.ammunition[0];
+    hud.MachinegunBullets = start.ammunition[1];
+    hud.ShotgunBullets = start.ammunition[2];
+    hud.BazookaBullets = start.ammunition[3];
+    hud.Rockets = start.ammunition[4];
+    PlayTime = start.playTime;
+    FrameCounter = start.frameCounter;
+    player.cameraOffset = start.cameraOffset;
+    FieldOfView = start.fieldOfView;
+    cloudDriftAlong_ = start.cloudDrift[0];
+    cloudDriftAcross_ = start.cloudDrift[1];
+    player.forwardVelocity = start.velocity[0];
+    ForwardVelocity = start.velocity[0]; // the road scrolls by it before the car moves
+    player.lateralVelocity = start.velocity[1];
+    player.steerHold = start.car[0];
+    player.shootCooldown = start.car[1];
+    player.rocketCooldown = start.car[2];
+    player.rocketDelay = start.car[3];
+    player.muzzleFlashTime = start.car[4];
+    player.weaponKind = start.car[5];
 }
 
 void TEnvironment::DrawShadowVolumes() {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/MotionBlur.h"
+#include "app/ReplayFile.h"
 #include "app/UpdateGuard.h"
 #include "gameplay/Autopilot.h"
 #include "world/CarGeneric.h"
@@ -22,6 +23,7 @@ class TFakeLightControl;
 class TGameplay;
 class TLightsControl;
 class TPlayer;
+class TReplaySession;
 class TSimpleEffect;
 class TTrack;
 class TWeather;
@@ -48,8 +50,14 @@ public:
     void DrawHud(uint32_t step);
 
     bool StageLoaded() const { return track_ != nullptr; }
-    // The player's fields of the trace line.
+    // The player's fields of the trace line, and the digest of the whole simulation state.
     std::string TraceFields() const;
+
+    // Replays record each game frame's inputs, or put their own in its place.
+    void SetReplays(TReplaySession* replays) { replays_ = replays; }
+    // What the stage took from before its first frame, and the same put back.
+    TStageStart StageStart() const;
+    void RestoreStageStart(const TStageStart& start);
 
     // What the autopilot does in the next frame of the stage, seen through `viewport`.
     TAutopilotControls AutopilotControls(const TViewport& viewport);
@@ -71,6 +79,7 @@ private:
     void DrawShadowVolumes();
     void DarkenShadowedPixels();
     void DrawCloudShadows() const;
+    std::string StateDigest() const;
 
     TLibraryAssets assets_;
     uint32_t lastStep_ = 0;
@@ -91,6 +100,7 @@ private:
     std::unique_ptr<TAutopilot> autopilot_;
     TMotionBlur blur_;
     TUpdateGuard guard_;
+    TReplaySession* replays_ = nullptr;
 
     // What a stage creates.
     std::unique_ptr<TTrack> track_;

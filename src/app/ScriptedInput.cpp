@@ -69,6 +69,11 @@ TScriptedInput TScriptedInput::Parse(const std::string& text, const std::string&
                     entry.motion = static_cast<int>(count);
                 } else if (item.rfind("resize=", 0) == 0) {
                     entry.resize = ReadSize(item.substr(7));
+                } else if (item.rfind("step=", 0) == 0) {
+                    uint32_t step = 0;
+                    if (!TextToInteger(item.substr(5), step) || step > 1000)
+                        throw std::invalid_argument(item);
+                    entry.step = step;
                 } else if (item == "close") {
                     entry.close = true;
                 } else if (item == "quit") {
@@ -100,4 +105,11 @@ void TScriptedInput::Apply(uint64_t frame, uint8_t keys[256], platform::TPoint& 
 const TScriptedFrame* TScriptedInput::EventsAt(uint64_t frame) const {
     const auto it = frames_.find(frame);
     return it == frames_.end() ? nullptr : &it->second;
+}
+
+std::optional<uint32_t> TScriptedInput::StepAt(uint64_t frame) const {
+    std::optional<uint32_t> step;
+    for (auto it = frames_.begin(); it != frames_.end() && it->first <= frame; ++it)
+        if (it->second.step) step = it->second.step;
+    return step;
 }

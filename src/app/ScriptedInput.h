@@ -8,6 +8,7 @@
 //   close | quit | restart   sent once, at this frame
 //   motion=N        N pointer movements queued at once, as a fast mouse sends them
 //   resize=WxH      the window is resized to W x H client pixels, as by dragging its frame
+//   step=MS         every frame from this one on takes MS ms of real time (0 .. 1000)
 #pragma once
 
 #include <cstdint>
@@ -28,6 +29,7 @@ struct TScriptedFrame {
     bool restart = false;
     int motion = 0;
     std::optional<platform::TPoint> resize;
+    std::optional<uint32_t> step;
 };
 
 class TScriptedInput {
@@ -38,6 +40,8 @@ public:
     // The state held at `frame`, as a keyboard snapshot and pointer, and that frame's events.
     void Apply(uint64_t frame, uint8_t keys[256], platform::TPoint& pointer) const;
     const TScriptedFrame* EventsAt(uint64_t frame) const;
+    // The real time the script gives `frame`; none: as measured.
+    std::optional<uint32_t> StepAt(uint64_t frame) const;
 
 private:
     std::map<uint64_t, TScriptedFrame> frames_;

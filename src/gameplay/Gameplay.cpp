@@ -15,7 +15,9 @@ namespace {
 constexpr int kNumpad1 = 0x61;
 constexpr int kNumpad2 = 0x62;
 
-TPlayerInput ReadInput(const TKeys& keys) {
+} // namespace
+
+TPlayerInput ReadPlayerInput(const TKeys& keys) {
     TPlayerInput input;
     input.forward = keys.ActionPressed(KP_FORWARD);
     input.backward = keys.ActionPressed(KP_BACKWARD);
@@ -26,8 +28,6 @@ TPlayerInput ReadInput(const TKeys& keys) {
     input.cameraShift = (keys.IsPressed(kNumpad2) ? 1 : 0) - (keys.IsPressed(kNumpad1) ? 1 : 0);
     return input;
 }
-
-} // namespace
 
 TGameplay::TGameplay() {
     game.player = &player;
@@ -57,14 +57,12 @@ void TGameplay::ResetStage(const TMissionValues& mission, const TTrack* track) {
     hud.ResetForStage(mission);
 }
 
-void TGameplay::Update(int dt, TKeys& keys) {
+void TGameplay::Update(int dt, TPlayerInput& input) {
     game.soundVolume = Config ? Config->SoundVolume : 255;
     tracers.Update(dt);
     rockets.Update(dt);
     player.distanceTravelled = DistanceTravelled;
-    TPlayerInput input = ReadInput(keys);
     player.Update(dt, input);
-    if (input.missileUsed) keys.ClearAction(KP_MISSILE);
     traffic.Update(dt);
 }
 

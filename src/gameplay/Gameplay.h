@@ -19,6 +19,9 @@ class TKeys;
 class TTrack;
 struct TMissionValues;
 
+// The player's controls of this frame, as the key table's latches hold them.
+TPlayerInput ReadPlayerInput(const TKeys& keys);
+
 class TGameplay {
 public:
     TGameplay();
@@ -28,8 +31,8 @@ public:
     // A stage starts: the mission's values, no cars, tracers, rockets or bonus.
     void ResetStage(const TMissionValues& mission, const TTrack* track);
 
-    // The controls of the frame from the key table; a rocket that left clears its latch.
-    void Update(int dt, TKeys& keys);
+    // One frame with the player's controls; `input.missileUsed` tells that a rocket left.
+    void Update(int dt, TPlayerInput& input);
     // The traffic car under the crosshair's ground point is marked for the HUD's frame.
     void MarkAim(const TVector4& aim);
     void RenderTraffic() const { traffic.Render(); }

@@ -199,11 +199,11 @@ void TPlayer::RunInOrOut(int dt) {
 
 void TPlayer::Die(int dt) {
     if (nextExplosionTime <= 0) {
-        const float r1 = Random(8000) / 2000.0f;
-        const float r2 = Random(8000) / 2000.0f;
+        const float r1 = EffectRandom(8000) / 2000.0f;
+        const float r2 = EffectRandom(8000) / 2000.0f;
         SpawnExplosion(game_, {position.x + r1 - 2, position.y + r2 - 2, position.z, 0});
         PlayGameSound(game_, soundExplosion_);
-        nextExplosionTime = Random(400) + 100;
+        nextExplosionTime = EffectRandom(400) + 100;
     } else {
         nextExplosionTime -= dt;
     }
@@ -222,14 +222,14 @@ void TPlayer::EmitDamageSmoke() {
     const float v = (MaxSpeed - forwardVelocity) * game_.frameStep / 1000.0f;
     const TVector4 velocity{0, v, Health <= 0 ? 10.0f : 2.0f, 0};
     TVector4 smokeAt = at;
-    smokeAt.x += Random(20) / 100.0f;
-    smokeAt.y += Random(20) / 100.0f;
+    smokeAt.x += EffectRandom(20) / 100.0f;
+    smokeAt.y += EffectRandom(20) / 100.0f;
     game_.effects->AddParticle(game_.sprites.smoke, smokeAt, false, {0.2f, 0.2f, 0.2f, 0.5f}, velocity, 2.5f,
                                300);
     if (Health > MaxHealth / 4) return;
     TVector4 fireAt = at;
-    fireAt.x += Random(50) / 100.0f;
-    fireAt.y += Random(50) / 100.0f;
+    fireAt.x += EffectRandom(50) / 100.0f;
+    fireAt.y += EffectRandom(50) / 100.0f;
     game_.effects->AddParticle(game_.sprites.smoke, fireAt, false, {0.8f, 0.2f, 0.2f, 0.9f}, velocity, 2.0f,
                                150);
 }
@@ -250,8 +250,8 @@ void TPlayer::ControlSpeed(int dt, const TPlayerInput& input) {
                                             : grass              ? TVector4{0, 0.9f, 0, 0.2f}
                                                                  : TVector4{0.9f, 0.9f, 0.9f, 0.9f};
                     TVector4 at = contact.wheelPoints[w];
-                    at.x += Random(20) / 100.0f;
-                    at.y += Random(20) / 100.0f;
+                    at.x += EffectRandom(20) / 100.0f;
+                    at.y += EffectRandom(20) / 100.0f;
                     const TSimpleEffect* sprite = grass ? game_.sprites.grass : game_.sprites.smoke;
                     if (sprite)
                         game_.effects->AddParticle(sprite, at, false, colour, {0, 0.4f * speed, 6},
@@ -331,24 +331,24 @@ void TPlayer::EmitRunningEffects() {
     // A car whose top speed was forced to 0 scatters as one of 1 unit/s would.
     const float spread = static_cast<float>(std::max(MaxSpeed, 1));
     TVector4 exhaust = smokePoint;
-    exhaust.x += Random(20) / spread;
-    exhaust.y += Random(20) / spread;
+    exhaust.x += EffectRandom(20) / spread;
+    exhaust.y += EffectRandom(20) / spread;
     effects->AddParticle(sprites.smoke, exhaust, false, {0.5f, 0.5f, 0.5f, 1.0f}, {0, 10, 0}, 0.5f, 300);
     const bool nitro = BonusActive(BT_NITRO);
     for (int w = 0; w < 4; ++w) {
         TVector4 at = contact.wheelPoints[w];
         if (nitro) {
-            at.x += Random(20) / 100.0f;
-            at.y += Random(20) / 100.0f;
+            at.x += EffectRandom(20) / 100.0f;
+            at.y += EffectRandom(20) / 100.0f;
             effects->AddParticle(sprites.smoke, at, false, {0.8f, 0.1f, 0.1f, 0.6f}, {0, 0.4f * speed, 6},
                                  1.2f, 300);
         } else if (speed > 4 && contact.wheelTypes[w] == COL_BACK) {
-            at.x += Random(20) / spread;
-            at.y += Random(20) / spread;
+            at.x += EffectRandom(20) / spread;
+            at.y += EffectRandom(20) / spread;
             effects->AddParticle(sprites.smoke, at, false, {1, 1, 1, 0.6f}, {0, 0.2f * speed, 0}, 0.9f, 300);
         } else if (speed > 4 && contact.wheelTypes[w] == COL_GRASS && sprites.grass) {
-            at.x += Random(20) / spread;
-            at.y += Random(20) / spread;
+            at.x += EffectRandom(20) / spread;
+            at.y += EffectRandom(20) / spread;
             effects->AddParticle(sprites.grass, at, false, {0, 1, 0, 0.2f}, {0, 0.4f * speed, 0}, 0.4f, 300);
         }
     }

@@ -111,11 +111,11 @@ void TRocketControl::Move(TRocket& rocket, int dt, int puffs) {
     TVector4 puff = rocket.previous;
     for (int k = 0; k <= puffs; ++k) {
         puff = Add(puff, Scale(rocket.velocity, kSpeedFactor * puffs / 1000.0f));
-        const TSimpleEffect* sprite = game_.sprites.rocketSmoke[Random(3)];
+        const TSimpleEffect* sprite = game_.sprites.rocketSmoke[EffectRandom(3)];
         TVector4 at = puff;
-        at.x += 0.2f - Random(2000) / 5000.0f;
-        at.y += 0.2f - Random(2000) / 5000.0f;
-        at.z += 0.2f - Random(2000) / 5000.0f;
+        at.x += 0.2f - EffectRandom(2000) / 5000.0f;
+        at.y += 0.2f - EffectRandom(2000) / 5000.0f;
+        at.z += 0.2f - EffectRandom(2000) / 5000.0f;
         if (sprite) game_.effects->AddParticle(sprite, at, true, {1, 1, 1, 1}, {}, 2.0f, 5000);
     }
 }

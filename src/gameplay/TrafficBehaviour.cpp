@@ -110,8 +110,8 @@ void TTrafficControl::Shoot(int index) {
                                {0, 0, -10, 0}, {5 * std::cos(turn), 5 * std::sin(turn), 1, 0}, 0.1f, 2000);
         }
         if (!blocked) {
-            const TVector4 miss{player.position.x - 2 + Random(400) / 100.0f,
-                                player.position.y - 4 + Random(800) / 100.0f, 2.0f, 0};
+            const TVector4 miss{player.position.x - 2 + EffectRandom(400) / 100.0f,
+                                player.position.y - 4 + EffectRandom(800) / 100.0f, 2.0f, 0};
             if (game_.tracers) game_.tracers->AddTracer(m, miss, false, 50, 0);
             if (player.Shield > 0) {
                 player.Shield -= weapon.Damage;

@@ -113,11 +113,11 @@ void TTrafficControl::RemoveOrBurn(int dt) {
         }
         if (car.wreckTime > 0 && car.wreckTime < kBurnTime) {
             if (car.nextWreckExplosion <= 0) {
-                const float dx = Random(8000) / 2000.0f - 2;
-                const float dy = Random(8000) / 2000.0f - 2;
+                const float dx = EffectRandom(8000) / 2000.0f - 2;
+                const float dy = EffectRandom(8000) / 2000.0f - 2;
                 SpawnExplosion(game_, {car.position.x + dx, car.position.y + dy, car.position.z, 0});
                 PlayGameSound(game_, explosionSound_);
-                car.nextWreckExplosion = Random(200);
+                car.nextWreckExplosion = EffectRandom(200);
             } else {
                 car.nextWreckExplosion -= dt;
             }
@@ -143,14 +143,14 @@ void TTrafficControl::EmitDamageSmoke(const TTrafficCar& car) const {
     const TPlayer* player = game_.player;
     const float v = player ? (player->MaxSpeed - player->forwardVelocity) * game_.frameStep / 1000.0f : 0;
     TVector4 smokeAt = at;
-    smokeAt.x += Random(20) / 100.0f;
-    smokeAt.y += Random(20) / 100.0f;
+    smokeAt.x += EffectRandom(20) / 100.0f;
+    smokeAt.y += EffectRandom(20) / 100.0f;
     game_.effects->AddParticle(game_.sprites.smoke, smokeAt, false, {0.2f, 0.2f, 0.2f, 0.5f}, {0, v, 2}, 2.5f,
                                300);
     if (car.health > full / 4) return;
     TVector4 fireAt = at;
-    fireAt.x += Random(50) / 100.0f;
-    fireAt.y += Random(50) / 100.0f;
+    fireAt.x += EffectRandom(50) / 100.0f;
+    fireAt.y += EffectRandom(50) / 100.0f;
     game_.effects->AddParticle(game_.sprites.smoke, fireAt, false, {0.8f, 0.2f, 0.2f, 0.9f}, {0, v, 2}, 2.0f,
                                150);
 }

@@ -14,7 +14,7 @@ void TTrasserControl::AddTracer(const TVector4& from, const TVector4& to, bool l
     tracer.life = life;
     tracer.sparkTime = sparkTime;
     tracer.length = Distance(from, to) / 3;
-    const float t = Random(700) / 1000.0f;
+    const float t = EffectRandom(700) / 1000.0f;
     tracer.streak = Add(from, Scale(Subtract(to, from), t));
     tracer.angle = TurnFromAhead(from, to) * kDegreesPerRadian;
     tracers_.push_back(tracer);

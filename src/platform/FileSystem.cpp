@@ -118,19 +118,46 @@ std::string SettingsDirectory(const std::string& programDirectory) {
     return (base / "kestrova").string() + "/";
 }
 
-std::string ScreenshotDirectory() {
+namespace {
+
+// `variable`'s folder, else `underHome` in the home folder, with `sub` made inside it.
+std::string UserFolder(const char* variable, const char* underHome, const fs::path& sub) {
     fs::path base;
-    if (const char* pictures = std::getenv("XDG_PICTURES_DIR"); pictures && *pictures) {
-        base = pictures;
+    if (const char* set = std::getenv(variable); set && *set) {
+        base = set;
     } else if (const char* home = std::getenv("HOME"); home && *home) {
-        base = fs::path(home) / "Pictures";
+        base = fs::path(home) / underHome;
     } else {
         return "";
     }
     std::error_code ec;
-    fs::create_directories(base / "Kestrova", ec);
-    if (!fs::is_directory(base / "Kestrova", ec)) return "";
-    return (base / "Kestrova").string() + "/";
+    fs::create_directories(base / sub, ec);
+    if (!fs::is_directory(base / sub, ec)) return "";
+    return (base / sub).string() + "/";
+}
+
+} // namespace
+
+std::string ScreenshotDirectory() {
+    return UserFolder("XDG_PICTURES_DIR", "Pictures", "Kestrova");
+}
+
+std::string ReplayDirectory() {
+    return UserFolder("XDG_DATA_HOME", ".local/share", fs::path("kestrova") / "replays");
+}
+
+std::vector<std::string> FileNames(const std::string& dir) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
+        if (IsRegularFile(it->path())) names.push_back(it->path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+bool RemoveFile(const std::string& path) {
+    std::error_code ec;
+    return fs::remove(path, ec);
 }
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -25,5 +26,11 @@ std::string SettingsDirectory(const std::string& programDirectory);
 // Where the screenshot key's pictures go: $XDG_PICTURES_DIR/Kestrova/ (else ~/Pictures/Kestrova/),
 // created on demand; empty when there is no such folder and it cannot be made.
 std::string ScreenshotDirectory();
+// Where replays are kept: $XDG_DATA_HOME/kestrova/replays/ (else ~/.local/share/kestrova/replays/),
+// created on demand; empty when there is no such folder and it cannot be made.
+std::string ReplayDirectory();
+// The names of the regular files in `dir`, sorted; none when it cannot be read.
+std::vector<std::string> FileNames(const std::string& dir);
+bool RemoveFile(const std::string& path);
 
 } // namespace platform

@@ -32,6 +32,10 @@ void TCrosshair::Update(const platform::TPoint& pointer) {
     if (gluUnProject(windowX, windowY, depth, modelview, projection, viewport, &aim.x, &aim.y, &aim.z) !=
         GL_TRUE)
         return;
+    Place(aim);
+}
+
+void TCrosshair::Place(const TAimPoint& aim) {
     worldAim_ = aim;
     screenAim_ = ProjectToScreen(
         MakeVector(static_cast<float>(aim.x), static_cast<float>(aim.y), static_cast<float>(aim.z)));

@@ -18,6 +18,9 @@ public:
     // Right after the ground is drawn: unprojects the depth under `pointer` (the mouse
     // reference point, client pixels, y down) with the current matrices and viewport.
     void Update(const platform::TPoint& pointer);
+    // The aim at a world point given outright (a replay's), placed on screen with the current
+    // matrices.
+    void Place(const TAimPoint& aim);
     // The 48 x 48-pixel marker over the aim point; the pixel scales are 2 / window size.
     void DrawMarker(float pixelScaleX, float pixelScaleY) const;
     const TAimPoint& WorldAim() const { return worldAim_; }

@@ -46,9 +46,9 @@ void TWeather::Update(int dt, float forwardVelocity) {
 }
 
 void TWeather::Rebirth(TWeatherParticle& particle) {
-    const int r1 = Random(4000);
-    const int r2 = Random(4000);
-    const int r3 = Random(8000);
+    const int r1 = EffectRandom(4000);
+    const int r2 = EffectRandom(4000);
+    const int r3 = EffectRandom(8000);
     particle.position = {r2 / 100.0f - 20, -r3 / 100.0f + 20, r1 / 100.0f + 40, particle.position.w};
     particle.previousPosition = particle.position;
     particle.life = r1 / 100 + 5000;

@@ -6,7 +6,7 @@
 TEST(ScriptedInput, HeldStateLastsUntilChangedAndEventsFireOnce) {
     const TScriptedInput script = TScriptedInput::Parse("# start\n"
                                                         "2 keys=13,1 pointer=10,20\n"
-                                                        "5 keys= close motion=300\n"
+                                                        "5 keys= close motion=300 step=9\n"
                                                         "7 quit restart resize=1600x900 # done\n",
                                                         "in.txt");
     uint8_t keys[256];
@@ -34,6 +34,8 @@ TEST(ScriptedInput, HeldStateLastsUntilChangedAndEventsFireOnce) {
     EXPECT_EQ(script.EventsAt(7)->resize->y, 900);
     EXPECT_FALSE(script.EventsAt(5)->resize);
     EXPECT_EQ(script.EventsAt(6), nullptr);
+    EXPECT_FALSE(script.StepAt(4)) << "measured until a step is given";
+    EXPECT_EQ(script.StepAt(8), 9u) << "the step holds on";
 }
 
 TEST(ScriptedInput, BadLinesNameFileAndLine) {

@@ -1,13 +1,15 @@
 // Every stage played by the autopilot in the real executable, in a tiny window at a fixed
 // step: each is won, the gunner destroys cars for score, the end of the stage opens the
-// stage-complete page with the profile's stage counter advanced, and a seed repeats a run
-// frame for frame. Each group of stages runs under a display of its own (see CMakeLists).
+// stage-complete page with the profile's stage counter advanced, a seed repeats a run frame
+// for frame, and stage 1's replay stays under 100 KB. Each group of stages runs under a
+// display of its own (see CMakeLists).
 #include "settings/Configure.h"
 #include "support/GameProcess.h"
 #include "support/TraceLines.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -60,6 +62,12 @@ TEST_P(AutopilotStageTest, IsWonWithCarsDestroyedForScore) {
     EXPECT_EQ(after.Players[0].Stage, stage + 1);
 
     if (stage != 1) return;
+    // The stage's replay stays small.
+    for (const auto& entry : std::filesystem::directory_iterator(game.Dir() + "data/kestrova/replays")) {
+        if (entry.path().filename().string().rfind("run-", 0) == 0) {
+            EXPECT_LT(entry.file_size(), 100u * 1024);
+        }
+    }
     // The same seed plays the same game: the first 400 frames again, byte for byte.
     const TGameRun again = game.Run(Arguments(game, stage, "again.txt", 400), 300);
     ASSERT_TRUE(again.exited);

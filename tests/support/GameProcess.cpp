@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -25,6 +26,8 @@ TGameRun TGameInstall::Run(const std::vector<std::string>& args, int timeoutSeco
     const std::string errFile = dir_.Path() + "stderr.txt";
     const pid_t pid = fork();
     if (pid == 0) {
+        // Replays go to the scratch directory, never to the real home.
+        setenv("XDG_DATA_HOME", (dir_.Path() + "data").c_str(), 1);
         freopen(errFile.c_str(), "w", stderr);
         freopen("/dev/null", "w", stdout);
         std::vector<char*> argv{const_cast<char*>(exe.c_str())};
@@ -54,14 +57,18 @@ TGameRun TGameInstall::Run(const std::vector<std::string>& args, int timeoutSeco
     return run;
 }
 
-void WriteStage(const TGameInstall& game, int stage, int block, int finish, int seconds) {
+void WriteStage(const TGameInstall& game, int stage, int block, int finish, int seconds,
+                const std::string& player, const std::string& cars) {
     const std::string name = "Short" + std::to_string(stage);
+    // The last car type's first section marks the finish.
+    const std::string traffic = cars.empty()
+                                    ? "CarTypesCount=1\r\n[CarType_0]\r\n"
+                                    : "CarTypesCount=2\r\n[CarType_0]\r\n" + cars + "[CarType_1]\r\n";
     game.Files().Write("Data/Maps/Track" + std::to_string(stage) + ".cfg",
                        "[Mission]\r\nBlocks=city\r\nTrackFile=city\\" + name +
                            ".seq\r\nTime=" + std::to_string(seconds) +
-                           "\r\n[Player]\r\nMaxSpeed=100\r\nMinSpeed=30\r\n"
-                           "[Traffic]\r\nCarTypesCount=1\r\n[CarType_0]\r\nSection_0_Begin=" +
-                           std::to_string(finish) + "\r\n");
+                           "\r\n[Player]\r\nMaxSpeed=100\r\nMinSpeed=30\r\n" + player + "[Traffic]\r\n" +
+                           traffic + "Section_0_Begin=" + std::to_string(finish) + "\r\n");
     std::string sequence;
     for (int i = 0; i < finish + 10; ++i)
         sequence += std::string(1, static_cast<char>(i == 0 ? 0 : i == 1 ? 1 : block)) + std::string(3, '\0');

@@ -13,7 +13,8 @@ struct TGameRun {
 };
 
 // A program directory holding a copy of the executable and, when built, Data.dpg with
-// the loose files beside it.
+// the loose files beside it. The game's data folder is "data/" in it (its replays in
+// "data/kestrova/replays/").
 class TGameInstall {
 public:
     TGameInstall();
@@ -27,5 +28,7 @@ private:
 
 // Writes stage `stage` as loose files over the archive's: the start, then blocks `block` of the
 // city set, the stage finishing at block `finish` (bridges, block 13, kill a car off the edge),
-// with `seconds` on its clock.
-void WriteStage(const TGameInstall& game, int stage, int block, int finish, int seconds = 100);
+// with `seconds` on its clock. `player` adds lines to its [Player] section; `cars`, when given,
+// is the body of a car type section of its traffic.
+void WriteStage(const TGameInstall& game, int stage, int block, int finish, int seconds = 100,
+                const std::string& player = "", const std::string& cars = "");

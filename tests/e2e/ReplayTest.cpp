@@ -1,0 +1,221 @@
+// Replays in the real executable: a recorded stage, played at varying real-time steps, plays
+// back frame for frame (the whole simulation state included) in another window, and so does a
+// stage that followed another in a game from the menu; the demo plays a stored best run;
+// playback writes nothing; files from other data, damaged or cut short are refused with a
+// message; an update's error names the run so far; and a replays folder that cannot be made
+// costs only the replay.
+#include "settings/Configure.h"
+#include "support/GameProcess.h"
+#include "support/TraceLines.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Slow motion and nitro bonuses on the cars of blocks 8 to 12; rockets to launch.
+const std::string kBonusCars =
+    "Weapon=-1\r\nHealth=60\r\nScore=10\r\nCount=1\r\nSections=1\r\n"
+    "Section_0_Bonus=BT_SLOMO\r\nSection_0_Begin=8\r\nSection_0_End=10\r\n"
+    "Section_0_Min=2\r\nSection_0_Max=2\r\nSection_1_Bonus=BT_NITRO\r\n"
+    "Section_1_Begin=11\r\nSection_1_End=13\r\nSection_1_Min=2\r\nSection_1_Max=2\r\n";
+
+// Real-time steps from 5 to 25 ms, changing every 13 frames.
+std::string VaryingSteps(int frames) {
+    std::string script;
+    for (int frame = 1, i = 0; frame <= frames; frame += 13, ++i)
+        script += std::to_string(frame) + " step=" + std::to_string(5 + (i * 7) % 21) + "\n";
+    return script;
+}
+
+class ReplayTest : public ::testing::Test {
+protected:
+    void SetUp() override { WriteStage(game, 2, 1, 18, 100, "Rockets=5\r\n", kBonusCars); }
+
+    TGameRun Run(std::vector<std::string> args, const std::string& trace) {
+        args.insert(args.end(), {"--fixed-step=25", "--audio=none", "--trace=" + game.Dir() + trace});
+        return game.Run(args, 300);
+    }
+    // The trace's frame lines without the window size.
+    std::vector<std::string> Frames(const std::string& trace) const {
+        std::vector<std::string> lines;
+        std::istringstream in(game.Files().Read(trace));
+        for (std::string line; std::getline(in, line);) {
+            const size_t window = line.find(" window=");
+            if (window != std::string::npos)
+                lines.push_back(line.erase(window, line.find(' ', window + 1) - window));
+        }
+        return lines;
+    }
+    std::vector<std::string> Replays(const std::string& prefix) const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(game.Dir() + "data/kestrova/replays"))
+            if (entry.path().filename().string().rfind(prefix, 0) == 0)
+                names.push_back(entry.path().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    // Records stage 2 with `args`, plays the run back in another window and compares the traces.
+    std::vector<TTraceLine> RecordAndPlayBack(std::vector<std::string> args) {
+        args.insert(args.end(), {"--stage=2", "--seed=4", "--window=160x120"});
+        const TGameRun recorded = Run(args, "recorded.txt");
+        EXPECT_EQ(recorded.status, 0) << recorded.errors;
+        const std::vector<std::string> frames = Frames("recorded.txt");
+        const std::vector<std::string> runs = Replays("run-");
+        EXPECT_EQ(runs.size(), 1u);
+        if (runs.empty() || frames.empty()) return {};
+        const TGameRun played =
+            Run({"--replay=" + runs[0], "--window=240x100", "--frames=" + std::to_string(frames.size())},
+                "played.txt");
+        EXPECT_EQ(played.status, 0) << played.errors;
+        const std::vector<std::string> again = Frames("played.txt");
+        EXPECT_EQ(again.size(), frames.size());
+        for (size_t i = 0; i < std::min(again.size(), frames.size()); ++i)
+            if (again[i] != frames[i]) {
+                ADD_FAILURE() << "recorded: " << frames[i] << "\nplayed:   " << again[i];
+                break;
+            }
+        return ReadTrace(game.Files().Read("recorded.txt"));
+    }
+
+    TGameInstall game;
+};
+
+TEST_F(ReplayTest, AutopilotRunPlaysBackExactlyAndTheDemoShowsIt) {
+    game.Files().Write("steps.txt", VaryingSteps(3000));
+    const std::vector<TTraceLine> lines =
+        RecordAndPlayBack({"--autopilot", "--input=" + game.Dir() + "steps.txt", "--frames=3000"});
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().at("page"), "15") << "the autopilot finished the stage";
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const TTraceLine& l) {
+        return l.at("divisor") == "4";
+    })) << "slow motion reached";
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const auto& l) {
+        return l.count("bonus") && l.at("bonus") == "5";
+    })) << "nitro reached";
+    ASSERT_EQ(Replays("best-stage02").size(), 1u);
+
+    // Idle on the main page, the demo plays that best run from its start.
+    TConfig config;
+    config.PlayerCount = 1;
+    config.Players[0].Name = "ACE";
+    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
+    game.Files().Write("idle.txt", "1 pointer=80,60\n");
+    ASSERT_EQ(
+        Run({"--window=160x120", "--frames=1300", "--input=" + game.Dir() + "idle.txt"}, "demo.txt").status,
+        0);
+    std::vector<std::string> demo;
+    for (const TTraceLine& line : ReadTrace(game.Files().Read("demo.txt")))
+        if (line.count("state")) demo.push_back(line.at("state"));
+    ASSERT_GT(demo.size(), 50u);
+    for (size_t i = 0; i < demo.size(); ++i)
+        ASSERT_EQ(demo[i], lines[i].at("state")) << "demo frame " << i;
+}
+
+TEST_F(ReplayTest, PlayerRunPlaysBackExactlyAndPlaybackWritesNothing) {
+    // Once the driver has the car: steer both ways, brake, fire at the pointer and launch
+    // rockets, at changing steps.
+    game.Files().Write("play.txt", "1 keys=38 step=17\n330 keys=38,37,1 pointer=80,40\n380 keys=39,1 step=9\n"
+                                   "430 keys=40,2 pointer=70,35\n436 keys=38\n440 keys=38,2 step=25\n"
+                                   "446 keys=38,1 pointer=90,45\n560 keys=\n");
+    const std::vector<TTraceLine> lines =
+        RecordAndPlayBack({"--input=" + game.Dir() + "play.txt", "--frames=600"});
+    ASSERT_EQ(lines.size(), 600u);
+    EXPECT_EQ(lines.back().at("destroyed"), "1") << "the gunner hit a car";
+
+    // Playback changes no settings file and records nothing; a damaged, cut short or foreign
+    // replay is refused with a message.
+    game.Files().Write("keys.cfg", "KP_FORWARD=38\nKP_FORWARD=87\n");
+    const std::string config = game.Files().Read("Config.cfg"), keys = game.Files().Read("keys.cfg");
+    const std::string run = Replays("run-")[0];
+    ASSERT_EQ(Run({"--replay=" + run, "--window=160x120", "--frames=40"}, "again.txt").status, 0);
+    EXPECT_EQ(game.Files().Read("Config.cfg"), config);
+    EXPECT_EQ(game.Files().Read("keys.cfg"), keys);
+    EXPECT_EQ(Replays("").size(), 1u);
+
+    const std::string bytes = game.Files().Read(run.substr(game.Dir().size()));
+    const auto refusal = [&](const std::string& file) {
+        const TGameRun refused =
+            Run({"--replay=" + game.Dir() + file, "--window=160x120", "--frames=5"}, "r.txt");
+        EXPECT_EQ(refused.status, 1);
+        return refused.errors;
+    };
+    game.Files().Write("cut.kreplay", bytes.substr(0, bytes.size() / 2));
+    EXPECT_NE(refusal("cut.kreplay").find("is damaged"), std::string::npos);
+    std::string damaged = bytes;
+    damaged[damaged.size() - 20] ^= 0x5a;
+    game.Files().Write("damaged.kreplay", damaged);
+    EXPECT_NE(refusal("damaged.kreplay").find("is damaged"), std::string::npos);
+    WriteStage(game, 2, 1, 19);
+    EXPECT_NE(refusal(run.substr(game.Dir().size()))
+                  .find("recorded with other game data: stage 2's mission digest"),
+              std::string::npos);
+}
+
+TEST_F(ReplayTest, AStageAfterAnotherPlaysBackFromWhereThatOneLeftTheCar) {
+    // A game from the menu: stage 2 starts with the car still rolling as stage 1 left it.
+    WriteStage(game, 1, 1, 10);
+    // The pilot needs the menus at this size to click through them.
+    ASSERT_EQ(Run({"--autopilot", "--seed=5", "--window=320x240", "--frames=650"}, "menu.txt").status, 0);
+    const std::vector<std::string> runs = Replays("run-");
+    const auto stage2 = std::find_if(runs.begin(), runs.end(), [](const std::string& run) {
+        return run.find("stage02") != std::string::npos;
+    });
+    ASSERT_NE(stage2, runs.end());
+    const auto states = [&](const std::string& trace, size_t stretch) {
+        std::vector<std::vector<std::string>> stretches(1);
+        for (const TTraceLine& line : ReadTrace(game.Files().Read(trace))) {
+            if (line.count("state") && line.at("menu") == "0") {
+                stretches.back().push_back(line.at("state"));
+            } else if (!stretches.back().empty()) {
+                stretches.emplace_back();
+            }
+        }
+        return stretches.size() > stretch ? stretches[stretch] : std::vector<std::string>();
+    };
+    std::vector<std::string> recorded = states("menu.txt", 1);
+    ASSERT_GT(recorded.size(), 100u);
+    recorded.erase(recorded.begin()); // the load page's frame, which loaded the stage
+    const TGameRun replay =
+        Run({"--replay=" + *stage2, "--window=240x100", "--frames=" + std::to_string(recorded.size() + 40)},
+            "played.txt");
+    ASSERT_EQ(replay.status, 0) << replay.errors;
+    const std::vector<std::string> played = states("played.txt", 0);
+    ASSERT_EQ(played.size(), recorded.size());
+    for (size_t i = 0; i < played.size(); ++i)
+        ASSERT_EQ(played[i], recorded[i]) << "stage 2 frame " << i;
+}
+
+TEST_F(ReplayTest, AnUpdateErrorNamesTheRunSoFarAndNoFolderCostsOnlyTheReplay) {
+    // A random track of one block that no block can follow: the track's update fails a block in.
+    game.Files().Write("Data/Maps/broken/main.trk", "000000_011110_00\r\n");
+    for (const char* map : {"000000_011110_00.map", "000000_011110_00_col.map"})
+        game.Files().Write(std::string("Data/Maps/broken/") + map, "{\n\"classname\" \"worldspawn\"\n}\n");
+    game.Files().Write(
+        "Data/Maps/Track3.cfg",
+        "[Mission]\r\nBlocks=broken\r\n[main]\r\nTrackLength=2000\r\n[Player]\r\nMinSpeed=30\r\n"
+        "[Traffic]\r\nCarTypesCount=1\r\n[CarType_0]\r\nSection_0_Begin=40\r\n");
+    const TGameRun run = Run({"--stage=3", "--window=160x120", "--frames=150", "-LOG"}, "t.txt");
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const std::vector<std::string> runs = Replays("run-");
+    ASSERT_EQ(runs.size(), 1u);
+    const std::string named = "Replay of this run: " + runs[0];
+    EXPECT_NE(run.errors.find("No track block can follow"), std::string::npos) << run.errors;
+    EXPECT_NE(run.errors.find(named), std::string::npos) << run.errors;
+    EXPECT_NE(game.Files().Read("log.txt").find(named), std::string::npos);
+
+    fs::remove_all(game.Dir() + "data");
+    game.Files().Write("data", "");
+    const TGameRun without = Run({"--stage=2", "--window=160x120", "--frames=20"}, "t.txt");
+    EXPECT_EQ(without.status, 0);
+    EXPECT_NE(without.errors.find("No folder for replays"), std::string::npos) << without.errors;
+}
+
+} // namespace
