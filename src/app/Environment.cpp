@@ -33,6 +33,7 @@
 #include "resources/TextureSource.h"
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
+#include "settings/ScreenSizes.h"
 #include "world/BonusTypes.h"
 #include "world/Camera.h"
 #include "world/GlobalTables.h"
@@ -327,6 +328,7 @@ void TEnvironment::DrawHud(uint32_t step) {
     THudView view;
     view.width = Viewport.width;
     view.height = Viewport.height;
+    view.scale = InterfaceScale(Viewport.width, Viewport.height);
     gameplay_->DrawHud(static_cast<int>(step), view, crosshair_.get());
 }
 

@@ -4,6 +4,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "platform/FileSystem.h"
+#include "resources/Extractor.h"
 #include "resources/Textures.h"
 
 TTextureLib* TextureLib = nullptr;
@@ -52,7 +54,7 @@ int TTextureLib::Load(const std::string& path, int minFilter, int magFilter) {
     }
     // Textures are never released, so there is no free slot to reuse: append.
     const int index = static_cast<int>(entries_.size());
-    entries_.push_back({path, 0, minFilter, magFilter, 0, 0, 1});
+    entries_.push_back({path, 0, minFilter, magFilter, 0, 0, 1, false, "", -1});
     TImage image;
     if (LoadImage(path, image)) {
         TEntry& entry = entries_[index];
@@ -64,6 +66,31 @@ int TTextureLib::Load(const std::string& path, int minFilter, int magFilter) {
     return index;
 }
 
+int TTextureLib::LoadInterfacePicture(const std::string& path) {
+    const int index = Load(path, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    const size_t dot = path.rfind('.');
+    const std::string sharper = dot == std::string::npos ? "" : path.substr(0, dot) + "@2x" + path.substr(dot);
+    if (entries_[index].detailPath.empty() && !sharper.empty() &&
+        ((Extractor && Extractor->FindMember(sharper) >= 0) || platform::FileExists(sharper))) {
+        entries_[index].detailPath = sharper;
+        if (detail_) LoadDetail(index);
+    }
+    return index;
+}
+
+void TTextureLib::SetDetail(bool detail) {
+    detail_ = detail;
+    if (!detail) return;
+    for (size_t i = 0; i < entries_.size(); ++i)
+        if (!entries_[i].detailPath.empty() && entries_[i].detail < 0) LoadDetail(static_cast<int>(i));
+}
+
+void TTextureLib::LoadDetail(int index) {
+    const std::string path = entries_[index].detailPath;
+    const int detail = Load(path, entries_[index].minFilter, entries_[index].magFilter);
+    entries_[index].detail = detail;
+}
+
 const TTextureLib::TEntry* TTextureLib::EntryAt(int index) const {
     if (index < 0 || index >= static_cast<int>(entries_.size())) return nullptr;
     return &entries_[index];
@@ -71,6 +98,7 @@ const TTextureLib::TEntry* TTextureLib::EntryAt(int index) const {
 
 void TTextureLib::Bind(int index) const {
     const TEntry* entry = EntryAt(index);
+    if (detail_ && entry && entry->detail >= 0 && entries_[entry->detail].textureName) entry = &entries_[entry->detail];
     glBindTexture(GL_TEXTURE_2D, entry ? entry->textureName : 0);
 }
 

@@ -11,6 +11,13 @@ public:
     // Same path (letter case counts) and same filters give the same index again.
     // Callers pass GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR except for the start-up logo.
     int Load(const std::string& path, int minFilter, int magFilter);
+    // A picture of the menus or the HUD, filtered like the others. When the data holds a sharper
+    // version of it ("NAME@2x.png", twice the pixels each way), Bind takes that one instead while
+    // the interface is drawn larger than its pictures.
+    int LoadInterfacePicture(const std::string& path);
+    // Whether the interface is drawn larger than its pictures; the sharper versions load the
+    // first time it is.
+    void SetDetail(bool detail);
     // An index the library never handed out binds no texture.
     void Bind(int index) const;
     int Width(int index) const;
@@ -30,10 +37,14 @@ private:
         int height = 0;
         int referenceCount = 0;
         bool opaque = false;
+        std::string detailPath; // of its sharper version, when there is one
+        int detail = -1;        // its index, once loaded
     };
     const TEntry* EntryAt(int index) const;
+    void LoadDetail(int index);
 
     std::vector<TEntry> entries_;
+    bool detail_ = false;
 };
 
 extern TTextureLib* TextureLib;

@@ -220,14 +220,18 @@ void Banner(TDataTree& tree, const TBonusIcon& icon) {
 } // namespace
 
 void GenerateHudPictures(TDataTree& tree) {
-    LeftPanel(tree);
-    CentrePanels(tree);
-    RightPanel(tree);
-    EnergySegments(tree);
-    StartLights(tree);
-    for (const TBonusIcon& icon : kBonusIcons) {
-        SmallIcon(tree, icon.base, icon.symbol);
-        Banner(tree, icon);
+    // Each also twice as sharp, for a HUD drawn larger.
+    for (int detail : {1, 2}) {
+        const TCanvasDetail pixels(detail);
+        LeftPanel(tree);
+        CentrePanels(tree);
+        RightPanel(tree);
+        EnergySegments(tree);
+        StartLights(tree);
+        for (const TBonusIcon& icon : kBonusIcons) {
+            SmallIcon(tree, icon.base, icon.symbol);
+            Banner(tree, icon);
+        }
+        SmallIcon(tree, "b_Gun", TSymbol::Gun);
     }
-    SmallIcon(tree, "b_Gun", TSymbol::Gun);
 }

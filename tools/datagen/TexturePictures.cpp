@@ -197,7 +197,10 @@ void GenerateTextures(TDataTree& tree) {
     Clouds(tree);
     Flashes(tree);
     Shell(tree);
-    Target(tree);
+    for (int detail : {1, 2}) {
+        const TCanvasDetail pixels(detail); // the crosshair grows with the HUD
+        Target(tree);
+    }
     LightSprite(tree, "back_light.png", palette::Amber);
     LightSprite(tree, "break_light.png", palette::Danger);
     Tracer(tree);
