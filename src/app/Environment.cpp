@@ -274,6 +274,7 @@ void TEnvironment::Render() {
 
     lights_->SwitchOn();
     weather_->ApplyFog();
+    if (track_) track_->RenderHorizon();
     if (track_) track_->Render(0);
 
     // A replay shows the aim its next frame takes; else it lies under the pointer.

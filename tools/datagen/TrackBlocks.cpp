@@ -6,7 +6,7 @@
 // player's start at x = -10 is its edge and the lane at x = -2.5 is lane 3. Roads widen to six
 // lanes or narrow to three over y = -12 .. -28. A block's file name is its "main.trk" line: the
 // six enter-lane flags, "_", the six exit-lane flags, "_" and its number. Beyond the verges the
-// blocks draw a valley's hills and a run-out ahead (Valley.h); their collision maps end at the verges.
+// blocks draw a valley's hills (Valley.h); their collision maps end at the verges.
 #include "BlockMap.h"
 #include "DataTree.h"
 #include "Generators.h"
@@ -300,15 +300,13 @@ private:
         }
     }
 
-    // The valley: hills from the verge (or the water under a bridge) and the run-out ahead.
+    // The valley's hills, from the verge or from the water under a bridge.
     void Land() {
         const bool bridge = plan_.feature == TFeature::Drop;
         TSideRoad road;
         if (plan_.feature == TFeature::JunctionRight) road = {-1, -14, -26};
         if (plan_.feature == TFeature::JunctionLeft) road = {1, -14, -26};
         AddHills(map_, theme_.name, 0, -40, bridge ? -1.6 : -0.1, theme_.verge, 2, road);
-        AddRunOut(map_, theme_.name, plan_.exit.left, plan_.exit.right, theme_.road,
-                  bridge ? theme_.drop : theme_.verge, theme_.verge);
     }
 
     // Traffic points: cars follow a lane's spawn points, leave it at its exit point and pick their

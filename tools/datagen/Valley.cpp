@@ -1,12 +1,10 @@
-// Hills beside the blocks and the run-out ahead of them, with the cliff pictures of each set.
+// Hills beside the blocks and the sets' horizons, with the cliff pictures of each set.
 //
 // The camera looks down the road from about 50 units up; at 21:9 and a 75 degree field of view the
-// upper corners of the view reach the map's edge (97.66 units across) some 40 units up, and the top
-// of the view up to 270 units ahead of the camera, beyond the seventh block. So the hills climb to
-// 52 at the edge, and every block carries its ground 57 units on ahead, below where any block's
-// surface lies (the lowest is a bridge's water at -1.6): the next blocks cover it, and only past
-// the farthest block does it show. It falls gently ahead, so that where the run-outs of two blocks
-// overlap the farther block's, nearer its own start, lies higher and wins the depth test.
+// upper corners of the view reach the map's edge (97.66 units across) some 40 units up, so the
+// hills climb to 52 there. The top of such a view reaches up to 270 units ahead of the camera,
+// beyond the seventh block, which no block can carry ground to without every block drawing it
+// under the next ones (a fifth more work a frame): the horizon picture stands there instead.
 #include "Valley.h"
 
 #include "Canvas.h"
@@ -27,14 +25,6 @@ struct TProfilePoint {
 };
 constexpr TProfilePoint kProfile[] = {{kHillFoot, 0}, {kCliffFoot, 7}, {92, 24}, {5000 * 1.25 / 64, 52}};
 constexpr double kBottom = -4;
-constexpr double kRunOutStart = -40, kRunOutEnd = -5000 * 1.25 / 64;
-constexpr double kRunOutDrop = 1.8, kRunOutFall = 0.3; // below the block's own heights; and further ahead
-
-// World units on the map's grid, so that sums of snapped values stay on it and sloped faces
-// stay exactly planar once written.
-double Snap(double world) {
-    return MapUnits(world) * 1.25 / 64;
-}
 
 struct TCliff {
     std::string texture;
@@ -49,41 +39,28 @@ const TCliff& CliffOf(const std::string& set) {
     return found == cliffs.end() ? cliffs.at("desert") : found->second;
 }
 
-// A solid from across a0 to a1 (|x|, on `side`) and y0 to y1 whose top is `top(across, y)`.
-using TTop = std::function<double(double across, double y)>;
-void Slab(TBlockMap& map, double side, double a0, double a1, double y0, double y1, const TTop& top,
+// A solid from across a0 to a1 (|x|, on `side`) and y0 to y1, its top rising from z0 to z1 across.
+void Slab(TBlockMap& map, double side, double a0, double a1, double y0, double y1, double z0, double z1,
           const std::string& texture, double scale) {
     std::array<TVec3, 8> corners;
     for (int i = 0; i < 8; ++i) {
         // Corner bit 1 is the larger x, so the outer end on the left.
-        const double across = (i & 1) == (side > 0) ? a1 : a0;
-        const double y = i & 2 ? y1 : y0;
-        corners[i] = {side * across, y, i & 4 ? top(across, y) : kBottom};
+        const bool outer = (i & 1) == (side > 0);
+        corners[i] = {side * (outer ? a1 : a0), i & 2 ? y1 : y0, i & 4 ? (outer ? z1 : z0) : kBottom};
     }
     map.Brush(corners, texture, scale);
 }
 
-// One hillside from y0 to y1; `lift(y)` moves it up or down.
+// One hillside from y0 to y1: its gentle foot, its cliffs, or both.
 void HillSide(TBlockMap& map, const std::string& set, double side, double y0, double y1, double foot,
-              const std::string& footTexture, double footScale, bool withFoot,
-              const std::function<double(double)>& lift) {
-    const auto top = [&](double across, double y) {
-        for (size_t k = 1; k < std::size(kProfile); ++k)
-            if (across <= kProfile[k].across + 1e-9) {
-                const TProfilePoint &a = kProfile[k - 1], &b = kProfile[k];
-                return Snap(foot + a.height + (b.height - a.height) * (across - a.across) / (b.across - a.across)) +
-                       lift(y);
-            }
-        return Snap(foot + kProfile[std::size(kProfile) - 1].height) + lift(y);
-    };
+              const std::string& footTexture, double footScale, bool withFoot, bool withCliffs) {
     const TCliff& cliff = CliffOf(set);
-    for (size_t k = withFoot ? 1 : 2; k < std::size(kProfile); ++k)
-        Slab(map, side, kProfile[k - 1].across, kProfile[k].across, y0, y1, top, k == 1 ? footTexture : cliff.texture,
-             k == 1 ? footScale : cliff.scale);
-}
-
-double NoLift(double) {
-    return 0;
+    for (size_t k = 1; k < std::size(kProfile); ++k) {
+        const bool isFoot = k == 1;
+        if (isFoot ? !withFoot : !withCliffs) continue;
+        Slab(map, side, kProfile[k - 1].across, kProfile[k].across, y0, y1, foot + kProfile[k - 1].height,
+             foot + kProfile[k].height, isFoot ? footTexture : cliff.texture, isFoot ? footScale : cliff.scale);
+    }
 }
 
 } // namespace
@@ -92,31 +69,16 @@ void AddHills(TBlockMap& map, const std::string& set, double y0, double y1, doub
               const std::string& footTexture, double footScale, const TSideRoad& road) {
     for (double side : {-1.0, 1.0}) {
         if (side != road.side) {
-            HillSide(map, set, side, y0, y1, foot, footTexture, footScale, true, NoLift);
+            HillSide(map, set, side, y0, y1, foot, footTexture, footScale, true, true);
             continue;
         }
         // The foot stops either side of the side road, which runs on to the cliff and into it.
-        HillSide(map, set, side, y0, y1, foot, footTexture, footScale, false, NoLift);
-        HillSide(map, set, side, y0, road.y0, foot, footTexture, footScale, true, NoLift);
-        HillSide(map, set, side, road.y1, y1, foot, footTexture, footScale, true, NoLift);
+        HillSide(map, set, side, y0, y1, foot, footTexture, footScale, false, true);
+        HillSide(map, set, side, y0, road.y0, foot, footTexture, footScale, true, false);
+        HillSide(map, set, side, road.y1, y1, foot, footTexture, footScale, true, false);
         const double face = side * kCliffFoot, in = side * (kCliffFoot - 0.2);
         map.Box({std::min(face, in), road.y1 + 1, -0.01}, {std::max(face, in), road.y0 - 1, 6}, "tunnel");
     }
-}
-
-void AddRunOut(TBlockMap& map, const std::string& set, double left, double right, const std::string& roadTexture,
-               const std::string& ground, const std::string& footTexture) {
-    const double drop0 = Snap(kRunOutDrop), drop1 = Snap(kRunOutDrop + kRunOutFall);
-    const auto lift = [&](double y) { return y == kRunOutStart ? -drop0 : -drop1; };
-    const auto flat = [&](double height) {
-        return [&, height](double, double y) { return Snap(height) + lift(y); };
-    };
-    const double y0 = kRunOutStart, y1 = kRunOutEnd;
-    Slab(map, 1, left, right, y0, y1, flat(0), roadTexture, 1);
-    Slab(map, -1, -left, kHillFoot, y0, y1, flat(-0.1), ground, 2);
-    Slab(map, 1, right, kHillFoot, y0, y1, flat(-0.1), ground, 2);
-    for (double side : {-1.0, 1.0})
-        HillSide(map, set, side, y0, y1, -0.1, footTexture, 2, true, lift);
 }
 
 void GenerateValleyTextures(TDataTree& tree) {
@@ -159,4 +121,26 @@ void GenerateValleyTextures(TDataTree& tree) {
     });
     ground("tunnel", 225,
            [](double n, double, int, int) { return TColour{0.02, 0.02, 0.03}.Mix({0.1, 0.1, 0.12}, n * 0.5); });
+
+    // The horizons: the valley's far end across the map's width, from below the ground (the
+    // bottom row) to above the hills: road in the middle, the verges' colour, the cliffs' at the
+    // sides, fading into haze upwards. Only a thin band of it ever shows.
+    struct THorizon {
+        const char* set;
+        TColour verge, cliff, road;
+    };
+    const TColour asphalt{0.20, 0.21, 0.25};
+    for (const THorizon& h : {THorizon{"grass", {0.23, 0.36, 0.14}, {0.09, 0.19, 0.08}, asphalt},
+                              THorizon{"city", {0.33, 0.32, 0.36}, {0.46, 0.46, 0.48}, asphalt},
+                              THorizon{"desert", {0.77, 0.58, 0.37}, {0.62, 0.38, 0.24}, asphalt},
+                              THorizon{"winter", {0.88, 0.91, 0.96}, {0.70, 0.72, 0.78}, {0.36, 0.38, 0.44}}}) {
+        TCanvas c(256, 64, false);
+        constexpr double kEdge = 5000 * 1.25 / 64;
+        c.Shade([&](int x, int y) {
+            const double across = std::abs((x + 0.5) / 256 * 2 - 1) * kEdge;
+            const TColour ground = across < 10 ? h.road : across < kHillFoot ? h.verge : h.cliff;
+            return ground.Mix(h.verge.Mix(palette::White, 0.4), std::max(0.0, 0.7 - y / 64.0));
+        });
+        tree.Png(std::string("Data/Maps/") + h.set + "/horizon.png", c);
+    }
 }

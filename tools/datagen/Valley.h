@@ -1,7 +1,7 @@
 // The land beyond a block's verges, drawn only (the collision maps and the scenery stay as they
-// are): hills that rise on both sides up to the edge of what a map can hold, and a run-out that
-// carries the block's ground on ahead, sunk below every block's surface so that only the farthest
-// block's run-out shows. Wide windows and the widest field of view then end on ground.
+// are): hills that rise on both sides up to the edge of what a map can hold, so that the upper
+// corners of wide windows at the widest field of view end on a hillside; and each set's horizon,
+// the picture the game stands beyond the farthest block, where the top of such a view reaches.
 #pragma once
 
 #include "BlockMap.h"
@@ -23,10 +23,5 @@ struct TSideRoad {
 void AddHills(TBlockMap& map, const std::string& set, double y0, double y1, double foot,
               const std::string& footTexture, double footScale, const TSideRoad& road = {});
 
-// The run-out from the block's end (y = -40) as far ahead as a map holds: the road between
-// `left` and `right` (`roadTexture`), `ground` out to the hills, and the hills with `footTexture`.
-void AddRunOut(TBlockMap& map, const std::string& set, double left, double right, const std::string& roadTexture,
-               const std::string& ground, const std::string& footTexture);
-
-// The pictures of the cliffs and the tunnel mouth.
+// The pictures of the cliffs and the tunnel mouth, and each set's "horizon.png".
 void GenerateValleyTextures(class TDataTree& tree);
