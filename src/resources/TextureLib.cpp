@@ -89,6 +89,10 @@ void TTextureLib::LoadDetail(int index) {
     const std::string path = entries_[index].detailPath;
     const int detail = Load(path, entries_[index].minFilter, entries_[index].magFilter);
     entries_[index].detail = detail;
+    // Drawn between texel centres, a picture would take its far edges' colours into its near ones.
+    glBindTexture(GL_TEXTURE_2D, entries_[detail].textureName);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
 }
 
 const TTextureLib::TEntry* TTextureLib::EntryAt(int index) const {
