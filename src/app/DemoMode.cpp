@@ -57,7 +57,7 @@ void TDemoMode::DrawLine(int width, int height) const {
     Out2D->SelectFont(FONT_18);
     const float x = -static_cast<float>(Out2D->TextWidth("DEMO")) / width;
     glColor4f(1, 1, 0, 1);
-    Out2D->PrintText("DEMO", FONT_18, x, 1 - 300.0f / height); // below the HUD's top panels
+    Out2D->PrintText("DEMO", FONT_18, x, 1 - 300.0f * Out2D->Scale() / height); // below the HUD's top panels
     glColor4f(1, 1, 1, 1);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_DEPTH_TEST);

@@ -44,6 +44,7 @@
 #include "resources/TextureSource.h"
 #include "settings/Additions.h"
 #include "settings/Configure.h"
+#include "settings/ScreenSizes.h"
 #include "settings/KeyControl.h"
 #include "world/BonusTypes.h"
 
@@ -77,20 +78,6 @@ struct TRunOptions {
     std::unique_ptr<TMenuPilot> menuPilot; // an --autopilot game from the main page
     platform::TPoint lastPointer{};
 };
-
-constexpr int DesktopResolution = 3;
-
-// The window size of each resolution setting; the desktop size loses an odd pixel when halved.
-platform::TPoint WindowSizeOf(int resolution) {
-    switch (resolution) {
-    case 1: return {1024, 768};
-    case 2: return {1280, 1024};
-    case DesktopResolution: return platform::DesktopSize();
-    case 4: return {320, 200};
-    case 5: return {640, 480};
-    default: return {800, 600}; // 0, and any index no page writes
-    }
-}
 
 void SetGlobalGLState() {
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -139,7 +126,7 @@ bool StartUp(TRunOptions& run) {
 
     QuitFlag = false;
     const platform::TPoint size = line.windowWidth ? platform::TPoint{*line.windowWidth, *line.windowHeight}
-                                                   : WindowSizeOf(Config->Resolution);
+                                                   : ResolutionSize(Config->Resolution);
     HalfWidth = size.x / 2;
     HalfHeight = size.y / 2;
 
@@ -151,7 +138,7 @@ bool StartUp(TRunOptions& run) {
     Log->Write(loglines::CreatingWindow);
     // The desktop-sized window covers the screen without a frame, like a full screen that
     // needs no change of display mode.
-    const bool borderless = !line.windowWidth && Config->Resolution == DesktopResolution;
+    const bool borderless = !line.windowWidth && Config->Resolution == DESKTOP_RESOLUTION;
     if (!CreateGLWindow(2 * HalfWidth, 2 * HalfHeight, Config->FullScreen, Config->ColourDepth, borderless))
         return false;
 
@@ -181,6 +168,7 @@ bool StartUp(TRunOptions& run) {
 
     TextureLib = new TTextureLib();
     Out2D = new TOut2D();
+    ApplyInterfaceScale(Viewport.width, Viewport.height);
     DrawLoadingScreen();
     TakeScreenshots(run, 0);
     platform::SwapBuffers();
@@ -290,7 +278,7 @@ void MenuFrame(uint32_t frameStep, TScaledScene& scene) {
         });
     }
     Menu->Draw(frameStep, {Viewport.x, Viewport.y, Viewport.width, Viewport.height, PixelScaleX, PixelScaleY,
-                           Cursor.x, Cursor.y});
+                           Cursor.x, Cursor.y, InterfaceScale(Viewport.width, Viewport.height)});
 }
 
 void GameFrame(uint32_t scaledStep, const TDemoMode& demo, TScaledScene& scene) {

@@ -34,6 +34,7 @@
 #include "resources/TextureSource.h"
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
+#include "settings/ScreenSizes.h"
 #include "world/BonusTypes.h"
 #include "world/Camera.h"
 #include "world/GlobalTables.h"
@@ -275,6 +276,7 @@ void TEnvironment::Render(const TViewport& view) {
     lights_->SwitchOn();
     weather_->ApplyFog();
     CountPass("track0");
+    if (track_) track_->RenderHorizon();
     if (track_) track_->Render(0);
 
     // A replay shows the aim its next frame takes; else it lies under the pointer, which is in
@@ -298,19 +300,20 @@ void TEnvironment::Render(const TViewport& view) {
     if (track_) track_->Render(1);
     CountPass("projectiles");
     gameplay_->RenderProjectiles();
-    weather_->RemoveFog();
 
     CountPass("shadows");
     if (Config->Shadows && track_) DrawShadowVolumes();
 
     glEnable(GL_TEXTURE_2D);
     lights_->SwitchOff();
+    // Rain, sprites and the pieces drawn over them stand in the fog like the rest of the scene.
     CountPass("weather");
-    weather_->Draw();
+    weather_->Draw(CameraPosition);
     CountPass("effects");
-    effects_->Render();
+    effects_->Render(CameraPosition);
     CountPass("track2");
     if (track_) track_->Render(2);
+    weather_->RemoveFog();
 
     CountPass("darken");
     if (Config->Shadows) DarkenShadowedPixels(view);
@@ -324,7 +327,10 @@ void TEnvironment::Render(const TViewport& view) {
     glows_->Draw();
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     CountPass("clouds");
+    // Cloud shadows fade into the fog with the ground they lie on.
+    weather_->ApplyFog();
     DrawCloudShadows();
+    weather_->RemoveFog();
     glEnable(GL_DEPTH_TEST);
 
     // The nitro's motion blur: the previous frame at 40 % over this one.
@@ -340,6 +346,7 @@ void TEnvironment::DrawHud(uint32_t step) {
     THudView view;
     view.width = Viewport.width;
     view.height = Viewport.height;
+    view.scale = InterfaceScale(Viewport.width, Viewport.height);
     gameplay_->DrawHud(static_cast<int>(step), view, crosshair_.get());
 }
 

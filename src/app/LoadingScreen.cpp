@@ -1,5 +1,5 @@
-// Start-up's loading screen: the logo, 512 x 64 pixels in the middle, and the yellow
-// "...loading..." centred below it.
+// Start-up's loading screen: the logo, 512 x 64 pixels in the middle (times the interface
+// scale), and the yellow "...loading..." centred below it.
 #include "app/LoadingScreen.h"
 
 #include <GL/gl.h>
@@ -15,8 +15,9 @@ void DrawLoadingScreen() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     glViewport(Viewport.x, Viewport.y, Viewport.width, Viewport.height);
-    Out2D->DrawTexturedQuad(logo, -256 * PixelScaleX, 32 * PixelScaleY, 256 * PixelScaleX, -32 * PixelScaleY,
-                            0, 0, 1, 1);
+    // As large as the menus will be.
+    const float x = 256 * Out2D->Scale() * PixelScaleX, y = 32 * Out2D->Scale() * PixelScaleY;
+    Out2D->DrawTexturedQuad(logo, -x, y, x, -y, 0, 0, 1, 1);
     glColor3f(1, 1, 0);
     const std::string text = "...loading...";
     Out2D->SelectFont(FONT_18);

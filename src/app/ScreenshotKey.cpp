@@ -53,14 +53,15 @@ void TScreenshotKey::DrawNotice(uint32_t now) const {
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_2D);
     Out2D->SelectFont(FONT_13);
-    const float x1 = -1 + NoticeMargin * PixelScaleX;
-    const float y1 = -1 + NoticeMargin * PixelScaleY;
-    const float x2 = x1 + (Out2D->TextWidth(notice_) + 2 * NoticePadding) * PixelScaleX;
-    const float y2 = y1 + (Out2D->TextHeight() + 2 * NoticePadding) * PixelScaleY;
+    const float margin = NoticeMargin * Out2D->Scale(), padding = NoticePadding * Out2D->Scale();
+    const float x1 = -1 + margin * PixelScaleX;
+    const float y1 = -1 + margin * PixelScaleY;
+    const float x2 = x1 + (Out2D->TextWidth(notice_) + 2 * padding) * PixelScaleX;
+    const float y2 = y1 + (Out2D->TextHeight() + 2 * padding) * PixelScaleY;
     glColor4f(0, 0, 0, 0.6f);
     Out2D->DrawQuad(x1, y1, x2, y2);
     glColor4f(1, 1, 1, 1);
-    Out2D->PrintText(notice_, FONT_13, x1 + NoticePadding * PixelScaleX,
-                     y1 + (NoticePadding + Out2D->TextHeight() / 4) * PixelScaleY);
+    Out2D->PrintText(notice_, FONT_13, x1 + padding * PixelScaleX,
+                     y1 + (padding + Out2D->TextHeight() / 4) * PixelScaleY);
     glEnable(GL_TEXTURE_2D);
 }

@@ -3,7 +3,10 @@
 
 #include "app/Globals.h"
 #include "resources/DataPath.h"
+#include "resources/Out2D.h"
+#include "resources/TextureLib.h"
 #include "resources/Textures.h"
+#include "settings/ScreenSizes.h"
 
 namespace {
 
@@ -73,6 +76,13 @@ void ResizeGLScene(int width, int height) {
     HalfWidth = width / 2;
     HalfHeight = height / 2;
     Viewport = {0, 0, width, height};
+    ApplyInterfaceScale(width, height);
+}
+
+void ApplyInterfaceScale(int width, int height) {
+    const float scale = InterfaceScale(width, height);
+    if (Out2D) Out2D->SetScale(scale);
+    if (TextureLib) TextureLib->SetDetail(scale > 1);
 }
 
 void HandleCloseRequest() {

@@ -13,6 +13,9 @@ void LoadWindowIcon();
 // Pixel scales, half sizes and the viewport from a client size; a zero size (minimised) keeps
 // the old ones. The window can be resized, so the viewport follows its client area.
 void ResizeGLScene(int width, int height);
+// The menus' and the HUD's size for a window of this size: the size their text is rendered at
+// and, drawn larger than their pictures, the sharper pictures.
+void ApplyInterfaceScale(int width, int height);
 // The close request brings up the menu: the exit question, except on the last screen and
 // the stage-complete page, which only come to the front.
 void HandleCloseRequest();

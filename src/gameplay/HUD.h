@@ -11,14 +11,18 @@
 class TCrosshair;
 struct TMissionValues;
 
-// The window the HUD is laid out in.
+// The window the HUD is laid out in. Positions and sizes are pixels of the layout, which the
+// interface scale turns into screen pixels.
 struct THudView {
     int width = 800;
     int height = 600;
-    float PixelX(float px) const { return -1 + px * 2 / width; }
-    float PixelY(float py) const { return 1 - py * 2 / height; }
-    float SizeX(float px) const { return px * 2 / width; }
-    float SizeY(float py) const { return py * 2 / height; }
+    float scale = 1;
+    float LayoutWidth() const { return width / scale; }
+    float LayoutHeight() const { return height / scale; }
+    float PixelX(float px) const { return -1 + px * scale * 2 / width; }
+    float PixelY(float py) const { return 1 - py * scale * 2 / height; }
+    float SizeX(float px) const { return px * scale * 2 / width; }
+    float SizeY(float py) const { return py * scale * 2 / height; }
 };
 
 // Where the traffic's render framed the aimed-at car on screen (normalised device units).

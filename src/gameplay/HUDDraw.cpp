@@ -3,6 +3,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "gameplay/HudState.h"
@@ -53,7 +55,7 @@ constexpr int kRightWidth = 202;
 constexpr int kPanelHeight = 96;
 
 int LoadHudTexture(const std::string& name) {
-    return TextureLib->Load(DataPath("Data\\HUD\\" + name), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    return TextureLib->LoadInterfacePicture(DataPath("Data\\HUD\\" + name));
 }
 
 // A texture over the pixel rectangle (x1, y1) .. (x2, y2), y down.
@@ -108,8 +110,8 @@ void THUD::Draw(const THudView& view, const TCrosshair* crosshair) const {
     glEnable(GL_TEXTURE_2D);
     DrawPicture(view, leftPanel_, 0, 0, kLeftWidth, 128, 0.99f);
     DrawHealthAndScore(view, blink);
-    const float right = view.width - kRightWidth;
-    DrawPicture(view, rightPanel_, right, 0, view.width, kPanelHeight, 0.99f);
+    const float right = view.LayoutWidth() - kRightWidth;
+    DrawPicture(view, rightPanel_, right, 0, view.LayoutWidth(), kPanelHeight, 0.99f);
     DrawWeapon(view);
     if (Rockets > 0) {
         DrawPicture(view, bonus_[BT_ROCKETS].a, right + 131, 19, right + 193, 74);
@@ -137,6 +139,8 @@ void THUD::DrawTargetMarker(const THudView& view) const {
     const float dy = view.SizeY(5);
     const float xs[2] = {target.left, target.right};
     const float ys[2] = {target.bottom, target.top};
+    // Marks as thick as the interface is large.
+    glLineWidth(std::max(1.0f, std::round(view.scale)));
     glBegin(GL_LINES);
     for (int i = 0; i < 2; ++i)
         for (int j = 0; j < 2; ++j) {
@@ -148,6 +152,7 @@ void THUD::DrawTargetMarker(const THudView& view) const {
             glVertex2f(x, y + (j == 0 ? dy : -dy));
         }
     glEnd();
+    glLineWidth(1);
     glColor4f(1, 1, 1, 1);
     glEnable(GL_TEXTURE_2D);
 }
@@ -187,14 +192,14 @@ void THUD::DrawWeapon(const THudView& view) const {
         icon = bonus_[BT_UZI].a;
         count = UziBullets;
     }
-    const float right = view.width - kRightWidth;
+    const float right = view.LayoutWidth() - kRightWidth;
     DrawPicture(view, icon, right + 7, 19, right + 69, 74);
     if (count >= 0) PrintAt(view, std::to_string(count), right + 11, 86);
 }
 
 void THUD::DrawBonus(const THudView& view) const {
     if (!bonusShown || ActiveBonus <= 0) return;
-    const float right = view.width - kRightWidth;
+    const float right = view.LayoutWidth() - kRightWidth;
     const float grow = 20 * bannerFactor;
     DrawPicture(view, bonus_[ActiveBonus].a, right + 131 - grow, 19 - grow, right + 193 + grow, 74 + grow);
     // Above the rockets count, which the banner covers.
@@ -202,7 +207,7 @@ void THUD::DrawBonus(const THudView& view) const {
 }
 
 void THUD::DrawProgress(const THudView& view) const {
-    const float centre = (view.width - kCentreWidth) / 2.0f;
+    const float centre = (view.LayoutWidth() - kCentreWidth) / 2.0f;
     DrawPicture(view, centrePanel_, centre, 0, centre + kCentreWidth, kPanelHeight);
     const TPlayer* player = game_.player;
     if (!player) return;
@@ -220,7 +225,7 @@ void THUD::DrawClock(const THudView& view, bool blink) const {
     } else {
         glColor4f(1, 1, 1, 1);
     }
-    const float centre = (view.width - kCentreWidth) / 2.0f;
+    const float centre = (view.LayoutWidth() - kCentreWidth) / 2.0f;
     PrintAt(view, ClockText(player->TimeLeft), centre + 132, 40);
     glColor4f(1, 1, 1, 1);
 }
@@ -230,8 +235,8 @@ void THUD::DrawLastBonus(const THudView& view) const {
     const float t = static_cast<float>(LastBonusTime);
     float scale = t < 1000 ? t / 1000 : 1 - (t - 1000) / 500;
     if (scale < 0) scale = 0;
-    const float cx = view.width / 2.0f;
-    const float cy = view.height / 2.0f;
+    const float cx = view.LayoutWidth() / 2.0f;
+    const float cy = view.LayoutHeight() / 2.0f;
     DrawPicture(view, bonus_[LastBonus].b, cx - 80 * scale, cy - 60 * scale, cx + 80 * scale,
                 cy + 60 * scale);
 }
@@ -241,7 +246,7 @@ void THUD::DrawStartLight(const THudView& view) const {
     if (!player || player->distanceTravelled >= 120) return;
     const float d = player->distanceTravelled;
     const int light = d < 40 ? 0 : d < 80 ? 1 : 2;
-    const float cx = view.width / 2.0f;
-    const float cy = view.height / 2.0f;
+    const float cx = view.LayoutWidth() / 2.0f;
+    const float cy = view.LayoutHeight() / 2.0f;
     DrawPicture(view, startLights_[light], cx - 128, cy - 64, cx + 128, cy + 64);
 }

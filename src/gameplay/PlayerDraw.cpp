@@ -79,7 +79,8 @@ void TPlayer::Render() const {
 
     const TVector4 rootOffset = PoseCar();
     const float alpha = ActiveBonus == BT_GHOST ? 0.2f : 1.0f;
-    const bool hidden = blinkTime > 0 && blinkTime / 200 % 2 == 1;
+    // The blink runs only while its clock does: over the run-in it would hide the car throughout.
+    const bool hidden = Active && blinkTime > 0 && blinkTime / 200 % 2 == 1;
     glEnable(GL_TEXTURE_2D);
     if (!hidden) DrawBody(Add(position, rootOffset), alpha);
     if (game_.timeDivisor >= 2 || ActiveBonus == BT_NITRO) DrawTrail(alpha);

@@ -16,6 +16,11 @@ void TChangeBox::AddItem(const std::string& text) {
         {text, rect_.x1 + ((rect_.x2 - rect_.x1) - PixelsX(size.w)) / 2, CaptionY(rect_, size.h)});
 }
 
+void TChangeBox::Truncate(int count) {
+    if (count < Count()) items_.resize(count);
+    if (selected_ >= Count()) selected_ = 0;
+}
+
 bool TChangeBox::MouseOver(float x, float y) {
     const bool inside = rect_.Contains(x, y);
     if (inside && !hovered_) PlayHoverSound();

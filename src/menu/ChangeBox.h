@@ -11,6 +11,8 @@ public:
     TChangeBox(std::string label, const std::string& normalPicture, const std::string& hoveredPicture);
 
     void AddItem(const std::string& text);
+    // Keeps the first `count` items.
+    void Truncate(int count);
     bool MouseOver(float x, float y);
     // Both wrap around and play the click sound.
     void SelectNext();

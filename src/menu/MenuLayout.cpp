@@ -10,23 +10,24 @@
 
 TTextExtent MeasureText(int font, const std::string& text) {
     Out2D->SelectFont(font);
-    return {Out2D->TextWidth(text), Out2D->TextHeight()};
+    const float scale = Out2D->Scale();
+    return {Out2D->TextWidth(text) / scale, Out2D->TextHeight() / scale};
 }
 
 float PixelsX(float pixels) {
-    return pixels * MenuScreen.pixelScaleX;
+    return pixels * MenuScreen.scale * MenuScreen.pixelScaleX;
 }
 
 float PixelsY(float pixels) {
-    return pixels * MenuScreen.pixelScaleY;
+    return pixels * MenuScreen.scale * MenuScreen.pixelScaleY;
 }
 
 TRect PixelRect(float left, float bottom, float right, float top) {
     return {PixelsX(left), PixelsY(bottom), PixelsX(right), PixelsY(top)};
 }
 
-float CaptionY(const TRect& rect, int h) {
-    return rect.y1 + ((rect.y2 - rect.y1) - h * MenuScreen.pixelScaleY * 0.5f) / 2;
+float CaptionY(const TRect& rect, float h) {
+    return rect.y1 + ((rect.y2 - rect.y1) - PixelsY(h) * 0.5f) / 2;
 }
 
 TPictureShare FullScreenShare(int width, int height) {
@@ -44,7 +45,7 @@ void DrawFullScreenPicture(int texture) {
 }
 
 int LoadMenuTexture(const std::string& relativePath) {
-    return TextureLib->Load(DataPath(relativePath), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    return TextureLib->LoadInterfacePicture(DataPath(relativePath));
 }
 
 void PrintColoured(const std::string& text, int font, float x, float y, float r, float g, float b, float a) {

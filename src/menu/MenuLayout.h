@@ -13,20 +13,21 @@ struct TRect {
     bool Contains(float x, float y) const { return x1 < x && x < x2 && y1 < y && y < y2; }
 };
 
+// In pixels of the layout: the text is rendered at the interface scale, and measured back.
 struct TTextExtent {
-    int w = 0;
-    int h = 0;
+    float w = 0;
+    float h = 0;
 };
 TTextExtent MeasureText(int font, const std::string& text);
 
-// Pixels to screen units at the current window size.
+// Pixels of the layout to screen units at the current window size and interface scale.
 float PixelsX(float pixels);
 float PixelsY(float pixels);
 
 // The rectangle from (left, bottom) to (right, top), all in pixels from the screen centre.
 TRect PixelRect(float left, float bottom, float right, float top);
 // Baseline y that centres a line of text of height `h` pixels in a `rect` (the widgets' rule).
-float CaptionY(const TRect& rect, int h);
+float CaptionY(const TRect& rect, float h);
 
 // The share of a full-screen picture (drawn for 4:3) that a window of this size shows, across
 // and down. Between the shapes of the listed resolutions, 5:4 and 4:3, the picture is

@@ -23,6 +23,10 @@ void SetMenuScreen(const TMenuScreen& screen) {
     MenuScreen = screen;
 }
 
+unsigned WindowSizeChanges() {
+    return sizeChanges;
+}
+
 int LayoutEpoch() {
     // Resolution indices are small, so the size count above its low byte never meets them.
     return static_cast<int>(static_cast<unsigned>(Config->Resolution) + (sizeChanges << 8));

@@ -13,6 +13,7 @@ struct TMenuScreen {
     float pixelScaleY = 2.0f / 600;
     int cursorX = 400; // client pixels from the upper-left corner
     int cursorY = 300;
+    float scale = 1; // screen pixels to a pixel of the menu's layout (the interface scale)
 };
 
 // The screen of the frame being drawn; set through SetMenuScreen.
@@ -21,6 +22,8 @@ extern TMenuScreen MenuScreen;
 // Takes the screen of a new menu frame and notes when the window's size differs from the
 // one the menu last drew at.
 void SetMenuScreen(const TMenuScreen& screen);
+// How often the window has changed its size since the menu first drew.
+unsigned WindowSizeChanges();
 // What every page and widget compares its layout epoch with: the resolution setting while the
 // window keeps the size the menu first drew at, and a new value after each change of size.
 int LayoutEpoch();

@@ -4,14 +4,17 @@
 #include <cmath>
 
 #include "menu/MenuGlobals.h"
+#include "menu/MenuScreen.h"
 #include "menu/OptionsPage.h"
 #include "settings/Configure.h"
+#include "settings/ScreenSizes.h"
 
 namespace {
 
 // The fixed scales offered, then "Auto".
 constexpr float kScales[] = {1, 0.9f, 0.8f, 0.75f, 0.7f, 0.6f, 0.5f};
 constexpr int kAutomaticIndex = sizeof kScales / sizeof kScales[0];
+constexpr int RESOLUTION_ITEMS = 4; // the three sizes and "Desktop"
 
 TChangeBox Box(const char* label, std::initializer_list<const char*> items) {
     TChangeBox box(label, BUTTON2_OUT, BUTTON2_IN);
@@ -72,7 +75,8 @@ TViewPage::TViewPage(TMenu& owner)
 void TViewPage::Apply(int box) {
     const int index = boxes_[box].Selected();
     switch (box) {
-    case RESOLUTION: Config->PendingResolution = index; break;
+    // The window's own size, no setting's, keeps the setting.
+    case RESOLUTION: Config->PendingResolution = index < RESOLUTION_ITEMS ? index : Config->Resolution; break;
     case DEPTH: Config->ColourDepth = index * 16 + 16; break;
     case SHADERS: Config->Shaders = index == 1; break;
     case FULL_SCREEN: Config->PendingFullScreen = index == 1; break;
@@ -82,7 +86,32 @@ void TViewPage::Apply(int box) {
     }
 }
 
+// Once the window has changed its size (dragged, maximised), the Resolution box shows the size the
+// game has now: the setting of that size (the current one first), else the size itself as one more
+// item, which leaves the setting as it is.
+void TViewPage::ShowWindowSize() {
+    if (shownSizeChanges_ == WindowSizeChanges()) return;
+    shownSizeChanges_ = WindowSizeChanges();
+    const platform::TPoint size{MenuScreen.viewportWidth, MenuScreen.viewportHeight};
+    TChangeBox& box = boxes_[RESOLUTION];
+    box.Truncate(RESOLUTION_ITEMS);
+    const platform::TPoint current = ResolutionSize(Config->Resolution);
+    const platform::TPoint desktop = platform::DesktopSize();
+    if (size.x == current.x && size.y == current.y) {
+        box.Select(Config->Resolution);
+    } else if (ListedResolutionOf(size.x, size.y) >= 0) {
+        box.Select(ListedResolutionOf(size.x, size.y));
+    } else if (size.x == desktop.x && size.y == desktop.y) {
+        box.Select(DESKTOP_RESOLUTION);
+    } else {
+        box.AddItem(std::to_string(size.x) + "x" + std::to_string(size.y));
+        box.Select(RESOLUTION_ITEMS);
+    }
+    Apply(RESOLUTION);
+}
+
 void TViewPage::Draw(uint32_t, float x, float y) {
+    ShowWindowSize();
     if (LayoutChanged()) {
         window_.Relayout();
         for (int box = 0; box < RENDER_SCALE; ++box)

@@ -23,11 +23,13 @@ public:
 private:
     enum { RESOLUTION, DEPTH, SHADERS, FULL_SCREEN, BRIGHTNESS, SHADOWS, RENDER_SCALE, BOX_COUNT };
     void Apply(int box);
+    void ShowWindowSize();
 
     TMenuWindow window_;
     std::array<TChangeBox, BOX_COUNT> boxes_;
     TButton apply_;
     TButton back_;
+    unsigned shownSizeChanges_ = 0; // the window's changes of size the Resolution box shows
 };
 
 // The brightness box's index for a brightness (0 .. 9/55), and back.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -84,7 +85,17 @@ int Advance(const FT_GlyphSlot slot) {
 
 } // namespace
 
+int FontPixels(int points, float scale) {
+    // The character height of a GDI font: points at the screen's dpi, rounded like MulDiv.
+    if (scale == 1) return std::max(1, (points * kScreenDpi + 36) / 72);
+    return std::max(1, static_cast<int>(std::lround(points * kScreenDpi / 72.0 * scale)));
+}
+
 int OpenFont(const std::string& face, int points, bool bold) {
+    return OpenFontAtPixels(face, FontPixels(points), bold);
+}
+
+int OpenFontAtPixels(const std::string& face, int pixels, bool bold) {
     TFont font;
     if (Library() && FcInit()) {
         for (const std::string& family : CandidateFamilies(face)) {
@@ -97,8 +108,6 @@ int OpenFont(const std::string& face, int points, bool bold) {
         }
     }
     if (font.face) {
-        // The character height of a GDI font: points at the screen's dpi, rounded like MulDiv.
-        const int pixels = std::max(1, (points * kScreenDpi + 36) / 72);
         FT_Set_Pixel_Sizes(font.face, 0, pixels);
         for (int code = 0; code < 256; ++code)
             font.advances[code] = LoadGlyph(font, code) ? Advance(font.face->glyph) : 0;

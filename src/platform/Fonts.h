@@ -6,10 +6,15 @@
 
 namespace platform {
 
+// The character height in pixels of a font of `points` for a 96 dpi screen (rounded as GDI
+// does), drawn `scale` times as large.
+int FontPixels(int points, float scale = 1);
 // Opens `face` at `points` for a 96 dpi screen and returns its number. "Century Gothic"
 // falls back to "URW Gothic" and every face to "DejaVu Sans"; with no font at all the
 // text is empty but nothing fails.
 int OpenFont(const std::string& face, int points, bool bold);
+// The same at a character height of `pixels`.
+int OpenFontAtPixels(const std::string& face, int pixels, bool bold);
 // The family actually used.
 std::string FontFamily(int font);
 // Compiles the display lists listBase + code for the codes 0..255, each drawing that

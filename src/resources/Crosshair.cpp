@@ -14,7 +14,7 @@
 TCrosshair* Crosshair = nullptr;
 
 TCrosshair::TCrosshair() {
-    marker_ = TextureLib->Load(DataPath("Data\\Textures\\target.png"), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    marker_ = TextureLib->LoadInterfacePicture(DataPath("Data\\Textures\\target.png"));
 }
 
 void TCrosshair::Update(double x, double y) {

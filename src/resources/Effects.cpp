@@ -12,8 +12,16 @@ TEffects* Effects = nullptr;
 namespace {
 
 constexpr int kTrailLife = 400;
+constexpr float kNearEyeClear = 5, kNearEyeWhole = 15;
 
 } // namespace
+
+float NearEyeFade(const TVector4& at, const TVector4& eye) {
+    const float d = Distance(at, eye);
+    return d <= kNearEyeClear   ? 0
+           : d >= kNearEyeWhole ? 1
+                                : (d - kNearEyeClear) / (kNearEyeWhole - kNearEyeClear);
+}
 
 void TEffects::AddParticle(const TSimpleEffect* effect, const TVector4& position, bool scroll,
                            const TVector4& colour, const TVector4& velocity, float halfSize, int life) {
@@ -98,13 +106,14 @@ void DrawFacingQuad(const TVector4& at, float s, const TVector4& cameraAngles) {
     glPopMatrix();
 }
 
-void TEffects::Render() const {
+void TEffects::Render(const TVector4& eye) const {
     glEnable(GL_TEXTURE_2D);
     glDepthMask(GL_FALSE);
     for (const TParticle& particle : particles_) {
-        glColor4f(particle.colour.x, particle.colour.y, particle.colour.z, particle.colour.w);
-        textures_.Bind(particle.effect->FrameTexture(particle.age));
         const TVector4& at = particle.attachedPosition ? *particle.attachedPosition : particle.position;
+        glColor4f(particle.colour.x, particle.colour.y, particle.colour.z,
+                  particle.colour.w * NearEyeFade(at, eye));
+        textures_.Bind(particle.effect->FrameTexture(particle.age));
         DrawFacingQuad(at, particle.halfSize, cameraAngles_);
     }
     glDepthMask(GL_TRUE);

@@ -9,6 +9,10 @@
 
 class TTextureSource;
 
+// How much of a sprite or a rain streak at `at` shows seen from `eye`: nothing within a few
+// units of the eye, where one would fill the view, all of it from a little further on.
+float NearEyeFade(const TVector4& at, const TVector4& eye);
+
 struct TParticle {
     float halfSize = 0;
     int life = 0; // ms left
@@ -42,7 +46,8 @@ public:
     // Moves every particle that goes with the road.
     void Scroll(const TVector4& offset);
     void Update(int step);
-    void Render() const;
+    // `eye`: the camera position, for the fade near it.
+    void Render(const TVector4& eye) const;
     void Clear() { particles_.clear(); }
 
     int Count() const { return static_cast<int>(particles_.size()); }

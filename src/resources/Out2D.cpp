@@ -21,6 +21,9 @@ constexpr TBuiltInFont kBuiltInFonts[] = {
     {FONT_11, 11}, {FONT_13, 13}, {FONT_14, 14}, {FONT_18, 18}, {FONT_10, 10}, {FONT_8, 8},
 };
 
+// Display lists of the fonts at other sizes, clear of the bases callers name fonts by.
+constexpr int kScaledListsStart = 1 << 16;
+
 } // namespace
 
 TOut2D::TOut2D() {
@@ -37,15 +40,26 @@ const TOut2D::TFontRecord* TOut2D::RecordOf(int base) const {
 }
 
 void TOut2D::SelectFont(int base) {
-    if (const TFontRecord* record = RecordOf(base)) {
-        selectedFont_ = record->font;
-        return;
-    }
-    for (const TBuiltInFont& builtIn : kBuiltInFonts) {
-        if (builtIn.base != base) continue;
-        selectedFont_ = platform::OpenFont(kBuiltInFace, builtIn.points, true);
-        fonts_.push_back({selectedFont_, base});
-    }
+    if (!RecordOf(base))
+        for (const TBuiltInFont& builtIn : kBuiltInFonts)
+            if (builtIn.base == base)
+                fonts_.push_back({platform::OpenFont(kBuiltInFace, builtIn.points, true), base, kBuiltInFace,
+                                  builtIn.points, true});
+    if (RecordOf(base)) selectedFont_ = Current(base).font;
+}
+
+TOut2D::TScaledFont TOut2D::Current(int base) {
+    const TFontRecord* record = RecordOf(base);
+    if (!record) return {base, 0, -1, base};
+    const int pixels = platform::FontPixels(record->points, scale_);
+    if (pixels == platform::FontPixels(record->points)) return {base, pixels, record->font, base};
+    for (const TScaledFont& scaled : scaled_)
+        if (scaled.base == base && scaled.pixels == pixels) return scaled;
+    const int lists = kScaledListsStart + 256 * static_cast<int>(scaled_.size());
+    const TScaledFont scaled{base, pixels, platform::OpenFontAtPixels(record->face, pixels, record->bold), lists};
+    platform::BuildFontLists(scaled.font, static_cast<unsigned>(lists));
+    scaled_.push_back(scaled);
+    return scaled;
 }
 
 int TOut2D::TextWidth(const std::string& text) const {
@@ -60,16 +74,16 @@ int TOut2D::AddFont(const std::string& face, int points) {
     const int base = nextBase_;
     nextBase_ += 256;
     selectedFont_ = platform::OpenFont(face, points, false);
-    fonts_.push_back({selectedFont_, base});
+    fonts_.push_back({selectedFont_, base, face, points, false});
     platform::BuildFontLists(selectedFont_, base);
     return base;
 }
 
-void TOut2D::PrintText(const std::string& text, int base, float x, float y) const {
+void TOut2D::PrintText(const std::string& text, int base, float x, float y) {
     glDisable(GL_TEXTURE_2D);
     glRasterPos2f(x, y);
     if (text.empty()) return;
-    glListBase(base);
+    glListBase(Current(base).lists);
     glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
 }
 

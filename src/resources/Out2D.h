@@ -30,9 +30,13 @@ public:
     int TextHeight() const;
     // A normal-weight font of `face`; returns its base (1536, then 1792, ...).
     int AddFont(const std::string& face, int points);
+    // Text is measured and printed `scale` times its size from now on: each font is rendered
+    // anew at that size (once per size), so it stays sharp. 1 gives the fonts as created.
+    void SetScale(float scale) { scale_ = scale; }
+    float Scale() const { return scale_; }
 
     // Left end of the baseline at (x, y), in the current colour. Leaves texturing off.
-    void PrintText(const std::string& text, int base, float x, float y) const;
+    void PrintText(const std::string& text, int base, float x, float y);
     // Corners (x1, y1) at (s1, t1), (x2, y1), (x2, y2), (x1, y2). Leaves texturing on.
     void DrawTexturedQuad(int texture, float x1, float y1, float x2, float y2, float s1, float t1, float s2,
                           float t2) const;
@@ -43,12 +47,26 @@ private:
     struct TFontRecord {
         int font; // the platform's font number
         int base;
+        std::string face;
+        int points;
+        bool bold;
+    };
+    // A font at another size: its platform number and display lists.
+    struct TScaledFont {
+        int base;
+        int pixels;
+        int font;
+        int lists;
     };
     const TFontRecord* RecordOf(int base) const;
+    // The font of `base` at the current scale.
+    TScaledFont Current(int base);
 
     std::vector<TFontRecord> fonts_;
+    std::vector<TScaledFont> scaled_;
     int selectedFont_ = -1;
     int nextBase_ = 1536;
+    float scale_ = 1;
 };
 
 extern TOut2D* Out2D;

@@ -4,7 +4,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "platform/FileSystem.h"
 #include "resources/Extractor.h"
+#include "resources/Textures.h"
 
 TTextureLib* TextureLib = nullptr;
 
@@ -54,7 +56,7 @@ int TTextureLib::Load(const std::string& path, int minFilter, int magFilter) {
     }
     // Textures are never released, so there is no free slot to reuse: append.
     const int index = static_cast<int>(entries_.size());
-    entries_.push_back({path, 0, minFilter, magFilter, 0, 0, 1, false, {}, {}});
+    entries_.push_back({path, 0, minFilter, magFilter, 0, 0, 1, false, {}, {}, "", -1});
     if (ImageFormatOf(path) != TImageFormat::None) {
         // A missing picture stops the loading where it is asked for, as it always did.
         Extractor->FindFile(path);
@@ -85,6 +87,36 @@ void TTextureLib::Upload(TEntry& entry) const {
     entry.decoded.reset();
 }
 
+int TTextureLib::LoadInterfacePicture(const std::string& path) {
+    const int index = Load(path, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    const size_t dot = path.rfind('.');
+    const std::string sharper = dot == std::string::npos ? "" : path.substr(0, dot) + "@2x" + path.substr(dot);
+    if (entries_[index].detailPath.empty() && !sharper.empty() &&
+        ((Extractor && Extractor->FindMember(sharper) >= 0) || platform::FileExists(sharper))) {
+        entries_[index].detailPath = sharper;
+        if (detail_) LoadDetail(index);
+    }
+    return index;
+}
+
+void TTextureLib::SetDetail(bool detail) {
+    detail_ = detail;
+    if (!detail) return;
+    for (size_t i = 0; i < entries_.size(); ++i)
+        if (!entries_[i].detailPath.empty() && entries_[i].detail < 0) LoadDetail(static_cast<int>(i));
+}
+
+void TTextureLib::LoadDetail(int index) {
+    const std::string path = entries_[index].detailPath;
+    const int detail = Load(path, entries_[index].minFilter, entries_[index].magFilter);
+    entries_[index].detail = detail;
+    Upload(entries_[detail]);
+    // Drawn between texel centres, a picture would take its far edges' colours into its near ones.
+    glBindTexture(GL_TEXTURE_2D, entries_[detail].textureName);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+}
+
 TTextureLib::TEntry* TTextureLib::EntryAt(int index) const {
     if (index < 0 || index >= static_cast<int>(entries_.size())) return nullptr;
     return &entries_[index];
@@ -92,6 +124,11 @@ TTextureLib::TEntry* TTextureLib::EntryAt(int index) const {
 
 void TTextureLib::Bind(int index) const {
     TEntry* entry = EntryAt(index);
+    if (entry && detail_ && entry->detail >= 0) {
+        TEntry& sharper = entries_[entry->detail];
+        Upload(sharper);
+        if (sharper.textureName) entry = &sharper;
+    }
     if (entry) Upload(*entry);
     glBindTexture(GL_TEXTURE_2D, entry ? entry->textureName : 0);
 }

@@ -18,6 +18,13 @@ public:
     // Callers pass GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR except for the start-up logo.
     // A path found neither in the archive nor on disk raises "File not found " + path at once.
     int Load(const std::string& path, int minFilter, int magFilter);
+    // A picture of the menus or the HUD, filtered like the others. When the data holds a sharper
+    // version of it ("NAME@2x.png", twice the pixels each way), Bind takes that one instead while
+    // the interface is drawn larger than its pictures.
+    int LoadInterfacePicture(const std::string& path);
+    // Whether the interface is drawn larger than its pictures; the sharper versions load the
+    // first time it is.
+    void SetDetail(bool detail);
     // Stops the decoding of pictures never drawn, before the program ends.
     void StopDecoding() { queue_.Stop(); }
 
@@ -44,16 +51,20 @@ private:
         bool opaque = false;
         TDecodeQueue::TTicket decoding;           // valid until collected
         std::unique_ptr<TDecodedPicture> decoded; // waiting for its upload
+        std::string detailPath;                   // of its sharper version, when there is one
+        int detail = -1;                          // its index, once loaded
     };
     TEntry* EntryAt(int index) const;
     // Takes the worker's picture and its size, or loads a failed one again here to report it.
     void Collect(TEntry& entry) const;
     void Upload(TEntry& entry) const;
+    void LoadDetail(int index);
 
     // Uploading is a cache filled on first use, so the readers stay const.
     mutable std::vector<TEntry> entries_;
     mutable TDecodeQueue queue_;
     int maxSide_ = -1; // the driver's largest texture side, asked once
+    bool detail_ = false;
 };
 
 extern TTextureLib* TextureLib;

@@ -9,7 +9,9 @@
 #include "core/Error.h"
 #include "core/Random.h"
 #include "resources/Extractor.h"
+#include "platform/FileSystem.h"
 #include "resources/Matrix.h"
+#include "world/Lights.h"
 #include "world/VehicleContact.h"
 
 float DistanceTravelled = 0;
@@ -37,9 +39,12 @@ std::string LaneText(const std::array<bool, kLaneCount>& lanes) {
 
 } // namespace
 
-TTrack::TTrack(const std::string& listFileName, std::function<void()> redraw, TBlockTextures& textures) {
+TTrack::TTrack(const std::string& listFileName, std::function<void()> redraw, TBlockTextures& textures)
+    : textures_(&textures) {
     TTextFile list(listFileName, *Extractor);
     const std::string directory = Directory(listFileName);
+    const std::string horizon = directory + "horizon.png";
+    if (Extractor->FindMember(horizon) >= 0 || platform::FileExists(horizon)) horizon_ = textures.Load(horizon);
     while (!list.EndOfFile()) {
         if (redraw) redraw();
         const std::string line = list.ReadTrimmedLine();
@@ -150,6 +155,30 @@ int TTrack::SurfaceAt(const TVector4& point) const {
         type = map.CollisionType(Subtract(point, offset), type);
     });
     return type;
+}
+
+void TTrack::RenderHorizon() const {
+    if (horizon_ < 0) return;
+    // As wide as a block map holds, from below the lowest ground (a bridge's water) to above the hills.
+    constexpr float kEdge = 5000 * 1.25f / 64, kLow = -3, kHigh = 60;
+    const float end = std::trunc(scroll_ - kBlockLength * (kVisibleBlocks - 1)) - kBlockLength;
+    if (LightsControl) LightsControl->SwitchOff();
+    glDepthMask(GL_FALSE);
+    glEnable(GL_TEXTURE_2D);
+    glColor4f(1, 1, 1, 1);
+    textures_->Bind(horizon_);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 1);
+    glVertex3f(-kEdge, end, kLow);
+    glTexCoord2f(1, 1);
+    glVertex3f(kEdge, end, kLow);
+    glTexCoord2f(1, 0);
+    glVertex3f(kEdge, end, kHigh);
+    glTexCoord2f(0, 0);
+    glVertex3f(-kEdge, end, kHigh);
+    glEnd();
+    glDepthMask(GL_TRUE);
+    if (LightsControl) LightsControl->SwitchOn();
 }
 
 void TTrack::Render(int pass) {

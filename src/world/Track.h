@@ -48,6 +48,10 @@ public:
     // The surface (a TCollisionType) at world point `point` over the visible blocks, as a
     // wheel standing there would find it.
     int SurfaceAt(const TVector4& point) const;
+    // The set's horizon ("horizon.png" beside "main.trk", when there is one) standing across the
+    // valley's end beyond the farthest block, where the top of a wide view reaches. Drawn first
+    // and without depth, so the scene covers it.
+    void RenderHorizon() const;
     // 0: geometry and layer-0 objects; 1: layer-1 objects over everything; 2: layer-2 objects.
     void Render(int pass);
     // Shadow volumes of the layer-0 objects, into the stencil pass set up by the caller.
@@ -75,6 +79,8 @@ private:
     const TMapController& SlotMap(int slot) const { return *blocks_[window_[slot]].map; }
     template <typename F> void ForVisibleBlocks(F&& draw) const;
 
+    TBlockTextures* textures_;
+    int horizon_ = -1; // texture
     float scroll_ = 0;
     int position_ = 0;
     std::vector<TBlockEntry> blocks_;

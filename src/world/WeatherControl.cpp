@@ -72,7 +72,7 @@ void TWeather::RemoveFog() const {
     glDisable(GL_FOG);
 }
 
-void TWeather::Draw() const {
+void TWeather::Draw(const TVector4& eye) const {
     if (kind_ != W_RAIN) return;
     glDisable(GL_TEXTURE_2D);
     glBegin(GL_LINES);
@@ -80,7 +80,7 @@ void TWeather::Draw() const {
         if (particle.life <= 0) continue;
         glColor4f(0, 0, 1, 0);
         glVertex3f(particle.previousPosition.x, particle.previousPosition.y, particle.previousPosition.z);
-        glColor4f(0, 0, 1, 1);
+        glColor4f(0, 0, 1, NearEyeFade(particle.position, eye));
         glVertex3f(particle.position.x, particle.position.y, particle.position.z);
     }
     glEnd();

@@ -42,8 +42,8 @@ public:
     void Update(int dt, float forwardVelocity);
     void ApplyFog() const;
     void RemoveFog() const;
-    // Rain streaks; snow is drawn by its sprites.
-    void Draw() const;
+    // Rain streaks, fading out near `eye` (the camera position); snow is drawn by its sprites.
+    void Draw(const TVector4& eye) const;
 
     int Kind() const { return kind_; }
     bool FogEnabled() const { return fogEnabled_; }

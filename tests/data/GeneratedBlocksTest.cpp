@@ -127,6 +127,12 @@ TEST_F(GeneratedBlocks, EveryBlockMapTokenisesIntoTheMapSyntax) {
             const TBlockFile collision = Read(base + "_col.map", true);
             for (const std::string& type : collision.textures)
                 EXPECT_TRUE(kCollisionTypes.count(type)) << type;
+            // Where the car slides, a patch of oil or ice shows it (GeneratedData checks their edges).
+            if (collision.textures.count("COL_NOCONTROL")) {
+                EXPECT_TRUE(std::any_of(map.models.begin(), map.models.end(), [](const std::string& m) {
+                    return m.size() > 6 && m.substr(m.size() - 6) == "_patch";
+                }));
+            }
 
             // Lanes: the exit points are exactly the lanes the list line lets out, one each; traffic
             // only spawns on lanes that leave the block and picks its lane among those.
@@ -143,8 +149,8 @@ TEST_F(GeneratedBlocks, EveryBlockMapTokenisesIntoTheMapSyntax) {
 }
 
 // Random tracks pick the next block among those entering with the lanes the last one leaves with:
-// some block must always qualify, never the start block. Sequence files (the sets' own and the stages') chain the same way
-// and start at block 0.
+// some block must always qualify, never the start block. Sequence files (the sets' own and the stages') chain
+// the same way and start at block 0.
 TEST_F(GeneratedBlocks, LaneFlagsChainInEverySetAndSequence) {
     for (const char* set : kSets) {
         SCOPED_TRACE(set);
@@ -161,7 +167,8 @@ TEST_F(GeneratedBlocks, LaneFlagsChainInEverySetAndSequence) {
         // A random track opens with blocks 1, 2, 3, 1.
         ASSERT_GE(blocks.size(), 4u);
         for (int slot : {1, 2, 3})
-            EXPECT_EQ(blocks[slot].substr(7, 6), blocks[slot % 3 + 1].substr(0, 6)) << "opening block " << slot;
+            EXPECT_EQ(blocks[slot].substr(7, 6), blocks[slot % 3 + 1].substr(0, 6))
+                << "opening block " << slot;
         // The start block is the finish of every sequence: it runs straight.
         const auto enterLanes = [&](int32_t block) { return blocks[block].substr(block == 0 ? 7 : 0, 6); };
 

@@ -6,6 +6,8 @@
 #include "support/GeneratedGame.h"
 #include "support/TestFiles.h"
 
+#include "datagen/StageWorlds.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -271,6 +273,62 @@ TEST_F(GeneratedData, FullScreenPicturesAreJpegs) {
         EXPECT_EQ(p.width, 1024) << path;
         EXPECT_EQ(p.height, 768) << path;
     }
+}
+
+// One view per world: the stages of one block set and weather share their loading picture's
+// view (the band between the titles and the "Press any key..." line), the others differ in it.
+TEST_F(GeneratedData, LoadingPicturesShowTheWorldOfTheirStage) {
+    std::vector<TPicture> pictures;
+    for (int stage = 1; stage <= 15; ++stage)
+        pictures.push_back(Picture("Data\\Maps\\Loading_Level" + std::to_string(stage) + ".jpg"));
+    const auto difference = [](const TPicture& a, const TPicture& b) {
+        double sum = 0;
+        const size_t from = 230 * 1024 * 4, to = 450 * 1024 * 4; // rows 317 .. 537 from the top
+        for (size_t i = from; i < to; ++i)
+            sum += std::abs(a.pixels[i] - b.pixels[i]);
+        return sum / (to - from);
+    };
+    ASSERT_EQ(std::size(kStageWorlds), pictures.size());
+    for (size_t i = 0; i < pictures.size(); ++i)
+        for (size_t j = i + 1; j < pictures.size(); ++j) {
+            ASSERT_EQ(pictures[i].pixels.size(), 1024u * 768 * 4);
+            const double d = difference(pictures[i], pictures[j]);
+            if (kStageWorlds[i].SameLook(kStageWorlds[j])) {
+                EXPECT_LT(d, 0.5) << "stages " << i + 1 << ", " << j + 1;
+            } else {
+                EXPECT_GT(d, 5) << "stages " << i + 1 << ", " << j + 1;
+            }
+        }
+}
+
+// The slippery patches fade out over several pixels along a ragged rim, so they read as pools
+// on the road, not as holes in it: clear at the border, solid in the middle.
+TEST_F(GeneratedData, HazardPatchesHaveSoftIrregularEdges) {
+    int patches = 0;
+    for (int member = 0; member < game_->archive.EntryCount(); ++member) {
+        const std::string name = game_->archive.MemberName(member);
+        if (name.find("_patch.png") == std::string::npos) continue;
+        ++patches;
+        const TPicture p = Picture(name);
+        ASSERT_EQ(p.bytesPerPixel, 4) << name;
+        EXPECT_EQ(p.Alpha(0, p.height / 2), 0) << name;
+        EXPECT_GT(p.Alpha(p.width / 2, p.height / 2), 200) << name;
+        // Along each row through the middle half: where the pool starts, and how wide its fade is.
+        int earliest = p.width, latest = 0;
+        for (int y = p.height / 4; y < p.height * 3 / 4; ++y) {
+            int start = 0;
+            while (start < p.width / 2 && p.Alpha(start, y) < 16)
+                ++start;
+            int solid = start;
+            while (solid < p.width / 2 && p.Alpha(solid, y) < 200)
+                ++solid;
+            EXPECT_GE(solid - start, 4) << name << " row " << y << ": a hard edge";
+            earliest = std::min(earliest, start);
+            latest = std::max(latest, start);
+        }
+        EXPECT_GE(latest - earliest, p.width / 32) << name << ": a straight edge";
+    }
+    EXPECT_EQ(patches, 2) << "oil and ice";
 }
 
 float Peak(const std::vector<float>& samples) {

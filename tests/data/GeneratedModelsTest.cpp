@@ -63,7 +63,8 @@ std::vector<TExpectedModel> ExpectedModels() {
           "lamp_post", "barrier",        "guardrail",    "fence",           "sign_speed", "sign_chevron",
           "house",     "building",       "tower",        "rock_large",      "rock_small", "rock_desert",
           "mesa",      "billboard",      "overpass_vl0", "overpass_sh_vl0", "gantry_vl0", "gantry_sh_vl0",
-          "arch_vl1",  "water_tower",    "traffic_cone", "tyre_stack",      "snow_bank"})
+          "arch_vl1",  "water_tower",    "traffic_cone", "tyre_stack",      "snow_bank",  "oil_patch",
+          "ice_patch"})
         models.push_back({std::string("Data\\Objects\\") + name + ".hsa", {}, 50});
     return models;
 }

@@ -13,6 +13,8 @@
 #include "world/Track.h"
 #include "world/WeatherControl.h"
 
+#include "datagen/StageWorlds.h"
+
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -353,18 +355,55 @@ TEST_F(MissionData, SpecialMissionsHaveTargetsThatCanBeCaught) {
     EXPECT_EQ(kinds, (std::set<int>{SM_FRIEND, SM_NEUTRAL}));
 }
 
-TEST_F(MissionData, SnowFallsOnWinterStagesAndWeatherVaries) {
-    std::set<int> weathers;
-    int fogged = 0;
-    for (const TLoadedStage& stage : Game().stages) {
-        const bool winter = stage.trackList.find("\\winter\\") != std::string::npos;
-        EXPECT_EQ(winter, stage.weather == W_SNOW) << stage.trackList;
-        weathers.insert(stage.weather);
-        fogged += stage.fog;
+// Each stage plays where its name and loading picture say: its mission's block set, weather and
+// fog are its line of the one table the generator writes them from. Snow falls on winter roads.
+TEST_F(MissionData, EveryStagePlaysInTheWorldOfItsNameAndPicture) {
+    ASSERT_EQ(std::size(kStageWorlds), static_cast<size_t>(kStages));
+    for (int n = 1; n <= kStages; ++n) {
+        const TLoadedStage& stage = Game().stages[n - 1];
+        const TStageWorld& world = kStageWorlds[n - 1];
+        SCOPED_TRACE("Track" + std::to_string(n) + ", " + world.name);
+        EXPECT_NE(stage.trackList.find(std::string("\\") + world.blocks + "\\main.trk"), std::string::npos);
+        EXPECT_STREQ(kWeatherNames[stage.weather].Name, world.weather);
+        EXPECT_EQ(stage.fog, world.fog);
+        EXPECT_EQ(stage.weather == W_SNOW, std::string(world.blocks) == "winter");
     }
-    EXPECT_EQ(weathers, (std::set<int>{W_NONE, W_RAIN, W_SNOW}));
-    EXPECT_GT(fogged, 0);
-    EXPECT_LT(fogged, kStages / 2);
+}
+
+// Stage 1 welcomes a new player: holding Accelerate from the start, the first cars it places
+// (spawned at the far end of the look-ahead block, driving at their own speed) are in view,
+// within 110 units ahead of the car, five seconds after the green light; armed cars come later.
+TEST_F(MissionData, FirstStageBringsTrafficSoonAfterGreenAndArmedCarsLater) {
+    const TLoadedStage& stage = Game().stages[0];
+    const TSection* first = nullptr;
+    for (const TSection& s : stage.sections)
+        if (s.Min > 0 && !Armed(s) && (!first || s.Begin < first->Begin)) first = &s;
+    ASSERT_NE(first, nullptr);
+    // The latest block the first of its cars can be placed on (see LatestFixedBlock).
+    const int block =
+        first->Begin + static_cast<int>(std::nearbyint(2.0 * (first->End - first->Begin) / first->Min)) - 1;
+    // The run-in to MinSpeed, then Accelerate (16 per second); the light turns green 80 units in.
+    const double dt = 0.025;
+    double distance = 0, speed = 0, car = 0, green = -1;
+    bool spawned = false;
+    for (double t = 0; green < 0 || t < green + 5; t += dt) {
+        speed =
+            std::min(speed + 16 * dt, double(distance < 120 ? stage.values.MinSpeed : stage.values.MaxSpeed));
+        distance += speed * dt;
+        if (spawned) {
+            car += (speed - first->CarType.Speed) * dt;
+        } else if (distance >= (block - kFirstSpawnBlock + 1) * kBlockLength) {
+            spawned = true;
+            car = -320;
+        }
+        if (green < 0 && distance >= 80) green = t;
+    }
+    EXPECT_GT(car, -40 - 110) << "the first car is still out of view five seconds after green";
+    for (const TSection& s : stage.sections) {
+        if (Armed(s)) {
+            EXPECT_GT(s.Begin, LatestFixedBlock(*first));
+        }
+    }
 }
 
 TEST_F(MissionData, StagesGrowHarderFromFirstToLast) {

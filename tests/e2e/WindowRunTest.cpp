@@ -1,68 +1,136 @@
-// A whole-program run whose window is resized on the main page: the page is laid out again
-// for the new size, its buttons staying at the lower-left corner and the welcome line centred.
+// Whole-program runs whose window grows from 800 x 600 to 1920 x 1080: the main page and the HUD
+// are laid out again 1.8 times as large, their text rendered at that size and their pictures
+// taken from sharper versions, so that their edges stay as crisp as at 800 x 600.
 #include "settings/Configure.h"
 #include "support/GameProcess.h"
 #include "support/PngFile.h"
 #include "support/TraceLines.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
 
-// The yellow of menu texts inside a rectangle given in pixels from the picture's lower-left
-// corner: how many pixels, and the mean x of their columns.
-struct TYellow {
-    int count = 0;
-    double meanX = 0;
+int Red(uint32_t p) {
+    return p >> 24;
+}
+int Green(uint32_t p) {
+    return (p >> 16) & 0xFF;
+}
+int Blue(uint32_t p) {
+    return (p >> 8) & 0xFF;
+}
+int Luma(uint32_t p) {
+    return (Red(p) * 3 + Green(p) * 6 + Blue(p)) / 10;
+}
+bool Yellowish(uint32_t p) {
+    return Red(p) > 150 && Green(p) > 150 && Blue(p) < 100;
+}
+// The orange of the frames' outlines.
+bool Outline(uint32_t p) {
+    return Red(p) > 90 && Red(p) > Blue(p) + 40 && Red(p) > Green(p) + 25;
+}
+
+// How sharp the edge in column x between rows y1 and y2 is: the largest step between
+// neighbouring pixels over the whole change across the rows (1 for an edge one pixel wide).
+double Crispness(const TPngImage& image, int x, int y1, int y2) {
+    y1 = std::max(y1, 0);
+    y2 = std::min(y2, image.height - 1);
+    int low = 255, high = 0, step = 0;
+    for (int y = y1; y <= y2; ++y) {
+        low = std::min(low, Luma(image.At(x, y)));
+        high = std::max(high, Luma(image.At(x, y)));
+        if (y > y1) step = std::max(step, std::abs(Luma(image.At(x, y)) - Luma(image.At(x, y - 1))));
+    }
+    return high > low ? static_cast<double>(step) / (high - low) : 0;
+}
+
+// The main page's topmost button (New Game, with no game to resume): its outline's rows, the
+// crispness of its upper edge, and whether its caption's ink is all pure yellow.
+struct TButtonSeen {
+    int top = -1, bottom = -1;
+    double crispness = 0;
+    bool captionPure = true;
 };
-TYellow YellowIn(const TPngImage& image, int x1, int y1, int x2, int y2) {
-    TYellow yellow;
-    for (int y = y1; y < y2; ++y)
-        for (int x = x1; x < x2; ++x)
-            if (image.At(x, image.height - 1 - y) >> 8 == 0xFFFF00) {
-                ++yellow.count;
-                yellow.meanX += x;
+TButtonSeen TopButton(const TPngImage& image) {
+    TButtonSeen seen;
+    int first = -1, last = -1, left = image.width, right = 0;
+    for (int y = 0; y < image.height && (first < 0 || y <= last + 1); ++y)
+        for (int column = 0; column < image.width / 3; ++column)
+            if (Yellowish(image.At(column, y))) {
+                if (first < 0) first = y;
+                last = y;
+                left = std::min(left, column);
+                right = std::max(right, column);
+                seen.captionPure = seen.captionPure && image.At(column, y) >> 8 == 0xFFFF00;
             }
-    if (yellow.count) yellow.meanX /= yellow.count;
-    return yellow;
+    if (first < 0) return seen;
+    const int x = (left + right) / 2;
+    for (int y = first; y >= 0 && seen.top < 0; --y)
+        if (Outline(image.At(x, y))) seen.top = y;
+    for (int y = last; y < image.height && seen.bottom < 0; ++y)
+        if (Outline(image.At(x, y))) seen.bottom = y;
+    // From the outline's top to inside the button: an edge inside the picture.
+    seen.crispness = Crispness(image, x, seen.top - 1, seen.top + (last - first) / 2);
+    return seen;
+}
+
+// The HUD's left panel: the lowest row of its outline down its left edge, and the crispness of
+// the panel's lower edge there.
+struct TPanelSeen {
+    int bottom = -1;
+    double crispness = 0;
+};
+TPanelSeen LeftPanel(const TPngImage& image) {
+    TPanelSeen seen;
+    for (int y = 0; y < image.height / 2; ++y)
+        if (Outline(image.At(1, y))) seen.bottom = y;
+    const int x = image.width / 100, reach = image.height / 60;
+    seen.crispness = Crispness(image, x, seen.bottom - reach, seen.bottom + reach);
+    return seen;
+}
+
+TPngImage Screenshot(const TGameInstall& game, const std::string& name) {
+    TPngImage image;
+    EXPECT_TRUE(ReadPng(game.Dir() + name, image)) << name;
+    return image;
 }
 
 } // namespace
 
-TEST(WindowRun, ResizedWindowLaysTheMainPageOutAgain) {
+TEST(WindowRun, AGrownWindowDrawsTheMenusAndTheHudLargerAndSharp) {
     TGameInstall game;
     TConfig config;
     config.PlayerCount = 1;
     config.Players[0].Name = "ACE";
     ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
-    game.Files().Write("in.txt", "1 pointer=40,40\n4 resize=1600x900\n");
-    const TGameRun run =
-        game.Run({"--fixed-step=25", "--frames=12", "--input=" + game.Dir() + "in.txt",
-                  "--trace=" + game.Dir() + "t.txt", "--screenshot=3:" + game.Dir() + "a.png",
-                  "--screenshot=12:" + game.Dir() + "b.png"});
+    game.Files().Write("in.txt", "1 pointer=700,20\n4 resize=1920x1080\n5 pointer=1800,20\n");
+    const std::vector<std::string> common = {"--fixed-step=25", "--frames=8", "--input=" + game.Dir() + "in.txt",
+                                             "--trace=" + game.Dir() + "t.txt", "--screenshot=3:" + game.Dir() + "a.png",
+                                             "--screenshot=8:" + game.Dir() + "b.png"};
+    TGameRun run = game.Run(common);
     ASSERT_EQ(run.status, 0) << run.errors;
     std::vector<TTraceLine> trace = ReadTrace(game.Files().Read("t.txt"));
-    ASSERT_EQ(trace.size(), 12u);
+    ASSERT_EQ(trace.size(), 8u);
     EXPECT_EQ(trace[2]["window"], "800x600");
-    EXPECT_EQ(trace[11]["window"], "1600x900");
-    EXPECT_EQ(trace[11]["page"], "0");
+    EXPECT_EQ(trace[7]["window"], "1920x1080");
+    EXPECT_EQ(trace[7]["page"], "0");
+    const TButtonSeen small = TopButton(Screenshot(game, "a.png"));
+    const TButtonSeen large = TopButton(Screenshot(game, "b.png"));
+    ASSERT_GT(small.bottom - small.top, 20);
+    EXPECT_GE(large.bottom - large.top, 1.5 * (small.bottom - small.top));
+    EXPECT_TRUE(small.captionPure);
+    EXPECT_TRUE(large.captionPure) << "text rendered at its size, not stretched";
+    EXPECT_GE(large.crispness, 0.7 * small.crispness) << small.crispness;
 
-    TPngImage before, after;
-    ASSERT_TRUE(ReadPng(game.Dir() + "a.png", before));
-    ASSERT_TRUE(ReadPng(game.Dir() + "b.png", after));
-    ASSERT_EQ(after.width, 1600);
-    ASSERT_EQ(after.height, 900);
-    // "Exit", the lowest button, stands 24 .. 154 pixels from the left and 25 .. 55 from the
-    // bottom at any size; its caption keeps its pixels.
-    const TYellow exitBefore = YellowIn(before, 24, 25, 154, 55);
-    const TYellow exitAfter = YellowIn(after, 24, 25, 154, 55);
-    EXPECT_GT(exitBefore.count, 20);
-    EXPECT_EQ(exitAfter.count, exitBefore.count);
-    EXPECT_DOUBLE_EQ(exitAfter.meanX, exitBefore.meanX);
-    // The welcome line, between the buttons and the badge, is centred on the new width.
-    const TYellow welcomeBefore = YellowIn(before, 160, 0, 800 - 260, 60);
-    const TYellow welcomeAfter = YellowIn(after, 160, 0, 1600 - 260, 60);
-    EXPECT_GT(welcomeBefore.count, 50);
-    EXPECT_EQ(welcomeAfter.count, welcomeBefore.count);
-    EXPECT_NEAR(welcomeAfter.meanX - welcomeBefore.meanX, 400, 1) << "half the added width";
+    std::vector<std::string> stage = common;
+    stage.push_back("--stage=1");
+    run = game.Run(stage);
+    ASSERT_EQ(run.status, 0) << run.errors;
+    const TPanelSeen smallPanel = LeftPanel(Screenshot(game, "a.png"));
+    const TPanelSeen largePanel = LeftPanel(Screenshot(game, "b.png"));
+    ASSERT_GT(smallPanel.bottom, 60);
+    EXPECT_GE(largePanel.bottom, 1.5 * smallPanel.bottom);
+    EXPECT_GE(largePanel.crispness, 0.7 * smallPanel.crispness) << smallPanel.crispness;
 }

@@ -187,6 +187,26 @@ TEST_F(MenuTest, SettingsPagesWriteTheirValues) {
     EXPECT_TRUE(RestartFlag);
 }
 
+// Once the window changes its size, the Resolution box shows the size it has: a listed size is
+// that setting (which Apply then keeps), any other size leaves the setting as it is.
+TEST_F(MenuTest, GraphicsPageFollowsTheWindowsSize) {
+    AddProfile("ACE");
+    CreateMenu();
+    CurrentMenuPage = PAGE_VIEW;
+    const auto frameAt = [&](int width, int height) {
+        menu_->Draw(25, {0, 0, width, height, 2.0f / width, 2.0f / height, 0, 0});
+    };
+    frameAt(800, 600);
+    EXPECT_EQ(config_.PendingResolution, 0);
+    frameAt(1024, 768);
+    EXPECT_EQ(config_.PendingResolution, 1);
+    frameAt(1000, 700);
+    EXPECT_EQ(config_.PendingResolution, 0) << "no setting gives that size";
+    frameAt(1280, 1024);
+    EXPECT_EQ(config_.PendingResolution, 2) << "Apply would start the game again this size";
+    EXPECT_EQ(config_.Resolution, 0);
+}
+
 TEST_F(MenuTest, ExitScreenCountsDownToItsCloseButton) {
     AddProfile("ACE");
     CreateMenu();

@@ -110,12 +110,20 @@ TEST_F(ModelDrawTest, ParticleQuadFacesTheCameraAndRestoresState) {
     const TSimpleEffect effect(LibraryTextures().Load(Path("green.tga")));
     effects.AddParticle(&effect, MakeVector(0.5f, 0.5f, 0), false, MakeVector4(1, 1, 1, 1), {}, 0.2f, 1000);
     effects.Update(10);
-    effects.Render();
+    effects.Render(MakeVector(0.5f, 0.5f, 30));
     EXPECT_EQ(gl_.Pixel(48, 48), kGreen);
     EXPECT_EQ(gl_.Pixel(16, 16), kBlack);
     GLboolean depthWrites = GL_FALSE;
     glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
     EXPECT_EQ(depthWrites, GL_TRUE);
+
+    // Next to the eye it would fill the view (a snowflake passing the camera): it fades out.
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glClear(GL_COLOR_BUFFER_BIT);
+    effects.Render(MakeVector(0.5f, 0.5f, 2));
+    EXPECT_EQ(gl_.Pixel(48, 48), kBlack);
+    glDisable(GL_BLEND);
 }
 
 } // namespace

@@ -124,6 +124,45 @@ TEST_F(Out2DTest, AddedFontsTakeTheNextBases) {
     EXPECT_GT(LitColumns(gl_).lit, 20);
 }
 
+// A larger interface renders its text anew at the larger size: measured and drawn twice as
+// wide and tall, each pixel of ink fully lit as at the font's own size (not a stretched bitmap),
+// and the fonts at their own size untouched afterwards.
+TEST_F(Out2DTest, ScaledTextIsRenderedSharpAtItsSize) {
+    const int added = out_->AddFont("Verdana", 12);
+    for (const int base : {static_cast<int>(FONT_11), added}) {
+        SCOPED_TRACE(base);
+        const std::string text = "Mouse Left or Control";
+        out_->SelectFont(base);
+        const int width = out_->TextWidth(text), height = out_->TextHeight();
+        glClear(GL_COLOR_BUFFER_BIT);
+        out_->PrintText(text, base, -0.9f, 0);
+        const std::vector<uint8_t> before = gl_.ReadPixels();
+        const TSpan small = LitColumns(gl_);
+
+        // Hinted glyphs keep to whole pixels, so sizes do not quite double.
+        out_->SetScale(2);
+        out_->SelectFont(base);
+        EXPECT_NEAR(out_->TextWidth(text), 2 * width, width / 5);
+        EXPECT_NEAR(out_->TextHeight(), 2 * height, 2);
+        glClear(GL_COLOR_BUFFER_BIT);
+        out_->PrintText(text, base, -0.9f, 0);
+        const TSpan large = LitColumns(gl_);
+        EXPECT_NEAR(large.right - large.left, 2 * (small.right - small.left), width / 5);
+        EXPECT_GT(large.lit, 3 * small.lit);
+        int partial = 0;
+        for (uint8_t value : gl_.ReadPixels())
+            partial += value > 0 && value < 255;
+        EXPECT_EQ(partial, 0);
+
+        out_->SetScale(1);
+        out_->SelectFont(base);
+        EXPECT_EQ(out_->TextWidth(text), width);
+        glClear(GL_COLOR_BUFFER_BIT);
+        out_->PrintText(text, base, -0.9f, 0);
+        EXPECT_EQ(gl_.ReadPixels(), before);
+    }
+}
+
 TEST_F(Out2DTest, LoadingScreenCentresItsText) {
     std::vector<uint8_t> logo(512 * 64 * 4);
     for (size_t i = 0; i < logo.size(); i += 4)

@@ -118,6 +118,35 @@ TEST_F(TextureDraw, CacheKeysArePathAndFilters) {
     EXPECT_TRUE(ColourNear(seen[0], 0xC8C8C800, 1));
 }
 
+// An interface picture with a sharper version ("@2x") binds that one only while the interface is
+// drawn larger, loading it then; one without stays itself, with no message about the missing file.
+TEST_F(TextureDraw, InterfacePicturesSwapInTheirSharperVersionWhenLarger) {
+    const auto boundName = [](int index) {
+        TextureLib->Bind(index);
+        GLint name = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &name);
+        return static_cast<uint32_t>(name);
+    };
+    const int plain = TextureLib->LoadInterfacePicture(PngFile("Data/Menu/plain.png"));
+    PngFile("Data/Menu/sharp@2x.png");
+    const int sharp = TextureLib->LoadInterfacePicture(PngFile("Data/Menu/sharp.png"));
+    EXPECT_EQ(boundName(sharp), TextureLib->TextureName(sharp)) << "not before the interface grows";
+
+    TextureLib->SetDetail(true);
+    const uint32_t sharper = boundName(sharp);
+    EXPECT_NE(sharper, TextureLib->TextureName(sharp));
+    EXPECT_NE(sharper, 0u);
+    EXPECT_EQ(boundName(plain), TextureLib->TextureName(plain));
+    EXPECT_EQ(TextureLib->Width(sharp), kSide) << "the layout keeps the picture's own size";
+    PngFile("Data/Menu/later@2x.png");
+    const int later = TextureLib->LoadInterfacePicture(PngFile("Data/Menu/later.png"));
+    EXPECT_NE(boundName(later), TextureLib->TextureName(later)) << "loaded at once while larger";
+
+    TextureLib->SetDetail(false);
+    EXPECT_EQ(boundName(sharp), TextureLib->TextureName(sharp));
+    EXPECT_TRUE(Boxes().empty());
+}
+
 TEST_F(TextureDraw, RowsOfOddByteLengthStayInPlace) {
     // 2 x 2 RGB, 6 bytes a row: bottom row red, green; top row blue, white.
     const TBytesOut bgr = {0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255};

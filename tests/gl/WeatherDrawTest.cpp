@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Random.h"
+#include "resources/Matrix.h"
 #include "support/GLContext.h"
 #include "world/WeatherControl.h"
 
@@ -57,7 +58,7 @@ TEST_F(WeatherDrawTest, RainDrawsBlueStreaksAndSnowDrawsNothingItself) {
     for (int kind : {W_SNOW, W_RAIN}) {
         glClear(GL_COLOR_BUFFER_BIT);
         weather_.SetKind(kind);
-        weather_.Draw();
+        weather_.Draw(MakeVector(0, -20, 1000)); // far above the pool
         int blue = 0;
         const std::vector<uint8_t> pixels = gl_.ReadPixels();
         for (size_t i = 0; i < pixels.size(); i += 4)

@@ -3,10 +3,27 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+
+namespace {
+
+int canvasDetail = 1;
+
+} // namespace
+
+TCanvasDetail::TCanvasDetail(int detail) : previous_(canvasDetail) {
+    canvasDetail = detail;
+}
+
+TCanvasDetail::~TCanvasDetail() {
+    canvasDetail = previous_;
+}
 
 TCanvas::TCanvas(int width, int height, bool alpha)
-    : surface_(cairo_image_surface_create(alpha ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24, width, height)),
-      cr_(cairo_create(surface_)), width_(width), height_(height), alpha_(alpha) {
+    : surface_(cairo_image_surface_create(alpha ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24, width * canvasDetail,
+                                          height * canvasDetail)),
+      cr_(cairo_create(surface_)), width_(width), height_(height), alpha_(alpha), detail_(canvasDetail) {
+    cairo_scale(cr_, detail_, detail_);
     // Hinting depends on the font configuration of the machine; outlines alone keep pictures identical.
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
@@ -155,6 +172,7 @@ void TCanvas::OutlinedText(const std::string& text, double x, double y, double a
 }
 
 void TCanvas::Shade(const std::function<TColour(int x, int y)>& shade) const {
+    if (detail_ != 1) throw std::logic_error("shading a detailed canvas");
     cairo_surface_flush(surface_);
     unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);

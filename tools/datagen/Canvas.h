@@ -11,6 +11,19 @@
 
 enum class TFace { Title, Body, BodyBold };
 
+// While one lives, new canvases get `detail` times as many pixels each way for the same drawing:
+// the sharper versions of the menu and HUD pictures for an interface drawn larger than they are.
+class TCanvasDetail {
+public:
+    explicit TCanvasDetail(int detail);
+    ~TCanvasDetail();
+    TCanvasDetail(const TCanvasDetail&) = delete;
+    TCanvasDetail& operator=(const TCanvasDetail&) = delete;
+
+private:
+    int previous_;
+};
+
 class TCanvas {
 public:
     // `alpha` false gives an opaque picture (stored as RGB), true one with transparency.
@@ -21,8 +34,10 @@ public:
 
     cairo_t* Cr() const { return cr_; }
     cairo_surface_t* Surface() const { return surface_; }
+    // The size drawn in; the surface has Detail() times as many pixels each way.
     int Width() const { return width_; }
     int Height() const { return height_; }
+    int Detail() const { return detail_; }
     bool HasAlpha() const { return alpha_; }
 
     void SetColour(const TColour& c) const;
@@ -50,7 +65,7 @@ public:
     void OutlinedText(const std::string& text, double x, double y, double align, const TColour& fill,
                       const TColour& outline, double outlineWidth) const;
 
-    // Sets every pixel from `shade(x, y)` (unpremultiplied colour); for noise-made textures.
+    // Sets every pixel from `shade(x, y)` (unpremultiplied colour); for noise-made textures, at detail 1.
     void Shade(const std::function<TColour(int x, int y)>& shade) const;
     // Premultiplied pixel access after drawing.
     unsigned char* Data() const;
@@ -62,4 +77,5 @@ private:
     cairo_t* cr_;
     int width_, height_;
     bool alpha_;
+    int detail_;
 };

@@ -44,7 +44,8 @@ void Line(const TCanvas& c, double x0, double y0, double x1, double y1, double w
 void PaintCarAtlas(const TCanvas& c, const TCarPaint& paint) {
     using namespace palette;
     const TColour body = paint.burnt ? TColour{0.16, 0.13, 0.11} : paint.body;
-    const TColour shade = body.Mix(Night, 0.45), light = body.Mix(White, 0.25);
+    const TColour shade = body.Mix(Night, paint.polished ? 0.15 : 0.45),
+                  light = paint.polished ? body : body.Mix(White, 0.25);
     c.Fill(Steel);
 
     // Paint: a sheen towards the middle, seams where panels meet.
@@ -149,7 +150,7 @@ void PaintCarAtlas(const TCanvas& c, const TCarPaint& paint) {
     for (int y = 0; y < 256; ++y)
         for (int x = 0; x < 256; ++x) {
             const double n = noise.Fractal(x / 16.0, y / 16.0, 4);
-            const double dirt = paint.burnt ? 0.2 + 0.6 * n : 0.12 * n;
+            const double dirt = paint.burnt ? 0.2 + 0.6 * n : paint.polished ? 0 : 0.12 * n;
             unsigned char* p = data + y * c.Stride() + x * 4;
             for (int k = 0; k < 3; ++k) {
                 const double rust = paint.burnt && n > 0.62 ? (k == 2 ? 0.35 : k == 1 ? 0.22 : 0.1) : 0.0;

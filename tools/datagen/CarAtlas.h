@@ -32,6 +32,7 @@ struct TCarPaint {
     bool checker = false; // a taxi's chequered band
     bool burnt = false;   // soot, rust and no glass: the wreck
     uint64_t seed = 1;
+    bool polished = false; // full paint without road dust: stays bright under the scene light
 };
 
 // A 256 × 256 picture in the layout above.

@@ -45,9 +45,14 @@ void TDataTree::Remember(const std::string& path, const TCanvas& canvas) {
 
 void TDataTree::Png(const std::string& path, const TCanvas& canvas, TOrientation orientation) {
     cairo_surface_t* stored = OrientedCopy(canvas.Surface(), orientation);
-    WritePng(Prepare(path), stored);
+    // A detailed picture is "NAME@2x.png" beside its own, and stays off the contact sheet.
+    const std::string name = canvas.Detail() == 1 ? path
+                                                  : path.substr(0, path.size() - 4) + "@" +
+                                                        std::to_string(canvas.Detail()) + "x" +
+                                                        path.substr(path.size() - 4);
+    WritePng(Prepare(name), stored);
     cairo_surface_destroy(stored);
-    Remember(path, canvas);
+    if (canvas.Detail() == 1) Remember(path, canvas);
 }
 
 void TDataTree::Jpg(const std::string& path, const TCanvas& canvas, int quality) {

@@ -11,6 +11,7 @@ void GenerateTextures(TDataTree& tree);
 void GenerateSprites(TDataTree& tree);
 void GenerateHelpPictures(TDataTree& tree);
 void GenerateScenes(TDataTree& tree);
+void GenerateStageScenes(TDataTree& tree);
 // The exit screen: "wdata\config.ini" with its background and buttons.
 void GenerateExitScreen(TDataTree& tree);
 void GenerateSounds(TDataTree& tree);
@@ -22,6 +23,7 @@ void GeneratePlayerCar(TDataTree& tree);
 void GenerateCarModels(TDataTree& tree);
 void GenerateGunnerModels(TDataTree& tree);
 void GenerateObjectModels(TDataTree& tree);
+void GenerateHazardPatches(TDataTree& tree);
 void GenerateMapTable(TDataTree& tree);
 void GenerateTrackBlocks(TDataTree& tree);
 void GenerateTrackTextures(TDataTree& tree);

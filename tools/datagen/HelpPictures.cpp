@@ -6,6 +6,7 @@
 #include "Canvas.h"
 #include "DataTree.h"
 #include "Generators.h"
+#include "HazardPatches.h"
 #include "Icons.h"
 
 #include <string>
@@ -203,24 +204,49 @@ void Hud(const TCanvas& c) {
     Lines(c, 22, y + 66,
           {"The lowest armour bar blinks when it runs low.", "The clock turns red in the last ten seconds.",
            "The marker follows the mouse over the road; corners", "around a car show who you are aiming at.",
-           "A start light counts you in: go on green."});
+           "The clock runs from the start: the car rolls in by itself",
+           "under the lights and is yours once they go out."});
 }
 
-void Stages(const TCanvas& c) {
-    Frame(c, "Stages", 8);
-    Lines(c, 22, kTop + 40,
-          {"Fifteen stages lead from the harbour to the city gate.",
-           "Reach the end of each before the clock runs out;",
-           "if the clock or your armour runs out, the stage is lost", "and you may drive it again.", "",
-           "After each stage the tally adds the reward and the time", "left over to your score.",
-           "Your progress is kept per player: Resume Game goes on."});
+// A slippery patch as the game lays it on the road, on a square of asphalt.
+void HazardPicture(const TCanvas& c, double x, double y, THazard hazard) {
+    cairo_t* cr = c.Cr();
+    c.RoundedPath(x, y, 40, 40, 4);
+    c.FillAndOutline(palette::Asphalt.Mix(palette::SteelLight, 0.35), palette::SteelLight, 1);
+    TCanvas patch(256, 256);
+    PaintHazard(patch, hazard);
+    cairo_save(cr);
+    cairo_translate(cr, x + 2, y + 2);
+    cairo_scale(cr, 36.0 / 256, 36.0 / 256);
+    cairo_set_source_surface(cr, patch.Surface(), 0, 0);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}
+
+void Road(const TCanvas& c) {
+    Frame(c, "The road", 8);
+    const double y = kTop + 34;
+    Lines(c, 22, y,
+          {"Fifteen stages lead from Green Valley to the Frozen Pass.",
+           "Reach the end of each before its clock runs out; if the clock",
+           "or your armour runs out, you may drive it again."});
+    HazardPicture(c, 22, y + 40, THazard::Oil);
+    HazardPicture(c, 22, y + 86, THazard::Ice);
+    c.SelectFont(TFace::BodyBold, 11);
+    c.SetColour(palette::Amber);
+    c.Text("Oil", 72, y + 54);
+    c.Text("Ice", 72, y + 100);
+    Lines(c, 100, y + 54,
+          {"A glossy black pool: on it the car slides on,", "with no steering, brakes or throttle."});
+    Lines(c, 100, y + 100, {"A pale sheet on winter roads: the same slide."});
+    Lines(c, 22, y + 140, {"On a bridge the road's edge is a fall: keep the wheels on it."});
 }
 
 } // namespace
 
 void GenerateHelpPictures(TDataTree& tree) {
     void (*const pages[8])(const TCanvas&) = {Controls, Weapons,  BonusesOne, BonusesTwo,
-                                              Enemies,  Missions, Hud,        Stages};
+                                              Enemies,  Missions, Hud,        Road};
     for (int i = 0; i < 8; ++i) {
         TCanvas c(512, 512);
         pages[i](c);

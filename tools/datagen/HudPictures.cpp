@@ -3,6 +3,7 @@
 #include "DataTree.h"
 #include "Generators.h"
 #include "Icons.h"
+#include "PlayerPictures.h"
 
 #include <cmath>
 #include <string>
@@ -36,14 +37,7 @@ void LeftPanel(TDataTree& tree) {
     cairo_new_path(cr);
     cairo_arc(cr, 46, 52, 34, 0, 2 * M_PI);
     c.FillAndOutline(palette::Night.WithAlpha(0.9), palette::AmberDeep, 2);
-    c.RoundedPath(34, 26, 24, 52, 8);
-    c.SetColour(palette::Amber);
-    cairo_fill(cr);
-    c.RoundedPath(37, 36, 18, 12, 3);
-    c.SetColour(palette::Night);
-    cairo_fill(cr);
-    c.RoundedPath(37, 62, 18, 8, 3);
-    cairo_fill(cr);
+    DrawPickupFromAbove(c, 46, 52, 54);
     Label(c, "ARMOUR", 100, 11);
     Slot(c, 96, 13, 96, 24);
     Label(c, "SCORE", 100, 45);
@@ -226,14 +220,18 @@ void Banner(TDataTree& tree, const TBonusIcon& icon) {
 } // namespace
 
 void GenerateHudPictures(TDataTree& tree) {
-    LeftPanel(tree);
-    CentrePanels(tree);
-    RightPanel(tree);
-    EnergySegments(tree);
-    StartLights(tree);
-    for (const TBonusIcon& icon : kBonusIcons) {
-        SmallIcon(tree, icon.base, icon.symbol);
-        Banner(tree, icon);
+    // Each also twice as sharp, for a HUD drawn larger.
+    for (int detail : {1, 2}) {
+        const TCanvasDetail pixels(detail);
+        LeftPanel(tree);
+        CentrePanels(tree);
+        RightPanel(tree);
+        EnergySegments(tree);
+        StartLights(tree);
+        for (const TBonusIcon& icon : kBonusIcons) {
+            SmallIcon(tree, icon.base, icon.symbol);
+            Banner(tree, icon);
+        }
+        SmallIcon(tree, "b_Gun", TSymbol::Gun);
     }
-    SmallIcon(tree, "b_Gun", TSymbol::Gun);
 }

@@ -28,20 +28,22 @@ void Icon(TDataTree& tree, int size) {
     tree.Png("Data/Menu/Icon" + std::to_string(size) + ".png", c);
 }
 
-// The title over the splash, upper right: 300 x 225 at 800 x 600, drawn larger for larger screens.
+// The title over the splash, upper right: 300 x 225 at 800 x 600 (1:1 at 1024 x 768), drawn larger
+// for larger screens. The menus' windows cover its lower-left corner at those sizes (left of x 150
+// and below y 175 of the picture at 800 x 600), so the emblem and the name stand side by side above it.
 void Title(TDataTree& tree) {
     TCanvas c(384, 288);
-    c.Glow(192, 150, 190, palette::Night.WithAlpha(0.75));
-    DrawEmblem(c, 192, 84, 112);
-    const double size = 70 * 352 / WordmarkWidth(c, 70);
-    DrawWordmark(c, (384 - WordmarkWidth(c, size)) / 2, 200, size);
-    c.SelectFont(TFace::Title, 22);
-    c.OutlinedText("R O A D   C O M B A T", 192, 240, 0.5, palette::Chrome, palette::Night, 4);
-    DrawSpeedStripes(c, 120, 264, 100, 14);
+    c.Glow(214, 112, 170, palette::Night.WithAlpha(0.75));
+    DrawEmblem(c, 62, 100, 92);
+    const double size = 70 * 258 / WordmarkWidth(c, 70);
+    DrawWordmark(c, 114, 116, size);
+    c.SelectFont(TFace::Title, 17);
+    c.OutlinedText("R O A D   C O M B A T", 244, 150, 0.5, palette::Chrome, palette::Night, 4);
+    DrawSpeedStripes(c, 230, 174, 80, 10);
     cairo_save(c.Cr());
-    cairo_translate(c.Cr(), 384, 0);
+    cairo_translate(c.Cr(), 488, 0);
     cairo_scale(c.Cr(), -1, 1);
-    DrawSpeedStripes(c, 120, 264, 100, 14);
+    DrawSpeedStripes(c, 230, 174, 80, 10);
     cairo_restore(c.Cr());
     tree.Png("Data/Menu/Name of game.png", c);
 }
@@ -61,11 +63,13 @@ void Pointer(TDataTree& tree, const std::string& name, bool overWidget) {
     tree.Png("Data/Menu/" + name, c, TOrientation::FlipVertical);
 }
 
-// Buttons carry no text: the game prints its captions in yellow over them.
-void Button(TDataTree& tree, const std::string& name, int w, int h, bool hovered) {
+// Buttons carry no text: the game prints its captions in yellow over them. Fields (`field`) carry a
+// label 4 pixels in from their left end and a value 4 pixels in from the right, so they keep their
+// ends plain: small corners and no tab.
+void Button(TDataTree& tree, const std::string& name, int w, int h, bool hovered, bool field) {
     TCanvas c(w, h);
     cairo_t* cr = c.Cr();
-    const double cut = h * 0.3;
+    const double cut = field ? 3 : h * 0.3;
     c.ChamferPath(1, 1, w - 2, h - 2, cut);
     const TColour top = hovered ? palette::SteelLight.Mix(palette::AmberDeep, 0.35) : palette::SteelLight;
     c.GradientFillAndOutline({{0, top.WithAlpha(0.95)},
@@ -73,6 +77,10 @@ void Button(TDataTree& tree, const std::string& name, int w, int h, bool hovered
                               {1, palette::Night.WithAlpha(0.95)}},
                              hovered ? palette::Amber : palette::AmberDeep.Mix(palette::Chrome, 0.3),
                              hovered ? 2 : 1.2);
+    if (field) {
+        tree.Png("Data/Menu/" + name, c, TOrientation::FlipVertical);
+        return;
+    }
     // A slanted tab at the left end repeats the speed-stripe motif.
     cairo_new_path(cr);
     cairo_move_to(cr, cut + 3, 4);
@@ -133,22 +141,30 @@ void Badge(TDataTree& tree, const std::string& name, bool hovered) {
     tree.Png("Data/Menu/" + name, c);
 }
 
+// The pictures the menu draws at the interface's scale.
+void MenuWidgets(TDataTree& tree) {
+    Title(tree);
+    Pointer(tree, "Cursor_out.png", false);
+    Pointer(tree, "Cursor_in.png", true);
+    Button(tree, "button1_out.png", 130, 30, false, false);
+    Button(tree, "button1_in.png", 130, 30, true, false);
+    Button(tree, "button2_out.png", 290, 25, false, true);
+    Button(tree, "button2_in.png", 290, 25, true, true);
+    // Title printed at top - 45; buttons at top - 194 .. 164 (small) and top - 285 .. 255 (large).
+    Window(tree, "Question_window.png", 300, 226, -1, 156, 202);
+    Window(tree, "menu_window.png", 418, 318, 54, 247, 293);
+    Badge(tree, "Logo_mini_active.png", false);
+    Badge(tree, "Logo_mini_inactive.png", true);
+}
+
 } // namespace
 
 void GenerateMenuPictures(TDataTree& tree) {
     Logo(tree);
     Icon(tree, 32);
     Icon(tree, 256);
-    Title(tree);
-    Pointer(tree, "Cursor_out.png", false);
-    Pointer(tree, "Cursor_in.png", true);
-    Button(tree, "button1_out.png", 130, 30, false);
-    Button(tree, "button1_in.png", 130, 30, true);
-    Button(tree, "button2_out.png", 290, 25, false);
-    Button(tree, "button2_in.png", 290, 25, true);
-    // Title printed at top - 45; buttons at top - 194 .. 164 (small) and top - 285 .. 255 (large).
-    Window(tree, "Question_window.png", 300, 226, -1, 156, 202);
-    Window(tree, "menu_window.png", 418, 318, 54, 247, 293);
-    Badge(tree, "Logo_mini_active.png", false);
-    Badge(tree, "Logo_mini_inactive.png", true);
+    for (int detail : {1, 2}) {
+        const TCanvasDetail pixels(detail);
+        MenuWidgets(tree);
+    }
 }

@@ -54,20 +54,20 @@ void PaintObjectAtlas(const TCanvas& c) {
     PaintCell(c, OS_STEEL, SteelLight, 0.1, 107);
     PaintCell(c, OS_ROCK, {0.42, 0.40, 0.38}, 0.35, 108);
     PaintCell(c, OS_SANDSTONE, {0.74, 0.50, 0.30}, 0.3, 109, 0.15);
-    PaintCell(c, OS_FACADE, {0.30, 0.27, 0.30}, 0.1, 110);
+    PaintCell(c, OS_FACADE, {0.50, 0.47, 0.45}, 0.1, 110);
     PaintCell(c, OS_ROOF, {0.24, 0.15, 0.14}, 0.2, 111);
     PaintCell(c, OS_SIGN, Paper, 0.02, 112);
     PaintCell(c, OS_BILLBOARD, Indigo, 0.02, 113);
     PaintCell(c, OS_LAMP, Amber.Mix(White, 0.4), 0.02, 114);
     PaintCell(c, OS_CACTUS, {0.27, 0.45, 0.25}, 0.1, 115, 0.4);
     double x, y;
-    // Facade: rows of windows, some lit amber.
+    // Facade: rows of windows by day, the sky in some panes, the rooms dim behind others.
     CellOrigin(OS_FACADE, x, y);
     TRandom random(116);
     for (int row = 0; row < 4; ++row)
         for (int col = 0; col < 4; ++col)
             Box(c, x + 4 + col * 15, y + 4 + row * 15, 9, 10,
-                random.Unit() < 0.45 ? Amber.Mix(White, 0.2) : Night.Mix(Indigo, 0.5));
+                random.Unit() < 0.45 ? TColour{0.55, 0.68, 0.82} : TColour{0.24, 0.30, 0.38});
     // Roof tiles.
     CellOrigin(OS_ROOF, x, y);
     for (int k = 0; k < 8; ++k)

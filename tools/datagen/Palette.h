@@ -24,6 +24,7 @@ inline constexpr TColour SteelLight{0.259, 0.290, 0.361}; // #424A5C panel bevel
 inline constexpr TColour Chrome{0.639, 0.678, 0.757};     // #A3ADC1 metal highlights
 inline constexpr TColour Asphalt{0.086, 0.090, 0.114};    // #16171D road
 inline constexpr TColour Paper{0.949, 0.933, 0.902};      // #F2EEE6 body text
+inline constexpr TColour CarPaint{1.000, 0.520, 0.020};   // #FF8505 our car, orange in the scene light
 inline constexpr TColour White{1, 1, 1};
 inline constexpr TColour Black{0, 0, 0};
 } // namespace palette

@@ -1,5 +1,6 @@
-// Data\Models\Player: the player's armed pickup in amber, with the nodes the player code looks up,
-// and its break-up animation (the parts fly apart and settle over five seconds).
+// Data\Models\Player: the player's armed pickup, orange with a white stripe like the menu art and
+// the HUD badge, with the nodes the player code looks up, and its break-up animation (the parts
+// fly apart and settle over five seconds).
 #include "Canvas.h"
 #include "CarBody.h"
 #include "DataTree.h"
@@ -61,7 +62,7 @@ void GeneratePlayerCar(TDataTree& tree) {
     d.length = 4.6, d.halfWidth = 1.0, d.beltZ = 0.95, d.noseDrop = 0.12, d.cabinFront = -0.9;
     d.cabinRear = 0.4, d.roofZ = 1.65, d.windscreen = 0.55, d.backlight = 0.05, d.wheelRadius = 0.46;
     d.wheelBase = 2.9;
-    d.paint = {palette::Amber, palette::Night, true, false, false, 7};
+    d.paint = {palette::CarPaint, palette::Paper, true, false, false, 7, true};
     TCanvas atlas(256, 256, false);
     PaintCarAtlas(atlas, d.paint);
     tree.Png("Data/Models/Player/Player.png", atlas);
@@ -111,7 +112,7 @@ void GeneratePlayerCar(TDataTree& tree) {
                           {d.cabinRear, d.beltZ - 0.02}};
     AddProfileBody(mesh, cab, w - 0.08, w - 0.22, atlas::CabinSide, atlas::Paint, atlas::Glass);
     mesh.Use(material, hood);
-    mesh.Box({-w + 0.15, -2.1, d.beltZ - 0.01}, {w - 0.15, -1.0, d.beltZ + 0.07}, atlas::Trim, atlas::Accent);
+    mesh.Box({-w + 0.15, -2.1, d.beltZ - 0.01}, {w - 0.15, -1.0, d.beltZ + 0.07}, atlas::Trim, atlas::Paint);
     mesh.Box({-0.3, -1.9, d.beltZ + 0.07}, {0.3, -1.3, d.beltZ + 0.22}, atlas::Grille, atlas::Trim);
     mesh.Use(material, bedLeft);
     mesh.Box({w - 0.1, d.cabinRear, d.beltZ - 0.02}, {w, rear - 0.05, d.beltZ + 0.32}, atlas::Side,

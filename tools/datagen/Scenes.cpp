@@ -1,10 +1,11 @@
-// Full-screen JPGs: the menu splash, the story and final pictures and the fifteen loading screens,
-// all views of the dusk highway.
+// Full-screen JPGs: the menu splash at dusk, the story picture at dawn and the final picture at
+// sunset, all views of the highway with our pickup on it.
 #include "Canvas.h"
 #include "DataTree.h"
 #include "Emblem.h"
 #include "Generators.h"
 #include "Noise.h"
+#include "PlayerPictures.h"
 #include "Random.h"
 
 #include <algorithm>
@@ -16,13 +17,10 @@ namespace {
 
 constexpr int kWidth = 1024, kHeight = 768;
 
-enum class TWeather { Clear, Rain, Snow, Fog };
-
 struct TScene {
     double horizon = 0.52; // fraction of the height
     TColour skyTop = palette::Night, skyMid = palette::Indigo, skyLow = palette::Dusk,
             glow = palette::Horizon;
-    TWeather weather = TWeather::Clear;
     double curve = 0; // bend of the road towards the horizon, -1..1
     uint64_t seed = 1;
 };
@@ -138,87 +136,11 @@ void Road(const TCanvas& c, const TScene& s) {
     }
 }
 
-// Our car from behind, amber, with glowing tail lights; `scale` 1 is full size near the bottom.
-void Car(const TCanvas& c, double cx, double baseY, double scale, const TColour& body) {
-    cairo_t* cr = c.Cr();
-    const double w = 220 * scale, h = 90 * scale;
-    c.Glow(cx, baseY, w * 0.8, palette::Night.WithAlpha(0.7));
-    c.RoundedPath(cx - w / 2, baseY - h, w, h * 0.75, 14 * scale);
-    c.SetColour(body.Mix(palette::Night, 0.35));
-    cairo_fill(cr);
-    c.RoundedPath(cx - w * 0.36, baseY - h * 1.35, w * 0.72, h * 0.55, 16 * scale);
-    c.SetColour(body.Mix(palette::Night, 0.55));
-    cairo_fill(cr);
-    c.RoundedPath(cx - w * 0.3, baseY - h * 1.27, w * 0.6, h * 0.38, 10 * scale);
-    c.SetColour(palette::Indigo.Mix(palette::Horizon, 0.25));
-    cairo_fill(cr);
-    for (double side : {-1.0, 1.0}) {
-        c.Glow(cx + side * w * 0.38, baseY - h * 0.62, 60 * scale, palette::Danger.WithAlpha(0.8));
-        c.RoundedPath(cx + side * w * 0.38 - 18 * scale, baseY - h * 0.7, 36 * scale, 14 * scale, 4 * scale);
-        c.SetColour(palette::Danger.Mix(palette::White, 0.4));
-        cairo_fill(cr);
-    }
-    cairo_rectangle(cr, cx - w / 2, baseY - h * 0.28, w, h * 0.06);
-    c.SetColour(body);
-    cairo_fill(cr);
-    for (double side : {-1.0, 1.0}) {
-        cairo_rectangle(cr, cx + side * w * 0.34 - 22 * scale, baseY - h * 0.25, 44 * scale, h * 0.25);
-    }
-    c.SetColour(palette::Night);
-    cairo_fill(cr);
-}
-
-void Weather(const TCanvas& c, const TScene& s) {
-    cairo_t* cr = c.Cr();
-    TRandom random(s.seed + 11);
-    if (s.weather == TWeather::Rain) {
-        for (int k = 0; k < 700; ++k) {
-            const double x = random.Range(0, kWidth), y = random.Range(0, kHeight), l = random.Range(10, 26);
-            cairo_move_to(cr, x, y);
-            cairo_line_to(cr, x - l * 0.15, y + l);
-        }
-        c.SetColour({0.6, 0.7, 1.0, 0.35});
-        cairo_set_line_width(cr, 1.2);
-        cairo_stroke(cr);
-    } else if (s.weather == TWeather::Snow) {
-        for (int k = 0; k < 500; ++k) {
-            cairo_new_sub_path(cr);
-            cairo_arc(cr, random.Range(0, kWidth), random.Range(0, kHeight), random.Range(1, 3.5), 0,
-                      2 * M_PI);
-        }
-        c.SetColour(palette::White.WithAlpha(0.8));
-        cairo_fill(cr);
-    } else if (s.weather == TWeather::Fog) {
-        cairo_pattern_t* fog = cairo_pattern_create_linear(0, kHeight * (s.horizon - 0.2), 0, kHeight);
-        cairo_pattern_add_color_stop_rgba(fog, 0, 0.5, 0.5, 0.55, 0);
-        cairo_pattern_add_color_stop_rgba(fog, 0.3, 0.5, 0.5, 0.55, 0.55);
-        cairo_pattern_add_color_stop_rgba(fog, 1, 0.5, 0.5, 0.55, 0.2);
-        cairo_set_source(cr, fog);
-        cairo_paint(cr);
-        cairo_pattern_destroy(fog);
-    }
-}
-
-void Highway(const TCanvas& c, const TScene& s, bool withCar) {
+void Highway(const TCanvas& c, const TScene& s) {
     Sky(c, s);
     Skyline(c, s);
     Road(c, s);
-    if (withCar) Car(c, kWidth * 0.5, kHeight * 0.93, 1.1, palette::Amber);
-    Weather(c, s);
-}
-
-// Darkens a horizontal band so that text printed by the game over it stays readable.
-void Shade(const TCanvas& c, double y0, double y1, double alpha) {
-    cairo_t* cr = c.Cr();
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
-    cairo_pattern_add_color_stop_rgba(p, 0, 0, 0, 0, 0);
-    cairo_pattern_add_color_stop_rgba(p, 0.3, 0, 0, 0, alpha);
-    cairo_pattern_add_color_stop_rgba(p, 0.7, 0, 0, 0, alpha);
-    cairo_pattern_add_color_stop_rgba(p, 1, 0, 0, 0, 0);
-    cairo_rectangle(cr, 0, y0, kWidth, y1 - y0);
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    DrawPickupFromBehind(c, kWidth * 0.5, kHeight * 0.97, 230);
 }
 
 // The menu background: the game's buttons stand at the left, its title upper right, the badge lower right.
@@ -226,7 +148,7 @@ void Splash(TDataTree& tree) {
     TCanvas c(kWidth, kHeight, false);
     TScene s;
     s.curve = 0.25;
-    Highway(c, s, true);
+    Highway(c, s);
     cairo_pattern_t* left = cairo_pattern_create_linear(0, 0, 300, 0);
     cairo_pattern_add_color_stop_rgba(left, 0, 0, 0, 0, 0.65);
     cairo_pattern_add_color_stop_rgba(left, 1, 0, 0, 0, 0);
@@ -244,39 +166,45 @@ void TextBlock(const TCanvas& c, const std::vector<std::string>& lines, double x
         c.OutlinedText(lines[i], x, y + i * spacing, 0.5, palette::Paper, palette::Night, 3);
 }
 
-// Shown before the first stage; the game prints "Press any key..." at 80 % of the height.
+// Shown before the first stage, which starts at first light; the game prints "Press any key..."
+// at 80 % of the height.
 void Story(TDataTree& tree) {
     TCanvas c(kWidth, kHeight, false);
     TScene s;
     s.seed = 21;
-    s.weather = TWeather::Rain;
-    Highway(c, s, true);
-    c.ChamferPath(112, 70, 800, 440, 24);
-    c.FillAndOutline(palette::Night.WithAlpha(0.78), palette::Amber, 3);
-    DrawWordmark(c, (kWidth - WordmarkWidth(c, 64)) / 2, 150, 64);
-    TextBlock(c,
-              {"The coast road from Port Kestrova to the capital belongs to the gangs now.",
-               "Convoys vanish, couriers burn, and the police stay home after dark.", "",
-               "You drive. Your partner rides in the back with whatever gun we could find.",
-               "Fifteen stretches of highway lie between you and the city, each one",
-               "on a clock. Shoot what shoots at you, pick up what the wrecks leave behind,",
-               "and keep the wheels on the road.", "", "Tonight the road is taken back."},
-              kWidth / 2.0, 215, 20, 32);
-    tree.Jpg("Data/Menu/Story.jpg", c);
-}
-
-// After the fifteenth stage: dawn over the city.
-void Final(TDataTree& tree) {
-    TCanvas c(kWidth, kHeight, false);
-    TScene s;
-    s.seed = 31;
     s.horizon = 0.58;
     s.skyTop = {0.16, 0.22, 0.45};
     s.skyMid = {0.45, 0.42, 0.62};
     s.skyLow = {0.95, 0.58, 0.45};
     s.glow = {1.0, 0.85, 0.45};
-    Highway(c, s, true);
-    c.Glow(kWidth / 2.0, kHeight * 0.58, 160, {1, 0.95, 0.7, 0.9});
+    Highway(c, s);
+    c.ChamferPath(112, 70, 800, 440, 24);
+    c.FillAndOutline(palette::Night.WithAlpha(0.78), palette::Amber, 3);
+    DrawWordmark(c, (kWidth - WordmarkWidth(c, 64)) / 2, 150, 64);
+    TextBlock(c,
+              {"The road from Port Kestrova to the capital belongs to the gangs now.",
+               "Convoys vanish, couriers burn, and the police stay at home.", "",
+               "You drive. Your partner rides in the back with whatever gun we could find.",
+               "Fifteen stretches lie between you and the city: farmland, towns, desert",
+               "and the snowy pass, each on a clock. Shoot what shoots at you, pick up",
+               "what the wrecks leave behind, and keep the wheels on the road.", "",
+               "At first light the road is taken back."},
+              kWidth / 2.0, 215, 20, 32);
+    tree.Jpg("Data/Menu/Story.jpg", c);
+}
+
+// After the fifteenth stage: the sun sets over the city at the end of the drive.
+void Final(TDataTree& tree) {
+    TCanvas c(kWidth, kHeight, false);
+    TScene s;
+    s.seed = 31;
+    s.horizon = 0.58;
+    s.skyTop = {0.20, 0.22, 0.45};
+    s.skyMid = {0.55, 0.40, 0.55};
+    s.skyLow = {1.0, 0.55, 0.30};
+    s.glow = {1.0, 0.65, 0.30};
+    Highway(c, s);
+    c.Glow(kWidth / 2.0, kHeight * 0.58, 160, {1, 0.8, 0.5, 0.9});
     DrawWordmark(c, (kWidth - WordmarkWidth(c, 96)) / 2, 170, 96);
     c.SelectFont(TFace::Title, 44);
     c.OutlinedText("THE ROAD IS YOURS", kWidth / 2.0, 250, 0.5, palette::Paper, palette::Night, 5);
@@ -287,50 +215,10 @@ void Final(TDataTree& tree) {
     tree.Jpg("Data/Menu/Final.jpg", c);
 }
 
-const char* const kStageNames[15] = {"Harbour Exit", "Coast Road",    "Salt Flats",   "Rain Belt",
-                                     "Pine Ridge",   "Old Quarry",    "Tunnel Mouth", "River Bridge",
-                                     "Fog Marsh",    "Border Post",   "White Pass",   "Ice Bridge",
-                                     "Night Market", "Power Station", "City Gate"};
-
-TScene StageScene(int stage) {
-    TScene s;
-    s.seed = 100 + stage;
-    s.curve = std::sin(stage * 1.7) * 0.8;
-    const double shift = (stage - 1) / 14.0;
-    s.skyLow = palette::Dusk.Mix({0.2, 0.3, 0.5}, shift * 0.6);
-    s.glow = palette::Horizon.Mix({0.9, 0.3, 0.45}, shift);
-    s.horizon = 0.48 + 0.06 * std::cos(stage * 2.3);
-    if (stage == 4 || stage == 8 || stage == 13)
-        s.weather = TWeather::Rain;
-    else if (stage == 11 || stage == 12)
-        s.weather = TWeather::Snow;
-    else if (stage == 9)
-        s.weather = TWeather::Fog;
-    return s;
-}
-
-// Shown while a stage loads; the game prints its text at 80 % of the height.
-void LoadingScreens(TDataTree& tree) {
-    for (int stage = 1; stage <= 15; ++stage) {
-        TCanvas c(kWidth, kHeight, false);
-        const TScene s = StageScene(stage);
-        Highway(c, s, stage % 2 == 1);
-        Shade(c, 60, 300, 0.55);
-        Shade(c, kHeight * 0.72, kHeight * 0.88, 0.6);
-        c.SelectFont(TFace::Title, 36);
-        c.OutlinedText("STAGE " + std::to_string(stage), kWidth / 2.0, 150, 0.5, palette::Amber,
-                       palette::Night, 5);
-        c.SelectFont(TFace::Title, 64);
-        c.OutlinedText(kStageNames[stage - 1], kWidth / 2.0, 230, 0.5, palette::Paper, palette::Night, 6);
-        tree.Jpg("Data/Maps/Loading_Level" + std::to_string(stage) + ".jpg", c);
-    }
-}
-
 } // namespace
 
 void GenerateScenes(TDataTree& tree) {
     Splash(tree);
     Story(tree);
     Final(tree);
-    LoadingScreens(tree);
 }

@@ -4,7 +4,14 @@
 // escort stages (SM_FRIEND vans) alternate from the third stage on.
 #include "Stages.h"
 
+#include "StageWorlds.h"
+
+#include <iterator>
+
 namespace {
+
+// The first block the car generator handles: it comes into view as the start lights change.
+constexpr int kFirstBlock = 9;
 
 // `count` cars at fixed blocks between `begin` and `last`: the generator spreads them up to
 // one step past the end of their stretch, so the stretch ends early enough to keep the
@@ -42,6 +49,16 @@ TTraffic Civilians(std::vector<int> models, int length, int flow, int timeCars, 
     return t;
 }
 
+// Slow plain cars straight after the start lights, one block after another: something for a
+// new player to shoot within seconds of green, long before anyone shoots back.
+TTraffic Stragglers(std::vector<int> models, int count) {
+    TTraffic t;
+    t.models = std::move(models);
+    t.values = {TW_NONE, 220, "AT_NONE", "DT_NORMAL", 2, 30, 12, 12, 12, false, 60, "BT_NONE"};
+    t.spans = {{kFirstBlock, kFirstBlock + count, count, count}};
+    return t;
+}
+
 constexpr const char* kHuntText[] = {"",
                                      "Destroy the armoured courier",
                                      "Destroy both armoured couriers",
@@ -57,36 +74,34 @@ TSpecialMission Escort(const std::string& text, int score, int machinegun) {
     return {text, score, 0, 0, machinegun, 0};
 }
 
-// The figures of each stage, one line each.
+// The figures of each stage, one line each; where it plays is in StageWorlds.h.
 struct TStageLine {
-    const char* blocks;
     bool sequenced;
     int length, time, reward;
     int maxSpeed, minSpeed, uziBullets, rockets;
     int trafficSpeed, trafficMaxCount;
-    const char* weather;
-    bool fog;
 };
 // clang-format off
 constexpr TStageLine kLines[] = {
-    // set      sequence  blocks time reward  player speed  uzi rockets  traffic     weather   fog
-    {"grass",   false,    100,  120,  1000,   100, 30,        0, 2,      40,  5,     "W_NONE", false},
-    {"grass",   true,     110,   84,  1500,   100, 30,        0, 2,      40,  6,     "W_NONE", false},
-    {"city",    false,    120,   90,  2000,   105, 32,       60, 2,      42,  7,     "W_NONE", false},
-    {"grass",   true,     130,   95,  2500,   105, 35,        0, 3,      44,  7,     "W_RAIN", false},
-    {"desert",  false,    140,   98,  3000,   110, 35,       60, 3,      46,  8,     "W_NONE", false},
-    {"city",    true,     150,   90,  3500,   110, 38,        0, 3,      48,  8,     "W_RAIN", true},
-    {"desert",  false,    160,   87,  4000,   115, 40,      100, 3,      50,  9,     "W_NONE", false},
-    {"winter",  true,     175,   76,  4500,   115, 40,        0, 4,      50, 10,     "W_SNOW", false},
-    {"city",    false,    190,   79,  5000,   120, 42,      100, 4,      52, 10,     "W_NONE", false},
-    {"grass",   true,     200,   82,  5500,   120, 45,        0, 4,      54, 11,     "W_RAIN", true},
-    {"desert",  false,    215,   74,  6000,   125, 45,      120, 4,      55, 12,     "W_NONE", false},
-    {"winter",  true,     230,   76,  6500,   125, 48,        0, 5,      56, 12,     "W_SNOW", true},
-    {"city",    false,    245,   80,  7000,   130, 50,      150, 5,      58, 13,     "W_RAIN", false},
-    {"desert",  true,     260,   83,  7500,   130, 50,        0, 5,      60, 14,     "W_NONE", false},
-    {"winter",  false,    280,   86,  9000,   130, 50,      150, 6,      60, 14,     "W_SNOW", false},
+    // sequence  blocks time reward  player speed  uzi rockets  traffic
+    {false,      100,  120,  1000,   100, 30,        0, 2,      40,  5},
+    {true,       110,   84,  1500,   100, 30,        0, 2,      40,  6},
+    {false,      120,   90,  2000,   105, 32,       60, 2,      42,  7},
+    {true,       130,   95,  2500,   105, 35,        0, 3,      44,  7},
+    {false,      140,   98,  3000,   110, 35,       60, 3,      46,  8},
+    {true,       150,   92,  3500,   110, 38,        0, 3,      48,  8},
+    {false,      160,   87,  4000,   115, 40,      100, 3,      50,  9},
+    {true,       175,   79,  4500,   115, 40,        0, 4,      50, 10},
+    {false,      190,   82,  5000,   120, 42,      100, 4,      52, 10},
+    {true,       200,   74,  5500,   120, 45,        0, 4,      54, 11},
+    {false,      215,   79,  6000,   125, 45,      120, 4,      55, 12},
+    {true,       230,   84,  6500,   125, 48,        0, 5,      56, 12},
+    {false,      245,   83,  7000,   130, 50,      150, 5,      58, 13},
+    {true,       260,   88,  7500,   130, 50,        0, 5,      60, 14},
+    {false,      280,   86,  9000,   130, 50,      150, 6,      60, 14},
 };
 // clang-format on
+static_assert(std::size(kLines) == std::size(kStageWorlds));
 
 TSpecialMission SpecialOf(int stage) {
     switch (stage) {
@@ -108,7 +123,7 @@ std::vector<TTraffic> TrafficOf(int stage, int L) {
     const std::vector<int> mixed = {1, 2, 3, 9};
     switch (stage) {
     case 1:
-        return {Civilians(town, L, 30, 2, 0), Global(GC_SEDAN, {Along(9, L - 2, 6)}),
+        return {Stragglers(town, 3), Civilians(town, L, 30, 2, 0), Global(GC_SEDAN, {Along(9, L - 2, 6)}),
                 Global(GC_BANDIT, {Fixed(30, L - 10, 2), Along(60, L - 2, 2)})};
     case 2:
         return {Civilians(town, L, 34, 2, 1), Global(GC_HATCH, {Along(9, L - 2, 2)}),
@@ -203,7 +218,7 @@ std::vector<TTraffic> TrafficOf(int stage, int L) {
                 Global(GC_PURSUER, {Fixed(80, L - 10, 1), Along(80, L - 2, 2)}),
                 Global(GC_SPORTS, {Fixed(30, L - 20, 1)})};
     case 14:
-        return {Civilians(mixed, L, 62, 2, 2),
+        return {Civilians(mixed, L, 62, 3, 2),
                 Target(GC_COURIER, "SM_NEUTRAL", Fixed(30, L - 50, 5)),
                 Global(GC_BANDIT, {Fixed(15, L - 10, 3), Along(15, L - 2, 7)}),
                 Global(GC_RAIDER, {Fixed(20, L - 10, 3), Along(20, L - 2, 7)}),
@@ -231,9 +246,10 @@ std::vector<TStage> Design() {
     std::vector<TStage> stages;
     for (const TStageLine& line : kLines) {
         const int number = static_cast<int>(stages.size()) + 1;
-        stages.push_back({line.blocks, line.sequenced, line.length, line.time, line.reward, line.maxSpeed,
+        const TStageWorld& world = kStageWorlds[number - 1];
+        stages.push_back({world.blocks, line.sequenced, line.length, line.time, line.reward, line.maxSpeed,
                           line.minSpeed, line.uziBullets, line.rockets, line.trafficSpeed,
-                          line.trafficMaxCount, line.weather, line.fog, SpecialOf(number),
+                          line.trafficMaxCount, world.weather, world.fog, SpecialOf(number),
                           TrafficOf(number, line.length)});
     }
     return stages;

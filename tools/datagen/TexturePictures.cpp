@@ -41,7 +41,7 @@ void Clouds(TDataTree& tree) {
     tree.Tga("Data/Textures/Clouds.tga", c);
 }
 
-// Star-shaped burst of `rays` rays; used for flashes and sparks.
+// Star-shaped burst of `rays` rays, for the hit sparks.
 void Burst(const TCanvas& c, int rays, double inner, double outer, uint64_t seed, const TColour& core,
            const TColour& edge) {
     cairo_t* cr = c.Cr();
@@ -67,14 +67,40 @@ void Burst(const TCanvas& c, int rays, double inner, double outer, uint64_t seed
     c.Glow(cx, cy, inner * 1.6, core);
 }
 
+// A muzzle flash seen from above, bright enough to catch the eye against any ground: the game
+// lays the picture's top edge at the muzzle, so the shot goes down it. `reach` scales the flames.
+void MuzzleFlash(TDataTree& tree, const std::string& name, double reach, uint64_t seed) {
+    TCanvas c(64, 64);
+    cairo_t* cr = c.Cr();
+    const double mx = 32, my = 4;
+    const TColour core{1, 0.98, 0.85}, flame{1, 0.5, 0.08};
+    c.Glow(mx, my + 20 * reach, 34 * reach, flame.WithAlpha(0.85));
+    TRandom random(seed);
+    cairo_new_path(cr);
+    for (int k = 0; k <= 6; ++k) {
+        // Rays fanned about the shot, the middle one longest.
+        const double a = M_PI / 2 + (k - 3) * 0.42 + random.Range(-0.08, 0.08);
+        const double length = 58 * reach * (k == 3 ? 1.0 : random.Range(0.45, 0.7));
+        cairo_line_to(cr, mx + std::cos(a) * length, my + std::sin(a) * length);
+        const double b = a + 0.21;
+        cairo_line_to(cr, mx + std::cos(b) * 16 * reach, my + std::sin(b) * 16 * reach);
+    }
+    cairo_close_path(cr);
+    cairo_pattern_t* p = cairo_pattern_create_radial(mx, my, 0, mx, my, 58 * reach);
+    cairo_pattern_add_color_stop_rgba(p, 0, core.r, core.g, core.b, 1);
+    cairo_pattern_add_color_stop_rgba(p, 0.45, flame.r, 0.75, 0.3, 1);
+    cairo_pattern_add_color_stop_rgba(p, 1, flame.r, flame.g, flame.b, 0.6);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    c.Glow(mx, my + 6, 16 * reach, core);
+    tree.Png("Data/Textures/" + name, c);
+}
+
+// The flash's first 50 ms, then its last: a full burst, then a smaller one.
 void Flashes(TDataTree& tree) {
-    const TColour core{1, 0.97, 0.8}, edge{1, 0.62, 0.15};
-    TCanvas big(64, 64);
-    Burst(big, 7, 7, 31, 11, core, edge);
-    tree.Png("Data/Textures/flash1.png", big);
-    TCanvas small(64, 64);
-    Burst(small, 5, 6, 22, 12, core, edge);
-    tree.Png("Data/Textures/flash2.png", small);
+    MuzzleFlash(tree, "flash2.png", 1.0, 12);
+    MuzzleFlash(tree, "flash1.png", 0.75, 11);
 }
 
 // A spent brass casing.
@@ -124,13 +150,18 @@ void LightSprite(TDataTree& tree, const std::string& name, const TColour& colour
     tree.Png("Data/Textures/" + name, c);
 }
 
-// Round and soft, so it reads as a streak however the game stretches it along the shot.
+// The streak of a shot, head at the top: a white-hot core across the middle of its width in an
+// orange glow that reaches the edges, so it shows a few pixels wide on sand, snow and asphalt
+// alike; it thins out towards the tail.
 void Tracer(TDataTree& tree) {
-    TCanvas c(32, 32);
+    TCanvas c(32, 128);
     c.Shade([](int x, int y) {
-        const double d = std::hypot(x + 0.5 - 16, y + 0.5 - 16) / 16;
-        const double v = std::pow(std::max(0.0, 1 - d), 1.6);
-        return TColour{1, 0.9 + 0.1 * v, 0.55 + 0.45 * v, v};
+        const double across = std::abs(x + 0.5 - 16) / 16, along = (y + 0.5) / 128;
+        const double coreShare = 1 - SmoothStep(0.25, 0.5, across);
+        const double body = 1 - SmoothStep(0.7, 1.0, across);
+        const double tail = 1 - 0.7 * along;
+        const TColour colour = TColour{1, 0.45, 0.08}.Mix({1, 0.98, 0.85}, coreShare);
+        return colour.WithAlpha(std::max(coreShare, 0.9 * body) * tail);
     });
     tree.Png("Data/Textures/trasser.png", c);
 }
@@ -166,7 +197,10 @@ void GenerateTextures(TDataTree& tree) {
     Clouds(tree);
     Flashes(tree);
     Shell(tree);
-    Target(tree);
+    for (int detail : {1, 2}) {
+        const TCanvasDetail pixels(detail); // the crosshair grows with the HUD
+        Target(tree);
+    }
     LightSprite(tree, "back_light.png", palette::Amber);
     LightSprite(tree, "break_light.png", palette::Danger);
     Tracer(tree);

@@ -5,12 +5,14 @@
 // 5 wide, lane k centred at x = -17.5 + 5k; the usual road has lanes 2 to 5 (x -10 .. 10), so the
 // player's start at x = -10 is its edge and the lane at x = -2.5 is lane 3. Roads widen to six
 // lanes or narrow to three over y = -12 .. -28. A block's file name is its "main.trk" line: the
-// six enter-lane flags, "_", the six exit-lane flags, "_" and its number.
+// six enter-lane flags, "_", the six exit-lane flags, "_" and its number. Beyond the verges the
+// blocks draw a valley's hills (Valley.h); their collision maps end at the verges.
 #include "BlockMap.h"
 #include "DataTree.h"
 #include "Generators.h"
 #include "Random.h"
 #include "StageSequences.h"
+#include "Valley.h"
 
 #include <cmath>
 #include <cstdint>
@@ -90,7 +92,7 @@ struct TTheme {
     const char* verge;
     const char* vergeCollision; // what driving on the verge is like
     bool dustyShoulders;
-    const char* slick; // the no-control patch of the hazard blocks
+    const char* slick; // the no-control patch of the hazard blocks: "oil" or "ice"
     const char* drop;  // what lies below the bridge of the hazard blocks
     bool hazards;
     bool streetLamps;
@@ -182,6 +184,7 @@ public:
     void Build() {
         Ground();
         Feature();
+        Land();
         Lanes();
         Scenery();
     }
@@ -214,8 +217,8 @@ private:
                     collision_.Strip(y0, y1, Lo(side, e0, sw), Hi(side, e0, sw), Lo(side, e1, sw),
                                      Hi(side, e1, sw), -2, 2, "COL_BACK");
                 const double v0 = e0 + side * sw, v1 = e1 + side * sw;
-                const double far = side * kGroundEdge;
-                map_.Strip(y0, y1, std::min(v0, far), std::max(v0, far), std::min(v1, far), std::max(v1, far),
+                const double far = side * kGroundEdge, foot = side * kHillFoot;
+                map_.Strip(y0, y1, std::min(v0, foot), std::max(v0, foot), std::min(v1, foot), std::max(v1, foot),
                            -1.5, -0.1, theme_.verge, 2);
                 collision_.Strip(y0, y1, std::min(v0, far), std::max(v0, far), std::min(v1, far),
                                  std::max(v1, far), -2, 2, theme_.vergeCollision);
@@ -261,7 +264,8 @@ private:
             const double side = plan_.feature == TFeature::JunctionRight ? -1 : 1;
             const double edge = side < 0 ? left : right;
             const double x0 = side < 0 ? -kGroundEdge : edge, x1 = side < 0 ? edge : kGroundEdge;
-            map_.Box({x0, -26, -1}, {x1, -14, -0.01}, "road_plain");
+            // Drawn up to the cliff, where it runs into a tunnel.
+            map_.Box({side < 0 ? -kCliffFoot : edge, -26, -1}, {side < 0 ? edge : kCliffFoot, -14, -0.01}, "road_plain");
             collision_.Box({x0, -26, -2}, {x1, -14, 2}, "COL_ROAD");
             occupied_.push_back({side * 50, -20, 60});
             Object("sign_speed", {edge + side * 4, -28, -0.1}, 90);
@@ -274,7 +278,8 @@ private:
             Object("barrier", {right + 1.6, -28, -0.02}, 0);
             break;
         case TFeature::Slick:
-            map_.Box({-5, -26, 0}, {5, -16, 0.02}, theme_.slick, 2);
+            // The patch's soft edge needs transparency, so it is an object, not a block face.
+            Object(std::string(theme_.slick) + "_patch", {0, -21, 0}, 90);
             collision_.Box({-5, -26, -2}, {5, -16, 2}, "COL_NOCONTROL");
             break;
         case TFeature::Drop:
@@ -283,8 +288,8 @@ private:
                 const double edge = side < 0 ? left : right;
                 const double in = edge + side * 0.3, out = edge + side * 0.8;
                 map_.Box({std::min(in, out), -40, -1.5}, {std::max(in, out), 0, 0.9}, "concrete");
-                const double far = side * kGroundEdge, near = edge + side * 0.8;
-                map_.Box({std::min(near, far), -40, -2.6}, {std::max(near, far), 0, -1.6}, theme_.drop, 2);
+                const double far = side * kGroundEdge, near = edge + side * 0.8, foot = side * kHillFoot;
+                map_.Box({std::min(near, foot), -40, -2.6}, {std::max(near, foot), 0, -1.6}, theme_.drop, 2);
                 collision_.Box({std::min(near, far), -40, -2}, {std::max(near, far), 0, 2}, "COL_KILL");
                 occupied_.push_back({side * 50, -20, 100});
             }
@@ -293,6 +298,15 @@ private:
             break;
         default: break;
         }
+    }
+
+    // The valley's hills, from the verge or from the water under a bridge.
+    void Land() {
+        const bool bridge = plan_.feature == TFeature::Drop;
+        TSideRoad road;
+        if (plan_.feature == TFeature::JunctionRight) road = {-1, -14, -26};
+        if (plan_.feature == TFeature::JunctionLeft) road = {1, -14, -26};
+        AddHills(map_, theme_.name, 0, -40, bridge ? -1.6 : -0.1, theme_.verge, 2, road);
     }
 
     // Traffic points: cars follow a lane's spawn points, leave it at its exit point and pick their
@@ -396,6 +410,7 @@ std::string Sequence(const std::vector<TBlockPlan>& blocks, int length, uint64_t
 
 void GenerateTrackBlocks(TDataTree& tree) {
     GenerateTrackTextures(tree);
+    GenerateValleyTextures(tree);
     uint64_t seed = 500;
     for (const TTheme& theme : Themes()) {
         const std::vector<TBlockPlan>& blocks = Blocks(theme.hazards);

@@ -1,5 +1,5 @@
 // Data\Textures: the ground the track blocks are built of (asphalt with lane lines, shoulders,
-// grass, pavements, sand, snow, ice, oil, water, rock), 256 × 256 JPGs that tile seamlessly.
+// grass, pavements, sand, snow, water, rock), 256 × 256 JPGs that tile seamlessly.
 #include "Canvas.h"
 #include "DataTree.h"
 #include "Generators.h"
@@ -66,15 +66,11 @@ void GenerateTrackTextures(TDataTree& tree) {
     Ground(tree, "snow", 211, [](double n, int, int) {
         return TColour{0.80, 0.84, 0.92}.Mix(White, n * 0.6);
     });
-    Ground(tree, "ice", 212, [](double n, int x, int y) {
-        const double crack = std::abs(std::sin(x * 0.05 + n * 9) * std::cos(y * 0.04 + n * 7));
-        return TColour{0.55, 0.72, 0.85}.Mix(White, n * 0.5).Mix(Indigo, crack < 0.04 ? 0.5 : 0);
-    });
-    Ground(tree, "oil", 213, [](double n, int, int) {
-        return TColour{0.04, 0.04, 0.06}.Mix(Dusk, std::max(0.0, std::sin(n * 30)) * 0.35);
-    });
+    // Daylight water: blue with ripples and glints of the sky.
     Ground(tree, "water", 214, [](double n, int x, int) {
-        return Night.Mix(Indigo, 0.5 + 0.5 * std::sin(x * 0.1 + n * 12)).Mix(Horizon, n > 0.7 ? 0.25 : 0);
+        return TColour{0.14, 0.33, 0.48}
+            .Mix({0.26, 0.50, 0.64}, 0.5 + 0.5 * std::sin(x * 0.1 + n * 12))
+            .Mix(White, n > 0.72 ? 0.35 : 0);
     });
     Ground(tree, "chasm", 215, [](double n, int, int y) {
         return TColour{0.30, 0.18, 0.12}.Mix(Night, 0.4 + 0.4 * n + 0.1 * std::sin(y * 0.2));

@@ -40,12 +40,13 @@ std::vector<TTrafficCar> Cars() {
     van.paint.accent = Cyan, van.paint.stripe = true;
     cars.push_back({"Car_03", van, false});
 
-    TCarDesign truck = Saloon({0.85, 0.45, 0.12});
+    // Blue-grey, not orange: only our car wears that.
+    TCarDesign truck = Saloon({0.40, 0.46, 0.55});
     truck.length = 7.2, truck.halfWidth = 1.15, truck.beltZ = 1.2, truck.noseDrop = 0.1,
     truck.cabinFront = -3.3;
     truck.cabinRear = -1.9, truck.roofZ = 2.4, truck.windscreen = 0.3, truck.backlight = 0.02;
     truck.wheelRadius = 0.55, truck.wheelBase = 4.6, truck.cargoFront = -1.8, truck.cargoRear = 3.6;
-    truck.cargoTop = 3.0, truck.paint.accent = Amber;
+    truck.cargoTop = 3.0, truck.paint.accent = Danger;
     cars.push_back({"Car_04", truck, true});
 
     TCarDesign pickup = Saloon({0.24, 0.45, 0.30});

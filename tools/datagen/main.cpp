@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
         GenerateSprites(tree);
         GenerateHelpPictures(tree);
         GenerateScenes(tree);
+        GenerateStageScenes(tree);
         GenerateExitScreen(tree);
         GenerateSounds(tree);
         GenerateGameTables(tree);
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
         GenerateCarModels(tree);
         GenerateGunnerModels(tree);
         GenerateObjectModels(tree);
+        GenerateHazardPatches(tree);
         GenerateMapTable(tree);
         GenerateTrackBlocks(tree);
         // Stage sequences chain the blocks of the lists written just before.
