@@ -47,10 +47,16 @@ protected:
     std::vector<std::string> Frames(const std::string& trace) const {
         std::vector<std::string> lines;
         std::istringstream in(game.Files().Read(trace));
+        // The window and the scene's size follow the window playback opens.
+        const auto drop = [](std::string& line, const char* field) {
+            const size_t at = line.find(field);
+            if (at != std::string::npos) line.erase(at, line.find(' ', at + 1) - at);
+        };
         for (std::string line; std::getline(in, line);) {
-            const size_t window = line.find(" window=");
-            if (window != std::string::npos)
-                lines.push_back(line.erase(window, line.find(' ', window + 1) - window));
+            if (line.find(" window=") == std::string::npos) continue;
+            drop(line, " window=");
+            drop(line, " scene=");
+            lines.push_back(line);
         }
         return lines;
     }
