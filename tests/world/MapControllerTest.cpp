@@ -94,10 +94,6 @@ TEST_F(MapControllerTest, BrushFacesBecomeQuadsWithTheirFourthCornerNormalAndTex
     const TCorner a{0, 0, 0.625f, 0.25f, -0.25f}, b{0, -2.5f, 0.625f, 0.25f, 3.75f},
         c{-1.25f, -2.5f, 0.625f, 2.25f, 3.75f}, d{-1.25f, 0, 0.625f, 2.25f, -0.25f};
     expectFace(0, {a, b, c, c, d, a}, 0, 1);
-    // The map's +x side faces world -x; it is textured by -z across and y down.
-    const TCorner e{-1.25f, 0, 0, 0.25f, -0.25f}, f{-1.25f, 0, 0.625f, -0.75f, -0.25f},
-        g{-1.25f, -2.5f, 0.625f, -0.75f, 3.75f}, h{-1.25f, -2.5f, 0, 0.25f, 3.75f};
-    expectFace(12, {e, f, g, g, h, e}, -1, 0);
 }
 
 TEST_F(MapControllerTest, RotationTurnsTheTextureAndZeroScalesOrMissingTexturesStayFinite) {
@@ -143,8 +139,6 @@ TEST_F(MapControllerTest, FaceWithoutFourthCornerIsSkippedWithALogLine) {
 TEST_F(MapControllerTest, BrokenMapTextFailsWithAnError) {
     EXPECT_EQ(ErrorOf([&] { Load(MapText({}) + "{ ( 1 2"); }), "'' is not a valid integer value");
     EXPECT_EQ(ErrorOf([&] { Load(MapText({}) + "( 0 0 99999 )"); }), "Map coordinate out of range: 99999");
-    EXPECT_EQ(ErrorOf([&] { TMapController(blockTextures_).Load(Path("missing")); }),
-              "File not found " + Path("missing.map"));
 }
 
 TEST_F(MapControllerTest, ProbeGivesEachWheelTheHighestTypeUnderItAtTheBlockOffset) {
