@@ -1,12 +1,14 @@
 // Whole games through the menu in the real executable at a fixed step: a new game played
-// through its first stage to the tally and on to the next stage's loading page, and a lost
-// stage restarted and then left. The stages are short loose files over the archive's.
+// through its first stage to the tally and on to the next stage's loading page, and a stage
+// lost on a deadly surface, restarted and then left. The stages are short loose files over
+// the archive's.
 #include "settings/Configure.h"
 #include "support/GameProcess.h"
 #include "support/TraceLines.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 #include <string>
@@ -102,7 +104,7 @@ TEST(GameRun, NewGamePlaysTheFirstStageThroughTheTallyToTheNextStage) {
     EXPECT_GT(config.Players[0].Score, 0) << "the tally's score is the profile's";
 }
 
-TEST(GameRun, ALostStageRestartsAndThenLeavesForTheCountryPage) {
+TEST(GameRun, ADeadlySurfaceLosesTheStageWhichRestartsAndThenLeavesForTheCountryPage) {
     TGameInstall game;
     SaveProfile(game);
     // Bridges (block 13 of the city set): steering hard over the edge loses the stage.
@@ -112,7 +114,14 @@ TEST(GameRun, ALostStageRestartsAndThenLeavesForTheCountryPage) {
     script += ClickAt(FirstLoss + 2, RestartX, QuestionY) + std::to_string(FirstLoss + 10) + drive;
     script += std::to_string(FirstLoss + 210) + " keys=38,37\n" + std::to_string(SecondLoss) + " keys=\n";
     script += ClickAt(SecondLoss + 2, ExitX, QuestionY);
-    const std::vector<int> pages = Pages(RunGame(game, script, SecondLoss + 10, {"--stage=1"}));
+    const std::vector<TTraceLine> lines = RunGame(game, script, SecondLoss + 10, {"--stage=1"});
+    const std::vector<int> pages = Pages(lines);
     const std::vector<int> expected = {-1, PageLose, PageLoad, -1, PageLose, PageCountry};
     EXPECT_EQ(Visits(pages), expected);
+    // The lose page follows five seconds after the car met the edge.
+    const auto died = std::find_if(lines.begin(), lines.end(),
+                                   [](const TTraceLine& line) { return line.count("health") && std::stod(line.at("health")) <= 0; });
+    ASSERT_NE(died, lines.end()) << "the car never met the deadly surface";
+    const auto lost = std::find(pages.begin(), pages.end(), PageLose);
+    EXPECT_EQ((lost - pages.begin()) - (died - lines.begin()), 5000 / 25);
 }
