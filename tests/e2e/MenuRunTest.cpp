@@ -94,17 +94,6 @@ TEST(MenuRun, ChoosingTenTwentyFourRestartsTheGameInThatWindow) {
     EXPECT_EQ(config.Resolution, 1);
 }
 
-TEST(MenuRun, RebindingAccelerateIsKeptInKeysCfg) {
-    TGameInstall game;
-    SaveProfile(game);
-    std::string script = ClickAt(2, MainX, OptionsY) + ClickAt(6, RowX, RowY(2)) + ClickAt(10, RowX, RowY(2));
-    script += KeyAt(14, 'K');
-    game.Files().Write("in.txt", script);
-    ASSERT_EQ(game.Run({"--fixed-step=25", "--frames=20", "--input=" + game.Dir() + "in.txt"}).status, 0);
-    EXPECT_NE(game.Files().Read("keys.cfg").find("KP_FORWARD=87\r\nKP_FORWARD=75\r\n"), std::string::npos)
-        << game.Files().Read("keys.cfg");
-}
-
 TEST(MenuRun, APadClicksThroughTheMenuAndItsTriggerStaysBound) {
     TGameInstall game;
     SaveProfile(game);
