@@ -1,4 +1,5 @@
-// Every generated stage loads and draws in the real executable.
+// Generated stages draw their track and weather in the real executable. (That every stage
+// loads and plays is the autopilot's stage runs.)
 #include "support/GameProcess.h"
 #include "support/PngFile.h"
 
@@ -38,16 +39,6 @@ TPictureStats Stats(const TPngImage& image) {
 }
 
 } // namespace
-
-TEST(Stage, EveryStageLoadsAndRuns) {
-    TGameInstall game;
-    for (int stage = 1; stage <= 15; ++stage) {
-        const TGameRun run = game.Run({"--stage=" + std::to_string(stage), "--fixed-step=25", "--frames=3"});
-        EXPECT_TRUE(run.exited) << "stage " << stage;
-        EXPECT_EQ(run.status, 0) << "stage " << stage << ": " << run.errors;
-        EXPECT_EQ(run.errors.find("Error"), std::string::npos) << "stage " << stage << ": " << run.errors;
-    }
-}
 
 TEST(Stage, ThreeStagesDrawTheirTrackAndWeather) {
     TGameInstall game;
