@@ -1,5 +1,5 @@
-// Whole-program runs through the menu with scripted clicks and keys: the first start, a
-// display change applied by a restart, key bindings (keyboard and game pad) kept in keys.cfg,
+// Whole-program runs through the menu with scripted clicks and keys (the first start is the
+// menu pilot's whole-game run): a display change applied by a restart, key bindings (keyboard and game pad) kept in keys.cfg,
 // and the way out through the exit screen and its links. Pointer positions are where the cursor
 // stands; the menu tests 30 pixels below it at 800 x 600.
 #include "platform/GamePads.h"
@@ -48,24 +48,6 @@ int RowY(int row) {
 constexpr int YesX = 332, YesY = 336;
 
 } // namespace
-
-TEST(MenuRun, FirstStartAsksForANickNameThenShowsTheMainPage) {
-    TGameInstall game;
-    std::string script = "1 pointer=400,300\n";
-    script += KeyAt(3, ' ') + KeyAt(5, 'A') + KeyAt(7, 'C') + KeyAt(9, 'E') + KeyAt(11, 13);
-    game.Files().Write("in.txt", script);
-    ASSERT_EQ(game.Run({"--fixed-step=25", "--frames=20", "--input=" + game.Dir() + "in.txt",
-                        "--trace=" + game.Dir() + "t.txt"})
-                  .status,
-              0);
-    const std::string trace = game.Files().Read("t.txt");
-    EXPECT_NE(trace.find("frame=1 step=25 scaled=25 divisor=1 menu=1 page=7 "), std::string::npos) << trace;
-    EXPECT_NE(trace.find("frame=20 step=25 scaled=25 divisor=1 menu=1 page=0 "), std::string::npos) << trace;
-    TConfig config;
-    ASSERT_TRUE(config.Load(game.Dir() + "Config.cfg"));
-    ASSERT_EQ(config.PlayerCount, 1);
-    EXPECT_EQ(config.Players[0].Name, "ACE") << "the leading space is dropped";
-}
 
 TEST(MenuRun, ChoosingTenTwentyFourRestartsTheGameInThatWindow) {
     TGameInstall game;
