@@ -152,17 +152,6 @@ TEST_F(ImageFuzz, DamagedBmpAndTga) {
     }
 }
 
-TEST_F(ImageFuzz, RandomBytes) {
-    for (int i = 0; i < 2000; ++i) {
-        TBytes bytes = RandomBytes(random_() % 200);
-        Check(kBMP, bytes);
-        // Mostly make it look like an uncompressed true-colour TGA so the size checks run.
-        if (bytes.size() > 18 && random_() % 4)
-            bytes[1] = 0, bytes[2] = 2, bytes[16] = random_() % 2 ? 24 : 32;
-        Check(kTGA, bytes);
-    }
-}
-
 TEST_F(ImageFuzz, TruncatedAndDamagedJpgAndPng) {
     const TDecoder& jpg = kJPG;
     const TDecoder& png = kPNG;

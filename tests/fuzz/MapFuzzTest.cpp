@@ -73,12 +73,3 @@ TEST_F(MapFuzz, DamagedBlockFilesLoadOrFailWithTheGameError) {
     EXPECT_GT(loaded, 20); // the damage must not always be fatal
 }
 
-TEST_F(MapFuzz, RandomBytesLoadOrFail) {
-    std::mt19937 random(5);
-    for (int round = 0; round < 100; ++round) {
-        std::string bytes(random() % 400, '\0');
-        for (char& c : bytes)
-            c = static_cast<char>(random());
-        LoadOrFail("{" + bytes, bytes);
-    }
-}
