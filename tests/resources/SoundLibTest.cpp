@@ -25,7 +25,6 @@ TEST_F(SoundLibTest, LoadsEachNameOnceLooseFileFirst) {
 
     program_.Write("Data/Sounds/Shot.wav", "no longer a sound");
     EXPECT_EQ(lib_.LoadSample(ProgramDir + SHOT, false), shot) << "a second load reads nothing";
-    EXPECT_EQ(lib_.LoadSample(ProgramDir + "Data\\Music\\Menu.ogg", true), music);
 }
 
 TEST_F(SoundLibTest, BrokenFilesOnDiskRaiseMembersPlayNothing) {
@@ -51,7 +50,6 @@ TEST_F(SoundLibTest, PlayIsAudibleAtItsVolumeAndNothingAtZero) {
     const int shot = lib_.LoadSample(ProgramDir + SHOT, false);
 
     EXPECT_EQ(lib_.Play(shot, 0), -1);
-    EXPECT_EQ(lib_.Play(shot, -3), -1);
     EXPECT_LT(Levels(RATE / 4).first, 1e-4);
 
     int channel = lib_.Play(shot, 255);
