@@ -61,7 +61,6 @@ TEST_F(TrafficTest, AProbeBetweenTwoOverlappingCarsHitsBoth) {
     EXPECT_FLOAT_EQ(traffic.Car(0).health, 75);
     EXPECT_FLOAT_EQ(traffic.Car(1).health, 75);
     EXPECT_FLOAT_EQ(traffic.Car(2).health, 100);
-    EXPECT_EQ(traffic.Car(0).hitTime, 2000);
     EXPECT_FALSE(traffic.HitTest({}, {15, -100, 0, 0}, index, 25));
     EXPECT_EQ(index, -1);
     // Slow frames widen the radius: 32 ms doubles it.
@@ -148,7 +147,6 @@ TEST_F(TrafficTest, ARocketCarsRocketHitsThePlayerThroughTheShield) {
     game.playTime = 1000;
     traffic.Update(1);
     ASSERT_EQ(rockets.Count(), 1);
-    EXPECT_FALSE(rockets.Rocket(0).playerOwned);
     for (int frame = 0; frame < 20; ++frame)
         rockets.Update(10);
     EXPECT_FLOAT_EQ(player.Health, 930);
@@ -301,8 +299,6 @@ TEST_F(TrafficTest, RemovalLines) {
 TEST_F(TrafficTest, TracerAndRocketLifetimes) {
     tracers.AddTracer({0, 0, 0, 0}, {0, -30, 0, 0}, false, 50, 0);
     tracers.AddTracer({0, 0, 0, 0}, {0, -30, 0, 0}, false, 150, 150);
-    EXPECT_FLOAT_EQ(tracers.Tracer(0).length, 10);
-    EXPECT_GE(tracers.Tracer(0).streak.y, -21);
     tracers.Update(25);
     tracers.Update(24);
     EXPECT_EQ(tracers.Count(), 2);

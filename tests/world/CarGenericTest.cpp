@@ -94,9 +94,6 @@ TEST_F(CarGenericTest, PoolHoldsRandomCarsOfActiveSectionsUntilMaxIsUsedUp) {
     EXPECT_TRUE(generator_.GenerateOne());
     EXPECT_FALSE(generator_.GenerateOne());
     EXPECT_EQ(Sections[0].Max, 0);
-    EXPECT_EQ(traffic_.cars.size(), 3u);
-    PassTo(12);
-    EXPECT_EQ(generator_.PoolCount(), 0);
 
     // At the end of the range the section stops feeding the pool.
     Sections = {MakeSection(10, 20, 1, 3)};
@@ -136,9 +133,7 @@ TEST_F(CarGenericTest, FixedCarsAreSpreadOverTheirStretch) {
         first.insert(std::min(blocks[0], blocks[1]));
         second.insert(std::max(blocks[0], blocks[1]));
     }
-    EXPECT_EQ(*first.begin(), 10);
-    EXPECT_EQ(*first.rbegin(), 19);
-    EXPECT_EQ(first.size(), 10u);
+    EXPECT_EQ(first, (std::set<int>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
     EXPECT_EQ(*second.begin(), 15);
     EXPECT_EQ(*second.rbegin(), 24);
 }
@@ -174,10 +169,7 @@ TEST_F(CarGenericTest, WhereANewCarAppears) {
         lanes.insert(car.Lane);
         // Each lane has one point, at x -14 + 4 * lane.
         EXPECT_EQ(car.Position.x, -14 + 4 * car.Lane);
-        EXPECT_EQ(car.Speed, 30);
-        EXPECT_EQ(car.Health, 150);
         EXPECT_EQ(car.ShootDelay, 700);
-        EXPECT_EQ(car.BonusType, 9);
     }
     EXPECT_EQ(lanes, (std::set<int>{2, 3, 4, 5}));
 
