@@ -125,16 +125,21 @@ def run(command, cwd=None, timeout=None, log=None):
 
 
 class Scratch:
-    def __init__(self, directory, log):
+    def __init__(self, directory, log, in_place=None):
         self.directory = directory
-        self.tree = directory / "tree"
-        self.build = directory / "build"
+        self.tree = ROOT if in_place else directory / "tree"
+        self.build = in_place or directory / "build"
         self.log = log
         self.tests = None
         self.targets = None
 
     def prepare(self):
         self.directory.mkdir(parents=True, exist_ok=True)
+        if self.tree == ROOT:
+            print(f"faults go into the work tree itself, built in {self.build}", flush=True)
+            if not self.build_targets([]):
+                sys.exit(f"the work tree does not build; see {self.log}")
+            return
         print(f"syncing {self.tree}", flush=True)
         sync_tree(self.tree)
         if not (self.build / "CMakeCache.txt").is_file():
@@ -246,6 +251,9 @@ def main():
     parser.add_argument("--scratch", type=Path,
                         default=Path(os.environ.get("XDG_CACHE_HOME", Path.home() / ".cache")) / "kestrova-mutants",
                         help="scratch copy and build [%(default)s]")
+    parser.add_argument("--in-place", type=Path, metavar="BUILD",
+                        help="apply the faults to the work tree itself and build them in its build directory "
+                             "BUILD (no copy, no first build; leave the tree alone until the run ends)")
     parser.add_argument("--cap", type=int, default=1800, help="seconds for one fault's tests [%(default)s]")
     parser.add_argument("--test-timeout", type=int, default=300,
                         help="seconds for one test without a timeout of its own [%(default)s]")
@@ -271,7 +279,8 @@ def main():
               ", ".join(f"{floor} {n}" for floor, n in sorted(floors.items())))
         return
 
-    scratch = Scratch(options.scratch.resolve(), options.scratch.resolve() / "log.txt")
+    scratch = Scratch(options.scratch.resolve(), options.scratch.resolve() / "log.txt",
+                      options.in_place.resolve() if options.in_place else None)
     scratch.prepare()
     if options.show:
         for fault in faults:
@@ -297,7 +306,7 @@ def main():
         outcome = try_fault(scratch, fault, options, known_failures)
         print(f"{outcome.result} {', '.join(outcome.caught_by)} [{outcome.seconds:.0f} s]", flush=True)
         rows.append((fault, outcome))
-    # The last fault's file is restored; one more build leaves the scratch tree as the work tree.
+    # The last fault's file is restored; one more build leaves the build as the tree is.
     scratch.build_targets([])
 
     text = table(rows)
