@@ -69,12 +69,14 @@ TEST_F(MissionLoaderTest, AnEmptyMissionGivesTheDefaults) {
     weather_.SetKind(W_RAIN);
     weather_.SetFog(true);
     MissionValues.Music = 5;
+    SpecMission.NeutralAlive = SpecMission.FriendLosses = 2; // as the stage before left them
     Sections.resize(3);
     Load("[main]\n");
     const TMissionValues& v = MissionValues;
     EXPECT_EQ(v.Health, 1000);
     EXPECT_EQ(v.UziBullets + v.MachinegunBullets + v.ShotgunBullets + v.BazookaBullets + v.Rockets, 0);
     EXPECT_FALSE(SpecMission.Enabled);
+    EXPECT_EQ(SpecMission.NeutralAlive + SpecMission.FriendLosses, 0);
     EXPECT_EQ(v.TimeLeft, 10000000);
     EXPECT_EQ(MissionValues.Music, 0);
     EXPECT_EQ(weather_.Kind(), W_NONE);
