@@ -50,8 +50,9 @@ TEST_F(ArchiveTest, LooseFileWinsOverMemberWhateverTheCase) {
 }
 
 TEST_F(ArchiveTest, MembersMatchInAnyCaseOnlyUnderTheBaseDirectory) {
-    OpenArchive({{"data\\maps\\GLOBAL.cfg", "tables"}, {"Data\\x.txt", "x"}});
+    OpenArchive({{"data\\maps\\GLOBAL.cfg", "tables"}, {"Data\\Zz.txt", "x"}});
     EXPECT_EQ(archive_.FindFile(ProgramDir + "Data\\Maps\\Global.cfg"), 0);
+    EXPECT_EQ(Text(archive_.ReadFile(ProgramDir + "DATA\\zZ.TXT")), "x");
     EXPECT_EQ(Text(archive_.ReadFile(ProgramDir + "DATA\\MAPS\\global.CFG")), "tables");
 
     const std::string slashes = ProgramDir + "Data/Maps/Global.cfg";
