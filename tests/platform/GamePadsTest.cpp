@@ -95,4 +95,10 @@ TEST(GamePads, TheRightStickRestsInItsDeadZoneAndCreepsBeyondIt) {
 
     TPadPointer slow;
     EXPECT_GT(Travel(slow, 0, 0.3f, 80).y, 0) << "fractions of a pixel add up";
+    // Every push starts slow again once the stick has rested.
+    TPadPointer pointer;
+    const int start = Travel(pointer, 1, 0, 4).x;
+    EXPECT_GT(Travel(pointer, 1, 0, 4).x, start) << "speeding up";
+    Travel(pointer, 0, 0, 1);
+    EXPECT_EQ(Travel(pointer, 1, 0, 4).x, start);
 }

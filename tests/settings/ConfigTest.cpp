@@ -174,6 +174,16 @@ TEST(Config, InvalidStoredDataKeepsTheDefaultsForTheWholeFile) {
     }
 }
 
+TEST(Config, SixProfilesTheMostTheGameMakesSurviveARestart) {
+    TTempDir dir;
+    TConfig six;
+    six.PlayerCount = MAX_PLAYERS;
+    ASSERT_TRUE(six.Save(dir.Path() + "Config.cfg"));
+    TConfig loaded;
+    EXPECT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
+    EXPECT_EQ(loaded.PlayerCount, MAX_PLAYERS);
+}
+
 TEST(Config, NoProfileAllowsCurrentPlayerMinusOneOrZero) {
     TTempDir dir;
     for (int current : {-1, 0}) {
