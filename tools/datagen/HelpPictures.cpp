@@ -172,16 +172,19 @@ void Enemies(const TCanvas& c) {
 }
 
 void Missions(const TCanvas& c) {
-    Frame(c, "Special missions", 6);
+    Frame(c, "Stages and special missions", 6);
     const double y = kTop + 40;
     Lines(c, 22, y,
+          {"Each stage's tally adds its reward and the time left over",
+           "to your score. Every player's progress is kept:",
+           "Resume Game goes on with the next stage."});
+    Lines(c, 22, y + 52,
           {"Some stages carry a second task, told on the loading screen:",
            "- wreck every marked target before the stage ends, or",
-           "- get a convoy of friends through without losing one.", "",
-           "Complete it and the stage tally shows",
-           "\"Special Mission Complete\": you earn extra ammunition,",
-           "rockets or points for the stages ahead.",
-           "Fail it and the stage still counts, without the reward."});
+           "- get a convoy of friends through without losing one.",
+           "Complete it and the tally shows \"Special Mission Complete\":",
+           "you earn extra ammunition, rockets or points for the stages",
+           "ahead. Fail it and the stage still counts, without the reward."});
 }
 
 void Hud(const TCanvas& c) {
