@@ -1,9 +1,8 @@
 // The widgets' rules: strict borders, one activation per press, the hover sound once per
-// entry, change boxes wrapping both ways, and the key edits' texts and bindings.
+// entry, and the key edits' bindings. (Change boxes wrap on the graphics page's test.)
 #include "MenuFixture.h"
 
 #include "menu/Button.h"
-#include "menu/ChangeBox.h"
 #include "menu/MenuLayout.h"
 
 TEST_F(MenuTest, ButtonsHoverStrictlyInsideAndSoundOncePerEntry) {
@@ -42,27 +41,6 @@ TEST_F(MenuTest, HoldingTheButtonDownActivatesOnce) {
     Frame({}, 89, 420);
     Frame({1}, 89, 420);
     EXPECT_EQ(CurrentMenuPage, PAGE_OPTIONS);
-}
-
-TEST_F(MenuTest, ChangeBoxesWrapBothWays) {
-    CreateMenu();
-    TChangeBox box("Label:", BUTTON2_OUT, BUTTON2_IN);
-    for (const char* item : {"a", "b", "c", "d"})
-        box.AddItem(item);
-    box.SetRect({-0.5f, -0.5f, 0.5f, 0.5f});
-    box.Select(3);
-    uint8_t state[256] = {};
-    state[1] = 0x80;
-    keys_.Update(state);
-    EXPECT_TRUE(box.Update(0, 0));
-    EXPECT_EQ(box.Selected(), 0) << "left click past the last item";
-    state[1] = 0;
-    state[2] = 0x80;
-    keys_.Update(state);
-    EXPECT_TRUE(box.Update(0, 0));
-    EXPECT_EQ(box.Selected(), 3) << "right click before the first item";
-    EXPECT_FALSE(box.Update(0.6f, 0)) << "clicks outside the box do nothing";
-    EXPECT_EQ(box.Selected(), 3);
 }
 
 TEST_F(MenuTest, KeyEditsBindTheThirdKeyAndIgnoreClicksElsewhere) {
