@@ -8,6 +8,7 @@ tests/README.md.
 """
 
 import argparse
+import collections
 import json
 import os
 import re
@@ -22,7 +23,8 @@ from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
 LIST = Path(__file__).resolve().with_name("faults.toml")
-FIELDS = {"id", "file", "find", "replace", "fault", "rule", "tests", "labels", "cap"}
+REQUIRED = {"id", "file", "find", "replace", "fault", "rule"}
+FIELDS = REQUIRED | {"tests", "labels", "cap"}
 
 
 @dataclass
@@ -48,19 +50,13 @@ class Outcome:
 def load_faults(path):
     with open(path, "rb") as f:
         entries = tomllib.load(f).get("fault", [])
-    faults, seen = [], set()
+    ids = collections.Counter(entry.get("id") for entry in entries)
     for entry in entries:
-        unknown = set(entry) - FIELDS
-        missing = {"id", "file", "find", "replace", "fault", "rule"} - set(entry)
-        if unknown or missing:
-            sys.exit(f"{path}: entry {entry.get('id', '?')}: unknown {sorted(unknown)} missing {sorted(missing)}")
-        if not entry.get("tests") and not entry.get("labels"):
-            sys.exit(f"{path}: entry {entry['id']} names no tests and no labels")
-        if entry["id"] in seen:
-            sys.exit(f"{path}: entry {entry['id']} twice")
-        seen.add(entry["id"])
-        faults.append(Fault(**entry))
-    return faults
+        unknown, missing = set(entry) - FIELDS, REQUIRED - set(entry)
+        if unknown or missing or not (entry.get("tests") or entry.get("labels")) or ids[entry.get("id")] > 1:
+            sys.exit(f"{path}: entry {entry.get('id', '?')}: unknown {sorted(unknown)}, missing {sorted(missing)}, "
+                     "or no tests and no labels, or its id twice")
+    return [Fault(**entry) for entry in entries]
 
 
 def check_texts(faults, tree):
@@ -223,22 +219,12 @@ def try_fault(scratch, fault, options, known_failures):
     return Outcome("survived" if finished else "time cap", [], seconds)
 
 
-def floor_of(file):
-    parts = Path(file).parts
-    return parts[1] if parts[0] == "src" else parts[0]
-
-
 def table(rows):
     lines = ["| fault | file | result | caught by | s |", "|---|---|---|---|---|"]
-    for fault, outcome in rows:
-        caught = "<br>".join(outcome.caught_by)
-        lines.append(f"| {fault.id} | {fault.file} | {outcome.result} | {caught} | {outcome.seconds:.0f} |")
-    counts = {}
-    for _, outcome in rows:
-        counts[outcome.result] = counts.get(outcome.result, 0) + 1
-    lines.append("")
-    lines.append(", ".join(f"{result}: {n}" for result, n in sorted(counts.items())))
-    return "\n".join(lines) + "\n"
+    lines += [f"| {fault.id} | {fault.file} | {outcome.result} | {'<br>'.join(outcome.caught_by)} | "
+              f"{outcome.seconds:.0f} |" for fault, outcome in rows]
+    counts = collections.Counter(outcome.result for _, outcome in rows)
+    return "\n".join(lines) + "\n\n" + ", ".join(f"{result}: {n}" for result, n in sorted(counts.items())) + "\n"
 
 
 def main():
@@ -272,9 +258,7 @@ def main():
     if bad:
         sys.exit("faults whose text no longer fits the source (mend them):\n  " + "\n  ".join(bad))
     if options.check:
-        floors = {}
-        for fault in faults:
-            floors[floor_of(fault.file)] = floors.get(floor_of(fault.file), 0) + 1
+        floors = collections.Counter(Path(f.file).parts[1 if f.file.startswith("src/") else 0] for f in faults)
         print(f"{len(faults)} faults, every text found once: " +
               ", ".join(f"{floor} {n}" for floor, n in sorted(floors.items())))
         return
