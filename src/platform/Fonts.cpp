@@ -74,9 +74,10 @@ bool FindFontFile(const std::string& family, bool bold, std::string& file, int& 
     return found;
 }
 
-bool LoadGlyph(const TFont& font, int code) {
+// Without rendering the glyph only its hinted metrics are loaded.
+bool LoadGlyph(const TFont& font, int code, bool render = true) {
     const FT_UInt glyph = FT_Get_Char_Index(font.face, Windows1251CodePoint(static_cast<uint8_t>(code)));
-    return FT_Load_Glyph(font.face, glyph, kLoadFlags) == 0;
+    return FT_Load_Glyph(font.face, glyph, render ? kLoadFlags : kLoadFlags & ~FT_LOAD_RENDER) == 0;
 }
 
 int Advance(const FT_GlyphSlot slot) {
@@ -110,7 +111,7 @@ int OpenFontAtPixels(const std::string& face, int pixels, bool bold) {
     if (font.face) {
         FT_Set_Pixel_Sizes(font.face, 0, pixels);
         for (int code = 0; code < 256; ++code)
-            font.advances[code] = LoadGlyph(font, code) ? Advance(font.face->glyph) : 0;
+            font.advances[code] = LoadGlyph(font, code, false) ? Advance(font.face->glyph) : 0;
     }
     Fonts().push_back(std::move(font));
     return static_cast<int>(Fonts().size()) - 1;

@@ -26,30 +26,30 @@ constexpr int kScaledListsStart = 1 << 16;
 
 } // namespace
 
+// A built-in font is opened when first asked for and its lists are built when first printed:
+// the main page needs few of them. The last of the six stays the selected one, as ever.
 TOut2D::TOut2D() {
-    for (const TBuiltInFont& builtIn : kBuiltInFonts) {
-        SelectFont(builtIn.base);
-        platform::BuildFontLists(selectedFont_, builtIn.base);
-    }
+    SelectFont(FONT_8);
 }
 
-const TOut2D::TFontRecord* TOut2D::RecordOf(int base) const {
-    for (const TFontRecord& record : fonts_)
+TOut2D::TFontRecord* TOut2D::RecordOf(int base) {
+    for (TFontRecord& record : fonts_)
         if (record.base == base) return &record;
+    for (const TBuiltInFont& builtIn : kBuiltInFonts) {
+        if (builtIn.base != base) continue;
+        fonts_.push_back(
+            {platform::OpenFont(kBuiltInFace, builtIn.points, true), base, kBuiltInFace, builtIn.points, true, false});
+        return &fonts_.back();
+    }
     return nullptr;
 }
 
 void TOut2D::SelectFont(int base) {
-    if (!RecordOf(base))
-        for (const TBuiltInFont& builtIn : kBuiltInFonts)
-            if (builtIn.base == base)
-                fonts_.push_back({platform::OpenFont(kBuiltInFace, builtIn.points, true), base, kBuiltInFace,
-                                  builtIn.points, true});
     if (RecordOf(base)) selectedFont_ = Current(base).font;
 }
 
 TOut2D::TScaledFont TOut2D::Current(int base) {
-    const TFontRecord* record = RecordOf(base);
+    TFontRecord* record = RecordOf(base);
     if (!record) return {base, 0, -1, base};
     const int pixels = platform::FontPixels(record->points, scale_);
     if (pixels == platform::FontPixels(record->points)) return {base, pixels, record->font, base};
@@ -74,7 +74,7 @@ int TOut2D::AddFont(const std::string& face, int points) {
     const int base = nextBase_;
     nextBase_ += 256;
     selectedFont_ = platform::OpenFont(face, points, false);
-    fonts_.push_back({selectedFont_, base, face, points, false});
+    fonts_.push_back({selectedFont_, base, face, points, false, true});
     platform::BuildFontLists(selectedFont_, base);
     return base;
 }
@@ -83,7 +83,13 @@ void TOut2D::PrintText(const std::string& text, int base, float x, float y) {
     glDisable(GL_TEXTURE_2D);
     glRasterPos2f(x, y);
     if (text.empty()) return;
-    glListBase(Current(base).lists);
+    const TScaledFont font = Current(base);
+    TFontRecord* record = RecordOf(base);
+    if (font.lists == base && record && !record->listsBuilt) {
+        platform::BuildFontLists(record->font, static_cast<unsigned>(base));
+        record->listsBuilt = true;
+    }
+    glListBase(font.lists);
     glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
 }
 

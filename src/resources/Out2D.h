@@ -17,7 +17,7 @@ enum TFontBase {
 
 class TOut2D {
 public:
-    // Builds the six built-in fonts; needs the game's GL context.
+    // The six built-in fonts are ready to be selected; needs the game's GL context.
     TOut2D();
     TOut2D(const TOut2D&) = delete;
     TOut2D& operator=(const TOut2D&) = delete;
@@ -50,6 +50,7 @@ private:
         std::string face;
         int points;
         bool bold;
+        bool listsBuilt;
     };
     // A font at another size: its platform number and display lists.
     struct TScaledFont {
@@ -58,7 +59,8 @@ private:
         int font;
         int lists;
     };
-    const TFontRecord* RecordOf(int base) const;
+    // The record of `base`; a built-in font is opened when first asked for.
+    TFontRecord* RecordOf(int base);
     // The font of `base` at the current scale.
     TScaledFont Current(int base);
 
