@@ -25,7 +25,10 @@ constexpr FT_Int32 kLoadFlags = FT_LOAD_RENDER | FT_LOAD_TARGET_MONO;
 struct TFont {
     std::string family;
     FT_Face face = nullptr;
+    // Glyphs are loaded when a text first needs them: few of the 256 ever are.
     std::array<int, 256> advances{};
+    std::array<bool, 256> measured{};
+    std::array<bool, 256> listed{};
 };
 
 std::vector<TFont>& Fonts() {
@@ -84,6 +87,14 @@ int Advance(const FT_GlyphSlot slot) {
     return static_cast<int>((slot->advance.x + 32) >> 6);
 }
 
+int CharAdvance(TFont& font, uint8_t code) {
+    if (!font.measured[code]) {
+        font.advances[code] = font.face && LoadGlyph(font, code, false) ? Advance(font.face->glyph) : 0;
+        font.measured[code] = true;
+    }
+    return font.advances[code];
+}
+
 } // namespace
 
 int FontPixels(int points, float scale) {
@@ -108,11 +119,7 @@ int OpenFontAtPixels(const std::string& face, int pixels, bool bold) {
             break;
         }
     }
-    if (font.face) {
-        FT_Set_Pixel_Sizes(font.face, 0, pixels);
-        for (int code = 0; code < 256; ++code)
-            font.advances[code] = LoadGlyph(font, code, false) ? Advance(font.face->glyph) : 0;
-    }
+    if (font.face) FT_Set_Pixel_Sizes(font.face, 0, pixels);
     Fonts().push_back(std::move(font));
     return static_cast<int>(Fonts().size()) - 1;
 }
@@ -121,13 +128,16 @@ std::string FontFamily(int font) {
     return Fonts().at(font).family;
 }
 
-void BuildFontLists(int font, unsigned listBase) {
-    const TFont& entry = Fonts().at(font);
+void BuildFontLists(int font, unsigned listBase, const std::string& text) {
+    TFont& entry = Fonts().at(font);
+    if (std::all_of(text.begin(), text.end(), [&entry](unsigned char code) { return entry.listed[code]; })) return;
     GLint alignment = 4;
     glGetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     std::vector<uint8_t> rows;
-    for (unsigned code = 0; code < 256; ++code) {
+    for (unsigned char code : text) {
+        if (entry.listed[code]) continue;
+        entry.listed[code] = true;
         if (listBase + code == 0) continue; // GL has no list 0
         glNewList(listBase + code, GL_COMPILE);
         if (entry.face && LoadGlyph(entry, code)) {
@@ -150,10 +160,10 @@ void BuildFontLists(int font, unsigned listBase) {
 }
 
 int TextWidth(int font, const std::string& text) {
-    const TFont& entry = Fonts().at(font);
+    TFont& entry = Fonts().at(font);
     int width = 0;
     for (unsigned char c : text)
-        width += entry.advances[c];
+        width += CharAdvance(entry, c);
     return width;
 }
 

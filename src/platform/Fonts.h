@@ -17,10 +17,10 @@ int OpenFont(const std::string& face, int points, bool bold);
 int OpenFontAtPixels(const std::string& face, int pixels, bool bold);
 // The family actually used.
 std::string FontFamily(int font);
-// Compiles the display lists listBase + code for the codes 0..255, each drawing that
-// character with glBitmap and moving the raster position by its advance. Bytes 128..255
-// are Windows-1251. Needs a current GL context.
-void BuildFontLists(int font, unsigned listBase);
+// Compiles the display lists listBase + code for the codes in `text` that have none yet, each
+// drawing that character with glBitmap and moving the raster position by its advance. Bytes
+// 128..255 are Windows-1251. A font keeps one base. Needs a current GL context.
+void BuildFontLists(int font, unsigned listBase, const std::string& text);
 // The sum of the characters' advances in pixels: where the raster position ends up.
 int TextWidth(int font, const std::string& text);
 // The character cell height in pixels (ascent plus descent), as a text-extent call reports it.

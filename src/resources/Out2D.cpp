@@ -26,19 +26,13 @@ constexpr int kScaledListsStart = 1 << 16;
 
 } // namespace
 
-// A built-in font is opened when first asked for and its lists are built when first printed:
-// the main page needs few of them. The last of the six stays the selected one, as ever.
-TOut2D::TOut2D() {
-    SelectFont(FONT_8);
-}
-
 TOut2D::TFontRecord* TOut2D::RecordOf(int base) {
     for (TFontRecord& record : fonts_)
         if (record.base == base) return &record;
     for (const TBuiltInFont& builtIn : kBuiltInFonts) {
         if (builtIn.base != base) continue;
         fonts_.push_back(
-            {platform::OpenFont(kBuiltInFace, builtIn.points, true), base, kBuiltInFace, builtIn.points, true, false});
+            {platform::OpenFont(kBuiltInFace, builtIn.points, true), base, kBuiltInFace, builtIn.points, true});
         return &fonts_.back();
     }
     return nullptr;
@@ -57,7 +51,6 @@ TOut2D::TScaledFont TOut2D::Current(int base) {
         if (scaled.base == base && scaled.pixels == pixels) return scaled;
     const int lists = kScaledListsStart + 256 * static_cast<int>(scaled_.size());
     const TScaledFont scaled{base, pixels, platform::OpenFontAtPixels(record->face, pixels, record->bold), lists};
-    platform::BuildFontLists(scaled.font, static_cast<unsigned>(lists));
     scaled_.push_back(scaled);
     return scaled;
 }
@@ -74,8 +67,7 @@ int TOut2D::AddFont(const std::string& face, int points) {
     const int base = nextBase_;
     nextBase_ += 256;
     selectedFont_ = platform::OpenFont(face, points, false);
-    fonts_.push_back({selectedFont_, base, face, points, false, true});
-    platform::BuildFontLists(selectedFont_, base);
+    fonts_.push_back({selectedFont_, base, face, points, false});
     return base;
 }
 
@@ -84,11 +76,7 @@ void TOut2D::PrintText(const std::string& text, int base, float x, float y) {
     glRasterPos2f(x, y);
     if (text.empty()) return;
     const TScaledFont font = Current(base);
-    TFontRecord* record = RecordOf(base);
-    if (font.lists == base && record && !record->listsBuilt) {
-        platform::BuildFontLists(record->font, static_cast<unsigned>(base));
-        record->listsBuilt = true;
-    }
+    if (font.font >= 0) platform::BuildFontLists(font.font, static_cast<unsigned>(font.lists), text);
     glListBase(font.lists);
     glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
 }

@@ -17,8 +17,8 @@ enum TFontBase {
 
 class TOut2D {
 public:
-    // The six built-in fonts are ready to be selected; needs the game's GL context.
-    TOut2D();
+    // Needs the game's GL context.
+    TOut2D() = default;
     TOut2D(const TOut2D&) = delete;
     TOut2D& operator=(const TOut2D&) = delete;
 
@@ -50,7 +50,6 @@ private:
         std::string face;
         int points;
         bool bold;
-        bool listsBuilt;
     };
     // A font at another size: its platform number and display lists.
     struct TScaledFont {
@@ -59,7 +58,8 @@ private:
         int font;
         int lists;
     };
-    // The record of `base`; a built-in font is opened when first asked for.
+    // The record of `base`. A built-in font is opened when first asked for: the main page
+    // needs few of the six.
     TFontRecord* RecordOf(int base);
     // The font of `base` at the current scale.
     TScaledFont Current(int base);
