@@ -24,7 +24,6 @@ public:
     const std::string& Caption() const { return caption_; }
     const TRect& Rect() const { return rect_; }
     bool Hovered() const { return hovered_; }
-    void ForceRelayout() { epoch_ = -1; }
 
     bool Selected = false; // caption green instead of yellow
 

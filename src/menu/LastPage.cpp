@@ -42,9 +42,8 @@ TLastPage::TLastPage(TMenu& owner) : TMenuPage(owner) {
 }
 
 void TLastPage::Build(const TLastScreenConfig& config) {
+    config_ = config;
     background_ = LoadMenuTexture(config.background);
-    backgroundWidth_ = std::max(1, TextureLib->Width(background_));
-    backgroundHeight_ = std::max(1, TextureLib->Height(background_));
     countdown_ = config.countdownSeconds * 1000;
     countdownBox_ = LoadMenuTexture(config.countdownBox);
     countdownColour_[0] = config.red / 255.0f;
@@ -55,13 +54,21 @@ void TLastPage::Build(const TLastScreenConfig& config) {
     countdownFont_ = Out2D->AddFont("Verdana", points);
 
     close_.emplace(config.closeNormal, config.closeHovered);
-    UseUpperLeft(*close_, config.close, LoadMenuTexture(config.closeHovered));
-    close_->SetRect(ScreenRect(config.close));
     links_.reserve(config.links.size());
-    for (const TLastScreenLink& link : config.links) {
+    for (const TLastScreenLink& link : config.links)
         links_.emplace_back(link.normalPicture, link.hoveredPicture, link.link);
-        UseUpperLeft(links_.back(), link.box, LoadMenuTexture(link.hoveredPicture));
-        links_.back().SetRect(ScreenRect(link.box));
+}
+
+// Placing the buttons takes the pictures' sizes, so it waits until the screen shows: start-up
+// need not decode them.
+void TLastPage::Layout() {
+    backgroundWidth_ = std::max(1, TextureLib->Width(background_));
+    backgroundHeight_ = std::max(1, TextureLib->Height(background_));
+    UseUpperLeft(*close_, config_.close, LoadMenuTexture(config_.closeHovered));
+    close_->SetRect(ScreenRect(config_.close));
+    for (size_t i = 0; i < links_.size(); ++i) {
+        UseUpperLeft(links_[i], config_.links[i].box, LoadMenuTexture(config_.links[i].hoveredPicture));
+        links_[i].SetRect(ScreenRect(config_.links[i].box));
     }
 }
 
@@ -78,9 +85,7 @@ void TLastPage::Draw(uint32_t step, float x, float y) {
     }
     if (firstFrame_) {
         firstFrame_ = false;
-        close_->ForceRelayout();
-        for (TLastScreenButton& button : links_)
-            button.ForceRelayout();
+        Layout();
     }
     countdown_ -= static_cast<int>(step);
     Out2D->DrawTexturedQuad(background_, -1, -1, 1, 1, 0, 0, 1, 1);

@@ -23,9 +23,11 @@ public:
 
 private:
     void Build(const TLastScreenConfig& config);
+    void Layout();
     // The box in background pixels as a screen rectangle.
     TRect ScreenRect(const TPixelBox& box) const;
 
+    TLastScreenConfig config_;
     bool enabled_ = false;
     bool firstFrame_ = true;
     int countdown_ = 0;
