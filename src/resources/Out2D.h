@@ -17,7 +17,7 @@ enum TFontBase {
 
 class TOut2D {
 public:
-    // Needs the game's GL context.
+    // Fonts are opened and their glyphs drawn when first used, in the game's GL context.
     TOut2D() = default;
     TOut2D(const TOut2D&) = delete;
     TOut2D& operator=(const TOut2D&) = delete;
