@@ -1,12 +1,11 @@
 // The generated block sets load through the game's track loader without a message, drive through
-// at random and along their sequences, and their collision maps put each surface where it shows.
+// at random and along their sequences, and their exit and spawn points match their lanes.
 #include "core/Random.h"
 #include "resources/TextureSource.h"
 #include "support/Dialogs.h"
 #include "support/GeneratedGame.h"
 #include "world/BlockTextures.h"
 #include "world/CarGeneric.h"
-#include "world/CollisionTypes.h"
 #include "world/Track.h"
 
 #include <gtest/gtest.h>
@@ -83,9 +82,6 @@ protected:
         return std::make_unique<TTrack>(
             ProgramDir + "Data\\Maps\\" + set + "\\main.trk", [] {}, textures_);
     }
-    static int TypeAt(const TTrack& track, int block, float x, float y) {
-        return track.Block(block).map->CollisionType({x, y, 0.4f, 0}, COL_MAINROAD);
-    }
 
     TArchiveTextures textures_;
     TModelLib models_{textures_};
@@ -99,6 +95,14 @@ TEST_F(GeneratedTracks, EverySetLoadsAndDrivesWithoutAMessage) {
         std::unique_ptr<TTrack> track;
         ASSERT_NO_THROW(track = Load(set));
         EXPECT_GE(track->BlockCount(), 10);
+        // Each lane the block list lets out has its exit point, and traffic spawns only there.
+        for (int b = 0; b < track->BlockCount(); ++b) {
+            const TBlockEntry& block = track->Block(b);
+            for (int lane = 1; lane <= kLaneCount; ++lane)
+                EXPECT_EQ(block.map->ExitPoint(lane).defined, block.exitLanes[lane - 1]) << b << " " << lane;
+            for (const TSpawnPoint& point : block.map->SpawnPoints())
+                EXPECT_TRUE(block.exitLanes[point.exitId - 1]) << b;
+        }
         // A long random drive: every block's exit lanes must be entered by some block.
         track->SetTrackLength(1000000);
         EXPECT_NO_THROW(track->Update(1000, 40 * 200));
@@ -108,21 +112,6 @@ TEST_F(GeneratedTracks, EverySetLoadsAndDrivesWithoutAMessage) {
         }
     }
     EXPECT_TRUE(Messages().empty()) << Messages().front();
-}
-
-// Block 0 starts the player at x = -10 on the road's edge; lane 3 is at x = -2.5.
-TEST_F(GeneratedTracks, SurfacesLieWhereTheBlocksShowThem) {
-    const std::unique_ptr<TTrack> grass = Load("grass");
-    EXPECT_EQ(TypeAt(*grass, 0, -10, -20), COL_MAINROAD);
-    EXPECT_EQ(TypeAt(*grass, 0, -2.5f, -5), COL_MAINROAD);
-    EXPECT_EQ(TypeAt(*grass, 1, 30, -20), COL_GRASS);
-    EXPECT_EQ(TypeAt(*grass, 3, -40, -20), COL_ROAD); // the side road of the junction
-    EXPECT_EQ(TypeAt(*grass, 4, -13, -20), COL_BACK); // a dusty shoulder
-    const std::unique_ptr<TTrack> winter = Load("winter");
-    EXPECT_EQ(TypeAt(*winter, 12, 0, -20), COL_NOCONTROL); // the ice patch
-    EXPECT_EQ(TypeAt(*winter, 12, 0, -5), COL_MAINROAD);
-    EXPECT_EQ(TypeAt(*winter, 13, -20, -20), COL_KILL); // off the bridge
-    EXPECT_EQ(TypeAt(*winter, 13, 5, -20), COL_MAINROAD);
 }
 
 TEST_F(GeneratedTracks, NewTrafficCarsStartOnTheirOwnLane) {
