@@ -1,13 +1,13 @@
 // Damaged, truncated and random model, hit-box and sprite-effect files: every load either
 // succeeds or raises EGameError (EUserAbort when a check is answered No); a crash, a read
 // past a buffer or an endless loop fails here or under AddressSanitizer.
+#include "fuzz/Damage.h"
 #include "resources/EffectLib.h"
 #include "resources/Effects.h"
 #include "resources/HSAModel.h"
 #include "resources/Matrix.h"
 #include "resources/ModelFiles.h"
 #include "resources/Skeleton.h"
-#include "support/FuzzLimits.h"
 
 #include <gtest/gtest.h>
 
@@ -15,43 +15,9 @@
 
 namespace {
 
-// Each damage keeps some of the file's shape so the readers get past their first lines.
-std::string Damage(const std::string& text, std::mt19937& random) {
-    static const char* const kPieces[] = {
-        "end",  "time",      "time 0",     "\"",          "-1",        "999999", "1.5.5", "nan",
-        "1e40", "version 2", "nodes",      "skeleton",    "triangles", "\r\n",   "\r",    "\n",
-        " ",    "0",         "2147483647", "-2147483648", ".HB",       "\0"};
-    std::string result = text;
-    const int edits = 1 + static_cast<int>(random() % 4);
-    for (int edit = 0; edit < edits; ++edit) {
-        const size_t at = result.empty() ? 0 : random() % (result.size() + 1);
-        switch (random() % 5) {
-        case 0: result.resize(at); break;
-        case 1:
-            if (at < result.size()) result[at] = static_cast<char>(random());
-            break;
-        case 2: {
-            const char* piece = kPieces[random() % std::size(kPieces)];
-            result.insert(at, piece[0] ? std::string(piece) : std::string(1, '\0'));
-            break;
-        }
-        case 3: result.erase(at, random() % 40); break;
-        default: {
-            const size_t from = result.empty() ? 0 : random() % result.size();
-            result.insert(at, result.substr(from, random() % 60));
-            break;
-        }
-        }
-    }
-    return result;
-}
-
-std::string RandomBytes(std::mt19937& random) {
-    std::string bytes(random() % 200, '\0');
-    for (char& c : bytes)
-        c = static_cast<char>(random() % 4 ? ' ' + random() % 95 : random());
-    return bytes;
-}
+const std::vector<std::string> kPieces = {
+    "end", "time", "time 0", "\"", "-1", "999999", "1.5.5", "nan", "1e40", "version 2", "nodes", "skeleton",
+    "triangles", "\r\n", "\r", "\n", " ", "0", "2147483647", "-2147483648", ".HB", std::string(1, '\0')};
 
 class ModelFuzz : public TModelFilesTest {
 protected:
@@ -81,7 +47,6 @@ protected:
 
     // Loads the model and uses it the way the game does.
     void Exercise(const std::string& descriptor) {
-        TFuzzInput input("model " + descriptor);
         THSAModel model(textures_);
         model.Load(descriptor, true);
         TActor& actor = model.CurrentActor();
@@ -106,35 +71,38 @@ TEST_F(ModelFuzz, TheUndamagedFilesLoad) {
 }
 
 TEST_F(ModelFuzz, DamagedFilesGiveErrorsNotCrashes) {
-    std::mt19937 random(20240611);
-    for (int round = 0; round < 500; ++round) {
-        const size_t damaged = random() % files_.size();
-        const std::string damage =
-            random() % 10 ? Damage(files_[damaged].second, random) : RandomBytes(random);
-        const std::string descriptor = WriteAll(std::to_string(round) + "/", damaged, damage);
-        Answer() = random() % 4 != 0;
-        ErrorOf([&] { Exercise(descriptor); });
+    std::mt19937 answers(20240611);
+    for (size_t damaged = 0; damaged < files_.size(); ++damaged) {
+        int round = 0;
+        FuzzReader(
+            files_[damaged].second, 100,
+            [&](const std::string& damage) {
+                const std::string folder = std::to_string(damaged) + "/" + std::to_string(round++) + "/";
+                Answer() = answers() % 4 != 0;
+                ErrorOf([&] { Exercise(WriteAll(folder, damaged, damage)); });
+            },
+            kPieces);
     }
 }
 
 TEST_F(ModelFuzz, DamagedEffectFilesGiveErrorsNotCrashes) {
-    std::mt19937 random(7);
-    const std::string valid = CrLf({"100", "a.png", "b.png", "c.png"});
     const TVector4 angles;
-    for (int round = 0; round < 500; ++round) {
-        const std::string path = Write("fx" + std::to_string(round) + ".eff",
-                                       random() % 10 ? Damage(valid, random) : RandomBytes(random));
-        TEffectLib library(textures_);
-        ErrorOf([&] {
-            const TSimpleEffect* effect = library.Load(path);
-            TEffects effects(angles, textures_);
-            effects.AddParticle(effect, {}, true, {}, {}, 1, 1000);
-            for (int age = 0; age < 1000; age += 37) {
-                effects.Update(37);
-                if (effects.Count() > 0) effect->FrameTexture(effects.Particle(0).age);
-            }
-        });
-    }
+    int round = 0;
+    FuzzReader(
+        CrLf({"100", "a.png", "b.png", "c.png"}), 500,
+        [&](const std::string& damage) {
+            TEffectLib library(textures_);
+            ErrorOf([&] {
+                const TSimpleEffect* effect = library.Load(Write("fx" + std::to_string(round++) + ".eff", damage));
+                TEffects effects(angles, textures_);
+                effects.AddParticle(effect, {}, true, {}, {}, 1, 1000);
+                for (int age = 0; age < 1000; age += 37) {
+                    effects.Update(37);
+                    if (effects.Count() > 0) effect->FrameTexture(effects.Particle(0).age);
+                }
+            });
+        },
+        kPieces);
 }
 
 } // namespace

@@ -1,10 +1,9 @@
-// Random tables and random text through the tokenizer and the token readers: the only
+// Damaged tables and random text through the tokenizer and the token readers: the only
 // outcomes are tokens or the game's error, and every loop ends.
 #include "core/Error.h"
 #include "support/RandomText.h"
 #include "world/MapTable.h"
 #include "world/Parser.h"
-#include "world/ParserTableWriter.h"
 #include "world/TokenReader.h"
 
 #include <gtest/gtest.h>
@@ -26,20 +25,6 @@ void Drain(TTextParser& parser, const std::string& text) {
 const std::string kMapAlphabet = "{}()[]\"/ \r\n\t-.,0123456789abcxyz_\x01";
 
 } // namespace
-
-TEST(ParserFuzz, RandomTablesOnRandomText) {
-    std::mt19937 random(41);
-    for (int round = 0; round < 300; ++round) {
-        const int states = 1 + random() % 4;
-        TParserTableWriter table(states);
-        for (int s = 0; s < states; ++s)
-            for (int b = 0; b < 256; ++b)
-                table.SetRange(s, b, b, random() % states, static_cast<int>(random() % 9) - 1);
-        TTextParser parser(table.Bytes(), "fuzz");
-        for (int text = 0; text < 5; ++text)
-            Drain(parser, RandomText(random, 300, text % 2 ? "" : "abc .!#"));
-    }
-}
 
 TEST(ParserFuzz, RandomTableFilesLoadOrFail) {
     std::mt19937 random(42);

@@ -1,5 +1,6 @@
 // Random and truncated Config.cfg and keys.cfg files: loading must never crash or read
 // past the data, and must either take a whole valid file or change nothing.
+#include "fuzz/Damage.h"
 #include "settings/ConfigLines.h"
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
@@ -53,15 +54,7 @@ TEST(SettingsFuzz, ConfigSurvivesRandomBytesAndTruncation) {
         LoadConfig(dir, RandomText(random, 2000, ""));
         LoadConfig(dir, RandomText(random, 2000, symbols));
     }
-    const std::string valid = ValidConfigFile();
-    for (size_t cut = 0; cut <= valid.size(); ++cut)
-        LoadConfig(dir, valid.substr(0, cut));
-    for (int round = 0; round < 300; ++round) {
-        std::string mutated = valid;
-        for (int flips = 1 + random() % 4; flips > 0; --flips)
-            mutated[random() % mutated.size()] = symbols[random() % symbols.size()];
-        LoadConfig(dir, mutated);
-    }
+    FuzzReader(ValidConfigFile(), 300, [&](const std::string& bytes) { LoadConfig(dir, bytes); }, Pieces(symbols));
 }
 
 TEST(SettingsFuzz, ConfigValuesSurviveRandomEncodedLines) {
@@ -97,7 +90,5 @@ TEST(SettingsFuzz, KeysSurviveRandomBytesAndTruncation) {
     TKeys defaults(dir.Path() + "keys.cfg");
     defaults.Bindings = KeySettingsDefaults();
     defaults.Save();
-    const std::string valid = dir.Read("keys.cfg");
-    for (size_t cut = 0; cut <= valid.size(); ++cut)
-        CreateKeys(dir, valid.substr(0, cut));
+    FuzzReader(dir.Read("keys.cfg"), 300, [&](const std::string& bytes) { CreateKeys(dir, bytes); }, Pieces(keyish));
 }
