@@ -98,6 +98,7 @@ TEST_P(ScoreServiceTest, RefusesBadRequestsWithTheirReasons) {
         {Record("TAB\tNAME", 1, ""), "ERROR bad name"},
         {Record("\x98", 1, ""), "ERROR bad name"}, // unassigned in Windows-1251
         {Record("ACE", 1, "", std::string(65, 'C')), "ERROR bad country"},
+        {Record("ACE", 1, "", "NORWAY|score=2000000000"), "ERROR bad record"}, // the separator
         {Record("ACE", -1, ""), "ERROR bad score"},
         {Record("ACE", 2000000001, ""), "ERROR bad score"},
         {Record("ACE", 2000000000, ""), nullptr},
