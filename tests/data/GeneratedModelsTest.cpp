@@ -1,8 +1,8 @@
 // The generated models: each loads through the model library, its animations fit its skeleton,
 // and posing keeps the mesh finite and in a sane box.
+#include "data/ArchiveTextures.h"
 #include "resources/HSAModel.h"
 #include "resources/Skeleton.h"
-#include "resources/TextureSource.h"
 #include "support/Dialogs.h"
 #include "support/GeneratedGame.h"
 
@@ -14,16 +14,6 @@
 #include <vector>
 
 namespace {
-
-// Textures must exist in the archive; nothing is uploaded.
-class TArchiveTextures : public TTextureSource {
-public:
-    int Load(const std::string& path) override {
-        EXPECT_GE(Extractor->FindMember(path), 0) << path << " is not in the archive";
-        return 1;
-    }
-    void Bind(int) override {}
-};
 
 bool FailQuestion(const std::string&, const std::string& text) {
     ADD_FAILURE() << "model check asked: " << text;

@@ -1,11 +1,12 @@
 // The generated block sets load through the game's track loader without a message, drive through
 // at random and along their sequences, and their exit and spawn points match their lanes.
 #include "core/Random.h"
-#include "resources/TextureSource.h"
+#include "data/ArchiveTextures.h"
 #include "support/Dialogs.h"
 #include "support/GeneratedGame.h"
 #include "world/BlockTextures.h"
 #include "world/CarGeneric.h"
+#include "world/FakeRoad.h"
 #include "world/Track.h"
 
 #include <gtest/gtest.h>
@@ -28,19 +29,6 @@ bool RecordQuestion(const std::string&, const std::string& text) {
     return false;
 }
 
-// Textures and models must come from the archive; nothing is uploaded.
-class TArchiveTextures : public TTextureSource, public TBlockTextures {
-public:
-    int Load(const std::string& path) override {
-        EXPECT_GE(Extractor->FindMember(path), 0) << path << " is not in the archive";
-        return 1;
-    }
-    int Width(int) const override { return 256; }
-    int Height(int) const override { return 256; }
-    void Bind(int) override {}
-    void Bind(int) const override {}
-};
-
 // One loaded block in every window slot, as the car generator sees it.
 class TBlockInEverySlot : public TSpawnTrack {
 public:
@@ -53,16 +41,6 @@ public:
 
 private:
     const TMapController& map_;
-};
-
-class TCarList : public TTrafficCars {
-public:
-    int CarCount() const override { return static_cast<int>(cars.size()); }
-    int CarLane(int index) const override { return cars[index].Lane; }
-    float CarY(int index) const override { return cars[index].Position.y; }
-    int MaxCount() const override { return 100; }
-    void AddCar(const TSpawnedCar& car) override { cars.push_back(car); }
-    std::vector<TSpawnedCar> cars;
 };
 
 class GeneratedTracks : public testing::Test {
@@ -124,7 +102,7 @@ TEST_F(GeneratedTracks, NewTrafficCarsStartOnTheirOwnLane) {
             const TMapController& map = *track->Block(b).map;
             if (map.SpawnPoints().empty()) continue;
             TBlockInEverySlot block(map);
-            TCarList traffic;
+            TFakeTraffic traffic;
             TCarGeneric generator(traffic);
             generator.SetTrack(&block);
             for (int i = 0; i < 30; ++i) {

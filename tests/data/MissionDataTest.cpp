@@ -1,7 +1,7 @@
 // The generated game tables and the fifteen missions, read from Data.dpg by the game's own
 // loaders with the real car models: they load, every file they name is there, and the stages
 // leave time to win and get harder.
-#include "resources/TextureSource.h"
+#include "data/ArchiveTextures.h"
 #include "support/Dialogs.h"
 #include "support/GeneratedGame.h"
 #include "support/TestFiles.h"
@@ -29,20 +29,6 @@ namespace {
 
 constexpr int kStages = 15;
 constexpr float kBlockLength = 40;
-
-// Textures are only named: models and blocks load without a GL context.
-class TNamedTextures : public TTextureSource, public TBlockTextures {
-public:
-    int Load(const std::string& path) override {
-        paths.insert(path);
-        return static_cast<int>(paths.size());
-    }
-    int Width(int) const override { return 256; }
-    int Height(int) const override { return 256; }
-    void Bind(int) override {}
-    void Bind(int) const override {}
-    std::set<std::string> paths;
-};
 
 // Real models from the archive; sounds are only named.
 class TArchiveAssets : public TWorldAssets {
@@ -174,7 +160,7 @@ private:
     }
 
     TTempDir program_;
-    TNamedTextures textures_;
+    TArchiveTextures textures_;
     TArchiveAssets assets_{textures_};
     std::map<std::string, std::unique_ptr<TTrack>> tracks_;
     TLoadedGame game_;

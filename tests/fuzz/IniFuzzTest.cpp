@@ -2,13 +2,14 @@
 // loader and the car generator it sets up: values or defaults or the game's error, never a
 // crash, a hang, a read past the data or memory beyond the fuzz limits.
 #include "core/Error.h"
+#include "fuzz/Damage.h"
 #include "resources/Extractor.h"
 #include "support/FakeWorldAssets.h"
-#include "support/FuzzLimits.h"
 #include "support/RandomText.h"
 #include "support/ScratchProgram.h"
 #include "world/CarGeneric.h"
 #include "world/CarTypes.h"
+#include "world/FakeRoad.h"
 #include "world/IniFile.h"
 #include "world/MissionLoader.h"
 
@@ -48,32 +49,6 @@ std::string WithDamagedNumber(std::mt19937& random, const std::string& text) {
     return text.substr(0, start) + kNumbers[random() % std::size(kNumbers)] + text.substr(end);
 }
 
-// Six lanes, each with an exit point and one spawn point, in every window slot.
-class TOpenRoad : public TSpawnTrack {
-public:
-    bool ExitDefined(int, int lane) const override { return lane >= 1 && lane <= 6; }
-    int SpawnPointCount(int) const override { return 6; }
-    int SpawnPointExit(int, int index) const override { return index + 1; }
-    TVector4 SpawnPointPosition(int, int index) const override { return {-10.0f + 4 * index, -20, 0, 0}; }
-    float Scroll() const override { return 0; }
-};
-
-// Keeps the cars it is given until it is full, then lets them all drive off.
-class TPassingTraffic : public TTrafficCars {
-public:
-    int CarCount() const override { return static_cast<int>(cars_.size()); }
-    int CarLane(int index) const override { return cars_[index].Lane; }
-    float CarY(int index) const override { return cars_[index].Position.y; }
-    int MaxCount() const override { return 6; }
-    void AddCar(const TSpawnedCar& car) override {
-        if (cars_.size() >= 6) cars_.clear();
-        cars_.push_back(car);
-    }
-
-private:
-    std::vector<TSpawnedCar> cars_;
-};
-
 } // namespace
 
 TEST(IniFuzz, RandomTextReadsValuesOrDefaults) {
@@ -97,22 +72,16 @@ TEST(IniFuzz, DamagedMissionsLoadAndDriveOrFailWithTheGameError) {
     TFakeWorldAssets assets;
     Weapons.assign(1, TWeapon());
     CarTypes.assign(1, TCarType());
-    TOpenRoad road;
-    TPassingTraffic traffic;
+    TFakeTrack road;
+    TFakeTraffic traffic;
+    traffic.maxCount = 6;
     TCarGeneric generator(traffic);
     generator.SetTrack(&road);
     std::mt19937 random(52);
     int driven = 0;
     for (int round = 0; round < 600; ++round) {
-        std::string text = kMission;
-        if (round % 2) {
-            for (int n = 1 + random() % 2; n > 0; --n)
-                text = WithDamagedNumber(random, text);
-        } else {
-            text.resize(random() % (text.size() + 1));
-            for (int flips = random() % 6; flips > 0 && !text.empty(); --flips)
-                text[random() % text.size()] = kIniAlphabet[random() % kIniAlphabet.size()];
-        }
+        const std::string text = round % 2 ? WithDamagedNumber(random, WithDamagedNumber(random, kMission))
+                                           : Damaged(random, kMission, Pieces(kIniAlphabet));
         TFuzzInput input("mission round " + std::to_string(round) + ":\n" + text);
         TMissionStage stage(assets);
         stage.Generator = &generator;
@@ -123,6 +92,7 @@ TEST(IniFuzz, DamagedMissionsLoadAndDriveOrFailWithTheGameError) {
         }
         // The stage as the track and the traffic control would drive it.
         for (int block = 0; block < 60; ++block) {
+            traffic.cars.clear(); // the traffic drives off
             generator.BlockPassed();
             for (int ask = 0; ask < 3; ++ask)
                 generator.GenerateOne();

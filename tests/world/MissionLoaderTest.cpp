@@ -11,20 +11,12 @@
 #include "world/CarGeneric.h"
 #include "world/CarTypes.h"
 #include "world/EnumNames.h"
+#include "world/FakeRoad.h"
 #include "world/MissionValues.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class TNoTraffic : public TTrafficCars {
-public:
-    int CarCount() const override { return 0; }
-    int CarLane(int) const override { return 0; }
-    float CarY(int) const override { return 0; }
-    int MaxCount() const override { return 0; }
-    void AddCar(const TSpawnedCar&) override {}
-};
 
 class MissionLoaderTest : public ::testing::Test {
 protected:
@@ -56,7 +48,7 @@ protected:
 
     TScratchProgram program_;
     TFakeWorldAssets assets_;
-    TNoTraffic traffic_;
+    TFakeTraffic traffic_;
     TCarGeneric generator_{traffic_};
     TWeather weather_{nullptr, nullptr};
     TMissionStage stage_{assets_};
