@@ -1,5 +1,5 @@
 // The generated Data.dpg: every picture and sound in it decodes, and the pictures whose look the
-// game's layout depends on (pointer tip, help bands, loading views, hazard rims) have it.
+// game's layout depends on (pointer tip, help bands, loading views) have it.
 #include "resources/OpenIL.h"
 #include "resources/Textures.h"
 #include "support/Dialogs.h"
@@ -153,36 +153,6 @@ TEST_F(GeneratedData, LoadingPicturesShowTheWorldOfTheirStage) {
                 EXPECT_GT(d, 5) << "stages " << i + 1 << ", " << j + 1;
             }
         }
-}
-
-// The slippery patches fade out over several pixels along a ragged rim, so they read as pools
-// on the road, not as holes in it: clear at the border, solid in the middle.
-TEST_F(GeneratedData, HazardPatchesHaveSoftIrregularEdges) {
-    int patches = 0;
-    for (int member = 0; member < game_->archive.EntryCount(); ++member) {
-        const std::string name = game_->archive.MemberName(member);
-        if (name.find("_patch.png") == std::string::npos) continue;
-        ++patches;
-        const TPicture p = Picture(name);
-        ASSERT_EQ(p.bytesPerPixel, 4) << name;
-        EXPECT_EQ(p.Alpha(0, p.height / 2), 0) << name;
-        EXPECT_GT(p.Alpha(p.width / 2, p.height / 2), 200) << name;
-        // Along each row through the middle half: where the pool starts, and how wide its fade is.
-        int earliest = p.width, latest = 0;
-        for (int y = p.height / 4; y < p.height * 3 / 4; ++y) {
-            int start = 0;
-            while (start < p.width / 2 && p.Alpha(start, y) < 16)
-                ++start;
-            int solid = start;
-            while (solid < p.width / 2 && p.Alpha(solid, y) < 200)
-                ++solid;
-            EXPECT_GE(solid - start, 4) << name << " row " << y << ": a hard edge";
-            earliest = std::min(earliest, start);
-            latest = std::max(latest, start);
-        }
-        EXPECT_GE(latest - earliest, p.width / 32) << name << ": a straight edge";
-    }
-    EXPECT_EQ(patches, 2) << "oil and ice";
 }
 
 float Peak(const std::vector<float>& samples) {
