@@ -29,18 +29,6 @@ TEST(ScoreRecord, EveryCountryTheCountryPageCanTypeSurvives) {
     }
 }
 
-TEST(ScoreRecord, NamesMayHoldAnyByteIncludingTheSeparators) {
-    for (const std::string& name :
-         {std::string("a|score=1|key=X|p=q|add=r|z="), std::string("\xC8\xE2\xE0\xED"), std::string("000"),
-          std::string("|"), std::string("100%")}) {
-        const std::optional<TScoreRecord> read = DecodeScoreRecord(EncodeScoreRecord({name, -7, "tok", "C"}));
-        ASSERT_TRUE(read) << name;
-        EXPECT_EQ(read->name, name);
-        EXPECT_EQ(read->score, -7);
-        EXPECT_EQ(read->token, "tok");
-    }
-}
-
 TEST(ScoreRecord, RefusesBadSymbolsLengthsAndFields) {
     const std::string good = EncodeScoreRecord({"AB", 1234, "T", "X"});
     for (const std::string& bad : {std::string(), good.substr(0, 64), good + "AAAAAAAA", good.substr(1) + "A",

@@ -2,13 +2,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(SymbolTable, ValueLengthsGrowInBlocksOfEightSymbols) {
-    EXPECT_EQ(EncodeValue(""), "");
-    EXPECT_EQ(EncodeValue("ABCDE").size(), 8u);
-    EXPECT_EQ(EncodeValue("ABCDEF").size(), 16u);
-    EXPECT_EQ(EncodeValue(std::string(11, 'x')).size(), 24u);
-}
-
 TEST(SymbolTable, FiveCharactersEncodeAsBase32) {
     // The world high-score service decodes submissions with a base32 decoder.
     EXPECT_EQ(EncodeSymbols("fooba"), "MZXW6YTB");
