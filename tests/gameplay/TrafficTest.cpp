@@ -122,6 +122,13 @@ TEST_F(TrafficTest, ShieldTakesAWholeHitAndGoesNegative) {
     game.playTime = 3000;
     traffic.Update(1);
     EXPECT_FLOAT_EQ(player.Health, 600);
+    // A car shot to pieces explodes before it could fire again.
+    ActiveBonus = BT_NONE;
+    traffic.Car(0).health = 0;
+    game.playTime = 5000;
+    traffic.Update(1);
+    EXPECT_TRUE(traffic.Car(0).destroyed);
+    EXPECT_FLOAT_EQ(player.Health, 600);
 }
 
 TEST_F(TrafficTest, ACarInTheLineOfFireTakesTheBulletForThePlayerButNeverTheShooter) {

@@ -5,6 +5,7 @@
 #include "world/EnumNames.h"
 #include "world/FakeRoad.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -217,6 +218,19 @@ TEST_F(CarGenericTest, ACarWithNoRoomIsSkippedAndStaysInThePool) {
     EXPECT_FALSE(generator_.GenerateOne());
     EXPECT_EQ(traffic_.cars.size(), before);
     EXPECT_EQ(generator_.PoolCount(), 2);
+
+    // One car ahead in a lane: whatever is placed in that lane keeps its distance.
+    traffic_.cars.resize(1);
+    traffic_.cars[0].Lane = 3;
+    traffic_.cars[0].Position.y = -300;
+    for (int i = 0; i < 200; ++i) {
+        traffic_.cars.resize(1);
+        ASSERT_TRUE(generator_.Spawn(0));
+        const TSpawnedCar& car = traffic_.cars[1];
+        if (car.Lane == 3 && car.Side == SIDE_AHEAD) {
+            EXPECT_GE(std::fabs(car.Position.y + 300), 5);
+        }
+    }
 
     // No lane with an exit point, or no track: nothing is placed either.
     traffic_.cars.clear();
