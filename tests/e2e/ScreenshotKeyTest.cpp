@@ -36,7 +36,8 @@ TEST(ScreenshotKey, F12SavesAPictureAndShowsItsNameUnlessAnActionUsesIt) {
     TGameInstall game;
     TTempDir pictures;
     setenv("XDG_PICTURES_DIR", pictures.Path().c_str(), 1);
-    game.Files().Write("in.txt", "3 keys=123\n4 keys=\n");
+    // Held for three frames: one press, one picture.
+    game.Files().Write("in.txt", "3 keys=123\n6 keys=\n");
     const std::vector<std::string> args = {
         "--fixed-step=25", "--frames=8", "--input=" + game.Dir() + "in.txt",
         "--screenshot=2:" + game.Dir() + "before.png", "--screenshot=6:" + game.Dir() + "after.png"};

@@ -35,11 +35,14 @@ TEST(ServiceProcess, StopsCleanlyOnSignalsKeepingAnsweredScores) {
         ASSERT_EQ(Get(service.Port(), "/cgi/version.pl?hs&prg=Kestrova&inf=" + EncodeScoreRecord(record)),
                   "OK");
         ++submitted;
+        // A terminal control in a target never reaches the log as such.
+        Get(service.Port(), "/x\x1b[2Jforged");
 
         const int status = service.Stop(signal);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
         const std::string log = dir.Read("out" + std::to_string(signal) + ".txt");
-        EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 4) << log;
+        EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 5) << log;
+        EXPECT_NE(log.find(" GET /x?[2Jforged 404 "), std::string::npos) << log;
         EXPECT_NE(log.find(" 127.0.0.1 GET /cgi/version.pl?version&prg=Kestrova 200 "), std::string::npos);
         EXPECT_NE(log.find(" 127.0.0.1 GET /cgi/version.pl?hs&prg=Kestrova&inf="), std::string::npos);
         EXPECT_EQ(log.substr(log.rfind('\n', log.size() - 2) + 1), "kestrova-scores stopped\n");
