@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
 """Injected faults: which tests catch each fault of faults.toml, and which faults survive.
 
-Each fault is applied alone to a scratch copy of the source tree (outside it, with its own
-build directory that every fault reuses, so each build is incremental), only the targets of
-the fault's tests are built, only those tests run, and the file is restored. See
-tests/README.md.
+See tests/README.md for how it runs.
 """
 
 import argparse
@@ -64,23 +61,18 @@ def check_texts(faults, tree):
     bad = []
     for fault in faults:
         path = tree / fault.file
-        text = path.read_text(encoding="utf-8", errors="surrogateescape") if path.is_file() else None
-        count = text.count(fault.find) if text is not None else -1
+        count = path.read_text(encoding="utf-8", errors="surrogateescape").count(fault.find) if path.is_file() else -1
         if count != 1 or fault.find == fault.replace:
             why = "file missing" if count < 0 else "same as its replacement" if count == 1 else f"text found {count} times"
             bad.append(f"{fault.id}: {fault.file}: {why}")
     return bad
 
 
-def source_files():
-    listed = subprocess.run(["git", "ls-files", "-co", "--exclude-standard", "-z"], cwd=ROOT,
-                            capture_output=True, check=True).stdout.decode()
-    return [name for name in listed.split("\0") if name and (ROOT / name).is_file()]
-
-
 def sync_tree(tree):
     """Makes `tree` a copy of the work tree; unchanged files keep their times, so builds stay incremental."""
-    names = source_files()
+    listed = subprocess.run(["git", "ls-files", "-co", "--exclude-standard", "-z"], cwd=ROOT,
+                            capture_output=True, check=True).stdout.decode()
+    names = [name for name in listed.split("\0") if name and (ROOT / name).is_file()]
     for name in names:
         source, copy = ROOT / name, tree / name
         data = source.read_bytes()
@@ -99,21 +91,19 @@ def sync_tree(tree):
             path.rmdir()
 
 
-def run(command, cwd=None, timeout=None, log=None):
+def run(command, timeout=None, log=None):
     """Runs `command` in its own process group; returns (status, output), status None on timeout."""
-    process = subprocess.Popen(command, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+    process = subprocess.Popen(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                                start_new_session=True, text=True, errors="replace")
     try:
         output, _ = process.communicate(timeout=timeout)
         status = process.returncode
-    except subprocess.TimeoutExpired:
+    except BaseException as error:
         os.killpg(process.pid, signal.SIGKILL)
         output, _ = process.communicate()
+        if not isinstance(error, subprocess.TimeoutExpired):
+            raise
         status = None
-    except BaseException:
-        os.killpg(process.pid, signal.SIGKILL)
-        process.wait()
-        raise
     if log:
         with open(log, "a") as f:
             f.write(f"$ {' '.join(command)}\n{output}\n")
@@ -127,7 +117,6 @@ class Scratch:
         self.build = in_place or directory / "build"
         self.log = log
         self.tests = None
-        self.targets = None
 
     def prepare(self):
         self.directory.mkdir(parents=True, exist_ok=True)
@@ -189,7 +178,7 @@ class Scratch:
         failed = []
         for case in ElementTree.parse(junit).getroot().iter("testcase"):
             name = case.get("name")
-            if case.get("status") not in ("fail",) or name not in names:
+            if case.get("status") != "fail" or name not in names:
                 continue
             # A test program of many cases (the service, the stage groups) names the failed ones.
             inner = re.findall(r"^\[  FAILED  \] (\S+)(?: \(| \d+ ms)", case.findtext("system-out") or "", re.M)
@@ -205,9 +194,8 @@ def try_fault(scratch, fault, options, known_failures):
     targets = sorted({t for name in names for t in scratch.all_tests()[name][1]})
     path = scratch.tree / fault.file
     original = path.read_bytes()
-    text = original.decode("utf-8", errors="surrogateescape")
     try:
-        path.write_bytes(text.replace(fault.find, fault.replace, 1).encode("utf-8", errors="surrogateescape"))
+        path.write_bytes(original.replace(fault.find.encode(), fault.replace.encode(), 1))
         if not scratch.build_targets(targets):
             return Outcome("build failed", seconds=time.monotonic() - started)
         failed, finished = scratch.run_tests(names, options.test_timeout, fault.cap or options.cap, options.test_jobs)
