@@ -17,14 +17,6 @@
 
 namespace {
 
-// The pages in the order they were shown, each once per visit; -1 while the stage plays.
-std::vector<int> Visits(const std::vector<int>& pages) {
-    std::vector<int> visits;
-    for (int page : pages)
-        if (visits.empty() || visits.back() != page) visits.push_back(page);
-    return visits;
-}
-
 // Cursor positions at 800 x 600 (the menu tests 30 pixels below the cursor).
 constexpr int RestartX = 332, ExitX = 466, QuestionY = 336;
 
@@ -38,39 +30,22 @@ enum { PageMain = 0, PageLoad = 16, PageLose = 17, PageCountry = 20, PageSend = 
 TEST(GameRun, ADeadlySurfaceLosesTheStageTwiceAndTheScoreIsFiledAndSent) {
     TGameInstall game;
     // A profile on stage 1: the lose page's Restart loads the profile's stage, not --stage's.
-    TConfig config;
-    config.PlayerCount = 1;
-    config.Players[0].Name = "ACE";
-    config.Players[0].Stage = 1;
-    config.Players[0].Score = 5000;
-    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
+    SaveProfile(game, 1, 5000);
     // Bridges (block 13 of the city set): steering hard over the edge loses the stage.
     WriteStage(game, 1, 13, 30);
-    std::string script;
-    const auto at = [&script](int frame, const std::string& event) {
-        script += std::to_string(frame) + " " + event + "\n";
+    const auto steerOff = [](int from, int turn, int loss) {
+        return std::to_string(from) + " keys=38\n" + std::to_string(turn) + " keys=38,37\n" + std::to_string(loss) +
+               " keys=\n";
     };
-    const auto click = [&at](int frame, int x, int y) {
-        at(frame, "pointer=" + std::to_string(x) + "," + std::to_string(y));
-        at(frame + 1, "keys=1");
-        at(frame + 2, "keys=");
-    };
-    at(1, "keys=38");
-    at(200, "keys=38,37");
-    at(FirstLoss, "keys=");
-    click(FirstLoss + 2, RestartX, QuestionY);
-    at(FirstLoss + 10, "keys=38");
-    at(FirstLoss + 210, "keys=38,37");
-    at(SecondLoss, "keys=");
-    click(SecondLoss + 2, ExitX, QuestionY);
-    const std::string typed = "N Z";
-    for (size_t i = 0; i < typed.size(); ++i) {
-        at(SecondLoss + 10 + 2 * static_cast<int>(i), "keys=" + std::to_string(typed[i]));
-        at(SecondLoss + 11 + 2 * static_cast<int>(i), "keys=");
+    std::string script = steerOff(1, 200, FirstLoss) + ClickAt(FirstLoss + 2, RestartX, QuestionY) +
+                         steerOff(FirstLoss + 10, FirstLoss + 210, SecondLoss) +
+                         ClickAt(SecondLoss + 2, ExitX, QuestionY);
+    int frame = SecondLoss + 10;
+    for (const char key : std::string("N Z\r")) {
+        script += KeyAt(frame, key);
+        frame += 2;
     }
-    at(SecondLoss + 20, "keys=13");
-    at(SecondLoss + 21, "keys=");
-    click(SecondLoss + 23, RestartX, QuestionY); // Yes, send it
+    script += ClickAt(SecondLoss + 23, RestartX, QuestionY); // Yes, send it
     game.Files().Write("in.txt", script);
 
     ServiceProcess service({"--database=" + game.Dir() + "scores.db"}, game.Dir() + "service.txt");
@@ -83,23 +58,26 @@ TEST(GameRun, ADeadlySurfaceLosesTheStageTwiceAndTheScoreIsFiledAndSent) {
     ASSERT_TRUE(run.exited);
     ASSERT_EQ(run.status, 0) << run.errors;
     const std::vector<TTraceLine> lines = ReadTrace(game.Files().Read("t.txt"));
-    std::vector<int> pages;
-    for (const TTraceLine& line : lines)
-        pages.push_back(line.at("menu") == "1" ? std::stoi(line.at("page")) : -1);
     const std::vector<int> expected = {-1, PageLose, PageLoad, -1, PageLose, PageCountry, PageSend, PageMain};
-    EXPECT_EQ(Visits(pages), expected);
+    EXPECT_EQ(PageVisits(lines), expected);
     // The lose page follows five seconds after the car met the edge.
     const auto died = std::find_if(lines.begin(), lines.end(), [](const TTraceLine& line) {
         return line.count("health") && std::stod(line.at("health")) <= 0;
     });
     ASSERT_NE(died, lines.end()) << "the car never met the deadly surface";
-    const auto lost = std::find(pages.begin(), pages.end(), PageLose);
-    EXPECT_EQ((lost - pages.begin()) - (died - lines.begin()), 5000 / 25);
+    const auto lost = std::find_if(died, lines.end(), [](const TTraceLine& line) { return line.at("menu") == "1"; });
+    EXPECT_EQ(lost - died, 5000 / 25);
+    // Exit files the profile's score and the second run's; the first, replayed, adds nothing.
+    const auto lastPlayed = std::find_if(lines.rbegin(), lines.rend(), [](const TTraceLine& line) {
+        return line.count("score");
+    });
+    ASSERT_NE(lastPlayed, lines.rend());
 
+    TConfig config;
     ASSERT_TRUE(config.Load(game.Dir() + "Config.cfg"));
     EXPECT_EQ(config.HighScores[0].Name, "ACE");
     const std::string score = config.HighScores[0].Score;
-    EXPECT_GE(std::stoll(score), 5000);
+    EXPECT_EQ(std::stoll(score), 5000 + std::stoll(lastPlayed->at("score")));
     const platform::THttpResult table = platform::HttpGet(address + "/cgi/version.pl?prg=Kestro&show&type=0");
     ASSERT_TRUE(table.ok) << table.error;
     EXPECT_NE(table.body.find("ACE"), std::string::npos) << table.body;

@@ -23,16 +23,6 @@ enum {
     PageSend = 21
 };
 
-// The pages in the order they were shown, each once per visit; -1 while a stage plays.
-std::vector<int> Visits(const std::vector<TTraceLine>& lines) {
-    std::vector<int> visits;
-    for (const TTraceLine& line : lines) {
-        const int page = line.at("menu") == "1" ? std::stoi(line.at("page")) : -1;
-        if (visits.empty() || visits.back() != page) visits.push_back(page);
-    }
-    return visits;
-}
-
 TEST(MenuPilot, PlaysANewGameFromTheFirstStartToTheFiledScoreAndExits) {
     TGameInstall game;
     // The menu windows stand over the window's edges at this size: the pilot clicks their
@@ -53,7 +43,7 @@ TEST(MenuPilot, PlaysANewGameFromTheFirstStartToTheFiledScoreAndExits) {
     const std::vector<int> expected = {PageCreatePlayer, PageMain, PageStory,    PageLoad, -1, PageComplete,
                                        PageLoad,         -1,       PageComplete, PageLoad, -1, PageLose,
                                        PageCountry,      PageSend, PageMain};
-    EXPECT_EQ(Visits(lines), expected);
+    EXPECT_EQ(PageVisits(lines), expected);
 
     TConfig config;
     ASSERT_TRUE(config.Load(game.Dir() + "Config.cfg"));

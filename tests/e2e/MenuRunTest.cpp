@@ -14,29 +14,11 @@
 
 namespace {
 
-// Script lines that click at cursor (x, y) from `frame` on (three frames).
-std::string ClickAt(int frame, int x, int y) {
-    return std::to_string(frame) + " pointer=" + std::to_string(x) + "," + std::to_string(y) + "\n" +
-           std::to_string(frame + 1) + " keys=1\n" + std::to_string(frame + 2) + " keys=\n";
-}
-
-// The same with a game pad's A, held three frames as a thumb does.
+// A click with a game pad's A, held three frames as a thumb does.
 std::string PadClickAt(int frame, int x, int y) {
     return std::to_string(frame) + " pointer=" + std::to_string(x) + "," + std::to_string(y) + "\n" +
            std::to_string(frame + 1) + " keys=" + std::to_string(platform::PAD_A) + "\n" +
            std::to_string(frame + 4) + " keys=\n";
-}
-
-std::string KeyAt(int frame, int key) {
-    return std::to_string(frame) + " keys=" + std::to_string(key) + "\n" + std::to_string(frame + 1) +
-           " keys=\n";
-}
-
-void SaveProfile(const TGameInstall& game) {
-    TConfig config;
-    config.PlayerCount = 1;
-    config.Players[0].Name = "ACE";
-    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
 }
 
 // Main page (cursor positions): Options, Exit. Large window: its rows and bottom buttons.

@@ -4,7 +4,6 @@
 // playback writes nothing; files from other data, damaged or cut short are refused with a
 // message; an update's error names the run so far; and a replays folder that cannot be made
 // costs only the replay.
-#include "settings/Configure.h"
 #include "support/GameProcess.h"
 #include "support/TraceLines.h"
 
@@ -109,10 +108,7 @@ TEST_F(ReplayTest, AutopilotRunPlaysBackExactlyAndTheDemoShowsIt) {
     ASSERT_EQ(Replays("best-stage02").size(), 1u);
 
     // Idle on the main page, the demo plays that best run from its start.
-    TConfig config;
-    config.PlayerCount = 1;
-    config.Players[0].Name = "ACE";
-    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
+    SaveProfile(game);
     game.Files().Write("idle.txt", "1 pointer=80,60\n");
     ASSERT_EQ(
         Run({"--window=160x120", "--frames=1300", "--input=" + game.Dir() + "idle.txt"}, "demo.txt").status,

@@ -1,7 +1,6 @@
 // Whole-program runs whose window grows from 800 x 600 to 1920 x 1080: the main page and the HUD
 // are laid out again 1.8 times as large, their text rendered at that size and their pictures
 // taken from sharper versions, so that their edges stay as crisp as at 800 x 600.
-#include "settings/Configure.h"
 #include "support/GameProcess.h"
 #include "support/PngFile.h"
 #include "support/TraceLines.h"
@@ -101,10 +100,7 @@ TPngImage Screenshot(const TGameInstall& game, const std::string& name) {
 
 TEST(WindowRun, AGrownWindowDrawsTheMenusAndTheHudLargerAndSharp) {
     TGameInstall game;
-    TConfig config;
-    config.PlayerCount = 1;
-    config.Players[0].Name = "ACE";
-    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
+    SaveProfile(game);
     game.Files().Write("in.txt", "1 pointer=700,20\n4 resize=1920x1080\n5 pointer=1800,20\n");
     const std::vector<std::string> common = {"--fixed-step=25", "--frames=8", "--input=" + game.Dir() + "in.txt",
                                              "--trace=" + game.Dir() + "t.txt", "--screenshot=3:" + game.Dir() + "a.png",

@@ -1,6 +1,6 @@
 // Text drawn with the 2D output: measured widths match the pixels, the loading screen is
-// centred, Windows-1251 characters have glyphs, added fonts take the next bases; and the
-// crosshair's aim point.
+// centred, Windows-1251 characters have glyphs, text is rendered anew at a larger size (added
+// fonts too); and the crosshair's aim point.
 #include "support/GfxFixture.h"
 
 #include "app/LoadingScreen.h"
@@ -110,18 +110,6 @@ TEST_F(Out2DTest, EmptyTextDrawsNothingAndCyrillicHasGlyphs) {
         out_->PrintText(text, FONT_18, 0, 0);
         EXPECT_GT(LitColumns(gl_).lit, 10) << int(static_cast<unsigned char>(text[0]));
     }
-}
-
-TEST_F(Out2DTest, AddedFontsTakeTheNextBases) {
-    const int first = out_->AddFont("Verdana", 20);
-    const int second = out_->AddFont("Verdana", 9);
-    EXPECT_EQ(first, 1536);
-    EXPECT_EQ(second, 1792);
-    const int big = out_->TextWidth("Exit 5");
-    out_->SelectFont(first);
-    EXPECT_GT(out_->TextWidth("Exit 5"), big);
-    out_->PrintText("Exit 5", first, -0.5f, 0);
-    EXPECT_GT(LitColumns(gl_).lit, 20);
 }
 
 // A larger interface renders its text anew at the larger size: measured and drawn twice as

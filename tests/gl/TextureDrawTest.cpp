@@ -159,20 +159,19 @@ TEST_F(TextureDraw, RowsOfOddByteLengthStayInPlace) {
     EXPECT_TRUE(ColourNear(seen[3], 0x00FF0000, 0));
 }
 
+// The loaders' messages are the unit tests' (ImageLoaderTest); here: no texture is left behind,
+// and an unknown extension fails quietly.
 TEST_F(TextureDraw, FailedPicturesLeaveNoTexture) {
     const int rle =
         TextureLib->Load(Put("Data/r.tga", AsString(MakeTGA(2, 1, {1, 2, 3, 4, 5, 6}, {10, 0, 24, ""}))),
                          GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
-    EXPECT_EQ(TextureLib->TextureName(rle), 0u);
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0], "TGA File Error: Couldn't load \"" + ProgramDir +
-                              "Data\\r.tga\". Compressed TGA files not supported.");
-
     const int jpeg = TextureLib->Load(JpgFile("Data/j.jpeg"), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
-    EXPECT_EQ(TextureLib->TextureName(jpeg), 0u);
-    EXPECT_EQ(TextureLib->Width(jpeg), 0);
-    EXPECT_EQ(Boxes().size(), 1u);
     EXPECT_NE(jpeg, rle);
+    for (const int texture : {rle, jpeg}) {
+        EXPECT_EQ(TextureLib->TextureName(texture), 0u);
+        EXPECT_EQ(TextureLib->Width(texture), 0);
+    }
+    EXPECT_EQ(Boxes().size(), 1u);
 }
 
 } // namespace

@@ -1,5 +1,9 @@
+// The game's side of the score service: its addresses, its answers, and the exchange with
+// our own service.
 #include "menu/ScoreService.h"
 
+#include "gameplay/GameState.h"
+#include "menu/SendScore.h"
 #include "platform/HttpClient.h"
 #include "server/ServiceFixture.h"
 #include "settings/ScoreRecord.h"
@@ -32,26 +36,33 @@ TEST(ScoreService, ReadsTheTokenFromTheFifthField) {
     EXPECT_FALSE(AnswerIsOk("O"));
 }
 
+// The game's exchange against our own service: the score filed once and shown in the table; a
+// spent token refused; no service, no success.
 TEST(ScoreService, ExchangeWithOurOwnServiceFilesTheScoreOnce) {
-    const TestService service(Storage::Sqlite);
-    const TScoreAddresses addresses =
-        ScoreAddresses("http://127.0.0.1:" + std::to_string(service.Port()) + "/");
-    const platform::THttpResult handshake = platform::HttpGet(addresses.handshake);
-    ASSERT_TRUE(handshake.ok) << handshake.error;
-    const std::optional<std::string> token = HandshakeToken(handshake.body);
-    ASSERT_TRUE(token && token->size() == 32) << handshake.body;
+    const auto httpGet = [](const std::string& url) { return platform::HttpGet(url); };
+    int port = -1;
+    {
+        const TestService service(Storage::Sqlite);
+        port = service.Port();
+        const TScoreAddresses addresses = ScoreAddresses("http://127.0.0.1:" + std::to_string(port) + "/");
+        EXPECT_EQ(ExchangeScore(addresses, {"O'BRIEN <X>", 1234, "", "NEW ZEALAND"}, httpGet).page, PAGE_MAIN);
+        const std::vector<TStoredScore> scores = service.Store().TopScores(10);
+        ASSERT_EQ(scores.size(), 1u);
+        EXPECT_EQ(scores[0].name, "O'BRIEN <X>");
+        EXPECT_EQ(scores[0].country, "NEW ZEALAND");
+        const platform::THttpResult table = platform::HttpGet(addresses.table);
+        ASSERT_TRUE(table.ok) << table.error;
+        EXPECT_NE(table.body.find("<td class=\"n\">1234</td><td>NEW ZEALAND</td>"), std::string::npos) << table.body;
 
-    const std::string submission = addresses.submission + EncodeScoreRecord({"AB", 1234, *token, "X"});
-    const platform::THttpResult sent = platform::HttpGet(submission);
-    ASSERT_TRUE(sent.ok) << sent.error;
-    EXPECT_TRUE(AnswerIsOk(sent.body));
-    // The service refuses a spent token with status 400: a failed request, never a success.
-    const platform::THttpResult again = platform::HttpGet(submission);
-    EXPECT_FALSE(again.ok);
-    EXPECT_EQ(RefusalReason(again.status, again.body), "bad token");
-
-    const platform::THttpResult table = platform::HttpGet(addresses.table);
-    ASSERT_TRUE(table.ok) << table.error;
-    EXPECT_NE(table.body.find("<td>AB</td><td class=\"n\">1234</td><td>X</td>"), std::string::npos)
-        << table.body;
+        // The service refuses a spent token with status 400: a failed request, never a success.
+        const std::optional<std::string> token = HandshakeToken(platform::HttpGet(addresses.handshake).body);
+        ASSERT_TRUE(token && token->size() == 32);
+        const std::string submission = addresses.submission + EncodeScoreRecord({"AB", 1, *token, "X"});
+        EXPECT_TRUE(AnswerIsOk(platform::HttpGet(submission).body));
+        const platform::THttpResult again = platform::HttpGet(submission);
+        EXPECT_FALSE(again.ok);
+        EXPECT_EQ(RefusalReason(again.status, again.body), "bad token");
+    }
+    const TScoreAddresses gone = ScoreAddresses("http://127.0.0.1:" + std::to_string(port));
+    EXPECT_EQ(ExchangeScore(gone, {"AB", 1, "", ""}, httpGet).page, PAGE_CONNECTION_FAILED);
 }

@@ -1,11 +1,12 @@
-// The score exchange as the send and retry pages run it, and the name boxes' typing.
+// The score exchange as the send and retry pages run it, on scripted answers (against our own
+// service: ScoreService.*), and the name boxes' typing.
 #include "menu/SendScore.h"
 
 #include "gameplay/GameState.h"
 #include "menu/MenuGlobals.h"
 #include "menu/TextTyping.h"
-#include "server/ServiceFixture.h"
 #include "settings/KeyControl.h"
+#include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -71,24 +72,6 @@ TEST(SendScore, AFailedOrRefusedHandshakeSendsNothing) {
     EXPECT_EQ(service.Exchange({"AB", 1, "", ""}).page, PAGE_MAIN);
     ASSERT_EQ(service.requests.size(), 2u);
     EXPECT_EQ(service.requests[1], Addresses.submission + EncodeScoreRecord({"AB", 1, "", ""}));
-}
-
-TEST(SendScore, FilesTheScoreWithOurServiceAndFailsWithoutOne) {
-    const auto httpGet = [](const std::string& url) { return platform::HttpGet(url); };
-    int port = -1;
-    {
-        const TestService service(Storage::Sqlite);
-        port = service.Port();
-        const TScoreAddresses addresses = ScoreAddresses("http://127.0.0.1:" + std::to_string(port));
-        EXPECT_EQ(ExchangeScore(addresses, {"O'BRIEN <X>", 4321, "", "NEW ZEALAND"}, httpGet).page,
-                  PAGE_MAIN);
-        const std::vector<TStoredScore> scores = service.Store().TopScores(10);
-        ASSERT_EQ(scores.size(), 1u);
-        EXPECT_EQ(scores[0].name, "O'BRIEN <X>");
-        EXPECT_EQ(scores[0].country, "NEW ZEALAND");
-    }
-    const TScoreAddresses gone = ScoreAddresses("http://127.0.0.1:" + std::to_string(port));
-    EXPECT_EQ(ExchangeScore(gone, {"AB", 1, "", ""}, httpGet).page, PAGE_CONNECTION_FAILED);
 }
 
 TEST(NameTyping, DigitsThenSpaceThenLettersBackspaceOnlyWithTextAndAtMost64) {

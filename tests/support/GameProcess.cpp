@@ -1,11 +1,14 @@
 #include "support/GameProcess.h"
 
+#include "settings/Configure.h"
+
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -73,4 +76,22 @@ void WriteStage(const TGameInstall& game, int stage, int block, int finish, int 
     for (int i = 0; i < finish + 10; ++i)
         sequence += std::string(1, static_cast<char>(i == 0 ? 0 : i == 1 ? 1 : block)) + std::string(3, '\0');
     game.Files().Write("Data/Maps/city/" + name + ".seq", sequence);
+}
+
+void SaveProfile(const TGameInstall& game, int stage, int score) {
+    TConfig config;
+    config.PlayerCount = 1;
+    config.Players[0].Name = "ACE";
+    config.Players[0].Stage = stage;
+    config.Players[0].Score = score;
+    if (!config.Save(game.Dir() + "Config.cfg")) throw std::runtime_error("cannot save " + game.Dir() + "Config.cfg");
+}
+
+std::string ClickAt(int frame, int x, int y) {
+    return std::to_string(frame) + " pointer=" + std::to_string(x) + "," + std::to_string(y) + "\n" +
+           std::to_string(frame + 1) + " keys=1\n" + std::to_string(frame + 2) + " keys=\n";
+}
+
+std::string KeyAt(int frame, int key) {
+    return std::to_string(frame) + " keys=" + std::to_string(key) + "\n" + std::to_string(frame + 1) + " keys=\n";
 }

@@ -32,3 +32,11 @@ private:
 // is the body of a car type section of its traffic.
 void WriteStage(const TGameInstall& game, int stage, int block, int finish, int seconds = 100,
                 const std::string& player = "", const std::string& cars = "");
+
+// Saves the settings with one profile, "ACE", on `stage` with `score` (0: a new player's).
+void SaveProfile(const TGameInstall& game, int stage = 0, int score = 0);
+
+// `--input` script lines: a left click at cursor (x, y) from `frame` on (three frames), and a
+// key pressed in `frame` and released in the next.
+std::string ClickAt(int frame, int x, int y);
+std::string KeyAt(int frame, int key);

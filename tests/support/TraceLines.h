@@ -25,3 +25,13 @@ inline std::vector<TTraceLine> ReadTrace(const std::string& text) {
     }
     return lines;
 }
+
+// The menu pages in the order they were shown, each once per visit; -1 while a stage plays.
+inline std::vector<int> PageVisits(const std::vector<TTraceLine>& lines) {
+    std::vector<int> visits;
+    for (const TTraceLine& line : lines) {
+        const int page = line.at("menu") == "1" ? std::stoi(line.at("page")) : -1;
+        if (visits.empty() || visits.back() != page) visits.push_back(page);
+    }
+    return visits;
+}
