@@ -1,8 +1,8 @@
 // Every stage played by the autopilot in the real executable, in a tiny window at a fixed
 // step: each is won, the gunner destroys cars for score, the end of the stage opens the
-// stage-complete page with the profile's stage counter advanced, a seed repeats a run frame
-// for frame, and stage 1's replay stays under 100 KB. Each group of stages runs under a
-// display of its own (see CMakeLists).
+// stage-complete page with the profile's stage counter advanced, and stage 1's replay stays
+// under 100 KB. (That a seed repeats a run frame for frame is the replays' proof.) Each group
+// of stages runs under a display of its own (see CMakeLists).
 #include "settings/Configure.h"
 #include "support/GameProcess.h"
 #include "support/TraceLines.h"
@@ -38,17 +38,12 @@ class AutopilotStageTest : public ::testing::TestWithParam<int> {};
 TEST_P(AutopilotStageTest, IsWonWithCarsDestroyedForScore) {
     const int stage = GetParam();
     TGameInstall game;
-    TConfig config;
-    config.PlayerCount = 1;
-    config.Players[0].Name = "Pilot";
-    config.Players[0].Stage = stage;
-    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
+    SaveProfile(game, stage);
 
     const TGameRun run = game.Run(Arguments(game, stage, "trace.txt", 20000), 900);
     ASSERT_TRUE(run.exited);
     ASSERT_EQ(run.status, 0) << run.errors;
-    const std::string trace = game.Files().Read("trace.txt");
-    const std::vector<TTraceLine> lines = ReadTrace(trace);
+    const std::vector<TTraceLine> lines = ReadTrace(game.Files().Read("trace.txt"));
     ASSERT_GT(lines.size(), 100u);
     const TTraceLine& last = lines.back();
     ASSERT_EQ(Number(last, "menu"), 1) << "the stage did not end in 20000 frames";
@@ -68,18 +63,6 @@ TEST_P(AutopilotStageTest, IsWonWithCarsDestroyedForScore) {
             EXPECT_LT(entry.file_size(), 100u * 1024);
         }
     }
-    // The same seed plays the same game: the first 400 frames again, byte for byte.
-    const TGameRun again = game.Run(Arguments(game, stage, "again.txt", 400), 300);
-    ASSERT_TRUE(again.exited);
-    const std::string repeated = game.Files().Read("again.txt");
-    const auto body = [](const std::string& text, size_t lines) {
-        size_t at = text.find('\n') + 1;
-        const size_t start = at;
-        for (size_t i = 0; i < lines && at != std::string::npos; ++i)
-            at = text.find('\n', at) + 1;
-        return text.substr(start, at - start);
-    };
-    EXPECT_EQ(body(trace, 399), body(repeated, 399));
 }
 
 INSTANTIATE_TEST_SUITE_P(Stages, AutopilotStageTest, ::testing::Range(1, 16),

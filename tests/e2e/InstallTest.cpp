@@ -1,9 +1,8 @@
 // The game's Debian package: its dependencies, the layout it unpacks to, the desktop files
 // checked by their own validators, and the installed game run as a user would.
+#include "support/GameProcess.h"
 #include "support/PngFile.h"
-#include "support/TestFiles.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -12,18 +11,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char AppId[] = "org.example.kestrova";
-
-// A shell command's exit status, its output and errors kept in `output`.
-int Shell(const std::string& command, std::string& output) {
-    output.clear();
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) return -1;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;)
-        output.append(buffer, n);
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 } // namespace
 

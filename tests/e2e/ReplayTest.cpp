@@ -1,9 +1,9 @@
 // Replays in the real executable: a recorded stage, played at varying real-time steps, plays
 // back frame for frame (the whole simulation state included) in another window, and so does a
-// stage that followed another in a game from the menu; the demo plays a stored best run;
-// playback writes nothing; files from other data, damaged or cut short are refused with a
-// message; an update's error names the run so far; and a replays folder that cannot be made
-// costs only the replay.
+// stage that followed another in a game from the menu; the main page's demo plays a stored best
+// run and leaves the settings as they were; playback writes nothing; files from other data,
+// damaged or cut short are refused with a message; an update's error names the run so far; and
+// a replays folder that cannot be made costs only the replay.
 #include "support/GameProcess.h"
 #include "support/TraceLines.h"
 
@@ -93,7 +93,7 @@ protected:
     TGameInstall game;
 };
 
-TEST_F(ReplayTest, AutopilotRunPlaysBackExactlyAndTheDemoShowsIt) {
+TEST_F(ReplayTest, AutopilotRunPlaysBackExactlyAndIsTheDemo) {
     game.Files().Write("steps.txt", VaryingSteps(3000));
     const std::vector<TTraceLine> lines =
         RecordAndPlayBack({"--autopilot", "--input=" + game.Dir() + "steps.txt", "--frames=3000"});
@@ -107,18 +107,39 @@ TEST_F(ReplayTest, AutopilotRunPlaysBackExactlyAndTheDemoShowsIt) {
     })) << "nitro reached";
     ASSERT_EQ(Replays("best-stage02").size(), 1u);
 
-    // Idle on the main page, the demo plays that best run from its start.
-    SaveProfile(game);
-    game.Files().Write("idle.txt", "1 pointer=80,60\n");
-    ASSERT_EQ(
-        Run({"--window=160x120", "--frames=1300", "--input=" + game.Dir() + "idle.txt"}, "demo.txt").status,
-        0);
-    std::vector<std::string> demo;
-    for (const TTraceLine& line : ReadTrace(game.Files().Read("demo.txt")))
-        if (line.count("state")) demo.push_back(line.at("state"));
-    ASSERT_GT(demo.size(), 50u);
-    for (size_t i = 0; i < demo.size(); ++i)
-        ASSERT_EQ(demo[i], lines[i].at("state")) << "demo frame " << i;
+    // Thirty seconds idle on the main page start the demo: that best run from its start to the
+    // stage's own end (which would move the profile on a stage), back to the main page, and again
+    // after another thirty seconds until a key. Profiles and settings come out of it untouched.
+    SaveProfile(game, 5, 1234);
+    const std::string before = game.Files().Read("Config.cfg");
+    const int length = static_cast<int>(lines.size()), key = 2 * 1205 + length + length / 2;
+    game.Files().Write("idle.txt", "1 pointer=80,60\n" + KeyAt(key, ' '));
+    ASSERT_EQ(Run({"--window=160x120", "--frames=" + std::to_string(key + 20), "--input=" + game.Dir() + "idle.txt"},
+                  "demo.txt")
+                  .status,
+              0);
+    const std::vector<TTraceLine> demo = ReadTrace(game.Files().Read("demo.txt"));
+    ASSERT_EQ(demo.size(), static_cast<size_t>(key + 20));
+    const auto firstFrom = [&demo](int frame, const char* menu) {
+        while (frame <= static_cast<int>(demo.size()) && demo[frame - 1].at("menu") != menu)
+            ++frame;
+        return frame;
+    };
+    const int started = firstFrom(1, "0");
+    ASSERT_GE(started, 1200);
+    EXPECT_LE(started, 1205);
+    const int ended = firstFrom(started, "1");
+    ASSERT_GT(ended - started, 100);
+    for (int frame = started; frame < ended; ++frame)
+        ASSERT_EQ(demo[frame - 1].at("state"), lines.at(frame - started).at("state")) << "demo frame " << frame;
+    EXPECT_EQ(demo[ended - 1].at("page"), "0") << "no tally: back to the main page";
+    const int again = firstFrom(ended, "0");
+    EXPECT_GE(again, ended + 1200);
+    EXPECT_LT(again, key);
+    EXPECT_EQ(demo[key - 2].at("menu"), "0");
+    EXPECT_EQ(demo[key - 1].at("menu"), "1");
+    EXPECT_EQ(demo.back().at("page"), "0") << "the key that ended the demo reached the page";
+    EXPECT_EQ(game.Files().Read("Config.cfg"), before);
 }
 
 TEST_F(ReplayTest, PlayerRunPlaysBackExactlyAndPlaybackWritesNothing) {

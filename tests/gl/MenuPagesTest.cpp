@@ -38,7 +38,7 @@ TEST_F(MenuTest, FirstPageAsksForANameUntilOneIsGiven) {
 }
 
 TEST_F(MenuTest, ResumeOnlyForStagesTwoToFifteenOrAGameInProgress) {
-    for (int stage : {0, 1, 2, 15, 16}) {
+    for (int stage : {1, 2, 15, 16}) {
         config_ = TConfig();
         AddProfile("ACE", stage);
         stage_.loaded.clear();
@@ -110,30 +110,34 @@ TEST_F(MenuTest, HelpWrapsBothWaysAndStartsAtTheFirstPicture) {
     EXPECT_EQ(help.Current(), 0);
 }
 
-TEST_F(MenuTest, DeletingAProfileShiftsTheLaterOnesDown) {
-    for (const char* name : {"A", "B", "C", "D"})
+TEST_F(MenuTest, PlayersPageSelectsOffersCreateBelowSixAndDeletingShiftsTheLaterOnesDown) {
+    for (const char* name : {"A", "B", "C", "D", "E", "F"})
         AddProfile(name);
-    config_.CurrentPlayer = 1;
     CreateMenu();
     CurrentMenuPage = PAGE_PLAYERS;
     Idle();
+    Click(LargeX(81), BottomRowY());
+    EXPECT_EQ(CurrentMenuPage, PAGE_PLAYERS) << "no Create with six profiles";
+    Click(LargeX(210), RowY(1));
+    EXPECT_EQ(config_.CurrentPlayer, 1);
     Click(LargeX(335), BottomRowY()); // Delete
     ASSERT_EQ(CurrentMenuPage, PAGE_DELETE_PLAYER);
     Click(YesX(), ConfirmButtonsY());
     EXPECT_EQ(CurrentMenuPage, PAGE_PLAYERS);
-    EXPECT_EQ(config_.PlayerCount, 3);
+    EXPECT_EQ(config_.PlayerCount, 5);
     EXPECT_EQ(config_.Players[1].Name, "C");
-    EXPECT_EQ(config_.Players[2].Name, "D");
+    EXPECT_EQ(config_.Players[4].Name, "F");
     EXPECT_EQ(config_.CurrentPlayer, 1);
 
-    config_.CurrentPlayer = 2;
-    Click(LargeX(335), BottomRowY());
-    Click(YesX(), ConfirmButtonsY());
-    EXPECT_EQ(config_.CurrentPlayer, 1) << "the last profile deleted: the one before it is current";
-    Click(LargeX(335), BottomRowY());
-    Click(YesX(), ConfirmButtonsY());
-    Click(LargeX(335), BottomRowY());
-    Click(YesX(), ConfirmButtonsY());
+    const auto deleteCurrent = [&] {
+        Click(LargeX(335), BottomRowY());
+        Click(YesX(), ConfirmButtonsY());
+    };
+    Click(LargeX(210), RowY(4));
+    deleteCurrent();
+    EXPECT_EQ(config_.CurrentPlayer, 3) << "the last profile deleted: the one before it is current";
+    for (int left = 4; left > 0; --left)
+        deleteCurrent();
     EXPECT_EQ(config_.PlayerCount, 0);
     EXPECT_EQ(config_.CurrentPlayer, -1);
     Press(27);
@@ -284,18 +288,6 @@ TEST_F(MenuTest, ResizingKeepsTheTypedNameAResolutionChangeEmptiesIt) {
     config_.Resolution = 1;
     Press(13);
     EXPECT_EQ(config_.PlayerCount, 1) << "the new resolution's layout emptied the box";
-}
-
-TEST_F(MenuTest, PlayersPageSelectsAProfileAndOffersCreateBelowSixOnly) {
-    for (const char* name : {"A", "B", "C", "D", "E", "F"})
-        AddProfile(name);
-    CreateMenu();
-    CurrentMenuPage = PAGE_PLAYERS;
-    Idle();
-    Click(LargeX(210), RowY(4));
-    EXPECT_EQ(config_.CurrentPlayer, 4);
-    Click(LargeX(81), BottomRowY());
-    EXPECT_EQ(CurrentMenuPage, PAGE_PLAYERS) << "no Create with six profiles";
 }
 
 TEST_F(MenuTest, HighScoreTableIsClearedOnlyOnYes) {
