@@ -75,4 +75,7 @@ TEST(ReplayFile, RefusesOtherFilesAndDamage) {
     EXPECT_EQ(ErrorOf([&] { ReadReplay(bytes.substr(0, 40), "t"); }), "Replay t is damaged: cut short");
     EXPECT_EQ(ErrorOf([&] { ReadReplay(bytes.substr(0, bytes.size() - 3), "t"); }),
               "Replay t is damaged: its frames cannot be unpacked");
+    std::string flipped = bytes;
+    flipped[flipped.size() - 20] ^= 0x5a;
+    EXPECT_EQ(ErrorOf([&] { ReadReplay(flipped, "t"); }).rfind("Replay t is damaged", 0), 0u);
 }

@@ -194,16 +194,27 @@ TEST_F(Out2DTest, CrosshairAimsAtTheGroundUnderTheMouse) {
     glVertex3f(-50, 50, 0);
     glEnd();
 
-    // The mouse in client coordinates (y down), over the ground left of the middle. (That the
-    // aim projects back onto the pointer's pixel is AimProjectionTest's.)
+    // The mouse in client coordinates (y down), over the ground left of the middle.
     crosshair.Update(150, 75);
+    GLdouble modelview[16], projection[16], x, y, z;
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_NEAR(crosshair.WorldAim().z, 0, 1e-3);
     EXPECT_LT(crosshair.WorldAim().x, 0);
+    gluProject(crosshair.WorldAim().x, crosshair.WorldAim().y, 0, modelview, projection, viewport, &x, &y,
+               &z);
+    EXPECT_NEAR(x, 150, 0.5);
+    EXPECT_NEAR(y, 300 - 75 - 1, 0.5);
     EXPECT_NEAR(crosshair.ScreenAim().x, -0.5f, 1e-3);
     EXPECT_EQ(crosshair.ScreenAim().w, 1);
 
     // Over the cleared background the depth is the far plane's.
     crosshair.Update(450, 150);
+    gluProject(crosshair.WorldAim().x, crosshair.WorldAim().y, crosshair.WorldAim().z, modelview, projection,
+               viewport, &x, &y, &z);
+    EXPECT_NEAR(z, 1, 1e-4);
     EXPECT_NEAR(crosshair.ScreenAim().z, 1, 1e-3);
 
     // The marker is drawn in normalised device coordinates with depth testing off.
