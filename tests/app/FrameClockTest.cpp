@@ -3,13 +3,6 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-TEST(FrameClock, ClampsLongFramesAndPadsShortOnesInFixedRate) {
-    EXPECT_EQ(ClampFrameStep(26), 25u);
-    EXPECT_EQ(ClampFrameStep(7), 7u);
-    EXPECT_EQ(FixedRateSleep(10), 15u);
-    EXPECT_EQ(FixedRateSleep(40), 0u);
-}
-
 TEST(FrameClock, FixedRateFramesLastAtLeastTwentyFiveMilliseconds) {
     uint32_t time = 1000;
     const auto now = [&] { return time; };

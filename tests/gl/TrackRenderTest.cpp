@@ -1,5 +1,5 @@
-// The track's passes in a real GL context: seven blocks far to near at their offsets, wheel
-// types probed from scratch over the same blocks, depth state around the overlay pass.
+// The track's main pass in a real GL context: seven blocks far to near at their offsets, wheel
+// types probed from scratch over the same blocks.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -64,20 +64,4 @@ TEST_F(TrackRenderTest, MainPassDrawsSevenBlocksFarToNearAndProbesFromScratch) {
     float colour[4] = {};
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_FLOAT_EQ(colour[1], 1);
-}
-
-TEST_F(TrackRenderTest, OverlayPassIgnoresDepthAndRestoresItShadowsBindNothing) {
-    TTrack track(WriteNamedSet({"000000_000000", "000000_000000a"}), {}, blockTextures_);
-    glDepthMask(GL_TRUE);
-    track.Render(1);
-    GLboolean depthWrites = GL_FALSE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
-    EXPECT_TRUE(depthWrites);
-    GLint depthFunc = 0;
-    glGetIntegerv(GL_DEPTH_FUNC, &depthFunc);
-    EXPECT_EQ(depthFunc, GL_LESS);
-    track.Render(2);
-    track.RenderShadows();
-    EXPECT_TRUE(blockTextures_.bound.empty());
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
