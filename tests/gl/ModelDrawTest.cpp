@@ -1,5 +1,6 @@
 // A textured model, a posed (skinned) model and a sprite particle drawn into a real GL context land where
 // expected.
+#include "platform/Platform.h"
 #include "resources/Effects.h"
 #include "resources/HSAModel.h"
 #include "resources/Matrix.h"
@@ -33,6 +34,7 @@ protected:
     void SetUp() override {
         TModelFilesTest::SetUp();
         if (!gl_.Ok()) GTEST_SKIP() << "no display";
+        platform::InitVideo();
         LoadGLExtensions();
         savedTextureLib_ = TextureLib;
         TextureLib = &textureLib_;
