@@ -1,5 +1,7 @@
 // The player's car, found by its paint, stands whole in the lower part of the view at the start
-// lights, in the run-in and at top speed, on a stage of each block set, at 4:3 and at 16:9.
+// lights, in the run-in and at top speed, on a stage of each block set, at 4:3 and at 16:9; and
+// the stages draw their track and weather. (That every stage loads and plays is the autopilot's
+// stage runs.)
 #include "support/GameProcess.h"
 #include "support/PngFile.h"
 #include "support/TraceLines.h"
@@ -7,6 +9,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,6 +48,28 @@ TFound FindCar(const TPngImage& image) {
     return found;
 }
 
+// Below the HUD's panels (the top 128 rows): how many colours, and how many pixels of snow and
+// of rain streaks or water.
+struct TPictureStats {
+    size_t colours = 0;
+    int white = 0;
+    int blue = 0;
+};
+TPictureStats Stats(const TPngImage& image) {
+    TPictureStats stats;
+    std::set<uint32_t> colours;
+    for (int y = 128; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const uint32_t p = image.At(x, y);
+            const int r = p >> 24, g = (p >> 16) & 0xFF, b = (p >> 8) & 0xFF;
+            colours.insert(p);
+            stats.white += r > 220 && g > 220 && b > 220;
+            stats.blue += b > r + 60 && b > g + 60;
+        }
+    stats.colours = colours.size();
+    return stats;
+}
+
 struct TShot {
     int frame;
     const char* window;
@@ -60,10 +86,11 @@ constexpr const char* kScript = "1 keys=38\n5 resize=1280x720\n9 resize=160x120\
 
 } // namespace
 
-TEST(CarInView, FromTheStartLightsToTopSpeedOnEveryBlockSet) {
+TEST(CarInView, FromTheStartLightsToTopSpeedOnEveryBlockSetWithItsWeather) {
     TGameInstall game;
     game.Files().Write("in.txt", kScript);
-    for (int stage : {2, 3, 5, 8}) { // grass, city, desert, winter
+    std::map<int, TPictureStats> weather; // at top speed, 800 x 600
+    for (int stage : {2, 3, 5, 8, 10}) { // grass, city, desert, winter; fog and rain
         std::vector<std::string> args = {"--stage=" + std::to_string(stage),
                                          "--fixed-step=25",
                                          "--seed=1",
@@ -91,6 +118,14 @@ TEST(CarInView, FromTheStartLightsToTopSpeedOnEveryBlockSet) {
             EXPECT_GE(car.count, 150) << where << ": the car is not in view";
             EXPECT_GE(car.top, 0.5) << where << ": the car is not in the lower part of the view";
             EXPECT_LE(car.bottom, 0.95) << where << ": the bottom edge cuts the car";
+            if (shot.frame == 396) weather[stage] = Stats(image);
         }
+        EXPECT_GT(weather[stage].colours, 2000u) << "stage " << stage << " draws a textured scene";
     }
+    // The winter stage lies under snow (partly in cloud shadow); the foggy, rainy one shows
+    // no bright white at all.
+    EXPECT_GT(weather[8].white, 800 * 472 / 20);
+    EXPECT_GT(weather[8].white, 20 * weather[2].white);
+    EXPECT_LT(weather[10].white, 100);
+    EXPECT_GT(weather[10].blue, 20) << "rain streaks";
 }
