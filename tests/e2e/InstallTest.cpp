@@ -1,7 +1,8 @@
 // The game's Debian package: its dependencies, the layout it unpacks to, the desktop files
 // checked by their own validators, and the installed game run as a user would.
-#include "support/GameProcess.h"
 #include "support/PngFile.h"
+#include "support/Shell.h"
+#include "support/TestFiles.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 #include "settings/Configure.h"
 #include "support/GameProcess.h"
 #include "support/PngFile.h"
+#include "support/Shell.h"
 
 #include <chrono>
 #include <filesystem>

@@ -22,12 +22,7 @@ TEST_F(MenuTest, FirstPageAsksForANameUntilOneIsGiven) {
     Idle();
     Press(27);
     EXPECT_EQ(CurrentMenuPage, PAGE_CREATE_PLAYER) << "nor round it through the exit page";
-    Press(' ');
-    Press(' ');
-    Press(13);
-    EXPECT_EQ(config_.PlayerCount, 0) << "a name of spaces is refused";
-    Press(8);
-    Press(8);
+    // (A name of spaces: SettingsValues, and an empty box: the resizing test below.)
     for (int key : {' ', 'A', '1', ' '})
         Press(key);
     Press(13);

@@ -3,6 +3,7 @@
 #include "server/LoopbackClient.h"
 #include "server/ServiceFixture.h"
 #include "server/ServiceProcess.h"
+#include "support/Shell.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 
 namespace {
 
@@ -58,25 +57,17 @@ TEST(ServiceProcess, HelpsAndRefusesBadOptionsAndABusyPort) {
     const TTempDir dir;
     ServiceProcess first({"--database=" + dir.Path() + "first.db"}, dir.Path() + "first.txt");
     ASSERT_GT(first.Port(), 0);
-    const std::string second = std::string(KESTROVA_SCORES_EXE) +
-                               " --host=127.0.0.1 --port=" + std::to_string(first.Port()) +
-                               " --database=" + dir.Path() + "second.db 2>/dev/null";
-    const int busy = std::system(second.c_str());
-    EXPECT_TRUE(WIFEXITED(busy) && WEXITSTATUS(busy) == 1) << "a second instance must not share the port";
+    std::string text;
+    EXPECT_EQ(Shell(std::string(KESTROVA_SCORES_EXE) + " --host=127.0.0.1 --port=" + std::to_string(first.Port()) +
+                        " --database=" + dir.Path() + "second.db",
+                    text),
+              1)
+        << "a second instance must not share the port";
+    for (const char* bad : {"--port=70000", "--threads=0", "--nonsense=1", "--trusted-proxy=proxy.example"})
+        EXPECT_EQ(Shell(std::string(KESTROVA_SCORES_EXE) + " " + bad, text), 2) << bad;
 
-    for (const char* bad : {"--port=70000", "--threads=0", "--nonsense=1", "--trusted-proxy=proxy.example"}) {
-        const std::string command = std::string(KESTROVA_SCORES_EXE) + " " + bad + " 2>/dev/null";
-        const int status = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << bad;
-    }
-
-    FILE* help = popen(KESTROVA_SCORES_EXE " --help", "r");
     std::string usage;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, help))
-        usage += buffer;
-    const int status = pclose(help);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << usage;
+    EXPECT_EQ(Shell(KESTROVA_SCORES_EXE " --help", usage), 0) << usage;
     EXPECT_EQ(usage.rfind("usage: kestrova-scores", 0), 0u) << usage;
     EXPECT_NE(usage.find("--trusted-proxy=CIDR"), std::string::npos) << usage;
 }

@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -95,15 +94,4 @@ std::string ClickAt(int frame, int x, int y) {
 
 std::string KeyAt(int frame, int key) {
     return std::to_string(frame) + " keys=" + std::to_string(key) + "\n" + std::to_string(frame + 1) + " keys=\n";
-}
-
-int Shell(const std::string& command, std::string& output) {
-    output.clear();
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) return -1;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0;)
-        output.append(buffer, n);
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

@@ -33,10 +33,6 @@ private:
 void WriteStage(const TGameInstall& game, int stage, int block, int finish, int seconds = 100,
                 const std::string& player = "", const std::string& cars = "");
 
-// Runs a shell command: its exit status (-1 when it did not exit), its output and errors in
-// `output`.
-int Shell(const std::string& command, std::string& output);
-
 // Saves the settings with one profile, "ACE", on `stage` with `score` (0: a new player's).
 void SaveProfile(const TGameInstall& game, int stage = 0, int score = 0);
 
