@@ -69,9 +69,7 @@ TEST(MenuRun, APadClicksThroughTheMenuAndItsTriggerStaysBound) {
     const std::string bound = "KP_FORWARD=87\r\nKP_FORWARD=143\r\n";
     EXPECT_NE(game.Files().Read("keys.cfg").find(bound), std::string::npos)
         << "A starts the wait without binding itself: " << game.Files().Read("keys.cfg");
-
-    ASSERT_EQ(game.Run({"--fixed-step=25", "--frames=3"}).status, 0);
-    EXPECT_NE(game.Files().Read("keys.cfg").find(bound), std::string::npos) << game.Files().Read("keys.cfg");
+    // (That keys.cfg is read back at the next start is the start-up log run's.)
 }
 
 TEST(MenuRun, ExitGoesThroughTheExitScreenAndItsCloseButton) {
