@@ -1,11 +1,12 @@
 // Whole-program runs whose window grows from 800 x 600 to 1920 x 1080: the main page and the HUD
-// are laid out again 1.8 times as large, their text rendered at that size. (That larger
-// interfaces bind the sharper pictures is TextureDraw's; text rendered sharp, Out2DTest's.)
+// are laid out again 1.8 times as large, their text rendered at that size and their pictures
+// taken from sharper versions, so that their edges stay as crisp as at 800 x 600.
 #include "support/GameProcess.h"
 #include "support/PngFile.h"
 #include "support/TraceLines.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,6 +20,9 @@ int Green(uint32_t p) {
 int Blue(uint32_t p) {
     return (p >> 8) & 0xFF;
 }
+int Luma(uint32_t p) {
+    return (Red(p) * 3 + Green(p) * 6 + Blue(p)) / 10;
+}
 bool Yellowish(uint32_t p) {
     return Red(p) > 150 && Green(p) > 150 && Blue(p) < 100;
 }
@@ -27,10 +31,25 @@ bool Outline(uint32_t p) {
     return Red(p) > 90 && Red(p) > Blue(p) + 40 && Red(p) > Green(p) + 25;
 }
 
-// The main page's topmost button (New Game, with no game to resume): its outline's rows, and
-// whether its caption's ink is all pure yellow.
+// How sharp the edge in column x between rows y1 and y2 is: the largest step between
+// neighbouring pixels over the whole change across the rows (1 for an edge one pixel wide).
+double Crispness(const TPngImage& image, int x, int y1, int y2) {
+    y1 = std::max(y1, 0);
+    y2 = std::min(y2, image.height - 1);
+    int low = 255, high = 0, step = 0;
+    for (int y = y1; y <= y2; ++y) {
+        low = std::min(low, Luma(image.At(x, y)));
+        high = std::max(high, Luma(image.At(x, y)));
+        if (y > y1) step = std::max(step, std::abs(Luma(image.At(x, y)) - Luma(image.At(x, y - 1))));
+    }
+    return high > low ? static_cast<double>(step) / (high - low) : 0;
+}
+
+// The main page's topmost button (New Game, with no game to resume): its outline's rows, the
+// crispness of its upper edge, and whether its caption's ink is all pure yellow.
 struct TButtonSeen {
     int top = -1, bottom = -1;
+    double crispness = 0;
     bool captionPure = true;
 };
 TButtonSeen TopButton(const TPngImage& image) {
@@ -51,15 +70,24 @@ TButtonSeen TopButton(const TPngImage& image) {
         if (Outline(image.At(x, y))) seen.top = y;
     for (int y = last; y < image.height && seen.bottom < 0; ++y)
         if (Outline(image.At(x, y))) seen.bottom = y;
+    // From the outline's top to inside the button: an edge inside the picture.
+    seen.crispness = Crispness(image, x, seen.top - 1, seen.top + (last - first) / 2);
     return seen;
 }
 
-// The HUD's left panel: the lowest row of its outline down its left edge.
-int LeftPanelBottom(const TPngImage& image) {
+// The HUD's left panel: the lowest row of its outline down its left edge, and the crispness of
+// the panel's lower edge there.
+struct TPanelSeen {
     int bottom = -1;
+    double crispness = 0;
+};
+TPanelSeen LeftPanel(const TPngImage& image) {
+    TPanelSeen seen;
     for (int y = 0; y < image.height / 2; ++y)
-        if (Outline(image.At(1, y))) bottom = y;
-    return bottom;
+        if (Outline(image.At(1, y))) seen.bottom = y;
+    const int x = image.width / 100, reach = image.height / 60;
+    seen.crispness = Crispness(image, x, seen.bottom - reach, seen.bottom + reach);
+    return seen;
 }
 
 TPngImage Screenshot(const TGameInstall& game, const std::string& name) {
@@ -90,12 +118,15 @@ TEST(WindowRun, AGrownWindowDrawsTheMenusAndTheHudLargerAndSharp) {
     EXPECT_GE(large.bottom - large.top, 1.5 * (small.bottom - small.top));
     EXPECT_TRUE(small.captionPure);
     EXPECT_TRUE(large.captionPure) << "text rendered at its size, not stretched";
+    EXPECT_GE(large.crispness, 0.7 * small.crispness) << small.crispness;
 
     std::vector<std::string> stage = common;
     stage.push_back("--stage=1");
     run = game.Run(stage);
     ASSERT_EQ(run.status, 0) << run.errors;
-    const int smallPanel = LeftPanelBottom(Screenshot(game, "a.png"));
-    ASSERT_GT(smallPanel, 60);
-    EXPECT_GE(LeftPanelBottom(Screenshot(game, "b.png")), 1.5 * smallPanel);
+    const TPanelSeen smallPanel = LeftPanel(Screenshot(game, "a.png"));
+    const TPanelSeen largePanel = LeftPanel(Screenshot(game, "b.png"));
+    ASSERT_GT(smallPanel.bottom, 60);
+    EXPECT_GE(largePanel.bottom, 1.5 * smallPanel.bottom);
+    EXPECT_GE(largePanel.crispness, 0.7 * smallPanel.crispness) << smallPanel.crispness;
 }
