@@ -1,12 +1,9 @@
 // The generated block sets load through the game's track loader without a message, drive through
 // at random and along their sequences, and their exit and spawn points match their lanes.
-#include "core/Random.h"
 #include "data/ArchiveTextures.h"
 #include "support/Dialogs.h"
 #include "support/GeneratedGame.h"
 #include "world/BlockTextures.h"
-#include "world/CarGeneric.h"
-#include "world/FakeRoad.h"
 #include "world/Track.h"
 
 #include <gtest/gtest.h>
@@ -28,20 +25,6 @@ bool RecordQuestion(const std::string&, const std::string& text) {
     Messages().push_back(text);
     return false;
 }
-
-// One loaded block in every window slot, as the car generator sees it.
-class TBlockInEverySlot : public TSpawnTrack {
-public:
-    explicit TBlockInEverySlot(const TMapController& map) : map_(map) {}
-    bool ExitDefined(int, int lane) const override { return map_.ExitPoint(lane).defined; }
-    int SpawnPointCount(int) const override { return static_cast<int>(map_.SpawnPoints().size()); }
-    int SpawnPointExit(int, int index) const override { return map_.SpawnPoints()[index].exitId; }
-    TVector4 SpawnPointPosition(int, int index) const override { return map_.SpawnPoints()[index].position; }
-    float Scroll() const override { return 0; }
-
-private:
-    const TMapController& map_;
-};
 
 class GeneratedTracks : public testing::Test {
 protected:
@@ -90,39 +73,6 @@ TEST_F(GeneratedTracks, EverySetLoadsAndDrivesWithoutAMessage) {
         }
     }
     EXPECT_TRUE(Messages().empty()) << Messages().front();
-}
-
-TEST_F(GeneratedTracks, NewTrafficCarsStartOnTheirOwnLane) {
-    Randomize(77);
-    Sections.assign(1, TSection());
-    int onOwnLane = 0;
-    for (const char* set : {"grass", "city"}) {
-        const std::unique_ptr<TTrack> track = Load(set);
-        for (int b = 0; b < track->BlockCount(); ++b) {
-            const TMapController& map = *track->Block(b).map;
-            if (map.SpawnPoints().empty()) continue;
-            TBlockInEverySlot block(map);
-            TFakeTraffic traffic;
-            TCarGeneric generator(traffic);
-            generator.SetTrack(&block);
-            for (int i = 0; i < 30; ++i) {
-                traffic.cars.clear();
-                ASSERT_TRUE(generator.Spawn(0));
-                const TSpawnedCar& car = traffic.cars[0];
-                // A lane that ends in this block has no points: the block's first point's x.
-                float expected = map.SpawnPoints()[0].position.x;
-                for (const TSpawnPoint& point : map.SpawnPoints()) {
-                    if (point.exitId == car.Lane) {
-                        expected = point.position.x;
-                        ++onOwnLane;
-                    }
-                }
-                EXPECT_FLOAT_EQ(car.Position.x, expected) << set << " block " << b << " lane " << car.Lane;
-            }
-        }
-    }
-    EXPECT_GT(onOwnLane, 0);
-    Sections.clear();
 }
 
 } // namespace

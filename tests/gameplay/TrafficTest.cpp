@@ -7,7 +7,7 @@
 #include "platform/Audio.h"
 #include "resources/Effects.h"
 #include "resources/SoundLib.h"
-#include "resources/TextureSource.h"
+#include "resources/ModelFiles.h"
 #include "support/SoundData.h"
 #include "world/EnumNames.h"
 
@@ -66,14 +66,6 @@ TEST_F(TrafficTest, AProbeBetweenTwoOverlappingCarsHitsBoth) {
     // Slow frames widen the radius: 32 ms doubles it.
     game.frameStep = 32;
     EXPECT_TRUE(traffic.HitTest({}, {5, -100, 0, 0}, index, 25));
-}
-
-TEST_F(TrafficTest, NearestCar) {
-    EXPECT_EQ(traffic.NearestCar({}, -1), -1);
-    AddCar(0, -100);
-    AddCar(0, -50);
-    EXPECT_EQ(traffic.NearestCar({0, -60, 0, 0}, -1), 1);
-    EXPECT_EQ(traffic.NearestCar({0, -60, 0, 0}, 1), 0);
 }
 
 TEST_F(TrafficTest, ExplosionsChainThroughNeighbours) {
@@ -269,10 +261,7 @@ TEST_F(TrafficTest, SpecialMissionCountersTheSpecialHitFlagAndTheAimMark) {
 }
 
 TEST_F(TrafficTest, DamageSmokeGoesWithTheCarsRocketSmokeStaysOnTheRoad) {
-    struct : TTextureSource {
-        int Load(const std::string&) override { return 0; }
-        void Bind(int) override {}
-    } textures;
+    TFakeTextures textures;
     const TVector4 cameraAngles;
     TEffects effects(cameraAngles, textures);
     const TSimpleEffect smoke(1);

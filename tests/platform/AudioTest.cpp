@@ -39,7 +39,7 @@ TEST_F(AudioTest, DecodesEveryFormatWeShip) {
     }
 }
 
-TEST_F(AudioTest, LoopingKeepsPlayingAndOneShotEnds) {
+TEST_F(AudioTest, LoopingKeepsPlayingOneShotEndsAndPausedWaits) {
     const int oneShot = Sine(0.1);
     const int looping = Sine(0.1);
     platform::SampleSetLoop(looping, true);
@@ -55,10 +55,9 @@ TEST_F(AudioTest, LoopingKeepsPlayingAndOneShotEnds) {
     EXPECT_GT(Level(RATE / 4), 0.1);
     platform::StopSound(channel);
     EXPECT_FALSE(platform::IsPlaying(channel));
-}
 
-TEST_F(AudioTest, PausedStartIsSilentUntilResumed) {
-    const int channel = platform::PlaySound(Sine(1.0), true);
+    // A paused start is silent until resumed.
+    channel = platform::PlaySound(Sine(1.0), true);
     EXPECT_TRUE(platform::IsPlaying(channel));
     EXPECT_LT(Level(RATE / 8), 1e-4);
     platform::SetPaused(channel, false);
@@ -95,7 +94,9 @@ TEST_F(AudioTest, BusyChannelsGiveWayToNewSoundsExceptLoops) {
     EXPECT_EQ(platform::PlaySound(loop, false), -1);
 }
 
-TEST(AudioSilent, EveryCallIsHarmlessWithoutOutput) {
+// Without output (every call then harmless: the whole-program tests run so), loading still
+// checks the data.
+TEST(AudioSilent, LoadingStillChecksTheDataWithoutOutput) {
     setenv("KESTROVA_AUDIO", "none", 1);
     EXPECT_FALSE(platform::AudioInit(true));
     unsetenv("KESTROVA_AUDIO");
@@ -104,20 +105,10 @@ TEST(AudioSilent, EveryCallIsHarmlessWithoutOutput) {
 
     const std::string wav = SineFile(TSoundFormat::Wav16, RATE, 1, 441, 0.1, 0.5);
     const int sample = platform::SampleLoadMemory(wav.data(), wav.size());
-    EXPECT_GT(sample, 0) << "loading still checks and accepts good data";
+    EXPECT_GT(sample, 0);
     EXPECT_EQ(platform::SampleDefaultFrequency(sample), RATE);
     EXPECT_EQ(platform::SampleLoadMemory("junk", 4), 0);
-
-    const int channel = platform::PlaySound(sample, false);
-    EXPECT_EQ(channel, -1);
-    platform::SetVolume(channel, 100);
-    platform::SetFrequency(7, 100);
-    platform::Set3DPosition(3, 1, 2, 3);
-    platform::SetPaused(channel, false);
-    platform::StopSound(channel);
-    platform::AudioUpdate();
-    EXPECT_FALSE(platform::IsPlaying(0));
-    EXPECT_EQ(platform::AudioRenderLoopback(4), std::vector<float>(8, 0.0f));
+    EXPECT_EQ(platform::PlaySound(sample, false), -1);
     platform::AudioShutdown();
 }
 

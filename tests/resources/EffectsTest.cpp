@@ -50,14 +50,6 @@ protected:
     TSimpleEffect smoke_{100, {1, 2, 3, 4}};
 };
 
-TEST_F(EffectsTest, ParticleWithNoLifeGoesInItsFirstUpdateWithoutMoving) {
-    effects_.AddParticle(&smoke_, MakeVector(1, 2, 3), false, MakeVector4(1, 1, 1, 1), MakeVector(10, 0, 0),
-                         1, 0);
-    EXPECT_EQ(effects_.Particle(0).age, -1);
-    effects_.Update(20);
-    EXPECT_EQ(effects_.Count(), 0);
-}
-
 TEST_F(EffectsTest, AgeLifeMotionAndColour) {
     const TVector4 wind = MakeVector(0, 2, 0);
     effects_.Add(&smoke_, MakeVector(0, 0, 0), false, &wind, false, MakeVector4(-1, 0, 1, 5),
@@ -77,15 +69,6 @@ TEST_F(EffectsTest, AgeLifeMotionAndColour) {
     EXPECT_EQ(effects_.Count(), 0);
 }
 
-TEST_F(EffectsTest, RemovalMovesTheLastParticleIntoTheSlotAndLooksAgain) {
-    for (int life : {10, 10, 100, 10, 200})
-        effects_.AddParticle(&smoke_, MakeVector(static_cast<float>(life), 0, 0), false, {}, {}, 1, life);
-    effects_.Update(10);
-    ASSERT_EQ(effects_.Count(), 2);
-    EXPECT_EQ(effects_.Particle(0).position.x, 200);
-    EXPECT_EQ(effects_.Particle(1).position.x, 100);
-}
-
 TEST_F(EffectsTest, TrailLeavesStillParticlesThatDoNotScroll) {
     effects_.Add(&smoke_, MakeVector(0, 0, 0), true, nullptr, true, {}, MakeVector4(1, 0, 0, 1), {},
                  MakeVector(10, 0, 0), 0.5f, 1000);
@@ -102,15 +85,6 @@ TEST_F(EffectsTest, TrailLeavesStillParticlesThatDoNotScroll) {
     effects_.Scroll(MakeVector(0, 5, 0));
     EXPECT_EQ(effects_.Particle(0).position.y, 5);
     EXPECT_EQ(effects_.Particle(1).position.y, 0);
-}
-
-TEST_F(EffectsTest, AttachedParticlesFollowTheirPosition) {
-    TVector4 drop = MakeVector(3, 4, 5);
-    effects_.AddAttached(&smoke_, &drop, MakeVector4(1, 1, 1, 0.5f), 0.2f, 100);
-    effects_.Scroll(MakeVector(0, 9, 0));
-    effects_.Update(10);
-    EXPECT_EQ(effects_.Particle(0).attachedPosition, &drop);
-    ExpectPoint(effects_.Particle(0).position, 0, 0, 0);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Glow lifetimes, removal order and drifting with the road.
+// Glow lifetimes and drifting with the road.
 #include "resources/Glow.h"
 
 #include <gtest/gtest.h>
@@ -24,18 +24,6 @@ TEST(GlowTest, LifeZeroSurvivesUntilTheNextUpdate) {
     EXPECT_EQ(lights.Glows()[0].life, 0);
     lights.Update(1);
     EXPECT_TRUE(lights.Glows().empty());
-}
-
-TEST(GlowTest, TheLastGlowTakesARemovedSlotAndIsSteppedThere) {
-    TFakeLightControl lights;
-    lights.Add(10, At(0), false, {}, 1); // dies
-    lights.Add(500, At(1), false, {}, 1);
-    lights.Add(10, At(2), false, {}, 1);  // dies
-    lights.Add(500, At(3), false, {}, 1); // moves into slot 0
-    lights.Update(20);
-    EXPECT_EQ(Xs(lights), (std::vector<float>{3, 1}));
-    for (const TGlow& glow : lights.Glows())
-        EXPECT_EQ(glow.life, 480);
 }
 
 TEST(GlowTest, OnlyRoadGlowsDrift) {

@@ -33,7 +33,7 @@ protected:
     THSAModel model_{textures_};
 };
 
-TEST_F(SkeletonTest, AxisFixTurnsRootAndSwapsPositions) {
+TEST_F(SkeletonTest, AxisFixTurnsRootAndSwapsPositionsOnlyWithinItsRange) {
     THSAModel& model = Load(TwoNodeFrame(0, "0 0 0 0 1.55 0 0", "1 1 2 3 0 0 0"),
                             TwoNodeFrame(0, "0 0 0 0 1.5707963 0 0", "1 4 5 6 0 0 0"), false);
     EXPECT_TRUE(model.AxisFix());
@@ -44,12 +44,11 @@ TEST_F(SkeletonTest, AxisFixTurnsRootAndSwapsPositions) {
     const TFrame& animated = model.Animation(0)->Frame(0);
     EXPECT_NEAR(animated[0].rotation.x, 0, 1e-6f);
     ExpectPoint(animated[1].position, 4, -6, 5);
-}
 
-TEST_F(SkeletonTest, NoAxisFixOutsideItsRange) {
-    THSAModel& model = Load(TwoNodeFrame(0, "0 0 0 0 1.61 0 0", "1 1 2 3 0 0 0"), {}, false);
-    EXPECT_FALSE(model.AxisFix());
-    ExpectPoint(model.CurrentActor().bindPose.Frame(0)[1].position, 1, 2, 3);
+    // Outside its range there is no fix.
+    THSAModel& plain = Load(TwoNodeFrame(0, "0 0 0 0 1.61 0 0", "1 1 2 3 0 0 0"), {}, false);
+    EXPECT_FALSE(plain.AxisFix());
+    ExpectPoint(plain.CurrentActor().bindPose.Frame(0)[1].position, 1, 2, 3);
 }
 
 TEST_F(SkeletonTest, RootMotionIsDiscarded) {
@@ -60,20 +59,6 @@ TEST_F(SkeletonTest, RootMotionIsDiscarded) {
     ExpectSameMatrix(animated[0].local, bind[0].local);
     ExpectSameMatrix(animated[1].world, bind[1].world);
     ExpectPoint(bind[0].position, 0, 0, 1); // the stored values stay as read
-}
-
-TEST_F(SkeletonTest, PreparedVerticesPoseBackToTheirLoadedPositions) {
-    THSAModel& model = Load(TwoNodeFrame(0, "0 0 0 1 0 0 0.5"), {}, true);
-    TActor& actor = model.CurrentActor();
-    const TSMDTextureGroup& group = actor.textureGroups[0];
-    // Bone space: the arm vertex at (2, 0, 0) is 1 below a bone standing at z = 1.
-    EXPECT_NEAR(group.vertices[3].position.z, -1, 1e-6f);
-    Pose(actor, actor.bindPose, 0);
-    const float loaded[6][3] = {{0, 0, 0}, {0, 1, 0}, {0, 0, 1}, {2, 0, 0}, {2, 1, 0}, {2, 0, 1}};
-    for (int i = 0; i < 6; ++i) {
-        ExpectPoint(group.skinnedVertices[i].position, loaded[i][0], loaded[i][1], loaded[i][2]);
-        ExpectPoint(group.skinnedVertices[i].normal, 0, 0, 1);
-    }
 }
 
 TEST_F(SkeletonTest, PoseFollowsTheFrameAndBringsHitBoxesAlong) {
@@ -94,7 +79,10 @@ TEST_F(SkeletonTest, PoseFollowsTheFrameAndBringsHitBoxesAlong) {
     ExpectPoint(actor.textureGroups[0].skinnedVertices[0].position, 1, -1, 0);
     // The box corner (1, 1, 0) on the arm: unturned, moved one along x.
     ExpectPoint(actor.hitBoxes[0].boxes[0].posed[0], 2, 1, 0);
+    // The bind pose puts the prepared vertices back where they were loaded.
     Pose(actor, actor.bindPose, 0);
+    ExpectPoint(actor.textureGroups[0].skinnedVertices[0].position, 2, 0, 0);
+    ExpectPoint(actor.textureGroups[0].skinnedVertices[0].normal, 0, 0, 1);
     ExpectPoint(actor.hitBoxes[0].boxes[0].posed[0], 0, 1, 0);
     EXPECT_EQ(ErrorOf([&] { Pose(actor, animation, 2); }),
               "Frame 2 is outside the animation \"" + Path("anim.smd") + "\"");

@@ -60,10 +60,17 @@ std::string EncodedFile(const std::vector<std::string>& values) {
 
 } // namespace
 
-TEST(Config, EveryFieldAndTheDefaultsSurviveSaveAndLoad) {
+TEST(Config, EveryFieldAndTheDefaultsSurviveSaveAndLoadInTheDocumentedLines) {
     TTempDir dir;
     const TConfig saved = FilledConfig();
     ASSERT_TRUE(saved.Save(dir.Path() + "Config.cfg"));
+    const std::string bytes = dir.Read("Config.cfg");
+    const std::vector<std::string> values = DecodedLines(bytes);
+    ASSERT_EQ(values.size(), 11u + 8 * 3 + 20);
+    EXPECT_EQ(values[0], "Version 3");
+    EXPECT_EQ(values[5], "0.163636356592178");
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    EXPECT_EQ(bytes.find("\n"), bytes.find("\r\n") + 1);
     TConfig loaded;
     ASSERT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
     EXPECT_EQ(Saved(loaded), Saved(saved));
@@ -79,18 +86,6 @@ TEST(Config, EveryFieldAndTheDefaultsSurviveSaveAndLoad) {
     reloaded.Brightness = 0.5f;
     ASSERT_TRUE(reloaded.Load(dir.Path() + "Config.cfg"));
     EXPECT_EQ(reloaded.Brightness, 0.0f);
-}
-
-TEST(Config, FileHasTheDocumentedLinesWithCrLf) {
-    TTempDir dir;
-    ASSERT_TRUE(FilledConfig().Save(dir.Path() + "Config.cfg"));
-    const std::string bytes = dir.Read("Config.cfg");
-    const std::vector<std::string> values = DecodedLines(bytes);
-    ASSERT_EQ(values.size(), 11u + 8 * 3 + 20);
-    EXPECT_EQ(values[0], "Version 3");
-    EXPECT_EQ(values[5], "0.163636356592178");
-    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
-    EXPECT_EQ(bytes.find("\n"), bytes.find("\r\n") + 1);
 }
 
 TEST(Config, NamesWithPercentAreCutWhenReadBack) {
@@ -117,21 +112,6 @@ TEST(Config, FloatsUseAPointWhateverTheLocale) {
     EXPECT_EQ(value, 1e-05f);
 }
 
-TEST(Config, ForeignVersionLeavesEverythingAlone) {
-    TTempDir dir;
-    std::vector<std::string> values = DecodedLines([&] {
-        FilledConfig().Save(dir.Path() + "Config.cfg");
-        return dir.Read("Config.cfg");
-    }());
-    for (const char* version : {"Version 2", "version 3"}) {
-        values[0] = version;
-        dir.Write("Config.cfg", EncodedFile(values));
-        TConfig config;
-        EXPECT_FALSE(config.Load(dir.Path() + "Config.cfg")) << version;
-        ExpectDefaults(config);
-    }
-}
-
 TEST(Config, InvalidStoredDataKeepsTheDefaultsForTheWholeFile) {
     TTempDir dir;
     ASSERT_TRUE(FilledConfig().Save(dir.Path() + "Config.cfg"));
@@ -143,6 +123,8 @@ TEST(Config, InvalidStoredDataKeepsTheDefaultsForTheWholeFile) {
         const char* value;
     };
     const TBadLine cases[] = {
+        {0, "Version 2"},   // another game's file
+        {0, "version 3"},
         {1, "two"},         // resolution not a number
         {5, "bright"},      // brightness
         {9, "7"},           // more profiles than there are slots
@@ -174,7 +156,7 @@ TEST(Config, InvalidStoredDataKeepsTheDefaultsForTheWholeFile) {
     }
 }
 
-TEST(Config, SixProfilesTheMostTheGameMakesSurviveARestart) {
+TEST(Config, SixProfilesOrNoneSurviveARestart) {
     TTempDir dir;
     TConfig six;
     six.PlayerCount = MAX_PLAYERS;
@@ -182,16 +164,11 @@ TEST(Config, SixProfilesTheMostTheGameMakesSurviveARestart) {
     TConfig loaded;
     EXPECT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
     EXPECT_EQ(loaded.PlayerCount, MAX_PLAYERS);
-}
-
-TEST(Config, NoProfileAllowsCurrentPlayerMinusOneOrZero) {
-    TTempDir dir;
+    // Without a profile the current player is -1 or 0.
     for (int current : {-1, 0}) {
-        TConfig config;
-        config.CurrentPlayer = current;
-        ASSERT_TRUE(config.Save(dir.Path() + "Config.cfg"));
-        TConfig loaded;
-        loaded.CurrentPlayer = 5;
+        TConfig none;
+        none.CurrentPlayer = current;
+        ASSERT_TRUE(none.Save(dir.Path() + "Config.cfg"));
         EXPECT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
         EXPECT_EQ(loaded.CurrentPlayer, current);
     }
@@ -254,11 +231,17 @@ TEST_F(InsertHighScoreTest, GoesBelowHigherAndAboveEqualScores) {
     EXPECT_EQ(config.HighScores[2].Score, "800");
 }
 
-TEST_F(InsertHighScoreTest, LowScoreReplacesTheLastEntry) {
+TEST_F(InsertHighScoreTest, LowScoreReplacesTheLastEntryAndNoProfileFilesNothing) {
     File(5);
     EXPECT_EQ(Names(), "E0 E1 E2 E3 E4 E5 E6 E7 E8 NEW ");
     File(-50);
     EXPECT_EQ(config.HighScores[9].Score, "-50") << "entry 9 is replaced whatever it held";
+    SetUp();
+    config.CurrentPlayer = -1;
+    File(5000);
+    config.CurrentPlayer = 2;
+    File(5000);
+    EXPECT_EQ(Names(), "E0 E1 E2 E3 E4 E5 E6 E7 E8 E9 ");
 }
 
 TEST_F(InsertHighScoreTest, FreshTableTakesAnyScoreAtTheTop) {
@@ -267,12 +250,4 @@ TEST_F(InsertHighScoreTest, FreshTableTakesAnyScoreAtTheTop) {
     File(0);
     EXPECT_EQ(config.HighScores[0].Name, "NEW");
     EXPECT_EQ(config.HighScores[9].Name, "Anonymous");
-}
-
-TEST_F(InsertHighScoreTest, WithoutACurrentProfileNothingIsFiled) {
-    config.CurrentPlayer = -1;
-    File(5000);
-    config.CurrentPlayer = 2;
-    File(5000);
-    EXPECT_EQ(Names(), "E0 E1 E2 E3 E4 E5 E6 E7 E8 E9 ");
 }

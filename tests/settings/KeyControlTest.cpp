@@ -56,13 +56,10 @@ TEST(KeyLatches, SetOnPressHeldUntilReleaseOrClear) {
     keys.Update(TSnapshot{}.state);
     EXPECT_FALSE(keys.IsPressed(65)) << "releasing clears";
     EXPECT_FALSE(keys.AnyPressed());
-}
 
-TEST(KeyLatches, OnlyBitSevenCountsAndOutOfRangeKeysAreNeverPressed) {
-    TTempDir dir;
-    TKeys keys(dir.Path() + "keys.cfg");
+    // Only bit 7 is "down", not a toggle bit as Caps Lock has; codes outside the table never are.
     uint8_t state[256] = {};
-    state[20] = 0x01; // a toggle bit, as for Caps Lock
+    state[20] = 0x01;
     state[255] = 0x81;
     keys.Update(state);
     EXPECT_FALSE(keys.IsPressed(20));
@@ -100,7 +97,7 @@ TEST(KeysFile, LaterLinesFillTheSecondKey) {
     }
 }
 
-TEST(KeysFile, SaveWritesTwelveLinesAndReloads) {
+TEST(KeysFile, SaveWritesTwelveLinesAndReloadsWithTheFirstKeyBound) {
     TTempDir dir;
     dir.Write("keys.cfg", "KP_LEFT=65\n");
     TKeys keys(dir.Path() + "keys.cfg");
@@ -118,11 +115,8 @@ TEST(KeysFile, SaveWritesTwelveLinesAndReloads) {
     ASSERT_TRUE(reloaded.Save());
     EXPECT_EQ(dir.Read("keys.cfg").substr(0, 30), "KP_FORWARD=38\r\nKP_FORWARD=87\r\n");
     ExpectBindings(TKeys(dir.Path() + "keys.cfg"), KeySettingsDefaults());
-}
 
-TEST(KeysFile, UnboundFirstKeyMovesUpOnReload) {
-    TTempDir dir;
-    TKeys keys(dir.Path() + "keys.cfg");
+    // An unbound first key: the second moves up on reload.
     keys.Bindings = Unbound();
     keys.Bindings[KP_RIGHT] = {NO_KEY, 68};
     ASSERT_TRUE(keys.Save());

@@ -29,9 +29,8 @@ TEST_F(FieldOfViewTest, EasesTowardsTheSpeedsTargetEightDegreesASecond) {
     const float before = FieldOfView;
     AdaptFieldOfView(25, 73, 100); // target 68: within 5 degrees, nothing moves
     EXPECT_EQ(FieldOfView, before);
-}
 
-TEST_F(FieldOfViewTest, NoTopSpeedCountsAsStandingStill) {
+    // No top speed counts as standing still.
     FieldOfView = 75;
     for (int maxSpeed : {0, -5}) {
         AdaptFieldOfView(1000, 30, maxSpeed);

@@ -61,22 +61,26 @@ TEST_F(MapEntitiesTest, SpawnPointOfAMissingExitIsReportedOnceEachAndKept) {
                               "Error in spawn point. File \"" + Path("block") + "\"   Spawn Point ExitID4"}));
 }
 
-TEST_F(MapEntitiesTest, LaneIdsOutsideOneToSixOrMissingAreRejected) {
-    const std::string error = "Unknown exit ID for Spawn point." + Path("block.map");
-    EXPECT_EQ(LoadError(Point("ENTER_POINT", "point_id", "-1")), error);
-    EXPECT_EQ(LoadError(EntityText("ENTER_POINT", {{"origin", "0 0 0"}})), error);
-    EXPECT_EQ(LoadError(EntityText("EXIT_POINT", {{"origin", "0 0 0"}})), error);
-    EXPECT_EQ(LoadError(Point("EXIT_POINT", "point_id", "7")), error);
-    EXPECT_EQ(LoadError(Point("SPAWN_POINT", "exit_id", "0")), error);
-    EXPECT_EQ(LoadError(Point("SPAWN_POINT", "exit_id", "2.5")), "'2.5' is not a valid integer value");
-}
-
-TEST_F(MapEntitiesTest, KeysAreCaseSensitiveAndUnknownKeysStopTheLoad) {
-    EXPECT_EQ(LoadError(EntityText("EXIT_POINT", {{"point_id", "1"}, {"Origin", "0 0 0"}})),
-              "Unknown value: Origin");
-    EXPECT_EQ(LoadError(EntityText("OBJECT_SIMPLE", {{"model", "rock"}})), "Unknown value: model");
-    EXPECT_EQ(LoadError(Point("EXIT_POINT", "point_id", "1", "0  0 0")),
-              "'' is not a valid floating point value");
+TEST_F(MapEntitiesTest, BadLaneIdsKeysAndObjectsStopTheLoad) {
+    const std::string lane = "Unknown exit ID for Spawn point." + Path("block.map");
+    WriteObjectModel("bad");
+    Write("Data/Objects/bad.col", "wide\r\n");
+    const std::pair<std::string, std::string> cases[] = {
+        {Point("ENTER_POINT", "point_id", "-1"), lane},
+        {EntityText("EXIT_POINT", {{"origin", "0 0 0"}}), lane},
+        {Point("EXIT_POINT", "point_id", "7"), lane},
+        {Point("SPAWN_POINT", "exit_id", "0"), lane},
+        {Point("SPAWN_POINT", "exit_id", "2.5"), "'2.5' is not a valid integer value"},
+        // Keys are case-sensitive.
+        {EntityText("EXIT_POINT", {{"point_id", "1"}, {"Origin", "0 0 0"}}), "Unknown value: Origin"},
+        {EntityText("OBJECT_SIMPLE", {{"model", "rock"}}), "Unknown value: model"},
+        {Point("EXIT_POINT", "point_id", "1", "0  0 0"), "'' is not a valid floating point value"},
+        {EntityText("OBJECT_SIMPLE", {{"origin", "0 0 0"}}), "OBJECT_SIMPLE without Model in " + Path("block.map")},
+        {EntityText("OBJECT_SIMPLE", {{"Model", "lamp_vlx"}}), "Unknown object layer: lamp_vlx"},
+        {EntityText("OBJECT_SIMPLE", {{"Model", "bad"}}), "'wide' is not a valid floating point value"},
+    };
+    for (const auto& [entities, error] : cases)
+        EXPECT_EQ(LoadError(entities), error) << entities;
 }
 
 TEST_F(MapEntitiesTest, ObjectsTakeModelRadiusAnglesAndPositionAndAreSortedAlongTheRoad) {
@@ -128,27 +132,14 @@ TEST_F(MapEntitiesTest, LayerComesFromTheModelNameEnding) {
     EXPECT_EQ(layers, (std::vector<int>{1, 0, 2, 1, 0, 1, 0}));
 }
 
-TEST_F(MapEntitiesTest, ObjectsWithoutModelOrWithABadLayerAreRejected) {
-    EXPECT_EQ(LoadError(EntityText("OBJECT_SIMPLE", {{"origin", "0 0 0"}})),
-              "OBJECT_SIMPLE without Model in " + Path("block.map"));
-    EXPECT_EQ(LoadError(EntityText("OBJECT_SIMPLE", {{"Model", "lamp_vlx"}})),
-              "Unknown object layer: lamp_vlx");
-    WriteObjectModel("bad");
-    Write("Data/Objects/bad.col", "wide\r\n");
-    EXPECT_EQ(LoadError(EntityText("OBJECT_SIMPLE", {{"Model", "bad"}})),
-              "'wide' is not a valid floating point value");
-}
-
-TEST_F(MapEntitiesTest, OtherClassesAreSkippedAndTheNextEntityIsStillRead) {
+TEST_F(MapEntitiesTest, OtherClassesAndTheCollisionFilesEntitiesAreSkipped) {
     TMapController& block = Load(EntityText("light", {{"origin", "0 0 0"}, {"note", "SPAWN_POINT"}}) +
                                  Point("EXIT_POINT", "point_id", "3") + EntityText("info_null", {}) +
                                  Point("ENTER_POINT", "point_id", "3"));
     EXPECT_TRUE(block.ExitPoint(3).defined);
     EXPECT_TRUE(block.EnterPoint(3).defined);
     EXPECT_EQ(block.SpawnPoints().size(), 1u);
-}
 
-TEST_F(MapEntitiesTest, CollisionFileEntitiesAreIgnored) {
     block_ = std::make_unique<TMapController>(blockTextures_);
     block_->Load(
         WriteBlock("block", MapText({}),

@@ -89,29 +89,21 @@ TEST_F(MissionLoaderTest, AFullMission) {
     config.Players[0].Uzi = 10;
     config.Players[0].Rockets = 2;
     Config = &config;
-    Load("[Camera]\nVertical=40.5\nHorizontal=10\nAngle=-30\n"
-         "[Player]\nHealth=1500\nMaxSpeed=120\nMinSpeed=10\nKillBoxDamagePerSecond=50\nUziBullets="
-         "100\nRockets=3\n"
-         "[SpecialMission]\nEnabled=TRUE\nText=Keep the vans\nScore=500\nShotGun=20\nRockets=2\n"
-         "[Mission]\nBlocks=desert\nReward=3000\nTrackFile=desert\\seq1.trk\nTime=90\nMusic=stage1.ogg\n"
-         "Weather=W_SNOW\nWeatherX=150\nWeatherY=-50\nWeatherZ=-500\nFog=YES\nFogDensity=20\n"
-         "[main]\nTrackLength=999\n"
-         "[Traffic]\nSpeed=35\nMaxCount=12\nCarTypesCount=4\n"
-         "[CarType_0]\nCount=2\nCar_0=Data\\Models\\Cars\\A.hsa\nCar_1=Data\\Models\\Cars\\B.hsa\nHealth=80\n"
-         "AttackType=AT_TARGET\nSections=1\nSection_0_Begin=10\nSection_0_End=30\nSection_0_Min=1\n"
-         "Section_0_Max=4\nSection_1_Bonus=BT_SHIELD\nSection_1_Begin=40\n"
+    Load("[Player]\nHealth=1500\nUziBullets=100\nRockets=3\n"
+         "[Mission]\nBlocks=desert\nTrackFile=desert\\seq1.trk\nTime=90\nMusic=stage1.ogg\n"
+         "Weather=W_SNOW\nWeatherY=-50\nFog=YES\nFogDensity=20\n"
+         "[Traffic]\nSpeed=35\nCarTypesCount=4\n"
+         "[CarType_0]\nCount=2\nCar_0=Data\\Models\\Cars\\A.hsa\nCar_1=Data\\Models\\Cars\\B.hsa\n"
+         "AttackType=AT_TARGET\nSections=1\nSection_0_Max=4\nSection_1_Bonus=BT_SHIELD\n"
          "[CarType_1]\nCount=1\nAttackType=nonsense\nWeapon=-1\n"
-         "[CarType_2]\nType=2\nHealth=50\nSpecialMission=SM_NEUTRAL\nSection_0_Begin=5\nSection_0_End=9\n"
+         "[CarType_2]\nType=2\nHealth=50\nSpecialMission=SM_NEUTRAL\n"
          "[CarType_3]\nSection_0_Begin=42\n");
     const TMissionValues& v = MissionValues;
-    EXPECT_EQ(v.CameraHorizontal, -30);
     // The profile's rounds come on top of the stage's.
     EXPECT_EQ(v.UziBullets, 110);
     EXPECT_EQ(v.Rockets, 5);
-    EXPECT_EQ(SpecMission.Shotgun, 20);
     EXPECT_EQ(v.TimeLeft, 90000);
     EXPECT_TRUE(assets_.soundLooping.back());
-    EXPECT_EQ(weather_.Kind(), W_SNOW);
     EXPECT_EQ(weather_.drift.y, -0.5f);
     EXPECT_EQ(weather_.fogDensity, 0.02f);
     EXPECT_EQ(v.Finish, 42);
@@ -147,43 +139,31 @@ TEST_F(MissionLoaderTest, FinishMarkerAndSectionCounts) {
     EXPECT_EQ(Sections.size(), 1u);
 }
 
-TEST_F(MissionLoaderTest, ValuesOutsideTheirRangesAreRejected) {
+TEST_F(MissionLoaderTest, ValuesOutsideTheirRangesAndDamagedCountsAreRefused) {
     const std::string file = ProgramDir + "Data\\Maps\\Track1.cfg";
-    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=3\n[CarType_1]\nType=3\n"),
-              "Mission " + file + " [CarType_1]: Type 3 is not among the 3 car types");
-    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=van\n"),
-              "Mission " + file + " [CarType_0]: Type 'van' is not a number");
-    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=1\nWeapon=2\n"),
-              "Mission " + file + " [CarType_0]: Weapon 2 is not in the weapon list of 2");
+    const std::pair<const char*, std::string> cases[] = {
+        {"[Traffic]\nCarTypesCount=3\n[CarType_1]\nType=3\n", "[CarType_1]: Type 3 is not among the 3 car types"},
+        {"[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=van\n", "[CarType_0]: Type 'van' is not a number"},
+        {"[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=1\nWeapon=2\n",
+         "[CarType_0]: Weapon 2 is not in the weapon list of 2"},
+        {"[Player]\nMaxSpeed=40\nMinSpeed=50\n", "[Player]: MaxSpeed 40 is below MinSpeed 50"},
+        // Counts no stage needs are damage, not a reason to run out of time or memory.
+        {"[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=0x7fffffff\n", "[CarType_0]: Count 2147483647 is too many"},
+        {"[Traffic]\nCarTypesCount=-1\n", "[Traffic]: CarTypesCount -1 is below 0"},
+        {"[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nSections=1\nSection_1_Max=2000000000\n",
+         "[CarType_0]: Section_1_Max 2000000000 is too many"},
+        {"[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=1\nSection_0_Min=-1\n", "[CarType_0]: Section_0_Min -1 is below 0"},
+        {"[Player]\nRockets=2147483647\n", "[Player]: Rockets 2147483647 is too many"},
+        // Each car type within its cap, the stage as a whole beyond it.
+        {"[Traffic]\nCarTypesCount=3\n[CarType_0]\nType=1\nSections=600\n[CarType_1]\nCount=1\nSections=600\n",
+         "[CarType_1]: Sections 600 is too many: the stage would have more than 1000 sections"},
+    };
+    for (const auto& [text, refusal] : cases)
+        EXPECT_EQ(LoadError(text), "Mission " + file + " " + refusal);
+    EXPECT_EQ(LoadError("[Player]\nMaxSpeed=50\nMinSpeed=50\n"), "no error");
     // A global car type brings its own weapon, so the one written beside Type is never used.
     EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nWeapon=2\n"), "no error");
     EXPECT_EQ(Sections.at(0).CarType.Weapon, CarTypes[1].Weapon);
-    // Counts no stage needs are damage, not a reason to run out of memory.
-    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=0x7fffffff\n"),
-              "Mission " + file + " [CarType_0]: Count 2147483647 is too many");
-    EXPECT_EQ(LoadError("[Player]\nMaxSpeed=40\nMinSpeed=50\n"),
-              "Mission " + file + " [Player]: MaxSpeed 40 is below MinSpeed 50");
-    EXPECT_EQ(LoadError("[Player]\nMaxSpeed=50\nMinSpeed=50\n"), "no error");
-}
-
-TEST_F(MissionLoaderTest, DamagedCountsAreRefusedBeforeTheyCostTimeOrMemory) {
-    const std::string file = ProgramDir + "Data\\Maps\\Track1.cfg";
-    const auto refusal = [&](const std::string& section, const std::string& what) {
-        return "Mission " + file + " [" + section + "]: " + what;
-    };
-    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=-1\n"), refusal("Traffic", "CarTypesCount -1 is below 0"));
-    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nSections=1\nSection_1_Max=2000000000\n"),
-              refusal("CarType_0", "Section_1_Max 2000000000 is too many"));
-    EXPECT_EQ(LoadError("[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=1\nSection_0_Min=-1\n"),
-              refusal("CarType_0", "Section_0_Min -1 is below 0"));
-    EXPECT_EQ(LoadError("[Player]\nRockets=2147483647\n"),
-              refusal("Player", "Rockets 2147483647 is too many"));
-
-    // Each car type within its cap, the stage as a whole beyond it.
-    std::string many = "[Traffic]\nCarTypesCount=3\n[CarType_0]\nType=1\nSections=600\n"
-                       "[CarType_1]\nCount=1\nSections=600\n";
-    EXPECT_EQ(LoadError(many),
-              refusal("CarType_1", "Sections 600 is too many: the stage would have more than 1000 sections"));
 
     // The largest values still load; a profile's hoard does not wrap the stage's ammunition.
     TConfig config;

@@ -5,15 +5,9 @@
 
 #include "core/Random.h"
 #include "resources/Effects.h"
-#include "resources/TextureSource.h"
+#include "resources/ModelFiles.h"
 
 namespace {
-
-class TNoTextures : public TTextureSource {
-public:
-    int Load(const std::string&) override { return 0; }
-    void Bind(int) override {}
-};
 
 class WeatherTest : public ::testing::Test {
 protected:
@@ -26,7 +20,7 @@ protected:
         return alive;
     }
 
-    TNoTextures textures_;
+    TFakeTextures textures_;
     TVector4 cameraAngles_;
     TEffects effects_{cameraAngles_, textures_};
     TSimpleEffect snowflake_{3};
