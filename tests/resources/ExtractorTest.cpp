@@ -70,6 +70,7 @@ TEST_F(ArchiveTest, FirstOfTwoEqualNamesWins) {
     EXPECT_EQ(Text(archive_.ReadFile(ProgramDir + "data\\a.txt")), "first");
 }
 
+// Every text file the game reads (models, hit boxes, settings, keys) splits its lines so.
 TEST_F(ArchiveTest, TextLinesEndAtCrLfCrOrLf) {
     OpenArchive({{"crlf.txt", "a\r\nb"},
                  {"mixed.txt", "x\ny\rz\n\r\n\nw"},

@@ -1,4 +1,4 @@
-// Glow lifetimes and drifting with the road.
+// Glows drifting with the road.
 #include "resources/Glow.h"
 
 #include <gtest/gtest.h>
@@ -14,16 +14,6 @@ std::vector<float> Xs(const TFakeLightControl& lights) {
     for (const TGlow& glow : lights.Glows())
         xs.push_back(glow.position.x);
     return xs;
-}
-
-TEST(GlowTest, LifeZeroSurvivesUntilTheNextUpdate) {
-    TFakeLightControl lights;
-    lights.Add(100, At(1), false, {1, 1, 1, 1}, 2);
-    lights.Update(100);
-    ASSERT_EQ(lights.Glows().size(), 1u);
-    EXPECT_EQ(lights.Glows()[0].life, 0);
-    lights.Update(1);
-    EXPECT_TRUE(lights.Glows().empty());
 }
 
 TEST(GlowTest, OnlyRoadGlowsDrift) {

@@ -174,24 +174,12 @@ TEST(Config, SixProfilesOrNoneSurviveARestart) {
     }
 }
 
-TEST(Config, LoadReadsUnixAndOldMacLineEndsAndAMissingFileChangesNothing) {
+TEST(Config, AMissingFileChangesNothingAndOnlyTheFirstStartGetsAudibleVolumes) {
     TTempDir dir;
     ASSERT_TRUE(FilledConfig().Save(dir.Path() + "Config.cfg"));
-    const std::string crlf = dir.Read("Config.cfg");
-    for (const char end : {'\n', '\r'}) {
-        std::string text = crlf;
-        for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n"))
-            text.replace(at, 2, 1, end);
-        dir.Write("Config.cfg", text);
-        TConfig loaded;
-        ASSERT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
-        EXPECT_EQ(Saved(loaded), Saved(FilledConfig()));
-    }
-
     TConfig untouched;
     EXPECT_FALSE(untouched.Load(dir.Path() + "Missing.cfg"));
     ExpectDefaults(untouched);
-    // Only the very first start, with no file at all, is given audible volumes.
     TConfig first;
     first.LoadOrFirstStart(dir.Path() + "Missing.cfg");
     EXPECT_EQ(first.MusicVolume, 191);

@@ -33,7 +33,7 @@ const TBrushText kKillBox{0, 0, -64, 640, 1024, 0, "col_kill"};
 
 } // namespace
 
-TEST_F(MapControllerTest, HighestOverlappingTypeWinsWhateverTheFileOrder) {
+TEST_F(MapControllerTest, BoxesAreEndlessUprightPrismsAndTheHighestTypeWinsWhateverTheFileOrder) {
     for (const auto& boxes :
          {std::vector<TBrushText>{kRoadBox, kKillBox}, std::vector<TBrushText>{kKillBox, kRoadBox}}) {
         TMapController& block = Load(MapText({}), MapText(boxes));
@@ -43,9 +43,6 @@ TEST_F(MapControllerTest, HighestOverlappingTypeWinsWhateverTheFileOrder) {
         EXPECT_EQ(block.CollisionType({6.25f, -10, 0, 0}, COL_MAINROAD), COL_ROAD);
         EXPECT_EQ(block.CollisionType({20, -10, 0, 0}, COL_MAINROAD), COL_MAINROAD);
     }
-}
-
-TEST_F(MapControllerTest, BoxesAreEndlessUprightPrismsWithOpenSidesAndNeverLowerTheType) {
     TMapController& block = Load(MapText({}), MapText({kKillBox}));
     EXPECT_EQ(block.CollisionBoxes()[0].type, COL_KILL); // written in lower case
     EXPECT_EQ(block.CollisionType({-6.25f, -10, 500, 0}, COL_MAINROAD), COL_KILL);
@@ -58,10 +55,12 @@ TEST_F(MapControllerTest, BoxesAreEndlessUprightPrismsWithOpenSidesAndNeverLower
     EXPECT_EQ(road.CollisionType({0, 0, 0, 0}, COL_NOCONTROL), COL_NOCONTROL);
 }
 
-TEST_F(MapControllerTest, UnknownCollisionTypeStopsTheLoad) {
+TEST_F(MapControllerTest, BrokenTextOrAnUnknownCollisionTypeStopsTheLoad) {
     TBrushText water = kRoadBox;
     water.texture = "col_water";
     EXPECT_EQ(ErrorOf([&] { Load(MapText({}), MapText({water})); }), "Unknown collision type: COL_WATER");
+    EXPECT_EQ(ErrorOf([&] { Load(MapText({}) + "{ ( 1 2"); }), "'' is not a valid integer value");
+    EXPECT_EQ(ErrorOf([&] { Load(MapText({}) + "( 0 0 99999 )"); }), "Map coordinate out of range: 99999");
 }
 
 TEST_F(MapControllerTest, BrushFacesBecomeQuadsWithTheirFourthCornerNormalAndTextureCoordinates) {
@@ -134,11 +133,6 @@ TEST_F(MapControllerTest, FaceWithoutFourthCornerIsSkippedWithALogLine) {
     EXPECT_NE(
         dir_.Read("log.txt").find("No fourth corner for face 1 (road) of a brush in " + Path("block.map")),
         std::string::npos);
-}
-
-TEST_F(MapControllerTest, BrokenMapTextFailsWithAnError) {
-    EXPECT_EQ(ErrorOf([&] { Load(MapText({}) + "{ ( 1 2"); }), "'' is not a valid integer value");
-    EXPECT_EQ(ErrorOf([&] { Load(MapText({}) + "( 0 0 99999 )"); }), "Map coordinate out of range: 99999");
 }
 
 TEST_F(MapControllerTest, ProbeGivesEachWheelTheHighestTypeUnderItAtTheBlockOffset) {

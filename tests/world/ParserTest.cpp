@@ -43,24 +43,21 @@ std::string Tokens(TTextParser& parser, const std::string& text) {
 
 } // namespace
 
-TEST(TextParser, ActionsOnBytesAndPendingText) {
+TEST(TextParser, ActionsOnBytesPendingTextAndTheEndOfData) {
     TTextParser parser = ActionParser();
     EXPECT_EQ(Tokens(parser, "ab cd "), "ab|cd|");
     EXPECT_EQ(Tokens(parser, "ab.cd "), "cd|");
     EXPECT_EQ(Tokens(parser, "a,b~c "), "abc|");
     // A peek leaves the text pending, so the next token starts with it.
     EXPECT_EQ(Tokens(parser, "ab!cd "), "ab|abcd|");
-}
 
-TEST(TextParser, EndOfDataDeliversPendingTextOnceThenEmpty) {
-    TTextParser parser = ActionParser();
+    // The end of the data delivers the pending text once, then nothing; so does the call that
+    // reads a dropped last byte.
     TMemoryStream stream(Bytes("ab cd"));
     EXPECT_EQ(parser.GetToken(stream), "ab");
     EXPECT_EQ(parser.GetToken(stream), "cd");
     EXPECT_EQ(parser.GetToken(stream), "");
     EXPECT_EQ(parser.GetToken(stream), "");
-
-    // A dropped last byte: the call that reads it delivers the pending text.
     TMemoryStream dropped(Bytes("ab,"));
     parser.ResetParser();
     EXPECT_EQ(parser.GetToken(dropped), "ab");
@@ -115,7 +112,7 @@ TEST(TextParser, DamagedTablesAreRejectedWhenLoaded) {
               "Damaged parser table: Map.ptb, state 1 byte 120 leads to state 2 of 2");
 }
 
-TEST(TokenReader, PointsCoordinatesAndNumbers) {
+TEST(TokenReader, PointsCoordinatesNumbersAndTriples) {
     TTextParser parser(BuildMapTable(), "Map.ptb");
     TMemoryStream stream(Bytes("{ { ( 64 128 -64 ) 0.5 -2.25 1e1 skip1 skip2 last 5000 -5000 5001"));
     TTokenReader reader(parser, stream);
@@ -141,10 +138,8 @@ TEST(TokenReader, PointsCoordinatesAndNumbers) {
     EXPECT_FLOAT_EQ(reader.ReadCoordinate(), 97.65625f);
     EXPECT_FLOAT_EQ(reader.ReadCoordinate(), -97.65625f);
     EXPECT_EQ(ErrorOf([&] { reader.ReadCoordinate(); }), "Map coordinate out of range: 5001");
-}
 
-TEST(TokenReader, ParseTripleNeedsExactlyOneSpaceBetweenNumbers) {
-    EXPECT_EQ(ParseTriple("1 2 3"), (std::array<float, 3>{1, 2, 3}));
+    // A triple needs exactly one space between its numbers.
     EXPECT_EQ(ParseTriple("-12.5 0 8 extra"), (std::array<float, 3>{-12.5f, 0, 8}));
     EXPECT_EQ(ErrorOf([] { ParseTriple("1  2 3"); }), "'' is not a valid floating point value");
     EXPECT_NE(ErrorOf([] { ParseTriple("1 2"); }), "no error");

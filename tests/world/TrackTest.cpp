@@ -97,7 +97,7 @@ TEST_F(TrackTest, ShortOrOutOfRangeSequencesAreRejected) {
               std::string::npos);
 }
 
-TEST_F(TrackTest, ExactlyOneBlockLengthDoesNotShiftButMoreShiftsOncePerBlock) {
+TEST_F(TrackTest, ExactlyOneBlockLengthDoesNotShiftMoreShiftsOncePerBlockAndBlockZeroEndsTheSequence) {
     TTrack track(WriteSet(kFour), {}, blockTextures_);
     track.LoadSequence(WriteSequence({0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3}));
     int passed = 0;
@@ -118,19 +118,16 @@ TEST_F(TrackTest, ExactlyOneBlockLengthDoesNotShiftButMoreShiftsOncePerBlock) {
     EXPECT_EQ(passed, 3);
     ExpectSequenceWindow(track);
     EXPECT_EQ(track.Window(1), 2); // sequence entries 1, 2 behind the car
-}
 
-TEST_F(TrackTest, PastTheEndOfTheSequenceBlockZeroFollows) {
-    TTrack track(WriteSet(kFour), {}, blockTextures_);
-    track.LoadSequence(WriteSequence({}));
+    // Past the end of the sequence block 0 follows: 660.5 units in all.
     for (int step = 0; step < 40; ++step) {
         Drive(track, 13);
         ExpectSequenceWindow(track);
     }
-    EXPECT_EQ(track.Position(), 12); // 520 units: the last 40 do not shift
+    EXPECT_EQ(track.Position(), 16);
     for (int slot = 3; slot < TTrack::kWindowSlots; ++slot)
         EXPECT_EQ(track.Window(slot), 0);
-    EXPECT_EQ(track.Sequence().size(), 12u + 9u);
+    EXPECT_EQ(track.Sequence().size(), 16u + 9u);
 }
 
 TEST_F(TrackTest, MovingBackRestoresTheSequenceAndKeepsSlotZeroWhereNothingIsKnown) {
