@@ -50,10 +50,7 @@ TEST_F(PlayerTest, SteeringLimitAndLeanFollowTheSpeed) {
     // Released, it comes back straight.
     StepFor(2000);
     EXPECT_EQ(player.Heading(), 0);
-}
-
-TEST_F(PlayerTest, BothSteeringKeysTurnTowardsPlusX) {
-    Drive(60);
+    // Both keys turn towards +x.
     const float x = player.position.x;
     StepFor(500, Keys(true, true));
     EXPECT_GT(player.Heading(), 0);

@@ -45,7 +45,7 @@ TEST_F(WeaponsTest, GunHitsTheAimedCarAndAimingAtTheCarFiresNothing) {
     EXPECT_EQ(tracers.Count(), 0);
 }
 
-TEST_F(WeaponsTest, BazookaWinsOverEveryBulletWeapon) {
+TEST_F(WeaponsTest, BazookaWinsOverEveryBulletWeaponAndTheRocketKeyLaunchesOne) {
     hud.BazookaBullets = 2;
     hud.MachinegunBullets = 5;
     Aim(0, -70);
@@ -56,9 +56,9 @@ TEST_F(WeaponsTest, BazookaWinsOverEveryBulletWeapon) {
     EXPECT_FALSE(rockets.Rocket(0).homing);
     EXPECT_FLOAT_EQ(rockets.Rocket(0).damage, 300) << "the \"Rocket\" damage";
     EXPECT_EQ(player.shootCooldown, 500);
-}
 
-TEST_F(WeaponsTest, HoldingTheRocketKeyLaunchesOneRocket) {
+    // Holding the rocket key launches one rocket.
+    rockets.Clear();
     hud.Rockets = 3;
     Aim(0, -70);
     Fire(true);

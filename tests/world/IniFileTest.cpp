@@ -1,8 +1,7 @@
-// The private-profile rules of the INI reader and the enumeration names.
+// The private-profile rules of the INI reader (enumeration names: the loaders' tests).
 #include "world/IniFile.h"
 #include "resources/DataPath.h"
 #include "support/ScratchProgram.h"
-#include "world/EnumNames.h"
 
 #include <gtest/gtest.h>
 
@@ -52,14 +51,4 @@ TEST(IniFile, OpensArchiveMembersThroughTheTemporaryFile) {
     const std::string path = program.Put("Data/Maps/Global.cfg", "[Main]\r\nExplosionRadius=6\r\n");
     EXPECT_EQ(TIniFile::Open(path).ReadInteger("main", "explosionradius", 4), 6);
     EXPECT_THROW(TIniFile::Open(ProgramDir + "Data\\Maps\\Track99.cfg"), std::exception);
-}
-
-// The tables' order is checked when they compile; what is left is how names are matched.
-TEST(EnumNames, NamesAreExactAndUnmatchedTextLeavesTheValue) {
-    int value = 7;
-    EXPECT_TRUE(LookupEnumName(kWeaponTypeNames, "WT_ROCKET", value));
-    EXPECT_EQ(value, WT_ROCKET);
-    EXPECT_FALSE(LookupEnumName(kWeaponTypeNames, "wt_rocket", value));
-    EXPECT_FALSE(LookupEnumName(kSpecialKindNames, "SM_NONE ", value));
-    EXPECT_EQ(value, WT_ROCKET);
 }

@@ -29,7 +29,7 @@ protected:
 
 } // namespace
 
-TEST_F(WeatherTest, RebirthCountFollowsTheStepAndStopsWithoutWeather) {
+TEST_F(WeatherTest, RebirthCountFollowsTheStepUpToThePoolAndStopsWithoutWeather) {
     weather_.SetKind(W_RAIN);
     weather_.Update(0, 0);
     EXPECT_EQ(Alive(weather_), 1);
@@ -45,9 +45,8 @@ TEST_F(WeatherTest, RebirthCountFollowsTheStepAndStopsWithoutWeather) {
     EXPECT_EQ(Alive(weather_), 14);
     weather_.Update(5000, 0);
     EXPECT_EQ(Alive(weather_), 0);
-}
 
-TEST_F(WeatherTest, PoolNeverExceedsItsSizeAndLivingParticlesAreNotReborn) {
+    // The pool never exceeds its size, and living particles are not reborn.
     weather_.SetKind(W_RAIN);
     weather_.Update(200000, 0); // asks for 1430 births
     EXPECT_EQ(Alive(weather_), TWeather::kParticleCount);
