@@ -30,22 +30,26 @@ namespace {
 constexpr int kStages = 15;
 constexpr float kBlockLength = 40;
 
-// Real models from the archive; sounds are only named.
+// Real models from the archive; sounds are only named. Every file named must be an archive
+// member (textures: TArchiveTextures).
 class TArchiveAssets : public TWorldAssets {
 public:
     explicit TArchiveAssets(TTextureSource& textures) : models(textures) {}
     THSAModel* LoadModel(const std::string& path) override {
-        modelPaths.insert(path);
+        Named(path);
         return models.Load(path, false);
     }
     int FindNode(THSAModel* model, const std::string& name) override { return model->FindNode(name); }
     int LoadSound(const std::string& path, bool looping) override {
-        sounds.insert(path);
+        Named(path);
         if (looping) lastMusic = path;
-        return static_cast<int>(sounds.size());
+        return ++sounds;
     }
-    std::set<std::string> modelPaths;
-    std::set<std::string> sounds;
+    void Named(const std::string& path) {
+        if (Extractor->FindMember(path) < 0) missing.push_back(path.substr(ProgramDir.size()));
+    }
+    std::vector<std::string> missing; // without the program directory
+    int sounds = 0;
     std::string lastMusic;
     TModelLib models; // also the blocks' scenery, as the game's ModelLib
 };
@@ -65,8 +69,7 @@ struct TLoadedStage {
 struct TLoadedGame {
     std::string error; // of the global tables
     std::vector<TLoadedStage> stages;
-    std::set<std::string> files;      // every data file named, with the program directory
-    std::vector<std::string> missing; // those not in the archive, without it
+    std::vector<std::string> missing; // data files named that are not in the archive
     std::vector<TWeapon> weapons;
     std::vector<TCarType> carTypes;
 };
@@ -95,9 +98,7 @@ public:
             TDialogCatcher dialogs(&RecordMapMessage, &DeclineQuestion);
             ModelLib = &assets_.models;
             Load();
-            for (const std::string& file : game_.files)
-                if (generated.archive.FindMember(file) < 0)
-                    game_.missing.push_back(file.substr(ProgramDir.size()));
+            game_.missing = assets_.missing;
         }
         Weapons.clear();
         CarTypes.clear();
@@ -118,9 +119,6 @@ private:
         game_.carTypes = CarTypes;
         for (int n = 1; n <= kStages; ++n)
             game_.stages.push_back(LoadStage(n));
-        game_.files.insert(assets_.modelPaths.begin(), assets_.modelPaths.end());
-        game_.files.insert(assets_.sounds.begin(), assets_.sounds.end());
-        game_.files.insert(textures_.paths.begin(), textures_.paths.end());
     }
 
     TLoadedStage LoadStage(int n) {
@@ -131,6 +129,7 @@ private:
         // The game's track loader, one track per block set.
         std::unique_ptr<TTrack>* track = nullptr;
         hooks.CreateTrack = [&](const std::string& file) {
+            assets_.Named(file);
             stage.trackList = file;
             track = &tracks_[file];
             if (!*track)
@@ -138,6 +137,7 @@ private:
                     file, [] {}, textures_);
         };
         hooks.LoadSequence = [&](const std::string& file) {
+            assets_.Named(file);
             stage.sequence = file;
             (*track)->LoadSequence(file);
             stage.sequenceLength = static_cast<int>((*track)->Sequence().size());
@@ -154,8 +154,6 @@ private:
         stage.sections = Sections;
         stage.special = SpecMission;
         stage.music = assets_.lastMusic;
-        if (!stage.trackList.empty()) game_.files.insert(stage.trackList);
-        if (!stage.sequence.empty()) game_.files.insert(stage.sequence);
         return stage;
     }
 
@@ -244,7 +242,6 @@ TEST_F(MissionData, EveryMissionLoadsAndEveryFileItNamesIsInTheArchive) {
     for (int n = 1; n <= kStages; ++n)
         EXPECT_EQ(game.stages[n - 1].error, "") << "Track" << n << ".cfg";
     EXPECT_TRUE(MapMessages().empty()) << MapMessages().front();
-    EXPECT_FALSE(game.files.empty());
     EXPECT_EQ(game.missing, std::vector<std::string>{});
     std::set<std::string> sets, music;
     for (const TLoadedStage& stage : game.stages) {

@@ -48,6 +48,11 @@ protected:
         car.speed = 60;
         return car;
     }
+    // One traffic update at play time `ms`, when the cars' guns may fire.
+    void UpdateAt(int ms) {
+        game.playTime = ms;
+        traffic.Update(1);
+    }
     TFakeLanes lanes;
 };
 
@@ -98,27 +103,22 @@ TEST_F(TrafficTest, ShieldTakesAWholeHitAndGoesNegative) {
     Attacker(20, WT_BULLET, 400);
     Weapons[0].ShootDelay = 500;
     player.Shield = 30;
-    game.playTime = 1000;
-    traffic.Update(1);
+    UpdateAt(1000);
     EXPECT_FLOAT_EQ(player.Shield, -370);
     EXPECT_FLOAT_EQ(player.Health, 1000);
     // The cooldown holds the next shot back; then the health takes it.
-    game.playTime = 1200;
-    traffic.Update(1);
+    UpdateAt(1200);
     EXPECT_FLOAT_EQ(player.Health, 1000);
-    game.playTime = 1500;
-    traffic.Update(1);
+    UpdateAt(1500);
     EXPECT_FLOAT_EQ(player.Health, 600);
     // Ghost: nobody fires.
     ActiveBonus = BT_GHOST;
-    game.playTime = 3000;
-    traffic.Update(1);
+    UpdateAt(3000);
     EXPECT_FLOAT_EQ(player.Health, 600);
     // A car shot to pieces explodes before it could fire again.
     ActiveBonus = BT_NONE;
     traffic.Car(0).health = 0;
-    game.playTime = 5000;
-    traffic.Update(1);
+    UpdateAt(5000);
     EXPECT_TRUE(traffic.Car(0).destroyed);
     EXPECT_FLOAT_EQ(player.Health, 600);
 }
@@ -127,15 +127,13 @@ TEST_F(TrafficTest, ACarInTheLineOfFireTakesTheBulletForThePlayerButNeverTheShoo
     // Shooting back over its tail at the player behind it.
     Attacker(40, WT_BULLET, 50, AT_BACKWARD);
     AddCar(player.position.x, -60).type.MinSpeed = 60;
-    game.playTime = 1000;
-    traffic.Update(1);
+    UpdateAt(1000);
     EXPECT_FLOAT_EQ(player.Health, 1000);
     EXPECT_LT(traffic.Car(1).health, 100);
     // So close that its first probe lies within its own body: the player is hit all the same.
     traffic.Clear();
     Attacker(10, WT_BULLET);
-    game.playTime = 2000;
-    traffic.Update(1);
+    UpdateAt(2000);
     EXPECT_FLOAT_EQ(player.Health, 950);
     EXPECT_FLOAT_EQ(traffic.Car(0).health, 100);
 }
@@ -143,8 +141,7 @@ TEST_F(TrafficTest, ACarInTheLineOfFireTakesTheBulletForThePlayerButNeverTheShoo
 TEST_F(TrafficTest, ARocketCarsRocketHitsThePlayerThroughTheShield) {
     Attacker(20, WT_ROCKET, 70);
     player.Shield = 500;
-    game.playTime = 1000;
-    traffic.Update(1);
+    UpdateAt(1000);
     ASSERT_EQ(rockets.Count(), 1);
     for (int frame = 0; frame < 20; ++frame)
         rockets.Update(10);
@@ -163,8 +160,7 @@ TEST_F(TrafficTest, ACarsShotSoundsFromTheRoadsOrigin) {
     const TVector4 camera{8, 0, 0, 0}, angles{0, -50, 180, 0};
     sounds.SetListener(camera, angles);
     sounds.UpdateListener();
-    game.playTime = 1000;
-    traffic.Update(1);
+    UpdateAt(1000);
     const auto [left, right] = Levels(22050 / 4);
     EXPECT_GT(right, 2 * left);
     SoundLib = nullptr;
@@ -240,16 +236,14 @@ TEST_F(TrafficTest, SpecialMissionCountersTheSpecialHitFlagAndTheAimMark) {
     TTrafficCar& neutral = Attacker(20, WT_BULLET);
     neutral.type.SpecialKind = SM_NEUTRAL;
     neutral.health = 10000;
-    game.playTime = 1000;
-    traffic.Update(1);
+    UpdateAt(1000);
     EXPECT_FLOAT_EQ(player.Health, 1000) << "a neutral car holds its fire until it is hit";
     game.aim = traffic.Car(0).position;
     TPlayerInput shoot;
     shoot.shoot = true;
     player.Update(25, shoot);
     EXPECT_TRUE(MissionValues.SpecialMissionHit);
-    game.playTime = 2000;
-    traffic.Update(1);
+    UpdateAt(2000);
     EXPECT_FLOAT_EQ(player.Health, 950);
 
     // The aim marks a live car within 10 units of the aim point.

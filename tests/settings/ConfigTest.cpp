@@ -37,6 +37,13 @@ std::string Saved(const TConfig& config) {
     return dir.Read("Config.cfg");
 }
 
+// Loads `bytes`, as Config.cfg, into `config`.
+bool LoadFile(TConfig& config, const std::string& bytes) {
+    TTempDir dir;
+    dir.Write("Config.cfg", bytes);
+    return config.Load(dir.Path() + "Config.cfg");
+}
+
 void ExpectDefaults(const TConfig& config) {
     EXPECT_EQ(Saved(config), Saved(TConfig()));
 }
@@ -61,10 +68,7 @@ std::string EncodedFile(const std::vector<std::string>& values) {
 } // namespace
 
 TEST(Config, EveryFieldAndTheDefaultsSurviveSaveAndLoadInTheDocumentedLines) {
-    TTempDir dir;
-    const TConfig saved = FilledConfig();
-    ASSERT_TRUE(saved.Save(dir.Path() + "Config.cfg"));
-    const std::string bytes = dir.Read("Config.cfg");
+    const std::string bytes = Saved(FilledConfig());
     const std::vector<std::string> values = DecodedLines(bytes);
     ASSERT_EQ(values.size(), 11u + 8 * 3 + 20);
     EXPECT_EQ(values[0], "Version 3");
@@ -72,30 +76,25 @@ TEST(Config, EveryFieldAndTheDefaultsSurviveSaveAndLoadInTheDocumentedLines) {
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
     EXPECT_EQ(bytes.find("\n"), bytes.find("\r\n") + 1);
     TConfig loaded;
-    ASSERT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
-    EXPECT_EQ(Saved(loaded), Saved(saved));
-
-    ASSERT_TRUE(TConfig().Save(dir.Path() + "Config.cfg"));
-    ASSERT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
+    ASSERT_TRUE(LoadFile(loaded, bytes));
+    EXPECT_EQ(Saved(loaded), bytes);
+    ASSERT_TRUE(LoadFile(loaded, Saved(TConfig())));
     ExpectDefaults(loaded);
 
     TConfig zero = FilledConfig();
     zero.Brightness = 0;
-    ASSERT_TRUE(zero.Save(dir.Path() + "Config.cfg"));
     TConfig reloaded = FilledConfig();
     reloaded.Brightness = 0.5f;
-    ASSERT_TRUE(reloaded.Load(dir.Path() + "Config.cfg"));
+    ASSERT_TRUE(LoadFile(reloaded, Saved(zero)));
     EXPECT_EQ(reloaded.Brightness, 0.0f);
 }
 
 TEST(Config, NamesWithPercentAreCutWhenReadBack) {
-    TTempDir dir;
     TConfig config = FilledConfig();
     config.Players[0].Name = "100%FUN";
     config.HighScores[0].Name = "%";
-    ASSERT_TRUE(config.Save(dir.Path() + "Config.cfg"));
     TConfig loaded;
-    ASSERT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
+    ASSERT_TRUE(LoadFile(loaded, Saved(config)));
     EXPECT_EQ(loaded.Players[0].Name, "100");
     EXPECT_EQ(loaded.HighScores[0].Name, "");
     EXPECT_EQ(loaded.Players[1].Name, "BOB THE DRIVER");
@@ -113,9 +112,7 @@ TEST(Config, FloatsUseAPointWhateverTheLocale) {
 }
 
 TEST(Config, InvalidStoredDataKeepsTheDefaultsForTheWholeFile) {
-    TTempDir dir;
-    ASSERT_TRUE(FilledConfig().Save(dir.Path() + "Config.cfg"));
-    const std::string good = dir.Read("Config.cfg");
+    const std::string good = Saved(FilledConfig());
     const std::vector<std::string> values = DecodedLines(good);
 
     struct TBadLine {
@@ -136,16 +133,14 @@ TEST(Config, InvalidStoredDataKeepsTheDefaultsForTheWholeFile) {
     for (const TBadLine& bad : cases) {
         std::vector<std::string> broken = values;
         broken[bad.line] = bad.value;
-        dir.Write("Config.cfg", EncodedFile(broken));
         TConfig config;
-        EXPECT_FALSE(config.Load(dir.Path() + "Config.cfg")) << bad.line << " = " << bad.value;
+        EXPECT_FALSE(LoadFile(config, EncodedFile(broken))) << bad.line << " = " << bad.value;
         ExpectDefaults(config);
     }
 
     for (size_t cut : {good.size() - 2, good.size() - 12}) {
-        dir.Write("Config.cfg", good.substr(0, cut));
         TConfig config;
-        const bool taken = config.Load(dir.Path() + "Config.cfg");
+        const bool taken = LoadFile(config, good.substr(0, cut));
         // Cutting only the final CR LF (or the LF) leaves every line whole.
         if (cut >= good.size() - 2)
             EXPECT_TRUE(taken) << cut;
@@ -157,19 +152,16 @@ TEST(Config, InvalidStoredDataKeepsTheDefaultsForTheWholeFile) {
 }
 
 TEST(Config, SixProfilesOrNoneSurviveARestart) {
-    TTempDir dir;
     TConfig six;
     six.PlayerCount = MAX_PLAYERS;
-    ASSERT_TRUE(six.Save(dir.Path() + "Config.cfg"));
     TConfig loaded;
-    EXPECT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
+    EXPECT_TRUE(LoadFile(loaded, Saved(six)));
     EXPECT_EQ(loaded.PlayerCount, MAX_PLAYERS);
     // Without a profile the current player is -1 or 0.
     for (int current : {-1, 0}) {
         TConfig none;
         none.CurrentPlayer = current;
-        ASSERT_TRUE(none.Save(dir.Path() + "Config.cfg"));
-        EXPECT_TRUE(loaded.Load(dir.Path() + "Config.cfg"));
+        EXPECT_TRUE(LoadFile(loaded, Saved(none)));
         EXPECT_EQ(loaded.CurrentPlayer, current);
     }
 }
