@@ -181,15 +181,13 @@ TEST_F(ModelLoadTest, LibraryLoadsEachPathOnceAndCachesNoFailure) {
     EXPECT_EQ(library.EntryCount(), 1);
 }
 
-TEST(StrFuncTest, TokensAndNumbers) {
-    std::string rest = "  12 \"left.wheel\"  -1.5\t\"open";
+// Quoted names keep commas for full stops and numbers take a decimal comma: the node and hit
+// box tests. What is left is what no model here has.
+TEST(StrFuncTest, NumbersOutOfRangeAndExtensionsOfDottedFolders) {
+    std::string rest = "  12 \"open";
     EXPECT_EQ(NextToken(rest), "12");
-    EXPECT_EQ(NextToken(rest), "left,wheel");
-    EXPECT_FLOAT_EQ(ParseFloat(NextToken(rest)), -1.5f);
     EXPECT_EQ(NextToken(rest), "open");
     EXPECT_EQ(NextToken(rest), "");
-
-    EXPECT_FLOAT_EQ(ParseFloat("2,25"), 2.25f);
     EXPECT_EQ(ErrorOf([] { ParseInt("99999999999"); }), "'99999999999' is not a valid integer value");
     EXPECT_EQ(ErrorOf([] { ParseFloat("nan"); }), "'nan' is not a valid floating point value");
     EXPECT_EQ(ExtractFileExt("dir.v2/car"), "");
