@@ -50,7 +50,8 @@ TEST(SettingsFuzz, ConfigSurvivesDamageAndTruncation) {
     // version line.
     TTempDir dir;
     const std::string symbols = std::string(kSymbolTable) + "\r\n%";
-    FuzzReader(ValidConfigFile(), 600, [&](const std::string& bytes) { LoadConfig(dir, bytes); }, Pieces(symbols));
+    FuzzReader(
+        ValidConfigFile(), 600, [&](const std::string& bytes) { LoadConfig(dir, bytes); }, Pieces(symbols));
 }
 
 TEST(SettingsFuzz, KeysSurviveRandomBytesAndTruncation) {
@@ -64,5 +65,6 @@ TEST(SettingsFuzz, KeysSurviveRandomBytesAndTruncation) {
     TKeys defaults(dir.Path() + "keys.cfg");
     defaults.Bindings = KeySettingsDefaults();
     defaults.Save();
-    FuzzReader(dir.Read("keys.cfg"), 300, [&](const std::string& bytes) { CreateKeys(dir, bytes); }, Pieces(keyish));
+    FuzzReader(
+        dir.Read("keys.cfg"), 300, [&](const std::string& bytes) { CreateKeys(dir, bytes); }, Pieces(keyish));
 }

@@ -6,8 +6,8 @@
 #include "gameplay/TrafficTrack.h"
 #include "platform/Audio.h"
 #include "resources/Effects.h"
-#include "resources/SoundLib.h"
 #include "resources/ModelFiles.h"
+#include "resources/SoundLib.h"
 #include "support/SoundData.h"
 #include "world/EnumNames.h"
 

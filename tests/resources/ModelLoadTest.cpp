@@ -129,8 +129,9 @@ TEST_F(ModelLoadTest, ChecksAskAndNoEndsTheProgram) {
     THSAModel model(textures_);
     model.Load(Write("m.hsa", CrLf({"m.smd"})), false);
     EXPECT_EQ(model.CurrentActor().bindPose.FrameCount(), 2);
-    EXPECT_EQ(Questions(), (std::vector<std::string>{"Check for \"version 1\". Founded \"version 2\". Continue?",
-                                                     "Check for \"1\". Founded \"2\". Continue?"}));
+    EXPECT_EQ(Questions(),
+              (std::vector<std::string>{"Check for \"version 1\". Founded \"version 2\". Continue?",
+                                        "Check for \"1\". Founded \"2\". Continue?"}));
 
     // An animation of another skeleton, answered No.
     WriteMesh("m.smd");

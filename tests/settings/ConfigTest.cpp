@@ -121,7 +121,7 @@ TEST(Config, InvalidStoredDataKeepsTheDefaultsForTheWholeFile) {
     };
     const TBadLine cases[] = {
         {0, "Version 2"},   // another game's file
-        {0, "version 3"},
+        {0, "version 3"},   // its case
         {1, "two"},         // resolution not a number
         {5, "bright"},      // brightness
         {9, "7"},           // more profiles than there are slots

@@ -75,7 +75,8 @@ TEST_F(MapEntitiesTest, BadLaneIdsKeysAndObjectsStopTheLoad) {
         {EntityText("EXIT_POINT", {{"point_id", "1"}, {"Origin", "0 0 0"}}), "Unknown value: Origin"},
         {EntityText("OBJECT_SIMPLE", {{"model", "rock"}}), "Unknown value: model"},
         {Point("EXIT_POINT", "point_id", "1", "0  0 0"), "'' is not a valid floating point value"},
-        {EntityText("OBJECT_SIMPLE", {{"origin", "0 0 0"}}), "OBJECT_SIMPLE without Model in " + Path("block.map")},
+        {EntityText("OBJECT_SIMPLE", {{"origin", "0 0 0"}}),
+         "OBJECT_SIMPLE without Model in " + Path("block.map")},
         {EntityText("OBJECT_SIMPLE", {{"Model", "lamp_vlx"}}), "Unknown object layer: lamp_vlx"},
         {EntityText("OBJECT_SIMPLE", {{"Model", "bad"}}), "'wide' is not a valid floating point value"},
     };

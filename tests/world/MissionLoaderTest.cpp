@@ -142,20 +142,24 @@ TEST_F(MissionLoaderTest, FinishMarkerAndSectionCounts) {
 TEST_F(MissionLoaderTest, ValuesOutsideTheirRangesAndDamagedCountsAreRefused) {
     const std::string file = ProgramDir + "Data\\Maps\\Track1.cfg";
     const std::pair<const char*, std::string> cases[] = {
-        {"[Traffic]\nCarTypesCount=3\n[CarType_1]\nType=3\n", "[CarType_1]: Type 3 is not among the 3 car types"},
+        {"[Traffic]\nCarTypesCount=3\n[CarType_1]\nType=3\n",
+         "[CarType_1]: Type 3 is not among the 3 car types"},
         {"[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=van\n", "[CarType_0]: Type 'van' is not a number"},
         {"[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=1\nWeapon=2\n",
          "[CarType_0]: Weapon 2 is not in the weapon list of 2"},
         {"[Player]\nMaxSpeed=40\nMinSpeed=50\n", "[Player]: MaxSpeed 40 is below MinSpeed 50"},
         // Counts no stage needs are damage, not a reason to run out of time or memory.
-        {"[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=0x7fffffff\n", "[CarType_0]: Count 2147483647 is too many"},
+        {"[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=0x7fffffff\n",
+         "[CarType_0]: Count 2147483647 is too many"},
         {"[Traffic]\nCarTypesCount=-1\n", "[Traffic]: CarTypesCount -1 is below 0"},
         {"[Traffic]\nCarTypesCount=2\n[CarType_0]\nType=1\nSections=1\nSection_1_Max=2000000000\n",
          "[CarType_0]: Section_1_Max 2000000000 is too many"},
-        {"[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=1\nSection_0_Min=-1\n", "[CarType_0]: Section_0_Min -1 is below 0"},
+        {"[Traffic]\nCarTypesCount=2\n[CarType_0]\nCount=1\nSection_0_Min=-1\n",
+         "[CarType_0]: Section_0_Min -1 is below 0"},
         {"[Player]\nRockets=2147483647\n", "[Player]: Rockets 2147483647 is too many"},
         // Each car type within its cap, the stage as a whole beyond it.
-        {"[Traffic]\nCarTypesCount=3\n[CarType_0]\nType=1\nSections=600\n[CarType_1]\nCount=1\nSections=600\n",
+        {"[Traffic]\nCarTypesCount=3\n[CarType_0]\nType=1\nSections=600\n"
+         "[CarType_1]\nCount=1\nSections=600\n",
          "[CarType_1]: Sections 600 is too many: the stage would have more than 1000 sections"},
     };
     for (const auto& [text, refusal] : cases)

@@ -65,20 +65,14 @@ TEST_F(TrackTest, BlockListGivesBlocksAndLanesAndTheStartingWindow) {
               "File not found " + Path("Data/Maps/Set/nothing.map"));
 }
 
-TEST_F(TrackTest, SequenceFillsTheWindowAndSetsTheLength) {
+TEST_F(TrackTest, SequencesFillTheWindowAndSetTheLengthOrAreRejectedWhole) {
     TTrack track(WriteSet(kFour), {}, blockTextures_);
     track.LoadSequence(WriteSequence({3, 2, 1, 0, 1, 2, 3, 2, 1, 0, 3}));
     EXPECT_FALSE(track.RandomMode());
     EXPECT_EQ(track.TrackLength(), 440);
-    EXPECT_EQ(WindowOf(track), (Window{3, 2, 3, 2, 1, 0, 1, 2, 3, 2, 1}));
+    const Window loaded{3, 2, 3, 2, 1, 0, 1, 2, 3, 2, 1};
+    EXPECT_EQ(WindowOf(track), loaded);
 
-    track.LoadSequence(WriteSequence({}));
-    EXPECT_EQ(track.Sequence(), (std::vector<int>{0, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
-    EXPECT_EQ(track.TrackLength(), 400);
-}
-
-TEST_F(TrackTest, ShortOrOutOfRangeSequencesAreRejected) {
-    TTrack track(WriteSet(kFour), {}, blockTextures_);
     const std::string shortFile = WriteSequence({0, 1, 2, 3, 0, 1, 2, 3});
     EXPECT_EQ(ErrorOf([&] { track.LoadSequence(shortFile); }),
               "Track sequence too short: " + shortFile + " has 8 blocks, at least 9 are needed");
@@ -89,8 +83,12 @@ TEST_F(TrackTest, ShortOrOutOfRangeSequencesAreRejected) {
     EXPECT_EQ(ErrorOf([&] { track.LoadSequence(Write("odd.bin", std::string(39, '\0'))); }),
               "Riched End Of File");
     // A rejected file leaves the track as it was.
-    EXPECT_TRUE(track.RandomMode());
-    EXPECT_EQ(WindowOf(track), (Window{0, 0, 0, 1, 2, 3, 1, 1, 1, 1, 0}));
+    EXPECT_FALSE(track.RandomMode());
+    EXPECT_EQ(WindowOf(track), loaded);
+    // No entries at all: the default sequence.
+    track.LoadSequence(WriteSequence({}));
+    EXPECT_EQ(track.Sequence(), (std::vector<int>{0, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(track.TrackLength(), 400);
     // The default sequence needs block 1.
     TTrack single(WriteSet({"111111_111111"}), {}, blockTextures_);
     EXPECT_NE(ErrorOf([&] { single.LoadSequence(WriteSequence({})); }).find("is block 1 of 1"),
