@@ -1,7 +1,6 @@
-// The private-profile rules of the INI reader (enumeration names: the loaders' tests).
+// The private-profile rules of the INI reader (opening loose and archived files, and enumeration
+// names: the loaders' and the mission data tests).
 #include "world/IniFile.h"
-#include "resources/DataPath.h"
-#include "support/ScratchProgram.h"
 
 #include <gtest/gtest.h>
 
@@ -44,11 +43,4 @@ TEST(IniFile, DefaultsForMissingKeysAndValuesThatDoNotConvert) {
     // Keys before the first section belong to none.
     EXPECT_FALSE(ini.ValueExists("", "Orphan"));
     EXPECT_EQ(ini.ReadInteger("Unclosed", "Key", 0), 9);
-}
-
-TEST(IniFile, OpensArchiveMembersThroughTheTemporaryFile) {
-    TScratchProgram program;
-    const std::string path = program.Put("Data/Maps/Global.cfg", "[Main]\r\nExplosionRadius=6\r\n");
-    EXPECT_EQ(TIniFile::Open(path).ReadInteger("main", "explosionradius", 4), 6);
-    EXPECT_THROW(TIniFile::Open(ProgramDir + "Data\\Maps\\Track99.cfg"), std::exception);
 }
