@@ -23,8 +23,6 @@ constexpr int RestartX = 332, ExitX = 466, QuestionY = 336;
 // Frames of the scripted lost stage: the first loss is on screen, and the second.
 constexpr int FirstLoss = 480, SecondLoss = 1000;
 
-enum { PageMain = 0, PageLoad = 16, PageLose = 17, PageCountry = 20, PageSend = 21 };
-
 } // namespace
 
 TEST(GameRun, ADeadlySurfaceLosesTheStageTwiceAndTheScoreIsFiledAndSent) {

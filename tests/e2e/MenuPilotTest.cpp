@@ -12,17 +12,6 @@
 
 namespace {
 
-enum {
-    PageMain = 0,
-    PageCreatePlayer = 7,
-    PageComplete = 15,
-    PageLoad = 16,
-    PageLose = 17,
-    PageStory = 18,
-    PageCountry = 20,
-    PageSend = 21
-};
-
 TEST(MenuPilot, PlaysANewGameFromTheFirstStartToTheFiledScoreAndExits) {
     TGameInstall game;
     // The menu windows stand over the window's edges at this size: the pilot clicks their

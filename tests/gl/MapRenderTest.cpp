@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFFu;
-constexpr uint32_t kBlack = 0x000000FFu;
-
 class MapRenderTest : public TBlockFilesTest {
 protected:
     void SetUp() override {

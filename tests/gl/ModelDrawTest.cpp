@@ -17,7 +17,6 @@
 namespace {
 
 constexpr uint32_t kGreen = 0x00FF00FFu;
-constexpr uint32_t kBlack = 0x000000FFu;
 
 // Two triangles making a square of half-size 0.2 round (x, y) on `node`.
 std::vector<std::string> Square(int node, float x, float y) {

@@ -32,10 +32,10 @@ protected:
 
     TTempDir dir_;
     TKeys keys_{dir_.Path() + "keys.cfg"};
-    TKeys* saved_ = std::exchange(Keys, &keys_);
+    TKeys* saved_ = std::exchange(::Keys, &keys_);
     TCheatCode cheats_;
 
-    ~CheatCodeTest() override { Keys = saved_; }
+    ~CheatCodeTest() override { ::Keys = saved_; }
 };
 
 } // namespace
@@ -50,7 +50,7 @@ TEST_F(CheatCodeTest, StageCodesAndTheHealthCodeMatchAgainAndAgain) {
 TEST_F(CheatCodeTest, OnlyTheLastEightMonitoredKeysCount) {
     EXPECT_EQ(Type("123TAXPWBJUQ07"), 6) << "extra characters before the code";
     EXPECT_EQ(Type("PWBJKUQ0K7"), 6) << "K is not watched and breaks nothing";
-    EXPECT_TRUE(!Keys->IsPressed('K')) << "nor is its latch used up";
+    EXPECT_TRUE(!::Keys->IsPressed('K')) << "nor is its latch used up";
 }
 
 TEST_F(CheatCodeTest, KeysOfOneFrameEnterInTheDetectorsOrder) {

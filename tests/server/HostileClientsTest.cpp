@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr char kHandshake[] = "/cgi/version.pl?version&prg=Kestrova";
-constexpr char kTable[] = "/cgi/version.pl?prg=Kestro&show&type=0";
-
 TEST(HostileClients, SlowOrCrowdingClientsHoldNobodyUp) {
     TServiceOptions options = TestService::Unlimited();
     options.requestTimeout = 2;

@@ -10,6 +10,10 @@ struct TRawAnswer {
     std::string body;
 };
 
+// The game's handshake and its first table page, as it asks for them.
+inline constexpr char kHandshake[] = "/cgi/version.pl?version&prg=Kestrova";
+inline constexpr char kTable[] = "/cgi/version.pl?prg=Kestro&show&type=0";
+
 // A socket connected from `source` to 127.0.0.1:`port`; -1 on failure.
 int ConnectFrom(const std::string& source, int port);
 // "GET `target` HTTP/1.1" with Host, "Connection: close" and `headers` (each ending in CRLF).

@@ -22,7 +22,6 @@
 namespace {
 
 constexpr char kNginx[] = "/usr/sbin/nginx";
-constexpr char kHandshake[] = "/cgi/version.pl?version&prg=Kestrova";
 
 // Debian's nginx on a free loopback port with the shipped site, its listen lines and
 // upstream servers rewritten for the test.

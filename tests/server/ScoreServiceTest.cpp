@@ -1,4 +1,5 @@
 // The score service over real HTTP on loopback, on SQLite and on PostgreSQL.
+#include "server/LoopbackClient.h"
 #include "server/ServiceFixture.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +10,6 @@
 #include <thread>
 
 namespace {
-
-constexpr char kHandshake[] = "/cgi/version.pl?version&prg=Kestrova";
-constexpr char kTable[] = "/cgi/version.pl?prg=Kestro&show&type=0";
 
 class ScoreServiceTest : public testing::TestWithParam<Storage> {
 protected:

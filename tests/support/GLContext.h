@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+// Pixels as TGLContext::Pixel gives them.
+constexpr uint32_t kBlack = 0x000000FFu;
+constexpr uint32_t kWhite = 0xFFFFFFFFu;
+
 class TGLContext {
 public:
     // width x height client area; skips the test (GTEST_SKIP in the caller) when Ok() is false.

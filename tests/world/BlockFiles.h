@@ -27,6 +27,9 @@ public:
     bool opaque = false;
 };
 
+// Map units to world units.
+constexpr float W = 1.25f / 64;
+
 // Loose files in a temporary program directory, with the shipped tokenizer table.
 class TBlockFilesTest : public TModelFilesTest {
 protected:

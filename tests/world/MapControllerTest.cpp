@@ -14,9 +14,6 @@
 
 namespace {
 
-// Map units to world units.
-constexpr float W = 1.25f / 64;
-
 class MapControllerTest : public TBlockFilesTest {
 protected:
     TMapController& Load(const std::string& map, const std::string& collision = "") {

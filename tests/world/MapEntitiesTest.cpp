@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr float W = 1.25f / 64;
 constexpr float kDegree = static_cast<float>(M_PI) / 180;
 
 class MapEntitiesTest : public TBlockFilesTest {
