@@ -275,8 +275,11 @@ void TEnvironment::Render(const TViewport& view) {
 
     lights_->SwitchOn();
     weather_->ApplyFog();
-    CountPass("track0");
+    CountPass("ground");
+    if (track_) track_->RenderGround();
+    CountPass("horizon");
     if (track_) track_->RenderHorizon();
+    CountPass("track0");
     if (track_) track_->Render(0);
 
     // A replay shows the aim its next frame takes; else it lies under the pointer, which is in

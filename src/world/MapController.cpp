@@ -215,14 +215,9 @@ void TMapController::Probe(const TVector4& offset, TVehicleContact& vehicle) con
     }
 }
 
-void TMapController::Render(bool shadow, const TVector4& offset, int layer) {
+void TMapController::RenderGround(const TVector4& offset) {
     glPushMatrix();
     glTranslatef(std::trunc(offset.x), std::trunc(offset.y), std::trunc(offset.z));
-    if (layer > 0 || shadow) {
-        objects_.Render(shadow, layer);
-        glPopMatrix();
-        return;
-    }
     if (LightsControl) LightsControl->SwitchOff();
     glEnable(GL_TEXTURE_2D);
     // Brush faces wind clockwise seen from outside: culling the counter-clockwise ones drops the
@@ -247,6 +242,15 @@ void TMapController::Render(bool shadow, const TVector4& offset, int layer) {
     glCullFace(GL_BACK);
     glDisable(GL_CULL_FACE);
     if (LightsControl) LightsControl->SwitchOn();
-    objects_.Render(false, layer);
+    glPopMatrix();
+}
+
+void TMapController::RenderObjects(bool shadow, const TVector4& offset, int layer) {
+    glPushMatrix();
+    glTranslatef(std::trunc(offset.x), std::trunc(offset.y), std::trunc(offset.z));
+    // The sun is placed in the block's own frame, where the block's ground left it when the
+    // objects followed it at once: every block's objects lit alike.
+    if (layer == 0 && !shadow && LightsControl) LightsControl->SwitchOn();
+    objects_.Render(shadow, layer);
     glPopMatrix();
 }

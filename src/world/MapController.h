@@ -73,9 +73,9 @@ public:
     int CollisionType(const TVector4& p, int type) const;
     // The surface under each wheel and object contact, for the block drawn at `offset`.
     void Probe(const TVector4& offset, TVehicleContact& vehicle) const;
-    // Layer 0 without shadow: the geometry and the layer-0 objects. Otherwise only the
-    // objects of `layer` (or their shadows).
-    void Render(bool shadow, const TVector4& offset, int layer);
+    // The block drawn at `offset`: its geometry, unlit; the objects of `layer` (or their shadows).
+    void RenderGround(const TVector4& offset);
+    void RenderObjects(bool shadow, const TVector4& offset, int layer);
 
     const TPointSlot& ExitPoint(int id) const;
     const TPointSlot& EnterPoint(int id) const;

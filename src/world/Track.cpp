@@ -141,7 +141,7 @@ int TTrack::NextRandomBlock() const {
 template <typename F> void TTrack::ForVisibleBlocks(F&& draw) const {
     // Farthest first.
     for (int slot = 3 + kVisibleBlocks - 1; slot >= 3; --slot)
-        draw(*blocks_[window_[slot]].map, TVector4{0, scroll_ - kBlockLength * (slot - 3), 0, 0});
+        draw(*blocks_[window_[slot]].map, SlotOffset(slot));
 }
 
 void TTrack::ProbeContacts(TVehicleContact& vehicle) const {
@@ -155,6 +155,13 @@ int TTrack::SurfaceAt(const TVector4& point) const {
         type = map.CollisionType(Subtract(point, offset), type);
     });
     return type;
+}
+
+void TTrack::RenderGround() {
+    // Nearest first, so that the depth test turns away the ground a nearer block hides before it
+    // is textured.
+    for (int slot = 3; slot < 3 + kVisibleBlocks; ++slot)
+        blocks_[window_[slot]].map->RenderGround(SlotOffset(slot));
 }
 
 void TTrack::RenderHorizon() const {
@@ -184,25 +191,25 @@ void TTrack::RenderHorizon() const {
 void TTrack::Render(int pass) {
     switch (pass) {
     case 0:
-        ForVisibleBlocks([](TMapController& map, const TVector4& offset) { map.Render(false, offset, 0); });
+        ForVisibleBlocks([](TMapController& map, const TVector4& offset) { map.RenderObjects(false, offset, 0); });
         glColor4f(1, 1, 1, 1);
         break;
     case 1:
         glDepthMask(GL_FALSE);
         glDepthFunc(GL_ALWAYS);
-        ForVisibleBlocks([](TMapController& map, const TVector4& offset) { map.Render(false, offset, 1); });
+        ForVisibleBlocks([](TMapController& map, const TVector4& offset) { map.RenderObjects(false, offset, 1); });
         glDepthMask(GL_TRUE);
         glDepthFunc(GL_LESS);
         break;
     case 2:
-        ForVisibleBlocks([](TMapController& map, const TVector4& offset) { map.Render(false, offset, 2); });
+        ForVisibleBlocks([](TMapController& map, const TVector4& offset) { map.RenderObjects(false, offset, 2); });
         break;
     default: break;
     }
 }
 
 void TTrack::RenderShadows() {
-    ForVisibleBlocks([](TMapController& map, const TVector4& offset) { map.Render(true, offset, 0); });
+    ForVisibleBlocks([](TMapController& map, const TVector4& offset) { map.RenderObjects(true, offset, 0); });
 }
 
 bool TTrack::ExitDefined(int slot, int lane) const {

@@ -48,11 +48,14 @@ public:
     // The surface (a TCollisionType) at world point `point` over the visible blocks, as a
     // wheel standing there would find it.
     int SurfaceAt(const TVector4& point) const;
+    // The visible blocks' geometry, nearest first.
+    void RenderGround();
     // The set's horizon ("horizon.png" beside "main.trk", when there is one) standing across the
-    // valley's end beyond the farthest block, where the top of a wide view reaches. Drawn first
-    // and without depth, so the scene covers it.
+    // valley's end beyond the farthest block, where the top of a wide view reaches. Drawn after
+    // the ground, with the depth test and without depth writes: it fills only what no ground
+    // covers, and the objects still blend over it.
     void RenderHorizon() const;
-    // 0: geometry and layer-0 objects; 1: layer-1 objects over everything; 2: layer-2 objects.
+    // 0: layer-0 objects; 1: layer-1 objects over everything; 2: layer-2 objects.
     void Render(int pass);
     // Shadow volumes of the layer-0 objects, into the stencil pass set up by the caller.
     void RenderShadows();
@@ -77,6 +80,7 @@ private:
     void MoveOn();
     int NextRandomBlock() const;
     const TMapController& SlotMap(int slot) const { return *blocks_[window_[slot]].map; }
+    TVector4 SlotOffset(int slot) const { return {0, scroll_ - kBlockLength * (slot - 3), 0, 0}; }
     template <typename F> void ForVisibleBlocks(F&& draw) const;
 
     TBlockTextures* textures_;

@@ -69,7 +69,8 @@ const TBrushText kSlab{-640, 0, -64, 640, 640, 0};
 TEST_F(MapRenderTest, BlockIsMovedByWholeUnitsTowardZero) {
     TMapController block(blockTextures_);
     block.Load(WriteBlock("block", MapText({kSlab})));
-    block.Render(false, {0, -39.7f, 0, 0}, 0);
+    block.RenderGround({0, -39.7f, 0, 0});
+    block.RenderObjects(false, {0, -39.7f, 0, 0}, 0);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
     // Drawn at y -51.5 .. -39, not -52.5 .. -40.
     EXPECT_EQ(PixelAt(0, -39.3f), kWhite);
@@ -90,13 +91,13 @@ TEST_F(MapRenderTest, OpaqueTexturesCoverWhateverTheColourAndTheObjectsStillBlen
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(1, 1, 1, 0.5f);
     blockTextures_.opaque = true;
-    block.Render(false, {0, -40, 0, 0}, 0);
+    block.RenderGround({0, -40, 0, 0});
     EXPECT_EQ(PixelAt(0, -45), kWhite);
     EXPECT_TRUE(glIsEnabled(GL_BLEND));
 
     glClear(GL_COLOR_BUFFER_BIT);
     blockTextures_.opaque = false;
-    block.Render(false, {0, -40, 0, 0}, 0);
+    block.RenderGround({0, -40, 0, 0});
     EXPECT_NE(PixelAt(0, -45), kWhite);
     EXPECT_NE(PixelAt(0, -45), kBlack);
     glDisable(GL_BLEND);
@@ -112,7 +113,8 @@ TEST_F(MapRenderTest, ObjectShadowIsBuiltOnceAndCountedIntoTheStencil) {
     lights_.SetGlobalLight({{1, 0, 1, 0}, {}, {1, 1, 1, 1}, {}});
     glEnable(GL_DEPTH_TEST);
     glDepthFunc(GL_LESS);
-    block.Render(false, {0, -40, 0, 0}, 0);
+    block.RenderGround({0, -40, 0, 0});
+    block.RenderObjects(false, {0, -40, 0, 0}, 0);
     lights_.SwitchOff();
 
     glDisableClientState(GL_NORMAL_ARRAY);
@@ -121,7 +123,7 @@ TEST_F(MapRenderTest, ObjectShadowIsBuiltOnceAndCountedIntoTheStencil) {
     glStencilFunc(GL_ALWAYS, 1, ~0u);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glDepthMask(GL_FALSE);
-    block.Render(true, {0, -40, 0, 0}, 0);
+    block.RenderObjects(true, {0, -40, 0, 0}, 0);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glDepthMask(GL_TRUE);
     glDisable(GL_STENCIL_TEST);
@@ -143,6 +145,6 @@ TEST_F(MapRenderTest, ObjectShadowIsBuiltOnceAndCountedIntoTheStencil) {
     EXPECT_EQ(stencil(-2.5f, -48.5f), 0);
     const size_t built = block.Objects()[0].ShadowVolume().Volume().size();
     EXPECT_GT(built, 0u);
-    block.Render(true, {0, -40, 0, 0}, 0);
+    block.RenderObjects(true, {0, -40, 0, 0}, 0);
     EXPECT_EQ(block.Objects()[0].ShadowVolume().Volume().size(), built);
 }

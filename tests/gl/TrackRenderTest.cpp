@@ -1,4 +1,4 @@
-// The track's main pass in a real GL context: seven blocks far to near at their offsets, wheel
+// The track's ground pass in a real GL context: seven blocks near to far at their offsets, wheel
 // types probed from scratch over the same blocks.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ protected:
 
 } // namespace
 
-TEST_F(TrackRenderTest, MainPassDrawsSevenBlocksFarToNearAndProbesFromScratch) {
+TEST_F(TrackRenderTest, GroundDrawsSevenBlocksNearToFarAndProbesFromScratch) {
     TTrack track(WriteNamedSet({"000000_000000", "000000_000000a", "000000_000000b", "000000_000000c"}), {},
                  blockTextures_);
     track.SetScroll(10);
@@ -51,10 +51,11 @@ TEST_F(TrackRenderTest, MainPassDrawsSevenBlocksFarToNearAndProbesFromScratch) {
     car_.wheelPoints = {TVector4{0, -20, 0, 0}, TVector4{0, -31, 0, 0}, TVector4{10, -20, 0, 0},
                         TVector4{0, -20, 0, 0}};
     track.ProbeContacts(car_);
+    track.RenderGround();
     track.Render(0);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    // Window slots 9 .. 3 hold blocks 1, 1, 1, 1, 3, 2, 1: textures are numbered by load order.
-    EXPECT_EQ(blockTextures_.bound, (std::vector<int>{2, 2, 2, 2, 4, 3, 2}));
+    // Window slots 3 .. 9 hold blocks 1, 2, 3, 1, 1, 1, 1: textures are numbered by load order.
+    EXPECT_EQ(blockTextures_.bound, (std::vector<int>{2, 3, 4, 2, 2, 2, 2}));
     // Slot 3 lies at y offset 10: its road covers y -30 .. 7.5; a gap of 2.5 between blocks.
     EXPECT_EQ(car_.wheelTypes, (std::array<int, 4>{COL_GRASS, COL_MAINROAD, COL_MAINROAD, COL_GRASS}));
     EXPECT_NE(gl_.Pixel(16, 296 - 20), 0x000000FFu);

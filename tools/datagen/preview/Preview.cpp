@@ -104,6 +104,8 @@ void DrawBlockSet(const std::string& set, TModelLib& models, TLightsControl& lig
         }
         SetUpView({0, 0, kSceneWidth, kSceneHeight});
         lights.SwitchOn();
+        track.RenderGround();
+        track.RenderHorizon();
         track.Render(0);
         lights.SwitchOn();
         DrawCars(models);
