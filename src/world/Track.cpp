@@ -191,18 +191,21 @@ void TTrack::RenderHorizon() const {
 void TTrack::Render(int pass) {
     switch (pass) {
     case 0:
-        ForVisibleBlocks([](TMapController& map, const TVector4& offset) { map.RenderObjects(false, offset, 0); });
+        ForVisibleBlocks(
+            [](TMapController& map, const TVector4& offset) { map.RenderObjects(false, offset, 0); });
         glColor4f(1, 1, 1, 1);
         break;
     case 1:
         glDepthMask(GL_FALSE);
         glDepthFunc(GL_ALWAYS);
-        ForVisibleBlocks([](TMapController& map, const TVector4& offset) { map.RenderObjects(false, offset, 1); });
+        ForVisibleBlocks(
+            [](TMapController& map, const TVector4& offset) { map.RenderObjects(false, offset, 1); });
         glDepthMask(GL_TRUE);
         glDepthFunc(GL_LESS);
         break;
     case 2:
-        ForVisibleBlocks([](TMapController& map, const TVector4& offset) { map.RenderObjects(false, offset, 2); });
+        ForVisibleBlocks(
+            [](TMapController& map, const TVector4& offset) { map.RenderObjects(false, offset, 2); });
         break;
     default: break;
     }

@@ -108,8 +108,8 @@ TEST(TrackViewEdgeTest, EveryBlockFillsTheWidestViewFromEachStageCamera) {
                     changed += !IsClear(ground[i]) && scene[i] != ground[i];
                 }
                 EXPECT_EQ(std::make_pair(clear, changed), std::make_pair(0, 0))
-                    << "stage " << stage << " (" << view.set << "), block " << block << ", scroll " << shot.scroll
-                    << ", " << shot.screen.width << " x " << shot.screen.height;
+                    << "stage " << stage << " (" << view.set << "), block " << block << ", scroll "
+                    << shot.scroll << ", " << shot.screen.width << " x " << shot.screen.height;
             }
         }
     }
