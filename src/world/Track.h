@@ -48,7 +48,7 @@ public:
     // The surface (a TCollisionType) at world point `point` over the visible blocks, as a
     // wheel standing there would find it.
     int SurfaceAt(const TVector4& point) const;
-    // The visible blocks' geometry, nearest first.
+    // The visible blocks' geometry, nearest first (the second before the first).
     void RenderGround();
     // The set's horizon ("horizon.png" beside "main.trk", when there is one) standing across the
     // valley's end beyond the farthest block, where the top of a wide view reaches. Drawn after

@@ -1,5 +1,5 @@
-// The track's ground pass in a real GL context: seven blocks near to far at their offsets, wheel
-// types probed from scratch over the same blocks.
+// The track's ground pass in a real GL context: seven blocks near to far (the second first) at
+// their offsets, wheel types probed from scratch over the same blocks.
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
@@ -54,8 +54,8 @@ TEST_F(TrackRenderTest, GroundDrawsSevenBlocksNearToFarAndProbesFromScratch) {
     track.RenderGround();
     track.Render(0);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    // Window slots 3 .. 9 hold blocks 1, 2, 3, 1, 1, 1, 1: textures are numbered by load order.
-    EXPECT_EQ(blockTextures_.bound, (std::vector<int>{2, 3, 4, 2, 2, 2, 2}));
+    // Window slots 4, 3, 5 .. 9 hold blocks 2, 1, 3, 1, 1, 1, 1: textures are numbered by load order.
+    EXPECT_EQ(blockTextures_.bound, (std::vector<int>{3, 2, 4, 2, 2, 2, 2}));
     // Slot 3 lies at y offset 10: its road covers y -30 .. 7.5; a gap of 2.5 between blocks.
     EXPECT_EQ(car_.wheelTypes, (std::array<int, 4>{COL_GRASS, COL_MAINROAD, COL_MAINROAD, COL_GRASS}));
     EXPECT_NE(gl_.Pixel(16, 296 - 20), 0x000000FFu);
