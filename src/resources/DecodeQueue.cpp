@@ -33,8 +33,7 @@ TDecodedPicture ReadyForUpload(TImage image, int maxSide) {
     picture.width = image.width;
     picture.height = image.height;
     picture.opaque = IsOpaque(image);
-    if (IsPowerOfTwo(image.width) && IsPowerOfTwo(image.height) && image.width <= maxSide &&
-        image.height <= maxSide) {
+    if (NearestPowerOfTwo(image.width) <= maxSide && NearestPowerOfTwo(image.height) <= maxSide) {
         picture.levels = BuildMipmaps(std::move(image));
         picture.levelsBuilt = true;
     } else {

@@ -14,7 +14,7 @@
 #include "resources/Textures.h"
 
 // A picture ready for the upload: all its mipmap levels, or only the picture as it is when
-// GLU must build them (a side that is no power of two, or beyond what the driver takes).
+// GLU must build them (sides beyond what the driver takes).
 struct TDecodedPicture {
     bool ok = false; // false: the main thread loads it again and reports what is wrong
     int width = 0;   // the picture's own size
@@ -39,7 +39,7 @@ public:
     TDecodeQueue& operator=(const TDecodeQueue&) = delete;
 
     // Queues `path` after the pictures asked for before it, to be decoded with its mipmap levels
-    // when its sides are powers of two no greater than `maxSide`, the driver's largest.
+    // when its sides' nearest powers of two are no greater than `maxSide`, the driver's largest.
     TTicket Decode(const std::string& path, int maxSide);
     // The ticket's picture, once: decoded on this thread at once when the worker has not begun
     // it, so that a picture needed now never waits behind others; else waited for.
