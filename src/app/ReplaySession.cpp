@@ -123,10 +123,14 @@ std::string TReplaySession::Refusal(const TReplay& replay, const std::string& na
     return "";
 }
 
+void TReplaySession::StartDataDigest() {
+    if (!dataDigest_ && !digesting_.valid()) digesting_ = platform::DigestFile(ProgramDir + "Data.dpg");
+}
+
 uint64_t TReplaySession::DataDigest() {
     if (!dataDigest_) {
-        std::string bytes;
-        dataDigest_ = platform::ReadWholeFile(ProgramDir + "Data.dpg", bytes) ? platform::Digest(bytes) : 0;
+        StartDataDigest();
+        dataDigest_ = digesting_.get();
     }
     return *dataDigest_;
 }
@@ -167,7 +171,8 @@ void TReplaySession::StageLoading(const std::string& missionFile, uint64_t& seed
     run_->gameVersion = kGameVersion;
     run_->stage = stage;
     run_->missionDigest = MissionDigest(missionFile);
-    run_->dataDigest = DataDigest();
+    // Taken when the run is written: the stage loads meanwhile.
+    StartDataDigest();
     run_->seed = seed;
     run_->profile = ProfileName();
     runPath_.clear();
@@ -233,6 +238,7 @@ std::string TReplaySession::WriteRun() {
         runPath_ = NewRunPath(folder, run_->stage, *std::localtime(&clock));
     }
     run_->finalScore = environment_.Player().score.Current();
+    run_->dataDigest = DataDigest();
     if (!StoreRun(folder, runPath_, *run_)) {
         std::fprintf(stderr, "Could not save the replay %s\n", runPath_.c_str());
         return "";

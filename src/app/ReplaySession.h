@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <future>
 #include <optional>
 #include <string>
 
@@ -67,6 +68,8 @@ private:
     void Start(TReplay replay);
     // Why this build and data cannot play `replay`; empty when they can.
     std::string Refusal(const TReplay& replay, const std::string& name);
+    // The game data's digest, read on a thread from the first stage load on.
+    void StartDataDigest();
     uint64_t DataDigest();
     // Writes the run so far; the path, or empty when it could not be written.
     std::string WriteRun();
@@ -75,6 +78,7 @@ private:
     TEnvironment& environment_;
     bool realTime_;
     bool recording_ = true;
+    std::future<uint64_t> digesting_;
     std::optional<uint64_t> dataDigest_;
 
     // The run being recorded.

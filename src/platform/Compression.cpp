@@ -3,6 +3,8 @@
 
 #include <zlib.h>
 
+#include "platform/FileSystem.h"
+
 namespace platform {
 
 std::string Deflate(const std::string& bytes) {
@@ -40,6 +42,13 @@ uint64_t Digest(const std::string& bytes) {
     const uint64_t crc = crc32_z(0, data, bytes.size());
     const uint64_t adler = adler32_z(1, data, bytes.size());
     return crc << 32 | adler;
+}
+
+std::future<uint64_t> DigestFile(const std::string& path) {
+    return std::async(std::launch::async, [path] {
+        std::string bytes;
+        return ReadWholeFile(path, bytes) ? Digest(bytes) : 0;
+    });
 }
 
 } // namespace platform
