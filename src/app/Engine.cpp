@@ -167,6 +167,7 @@ bool StartUp(TRunOptions& run) {
     LoadWindowIcon();
 
     TextureLib = new TTextureLib();
+    TMenu::DecodePicturesAhead();
     Out2D = new TOut2D();
     ApplyInterfaceScale(Viewport.width, Viewport.height);
     DrawLoadingScreen();

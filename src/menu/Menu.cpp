@@ -13,6 +13,7 @@
 #include "resources/DataPath.h"
 #include "resources/Out2D.h"
 #include "resources/SoundLib.h"
+#include "resources/TextureLib.h"
 #include "settings/Configure.h"
 #include "settings/KeyControl.h"
 
@@ -23,6 +24,11 @@ namespace {
 // "Music is loading", Windows-1251.
 constexpr char LoadingMusic[] = "\xC7\xE0\xE3\xF0\xF3\xE6\xE0\xE5\xF2\xF1\xFF\x20\xEC\xF3\xE7\xFB\xEA\xE0";
 
+constexpr char TitlePicture[] = "Data\\Menu\\Name of game.png";
+constexpr char SplashPicture[] = "Data\\Menu\\Splash.jpg";
+constexpr char PointerInPicture[] = "Data\\Menu\\Cursor_in.png";
+constexpr char PointerOutPicture[] = "Data\\Menu\\Cursor_out.png";
+
 } // namespace
 
 template <size_t... Numbers> void TMenu::CreatePages(std::index_sequence<Numbers...>) {
@@ -31,10 +37,8 @@ template <size_t... Numbers> void TMenu::CreatePages(std::index_sequence<Numbers
 }
 
 TMenu::TMenu(TStageHost& stage)
-    : Stage(stage), title_(LoadMenuTexture("Data\\Menu\\Name of game.png")),
-      splash_(LoadMenuTexture("Data\\Menu\\Splash.jpg")),
-      pointerIn_(LoadMenuTexture("Data\\Menu\\Cursor_in.png")),
-      pointerOut_(LoadMenuTexture("Data\\Menu\\Cursor_out.png")) {
+    : Stage(stage), title_(LoadMenuTexture(TitlePicture)), splash_(LoadMenuTexture(SplashPicture)),
+      pointerIn_(LoadMenuTexture(PointerInPicture)), pointerOut_(LoadMenuTexture(PointerOutPicture)) {
     CreatePages(std::make_index_sequence<PAGE_COUNT>());
     if (Config->PlayerCount == 0) {
         CurrentMenuPage = PAGE_CREATE_PLAYER;
@@ -49,6 +53,11 @@ TMenu::TMenu(TStageHost& stage)
 }
 
 TMenu::~TMenu() = default;
+
+void TMenu::DecodePicturesAhead() {
+    for (const char* path : {SplashPicture, TitlePicture, PointerInPicture, PointerOutPicture})
+        TextureLib->DecodeAhead(DataPath(path));
+}
 
 void TMenu::Draw(uint32_t step, const TMenuScreen& screen) {
     SetMenuScreen(screen);

@@ -20,6 +20,8 @@ public:
     // Needs the configuration, the keys and the texture and sound libraries.
     explicit TMenu(TStageHost& stage);
     ~TMenu();
+    // The first page's own pictures, decoded while the libraries load, before the menu is made.
+    static void DecodePicturesAhead();
 
     // One menu frame with the unscaled frame step, on the window as it stands.
     void Draw(uint32_t step, const TMenuScreen& screen);

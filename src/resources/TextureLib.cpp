@@ -1,6 +1,8 @@
 // Texture cache and upload: decoded pictures become mipmapped GL textures.
 #include "resources/TextureLib.h"
 
+#include <algorithm>
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -49,20 +51,35 @@ int TTextureLib::Load(const std::string& path, int minFilter, int magFilter) {
             return static_cast<int>(i);
         }
     }
-    if (maxSide_ < 0) {
-        GLint side = 0;
-        glGetIntegerv(GL_MAX_TEXTURE_SIZE, &side);
-        maxSide_ = side;
-    }
     // Textures are never released, so there is no free slot to reuse: append.
     const int index = static_cast<int>(entries_.size());
     entries_.push_back({path, 0, minFilter, magFilter, 0, 0, 1, false, {}, {}, "", -1});
     if (ImageFormatOf(path) != TImageFormat::None) {
         // A missing picture stops the loading where it is asked for, as it always did.
         Extractor->FindFile(path);
-        entries_[index].decoding = queue_.Decode(path, maxSide_);
+        const auto ahead = std::find_if(ahead_.begin(), ahead_.end(),
+                                        [&path](const auto& picture) { return picture.first == path; });
+        if (ahead == ahead_.end()) {
+            entries_[index].decoding = queue_.Decode(path, MaxSide());
+        } else {
+            entries_[index].decoding = std::move(ahead->second);
+            ahead_.erase(ahead);
+        }
     }
     return index;
+}
+
+void TTextureLib::DecodeAhead(const std::string& path) {
+    if (ImageFormatOf(path) != TImageFormat::None) ahead_.emplace_back(path, queue_.Decode(path, MaxSide()));
+}
+
+int TTextureLib::MaxSide() {
+    if (maxSide_ < 0) {
+        GLint side = 0;
+        glGetIntegerv(GL_MAX_TEXTURE_SIZE, &side);
+        maxSide_ = side;
+    }
+    return maxSide_;
 }
 
 void TTextureLib::Collect(TEntry& entry) const {

@@ -22,6 +22,9 @@ public:
     // version of it ("NAME@2x.png", twice the pixels each way), Bind takes that one instead while
     // the interface is drawn larger than its pictures.
     int LoadInterfacePicture(const std::string& path);
+    // Starts decoding a picture that Load will be asked for later, ahead of those asked for
+    // before then; a missing or damaged one is left for Load and the readers to report.
+    void DecodeAhead(const std::string& path);
     // Whether the interface is drawn larger than its pictures; the sharper versions load the
     // first time it is.
     void SetDetail(bool detail);
@@ -59,10 +62,12 @@ private:
     void Collect(TEntry& entry) const;
     void Upload(TEntry& entry) const;
     void LoadDetail(int index);
+    int MaxSide();
 
     // Uploading is a cache filled on first use, so the readers stay const.
     mutable std::vector<TEntry> entries_;
     mutable TDecodeQueue queue_;
+    std::vector<std::pair<std::string, TDecodeQueue::TTicket>> ahead_; // not yet asked for by Load
     int maxSide_ = -1; // the driver's largest texture side, asked once
     bool detail_ = false;
 };
