@@ -3,6 +3,7 @@
 #include "support/GfxFixture.h"
 #include "support/ImageFiles.h"
 
+#include "core/Error.h"
 #include "platform/PngWriter.h"
 #include "resources/Out2D.h"
 
@@ -175,3 +176,18 @@ TEST_F(TextureDraw, FailedPicturesLeaveNoTexture) {
 }
 
 } // namespace
+
+// A picture decoded ahead is the one its later Load gets; a missing one is still Load's to report.
+TEST_F(TextureDraw, PicturesDecodedAheadStayTheirs) {
+    const std::string ahead = JpgFile("Data/ahead.jpg");
+    const std::string missing = ProgramDir + "Data\\missing.png";
+    TextureLib->DecodeAhead(ahead);
+    TextureLib->DecodeAhead(missing);
+    const int plain = TextureLib->Load(PngFile("Data/plain.png"), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    const int early = TextureLib->Load(ahead, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    EXPECT_FALSE(TextureLib->Opaque(plain)) << "not the picture decoded ahead";
+    const int copy = TextureLib->Load(JpgFile("Data/copy.jpg"), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+    EXPECT_EQ(Draw(early, false), Draw(copy, false));
+    EXPECT_THROW(TextureLib->Load(missing, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR), EGameError);
+    EXPECT_TRUE(Boxes().empty());
+}
