@@ -3,93 +3,102 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
-// GLU's box filter for sides at most half as large again or three quarters as small (what
-// NearestPowerOfTwo gives). Its sums are single precision, added in this very order: another
-// order or precision moves a byte here and there.
-TImage ScaleImage(const TImage& image, int width, int height) {
-    const int c = image.components;
-    TImage scaled{width, height, c, {}};
-    scaled.pixels.resize(size_t(width) * height * c);
-    // An edge that ends exactly on the picture's right side reads one pixel further with
-    // weight 0; any pixel does for that one.
-    const auto at = [&image, c](int x, int y) {
-        return image.pixels.data() + (size_t(y) * image.width + std::min(x, image.width - 1)) * c;
-    };
-    float totals[4];
-    const auto add = [&totals, c](const uint8_t* pixel, float weight) {
-        for (int k = 0; k < c; ++k) totals[k] += pixel[k] * weight;
-    };
-    const float convY = float(image.height) / height;
-    const float convX = float(image.width) / width;
-    const int convYInt = static_cast<int>(std::floor(convY));
-    const float convYFrac = convY - convYInt;
-    const int convXInt = static_cast<int>(std::floor(convX));
-    const float convXFrac = convX - convXInt;
-    const float area = convX * convY;
+// Where one pixel of the rescaled picture lies along a side of the original: from `low` to
+// `high`, each a pixel and the share of it covered.
+struct TSpan {
+    int low;
+    float lowShare;
+    int high;
+    float highShare;
+};
 
-    uint8_t* out = scaled.pixels.data();
-    int lowY = 0;
-    float lowYFrac = 0;
-    int highY = convYInt;
-    float highYFrac = convYFrac;
-    for (int i = 0; i < height; ++i) {
-        // GLU's clamp: where the rows keep their count (convY 1) it zeroes the last row's weight.
-        highY = std::min(highY, image.height - 1);
-        int lowX = 0;
-        float lowXFrac = 0;
-        int highX = convXInt;
-        float highXFrac = convXFrac;
-        for (int j = 0; j < width; ++j, out += c) {
-            std::fill(totals, totals + 4, 0.0f);
-            if (highY > lowY && highX > lowX) {
-                for (const auto [y, yWeight] : {std::pair{lowY, 1 - lowYFrac}, std::pair{highY, highYFrac}}) {
-                    add(at(lowX, y), yWeight * (1 - lowXFrac));
-                    for (int l = lowX + 1; l < highX; ++l) add(at(l, y), yWeight);
-                    add(at(highX, y), yWeight * highXFrac);
-                }
-                for (int m = lowY + 1; m < highY; ++m) {
-                    const uint8_t* left = at(lowX, m);
-                    const uint8_t* right = at(highX, m);
-                    for (int k = 0; k < c; ++k) totals[k] += left[k] * (1 - lowXFrac) + right[k] * highXFrac;
-                }
-            } else if (highY > lowY) {
-                const float xWeight = highXFrac - lowXFrac;
-                add(at(lowX, lowY), (1 - lowYFrac) * xWeight);
-                for (int m = lowY + 1; m < highY; ++m) add(at(lowX, m), xWeight);
-                add(at(lowX, highY), xWeight * highYFrac);
-            } else if (highX > lowX) {
-                const float yWeight = highYFrac - lowYFrac;
-                add(at(lowX, lowY), (1 - lowXFrac) * yWeight);
-                for (int l = lowX + 1; l < highX; ++l) add(at(l, lowY), yWeight);
-                add(at(highX, lowY), yWeight * highXFrac);
-            } else {
-                add(at(lowX, lowY), (highYFrac - lowYFrac) * (highXFrac - lowXFrac));
-            }
-            for (int m = lowY + 1; m < highY; ++m)
-                for (int l = lowX + 1; l < highX; ++l) add(at(l, m), 1.0f);
-            for (int k = 0; k < c; ++k) out[k] = static_cast<uint8_t>(static_cast<int>(totals[k] / area));
-
-            lowX = highX;
-            lowXFrac = highXFrac;
-            highX += convXInt;
-            highXFrac += convXFrac;
-            if (highXFrac > 1) {
-                highXFrac -= 1;
-                ++highX;
-            }
-        }
-        lowY = highY;
-        lowYFrac = highYFrac;
-        highY += convYInt;
-        highYFrac += convYFrac;
-        if (highYFrac > 1) {
-            highYFrac -= 1;
-            ++highY;
+// GLU's walk along a side: the edges advance by in / out, carried as a whole and a share (the
+// share reaches 1 rather than 0). `clamp`: GLU keeps the rows' high edge inside the picture,
+// which where the rows keep their count (in == out) zeroes the last row's weight.
+std::vector<TSpan> Spans(int in, int out, bool clamp) {
+    const float conv = float(in) / out;
+    const int convWhole = static_cast<int>(std::floor(conv));
+    const float convShare = conv - convWhole;
+    std::vector<TSpan> spans(out);
+    int low = 0, high = convWhole;
+    float lowShare = 0, highShare = convShare;
+    for (TSpan& span : spans) {
+        if (clamp) high = std::min(high, in - 1);
+        span = {low, lowShare, high, highShare};
+        low = high;
+        lowShare = highShare;
+        high += convWhole;
+        highShare += convShare;
+        if (highShare > 1) {
+            highShare -= 1;
+            ++high;
         }
     }
+    return spans;
+}
+
+// GLU's box filter, for sides at most half as large again or three quarters as small (what
+// NearestPowerOfTwo gives). Its sums are single precision, added in this very order: another
+// order or precision moves a byte here and there.
+template <int C> void ScaleInto(const TImage& image, TImage& scaled) {
+    const std::vector<TSpan> columns = Spans(image.width, scaled.width, false);
+    const std::vector<TSpan> rows = Spans(image.height, scaled.height, true);
+    const float area = (float(image.width) / scaled.width) * (float(image.height) / scaled.height);
+    const size_t stride = size_t(image.width) * C;
+    // An edge that ends exactly on the picture's right side reads one pixel further with
+    // weight 0; any pixel does for that one.
+    const auto at = [&image, stride](int x, int y) {
+        return image.pixels.data() + y * stride + size_t(std::min(x, image.width - 1)) * C;
+    };
+    uint8_t* out = scaled.pixels.data();
+    for (const TSpan& y : rows) {
+        for (const TSpan& x : columns) {
+            float totals[C] = {};
+            const auto add = [&totals](const uint8_t* pixel, float weight) {
+                for (int k = 0; k < C; ++k) totals[k] += pixel[k] * weight;
+            };
+            if (y.high > y.low && x.high > x.low) {
+                for (const auto [row, yWeight] : {std::pair{y.low, 1 - y.lowShare}, std::pair{y.high, y.highShare}}) {
+                    add(at(x.low, row), yWeight * (1 - x.lowShare));
+                    for (int l = x.low + 1; l < x.high; ++l) add(at(l, row), yWeight);
+                    add(at(x.high, row), yWeight * x.highShare);
+                }
+                for (int m = y.low + 1; m < y.high; ++m) {
+                    const uint8_t* left = at(x.low, m);
+                    const uint8_t* right = at(x.high, m);
+                    for (int k = 0; k < C; ++k) totals[k] += left[k] * (1 - x.lowShare) + right[k] * x.highShare;
+                }
+            } else if (y.high > y.low) {
+                const float xWeight = x.highShare - x.lowShare;
+                add(at(x.low, y.low), (1 - y.lowShare) * xWeight);
+                for (int m = y.low + 1; m < y.high; ++m) add(at(x.low, m), xWeight);
+                add(at(x.low, y.high), xWeight * y.highShare);
+            } else if (x.high > x.low) {
+                const float yWeight = y.highShare - y.lowShare;
+                add(at(x.low, y.low), (1 - x.lowShare) * yWeight);
+                for (int l = x.low + 1; l < x.high; ++l) add(at(l, y.low), yWeight);
+                add(at(x.high, y.low), yWeight * x.highShare);
+            } else {
+                add(at(x.low, y.low), (y.highShare - y.lowShare) * (x.highShare - x.lowShare));
+            }
+            for (int m = y.low + 1; m < y.high; ++m)
+                for (int l = x.low + 1; l < x.high; ++l) add(at(l, m), 1.0f);
+            for (int k = 0; k < C; ++k, ++out) *out = static_cast<uint8_t>(static_cast<int>(totals[k] / area));
+        }
+    }
+}
+
+TImage ScaleImage(const TImage& image, int width, int height) {
+    TImage scaled{width, height, image.components, {}};
+    scaled.pixels.resize(size_t(width) * height * image.components);
+    if (image.components == 4)
+        ScaleInto<4>(image, scaled);
+    else
+        ScaleInto<3>(image, scaled);
     return scaled;
 }
 
