@@ -112,7 +112,7 @@ TEST_F(TextureDraw, CacheKeysArePathAndFilters) {
     EXPECT_NE(otherCase, first);
     EXPECT_NE(otherCase, nearest);
     EXPECT_NE(TextureLib->TextureName(otherCase), TextureLib->TextureName(first));
-    // GLU scales the sides to powers of two; the library reports the picture's own size.
+    // The levels are scaled to powers of two; the library reports the picture's own size.
     EXPECT_EQ(TextureLib->Width(first), 100);
     EXPECT_EQ(TextureLib->Height(first), 60);
     const std::vector<uint32_t> seen = Draw(first, true);
