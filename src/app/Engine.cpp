@@ -57,8 +57,6 @@
 
 namespace {
 
-constexpr int ReturnKey = 13;
-constexpr int EscapeKey = 27;
 constexpr uint32_t UnfocusedSleep = 500;
 constexpr char AdditionsFile[] = "Additions.cfg";
 
@@ -220,7 +218,7 @@ void PollInput(TRunOptions& run, uint64_t frame) {
     const bool demoEnded = run.demo->Frame(FrameStep, keys || (moved && !run.demo->Running()));
     if (run.replays->Playing()) {
         // A replay drives the stage; of the player's keys only Escape counts, and leaves it.
-        if (!run.line.replayFile.empty() && (state[EscapeKey] & 0x80)) QuitFlag = true;
+        if (!run.line.replayFile.empty() && (state[KEY_ESCAPE] & 0x80)) QuitFlag = true;
         std::fill(state, state + 256, 0);
     } else if ((run.line.autopilot || run.demo->Running()) && !MenuActive && Environment->StageLoaded()) {
         const TAutopilotControls controls = Environment->AutopilotControls(Viewport);
@@ -336,7 +334,7 @@ void FrameLoop(TRunOptions& run) {
             FrameStep = MeasureFrameStep(clock, run.line.fixedFps, platform::GetTickCount, platform::Sleep);
         }
         FrameStep = ClampFrameStep(FrameStep);
-        if (Keys->IsPressed(ReturnKey)) FrameStep = 0;
+        if (Keys->IsPressed(KEY_RETURN)) FrameStep = 0;
 
         std::string title;
         if (run.line.fps && CountFrameForTitle(clock, FrameStep, title)) platform::SetTitle(title);

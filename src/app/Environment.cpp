@@ -19,6 +19,7 @@
 #include "gameplay/HudState.h"
 #include "gameplay/PlayerState.h"
 #include "gameplay/SimulationState.h"
+#include "menu/MenuGlobals.h"
 #include "platform/Compression.h"
 #include "resources/Crosshair.h"
 #include "resources/DataPath.h"
@@ -49,9 +50,6 @@
 TEnvironment* Environment = nullptr;
 
 namespace {
-
-constexpr int EscapeKey = 27;
-constexpr int ReturnKey = 13;
 
 void LogLine(const char* line) {
     if (Log) Log->Write(line);
@@ -222,7 +220,7 @@ void TEnvironment::Update(uint32_t step) {
 }
 
 void TEnvironment::UpdateControllers(uint32_t step) {
-    const bool escape = Keys->IsPressed(EscapeKey);
+    const bool escape = Keys->IsPressed(KEY_ESCAPE);
     TStageInput input{FrameStep, step, TimeDivisor, ReadPlayerInput(*Keys), escape, gameplay_->game.aim};
     if (replays_) replays_->Frame(input);
     const int dt = static_cast<int>(step);
@@ -258,7 +256,7 @@ void TEnvironment::UpdateControllers(uint32_t step) {
     AdaptFieldOfView(dt, PlayerSpeed, MaxSpeed);
 
     if (input.escape) {
-        Keys->ClearPressed(EscapeKey);
+        Keys->ClearPressed(KEY_ESCAPE);
         MenuActive = true;
         CurrentMenuPage = PAGE_MAIN;
     }
@@ -467,7 +465,7 @@ void TEnvironment::DarkenShadowedPixels(const TViewport& view) {
     glViewport(view.x, view.y, view.width, view.height);
     UseDeviceCoordinates();
     Out2D->DrawQuad(-1, -1, 1, 1);
-    if (Keys->IsPressed(ReturnKey)) Keys->ClearPressed(ReturnKey);
+    if (Keys->IsPressed(KEY_RETURN)) Keys->ClearPressed(KEY_RETURN);
     glStencilFunc(GL_ALWAYS, 1, ~0u);
     glDisable(GL_STENCIL_TEST);
 }
