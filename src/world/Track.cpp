@@ -161,8 +161,9 @@ void TTrack::RenderGround() {
     // Nearest first, so that the depth test turns away the ground a nearer block hides before it
     // is textured; but the second before the first: moved by whole units towards zero, the two
     // overlap by up to a unit beside the car, where the farther one has always shown.
-    constexpr int kOrder[kVisibleBlocks] = {4, 3, 5, 6, 7, 8, 9};
-    for (int slot : kOrder)
+    for (int slot : {4, 3})
+        blocks_[window_[slot]].map->RenderGround(SlotOffset(slot));
+    for (int slot = 5; slot < 3 + kVisibleBlocks; ++slot)
         blocks_[window_[slot]].map->RenderGround(SlotOffset(slot));
 }
 
