@@ -20,7 +20,6 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
-#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -70,8 +69,6 @@ struct TLoadedGame {
     std::string error; // of the global tables
     std::vector<TLoadedStage> stages;
     std::vector<std::string> missing; // data files named that are not in the archive
-    std::vector<TWeapon> weapons;
-    std::vector<TCarType> carTypes;
 };
 
 bool DeclineQuestion(const std::string&, const std::string&) {
@@ -115,8 +112,6 @@ private:
             game_.error = e.what();
             return;
         }
-        game_.weapons = Weapons;
-        game_.carTypes = CarTypes;
         for (int n = 1; n <= kStages; ++n)
             game_.stages.push_back(LoadStage(n));
     }
@@ -200,41 +195,6 @@ double ArmedCarsPerBlock(const TLoadedStage& stage) {
     for (const TSection& s : stage.sections)
         if (Armed(s)) armed += s.Max;
     return double(armed) / stage.values.Finish;
-}
-
-TEST_F(MissionData, GlobalTablesGiveArmedTrafficOfEveryWeaponKindOnDistinctModels) {
-    const TLoadedGame& game = Game();
-    std::set<int> weaponTypes;
-    for (const TWeapon& w : game.weapons) {
-        weaponTypes.insert(w.WeaponType);
-        EXPECT_GT(w.Damage, 0);
-        EXPECT_GT(w.ShootDelay, 0);
-    }
-    EXPECT_EQ(weaponTypes, (std::set<int>{WT_BULLET, WT_ROCKET}));
-
-    ASSERT_GE(game.carTypes.size(), 8u);
-    std::set<THSAModel*> models;
-    std::set<int> weaponsCarried;
-    for (const TCarType& type : game.carTypes) {
-        models.insert(type.Models[0]);
-        weaponsCarried.insert(type.Weapon);
-        EXPECT_GT(type.Health, 0);
-        EXPECT_GT(type.Mass, 0);
-        EXPECT_LE(type.MinSpeed, type.Speed);
-        EXPECT_LE(type.Speed, type.MaxSpeed);
-    }
-    EXPECT_GE(models.size(), 8u);
-    // Every weapon is carried by some car, and no car lost its weapon to a bad index.
-    for (int w = 0; w < static_cast<int>(game.weapons.size()); ++w)
-        EXPECT_EQ(weaponsCarried.count(w), 1u) << "weapon " << w << " is carried by no car";
-
-    for (int bonus = BT_NONE + 1; bonus < BT_COUNT; ++bonus)
-        EXPECT_GT(BonusAmount[bonus], 0) << kBonusTypeNames[bonus].Name << " gives nothing";
-    for (int w = 0; w < PW_COUNT; ++w) {
-        EXPECT_GT(PlayerDamage[w], 0);
-        EXPECT_GT(PlayerShootDelay[w], 0);
-    }
-    EXPECT_GT(ExplosionRadius, 0);
 }
 
 TEST_F(MissionData, EveryMissionLoadsAndEveryFileItNamesIsInTheArchive) {

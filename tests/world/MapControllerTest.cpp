@@ -1,13 +1,10 @@
-// Track block loading: collision boxes and their lookup, quads per texture with their fourth
-// corners and texture coordinates, skipped faces, wheel probing and object contact.
+// Track block loading: collision boxes and their lookup, quads per texture, skipped faces,
+// wheel probing and object contact.
 #include "world/MapController.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "core/Log.h"
-#include "support/ExpectPoint.h"
 #include "world/BlockFiles.h"
 #include "world/EnumNames.h"
 #include "world/VehicleContact.h"
@@ -60,58 +57,13 @@ TEST_F(MapControllerTest, BrokenTextOrAnUnknownCollisionTypeStopsTheLoad) {
     EXPECT_EQ(ErrorOf([&] { Load(MapText({}) + "( 0 0 99999 )"); }), "Map coordinate out of range: 99999");
 }
 
-TEST_F(MapControllerTest, BrushFacesBecomeQuadsWithTheirFourthCornerNormalAndTextureCoordinates) {
-    // Texture 64 x 32; u-offset 16, v-offset 8, u-scale 0.5, v-scale 1.
-    const TBrushText box{0, 0, 0, 64, 128, 32, "road", "16 ] [ 0 -1 0 8 ] 0 0.5 1"};
-    TMapController& block = Load(MapText({box}));
-    ASSERT_EQ(block.TextureGroups().size(), 1u);
-    const TMapTextureGroup& group = block.TextureGroups()[0];
-    EXPECT_EQ(group.name, "road");
-    EXPECT_EQ(blockTextures_.loaded, std::vector<std::string>{Path("Data\\Textures\\road.jpg")});
-    ASSERT_EQ(group.VertexCount(), 36);
-
-    // World x, y, z and u, v of each face's corners P1, P2, P3, P3, P4, P1 (P4 the fourth corner):
-    // u = (x / 0.5 + 16) / 64 and v = (y - 8) / 32 in map units.
-    struct TCorner {
-        float x, y, z, u, v;
-    };
-    const auto expectFace = [&](int first, const std::array<TCorner, 6>& corners, float nx, float nz) {
-        for (int i = 0; i < 6; ++i) {
-            SCOPED_TRACE(first + i);
-            const TMapVertex& vertex = group.vertices[first + i];
-            ExpectPoint(vertex.position, corners[i].x, corners[i].y, corners[i].z);
-            EXPECT_NEAR(vertex.normal.x, nx, 1e-6);
-            EXPECT_NEAR(vertex.normal.z, nz, 1e-6);
-            EXPECT_NEAR(vertex.u, corners[i].u, 1e-5);
-            EXPECT_NEAR(vertex.v, corners[i].v, 1e-5);
-        }
-    };
-    // The top: map (0, 0, 32), (0, 128, 32), (64, 128, 32), (64, 0, 32).
-    const TCorner a{0, 0, 0.625f, 0.25f, -0.25f}, b{0, -2.5f, 0.625f, 0.25f, 3.75f},
-        c{-1.25f, -2.5f, 0.625f, 2.25f, 3.75f}, d{-1.25f, 0, 0.625f, 2.25f, -0.25f};
-    expectFace(0, {a, b, c, c, d, a}, 0, 1);
-}
-
-TEST_F(MapControllerTest, RotationTurnsTheTextureAndZeroScalesOrMissingTexturesStayFinite) {
-    const TBrushText turned{0, 0, 0, 64, 128, 32, "road", "0 ] [ 0 -1 0 0 ] 90 1 1"};
-    TMapController& block = Load(MapText({turned}));
-    const TMapVertex& p2 = block.TextureGroups()[0].vertices[1]; // map (0, 128, 32)
-    EXPECT_NEAR(p2.u, -128.0f / 64, 1e-4);
-    EXPECT_NEAR(p2.v, 0, 1e-4);
-
-    blockTextures_.width = 0;
-    const TBrushText flat{0, 0, 0, 64, 128, 32, "road", "0 ] [ 0 -1 0 0 ] 0 0 0"};
-    for (const TMapVertex& v : Load(MapText({flat})).TextureGroups()[0].vertices) {
-        EXPECT_TRUE(std::isfinite(v.u));
-        EXPECT_TRUE(std::isfinite(v.v));
-    }
-}
-
 TEST_F(MapControllerTest, TextureNamesDifferingInCaseMakeTwoGroups) {
     TMapController& block = Load(MapText({{0, 0, 0, 64, 64, 64, "Grass"},
                                           {64, 0, 0, 128, 64, 64, "grass"},
                                           {128, 0, 0, 192, 64, 64, "Grass"}}));
     ASSERT_EQ(block.TextureGroups().size(), 2u);
+    EXPECT_EQ(block.TextureGroups()[0].name, "Grass");
+    EXPECT_EQ(blockTextures_.loaded[0], Path("Data\\Textures\\Grass.jpg"));
     EXPECT_EQ(block.TextureGroups()[0].VertexCount(), 72);
     EXPECT_EQ(block.TextureGroups()[1].VertexCount(), 36);
 }
