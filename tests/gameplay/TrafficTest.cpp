@@ -156,9 +156,13 @@ TEST_F(TrafficTest, ACarsShotSoundsFromTheRoadsOrigin) {
     const std::string tone = SineFile(TSoundFormat::Wav16, 22050, 1, 441, 2.0, 0.5);
     Attacker(20, WT_BULLET);
     Weapons[0].ShootSound = platform::SampleLoadMemory(tone.data(), tone.size());
-    // The camera looks down the road, 8 units to the +x side of (0, 0, 0): that is its right.
-    const TVector4 camera{8, 0, 0, 0}, angles{0, -50, 180, 0};
+    // The camera looks down the road; the listener follows it to 8 units to the +x side of
+    // (0, 0, 0), which puts the origin on its right.
+    TVector4 camera{-8, 0, 0, 0};
+    const TVector4 angles{0, -50, 180, 0};
     sounds.SetListener(camera, angles);
+    sounds.UpdateListener();
+    camera.x = 8;
     sounds.UpdateListener();
     UpdateAt(1000);
     const auto [left, right] = Levels(22050 / 4);

@@ -1,4 +1,5 @@
-// The sound library: loading once by name through the archive rule, errors, 2D and 3D play.
+// The sound library: loading once by name through the archive rule, errors, volume and pitch
+// (the side a sound is heard on: TrafficTest.ACarsShotSoundsFromTheRoadsOrigin).
 #include "core/Error.h"
 #include "support/ErrorOf.h"
 #include "support/SoundLibFixture.h"
@@ -86,25 +87,6 @@ TEST_F(SoundLibTest, SlowMotionLowersThePitchButNotTheMusic) {
 
     channel = lib_.PlayMusic(shot, 255);
     EXPECT_NEAR(pitch(), 441, 3);
-}
-
-// Which side the camera hears a sound on: TrafficTest.ACarsShotSoundsFromTheRoadsOrigin.
-TEST_F(SoundLibTest, TheListenerMovesWithTheCameraItWasGiven) {
-    REQUIRE_LOOPBACK();
-    OpenArchive({{SHOT, Tone()}});
-    const int shot = lib_.LoadSample(ProgramDir + SHOT, false);
-    // The start-up camera looks down the road (towards -y) from behind and above, so the
-    // right of the screen is towards -x.
-    TVector4 position{-1, 78, 47, 0};
-    const TVector4 angles{0, -50, 180, 0};
-    lib_.SetListener(position, angles);
-    lib_.UpdateListener();
-    position.x -= 16;
-    lib_.UpdateListener();
-    // 8 to the left of where the camera now is, 8 to the right of where it was.
-    lib_.Play3D(shot, TVector4{position.x + 8, position.y, position.z, 0}, 255);
-    const auto [left, right] = Levels(RATE / 4);
-    EXPECT_GT(left, 2 * right);
 }
 
 } // namespace
