@@ -66,24 +66,4 @@ TEST_F(GeneratedArchive, EveryModelLoadsAndPosesSanely) {
     EXPECT_GT(models, 40);
 }
 
-// The player's car is the one model the game plays a long animation of: about a hundred frames,
-// one per 50 ms of dying time, that end with the parts at rest on the ground.
-TEST_F(GeneratedArchive, PlayerCarBreaksUpOverAboutOneHundredFrames) {
-    TModelLib library(textures_);
-    THSAModel* player = library.Load(directory_ + "Data\\Models\\Player\\Player.hsa", true);
-    ASSERT_GE(player->AnimationCount(), 2);
-    EXPECT_EQ(player->Animation(0)->FrameCount(), 1);
-    const TAnimation& breakUp = *player->Animation(1);
-    EXPECT_GE(breakUp.FrameCount(), 90);
-    EXPECT_LE(breakUp.FrameCount(), 110);
-    EXPECT_EQ(breakUp.frameTime, 50);
-    TActor& actor = player->CurrentActor();
-    Pose(actor, breakUp, breakUp.FrameCount() - 1);
-    float lowest = 1e9f;
-    for (const TSMDTextureGroup& group : actor.textureGroups)
-        for (const TMeshVertex& v : group.skinnedVertices)
-            lowest = std::min(lowest, v.position.z);
-    EXPECT_GT(lowest, -0.5f) << "a part sank through the road";
-}
-
 } // namespace

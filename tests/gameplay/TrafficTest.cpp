@@ -5,8 +5,6 @@
 #include "gameplay/Aim.h"
 #include "gameplay/TrafficTrack.h"
 #include "platform/Audio.h"
-#include "resources/Effects.h"
-#include "resources/ModelFiles.h"
 #include "resources/SoundLib.h"
 #include "support/SoundData.h"
 #include "world/EnumNames.h"
@@ -221,28 +219,6 @@ TEST_F(TrafficTest, SpecialMissionCountersTheSpecialHitFlagAndTheAimMark) {
     EXPECT_FALSE(traffic.Car(0).aimedAt);
 }
 
-TEST_F(TrafficTest, DamageSmokeGoesWithTheCarsRocketSmokeStaysOnTheRoad) {
-    TFakeTextures textures;
-    const TVector4 cameraAngles;
-    TEffects effects(cameraAngles, textures);
-    const TSimpleEffect smoke(1);
-    game.effects = &effects;
-    game.sprites.smoke = &smoke;
-    AddCar(0, -200, 100).health = 20; // below a quarter: smoke and fire
-    traffic.Update(10);
-    ASSERT_EQ(effects.Count(), 2);
-    EXPECT_FALSE(effects.Particle(0).scroll) << "as the player's";
-    EXPECT_FALSE(effects.Particle(1).scroll);
-
-    effects.Clear();
-    game.sprites.rocketSmoke = {&smoke, &smoke, &smoke};
-    rockets.Launch({0, -45, 1, 0}, {0, -1, 0, 0}, {}, 350, true, true, 5000, true, false);
-    rockets.Update(25);
-    ASSERT_GT(effects.Count(), 0);
-    for (int i = 0; i < effects.Count(); ++i)
-        EXPECT_TRUE(effects.Particle(i).scroll) << i;
-}
-
 TEST_F(TrafficTest, RemovalLines) {
     AddCar(0, 120);           // spawned behind the player: stays
     AddCar(0, 135);           // dropped back too far
@@ -253,19 +229,7 @@ TEST_F(TrafficTest, RemovalLines) {
     EXPECT_NEAR(traffic.Car(0).position.y, 120, 0.1f);
 }
 
-TEST_F(TrafficTest, TracerAndRocketLifetimes) {
-    tracers.AddTracer({0, 0, 0, 0}, {0, -30, 0, 0}, false, 50, 0);
-    tracers.AddTracer({0, 0, 0, 0}, {0, -30, 0, 0}, false, 150, 150);
-    tracers.Update(25);
-    tracers.Update(24);
-    EXPECT_EQ(tracers.Count(), 2);
-    tracers.Update(1);
-    ASSERT_EQ(tracers.Count(), 1);
-    EXPECT_EQ(tracers.Tracer(0).sparkTime, 100);
-    tracers.Update(100);
-    EXPECT_EQ(tracers.Count(), 0);
-
-    // A hostile rocket that misses disappears after its 5 s or when it leaves the road.
+TEST_F(TrafficTest, AHostileRocketThatMissesLeavesAfterItsFiveSecondsOrOffTheRoad) {
     rockets.Launch({0, -300, 0, 0}, {0, -1, 0, 0}, {}, 100, false, false, 5000, false, false);
     rockets.Launch({38, -300, 0, 0}, {1, 0, 0, 0}, {}, 100, false, false, 5000, false, false);
     player.forwardVelocity = 0;

@@ -69,22 +69,4 @@ TEST_F(EffectsTest, AgeLifeMotionAndColour) {
     EXPECT_EQ(effects_.Count(), 0);
 }
 
-TEST_F(EffectsTest, TrailLeavesStillParticlesThatDoNotScroll) {
-    effects_.Add(&smoke_, MakeVector(0, 0, 0), true, nullptr, true, {}, MakeVector4(1, 0, 0, 1), {},
-                 MakeVector(10, 0, 0), 0.5f, 1000);
-    effects_.Update(100);
-    ASSERT_EQ(effects_.Count(), 2);
-    const TParticle& trail = effects_.Particle(1);
-    ExpectPoint(trail.position, 1, 0, 0);
-    EXPECT_FALSE(trail.trail);
-    EXPECT_FALSE(trail.scroll);
-    // Updated in the same pass, as a newly appended particle is.
-    EXPECT_EQ(trail.life, 300);
-    EXPECT_EQ(trail.age, 0);
-
-    effects_.Scroll(MakeVector(0, 5, 0));
-    EXPECT_EQ(effects_.Particle(0).position.y, 5);
-    EXPECT_EQ(effects_.Particle(1).position.y, 0);
-}
-
 } // namespace

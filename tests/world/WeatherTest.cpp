@@ -1,4 +1,4 @@
-// Weather particles: rebirth counts, the pool limit, scrolling with the road and snowflakes.
+// Weather particles: rebirth counts, the pool limit, scrolling with the road.
 #include "world/WeatherControl.h"
 
 #include <gtest/gtest.h>
@@ -80,18 +80,4 @@ TEST_F(WeatherTest, ParticlesDriftScrollAndWrapAheadOfTheCar) {
     const TWeatherParticle& wrapped = weather_.Particle(0);
     EXPECT_FLOAT_EQ(wrapped.position.y, -60);
     EXPECT_FLOAT_EQ(wrapped.position.z, before.position.z);
-}
-
-TEST_F(WeatherTest, SnowAttachesOneSnowflakePerRebirthToItsParticle) {
-    weather_.SetKind(W_SNOW);
-    weather_.Update(1000, 0);
-    ASSERT_EQ(effects_.Count(), 8);
-    for (int i = 0; i < 8; ++i) {
-        const TParticle& flake = effects_.Particle(i);
-        EXPECT_EQ(flake.attachedPosition, &weather_.Particle(i).position);
-        EXPECT_EQ(flake.life, weather_.Particle(i).life - 1000);
-    }
-    weather_.SetKind(W_RAIN);
-    weather_.Update(0, 0);
-    EXPECT_EQ(effects_.Count(), 8);
 }
