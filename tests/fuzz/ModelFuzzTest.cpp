@@ -1,9 +1,7 @@
-// Damaged, truncated and random model, hit-box and sprite-effect files: every load either
+// Damaged, truncated and random model and hit-box files: every load either
 // succeeds or raises EGameError (EUserAbort when a check is answered No); a crash, a read
 // past a buffer or an endless loop fails here or under AddressSanitizer.
 #include "fuzz/Damage.h"
-#include "resources/EffectLib.h"
-#include "resources/Effects.h"
 #include "resources/HSAModel.h"
 #include "resources/Matrix.h"
 #include "resources/ModelFiles.h"
@@ -83,26 +81,6 @@ TEST_F(ModelFuzz, DamagedFilesGiveErrorsNotCrashes) {
             },
             kPieces);
     }
-}
-
-TEST_F(ModelFuzz, DamagedEffectFilesGiveErrorsNotCrashes) {
-    const TVector4 angles;
-    int round = 0;
-    FuzzReader(
-        CrLf({"100", "a.png", "b.png", "c.png"}), 500,
-        [&](const std::string& damage) {
-            TEffectLib library(textures_);
-            ErrorOf([&] {
-                const TSimpleEffect* effect = library.Load(Write("fx" + std::to_string(round++) + ".eff", damage));
-                TEffects effects(angles, textures_);
-                effects.AddParticle(effect, {}, true, {}, {}, 1, 1000);
-                for (int age = 0; age < 1000; age += 37) {
-                    effects.Update(37);
-                    if (effects.Count() > 0) effect->FrameTexture(effects.Particle(0).age);
-                }
-            });
-        },
-        kPieces);
 }
 
 } // namespace

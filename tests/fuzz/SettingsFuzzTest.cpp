@@ -1,7 +1,7 @@
 // Damaged and truncated Config.cfg files, random and damaged keys.cfg files: loading must never
 // crash or read past the data, and must either take a whole valid file or change nothing.
 #include "fuzz/Damage.h"
-#include "settings/Configure.h"
+#include "settings/ConfigFiles.h"
 #include "settings/KeyControl.h"
 #include "settings/SymbolTable.h"
 #include "support/RandomText.h"
@@ -11,18 +11,6 @@
 #include <random>
 
 namespace {
-
-std::string ValidConfigFile() {
-    TConfig config;
-    config.PlayerCount = 2;
-    config.CurrentPlayer = 1;
-    config.Players[0].Name = "RACER";
-    config.Players[1] = {"SECOND ONE", 500, 3, 1, 2, 3, 4, 5};
-    config.Brightness = 0.2f;
-    TTempDir dir;
-    config.Save(dir.Path() + "Config.cfg");
-    return dir.Read("Config.cfg");
-}
 
 void LoadConfig(const TTempDir& dir, const std::string& bytes) {
     dir.Write("Config.cfg", bytes);
@@ -51,7 +39,7 @@ TEST(SettingsFuzz, ConfigSurvivesDamageAndTruncation) {
     TTempDir dir;
     const std::string symbols = std::string(kSymbolTable) + "\r\n%";
     FuzzReader(
-        ValidConfigFile(), 600, [&](const std::string& bytes) { LoadConfig(dir, bytes); }, Pieces(symbols));
+        Saved(FilledConfig()), 600, [&](const std::string& bytes) { LoadConfig(dir, bytes); }, Pieces(symbols));
 }
 
 TEST(SettingsFuzz, KeysSurviveRandomBytesAndTruncation) {

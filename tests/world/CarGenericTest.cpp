@@ -161,33 +161,6 @@ TEST_F(CarGenericTest, WhereANewCarAppears) {
     EXPECT_EQ(SpecMission.NeutralAlive, 250) << "every neutral target counts towards the special mission";
 }
 
-TEST_F(CarGenericTest, XComesFromTheLanesNearestSpawnPointBeyondY) {
-    Sections = {MakeSection(0, 100, 0, 100)};
-    for (int l = 1; l <= 6; ++l)
-        track_.exits[l] = l == 3 || l == 4;
-    // Lane 3 has points at -10 and, twice, at -30; lane 4 has none.
-    track_.points = {{1, {-10, -35, 0, 0}},
-                     {3, {6, -10, 0, 0}},
-                     {3, {7, -30, 0, 0}},
-                     {2, {9, -20, 0, 0}},
-                     {3, {5, -30, 0, 0}}};
-    std::set<float> lane3;
-    for (int i = 0; i < 300; ++i) {
-        const TSpawnedCar car = SpawnAlone();
-        if (car.Lane == 4) {
-            EXPECT_EQ(car.Position.x, -10) << "no point of its own lane: the block's first";
-            continue;
-        }
-        // The draw y 0 .. 40 of the block is -40 .. 0 in the block's own space.
-        const float blockY = car.Position.y + 40 * SIDE_AHEAD - 40;
-        // Before -30 the first of the two points there; up to -10 the one at -10; beyond it
-        // none, so the lane's first point (also the one at -10).
-        EXPECT_EQ(car.Position.x, blockY < -30 ? 7 : 6) << blockY;
-        lane3.insert(car.Position.x);
-    }
-    EXPECT_EQ(lane3, (std::set<float>{6, 7}));
-}
-
 TEST_F(CarGenericTest, EdgeDrivingTypesStartOnTheOutermostLane) {
     Sections = {MakeSection(0, 100, 0, 100)};
     Sections[0].CarType.DriveType = DT_AITYPE2;

@@ -1,5 +1,5 @@
 // Block entities: scene objects with layers, radii and angles; exit, enter and spawn points
-// with their checks; unknown classes and keys.
+// with their checks; unknown keys.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -130,20 +130,4 @@ TEST_F(MapEntitiesTest, LayerComesFromTheModelNameEnding) {
     for (int i = block.Objects().Count() - 1; i >= 0; --i)
         layers.push_back(block.Objects()[i].Layer());
     EXPECT_EQ(layers, (std::vector<int>{1, 0, 2, 1, 0, 1, 0}));
-}
-
-TEST_F(MapEntitiesTest, OtherClassesAndTheCollisionFilesEntitiesAreSkipped) {
-    TMapController& block = Load(EntityText("light", {{"origin", "0 0 0"}, {"note", "SPAWN_POINT"}}) +
-                                 Point("EXIT_POINT", "point_id", "3") + EntityText("info_null", {}) +
-                                 Point("ENTER_POINT", "point_id", "3"));
-    EXPECT_TRUE(block.ExitPoint(3).defined);
-    EXPECT_TRUE(block.EnterPoint(3).defined);
-    EXPECT_EQ(block.SpawnPoints().size(), 1u);
-
-    block_ = std::make_unique<TMapController>(blockTextures_);
-    block_->Load(
-        WriteBlock("block", MapText({}),
-                   MapText({{0, 0, 0, 64, 64, 64, "COL_GRASS"}}, Point("EXIT_POINT", "point_id", "9"))));
-    EXPECT_FALSE(block_->ExitPoint(1).defined);
-    EXPECT_EQ(block_->CollisionBoxes().size(), 1u);
 }

@@ -6,7 +6,6 @@
 #include <algorithm>
 
 #include "resources/Matrix.h"
-#include "resources/SMD.h"
 #include "world/BoxMesh.h"
 
 namespace {
@@ -53,25 +52,6 @@ TEST(ShadowVolumeTest, CapsFaceTheLightAndOnlyTheSilhouetteIsExtruded) {
     const TVector4* first = &volume.Volume()[18];
     EXPECT_NEAR(first[2].x, first[0].x - 3, 1e-5);
     EXPECT_NEAR(first[2].y, first[0].y - 2, 1e-5);
-}
-
-TEST(ShadowVolumeTest, ReadsPositionsWithTheModelVertexStrideAndRebuildsFromScratch) {
-    const std::vector<TVector4> box = BoxMesh({0, 0, 0}, {1, 1, 1});
-    std::vector<TMeshVertex> vertices(box.size());
-    for (size_t i = 0; i < box.size(); ++i) {
-        vertices[i].position = box[i];
-        vertices[i].normal = {9, 9, 9, 9};
-        vertices[i].u = 7;
-    }
-    TShadowVolume volume;
-    volume.AddMesh(vertices.data(), sizeof(TMeshVertex), 18);
-    volume.AddMesh(vertices.data() + 18, sizeof(TMeshVertex), 18);
-    ASSERT_EQ(volume.Sources().size(), 36u);
-    EXPECT_FLOAT_EQ(volume.Sources()[35].z, box[35].z);
-    volume.Build({0.3f, 0.2f, 1, 0}, 0);
-    const size_t once = volume.Volume().size();
-    volume.Build({0.3f, 0.2f, 1, 0}, 0);
-    EXPECT_EQ(volume.Volume().size(), once);
 }
 
 TEST(ShadowVolumeTest, VolumesEndJustBelowTheGround) {
