@@ -70,18 +70,8 @@ struct TLoadedGame {
     std::vector<TLoadedStage> stages;
     std::vector<std::string> missing; // data files named that are not in the archive
     std::vector<std::string> blockSetFaults;
+    std::vector<std::string> messages; // message boxes; questions are answered No
 };
-
-bool DeclineQuestion(const std::string&, const std::string&) {
-    return false;
-}
-std::vector<std::string>& MapMessages() {
-    static std::vector<std::string> messages;
-    return messages;
-}
-void RecordMapMessage(const std::string&, const std::string& text) {
-    MapMessages().push_back(text);
-}
 
 // Loads Global.cfg and Track1 .. Track15 once, as the game does, into plain records.
 class TGameLoad {
@@ -93,7 +83,9 @@ public:
                 std::filesystem::create_directory_symlink(GeneratedDataDir() + "Data",
                                                           program_.Path() + "Data");
             TGeneratedGame generated(program_.Path());
-            TDialogCatcher dialogs(&RecordMapMessage, &DeclineQuestion);
+            TDialogCatcher dialogs([this](const std::string&, const std::string& text) {
+                game_.messages.push_back(text);
+            });
             ModelLib = &assets_.models;
             Load();
             game_.missing = assets_.missing;
@@ -226,7 +218,7 @@ TEST_F(MissionData, EveryMissionLoadsAndEveryFileItNamesIsInTheArchive) {
     const TLoadedGame& game = Game();
     for (int n = 1; n <= kStages; ++n)
         EXPECT_EQ(game.stages[n - 1].error, "") << "Track" << n << ".cfg";
-    EXPECT_TRUE(MapMessages().empty()) << MapMessages().front();
+    EXPECT_EQ(game.messages, std::vector<std::string>{});
     EXPECT_EQ(game.missing, std::vector<std::string>{});
     EXPECT_EQ(game.blockSetFaults, std::vector<std::string>{});
     std::set<std::string> sets, music;

@@ -1,4 +1,4 @@
-// What the HUD shows: health segments, the bonus banner's size, the stage clock.
+// What the HUD shows: health segments, the stage clock.
 #include "gameplay/HUD.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +19,6 @@ TEST(HudTest, HealthSegmentsLightAndBlink) {
     // The lowest lit segment blinks in its lower half only.
     EXPECT_TRUE(HealthSegmentBlinks(3, 600, full));
     EXPECT_FALSE(HealthSegmentBlinks(3, 700, full));
-}
-
-TEST(HudTest, BannerGrowsFromMirroredToFullAndShrinks) {
-    EXPECT_FLOAT_EQ(BannerSizeFactor(5000), -2.5f);
-    EXPECT_FLOAT_EQ(BannerSizeFactor(1501), 0.999f);
-    EXPECT_FLOAT_EQ(BannerSizeFactor(1000), 1);
-    EXPECT_FLOAT_EQ(BannerSizeFactor(999), 0.999f);
 }
 
 TEST(HudTest, ClockText) {

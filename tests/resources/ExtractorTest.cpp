@@ -1,6 +1,6 @@
 // The archive's lookup rules, its readers and the writer the dpg tool packs with (the first of
 // two equal names wins: ArchiveFuzz; integers: the track sequences; the same bytes from the
-// same tree: datagen_deterministic).
+// same tree: datagen_deterministic; a packed tree read back: the data tests).
 #include "resources/Extractor.h"
 #include "core/Error.h"
 #include "platform/FileSystem.h"
@@ -147,26 +147,6 @@ TEST_F(ArchiveTest, DamagedArchivesRaiseClearErrors) {
         EXPECT_EQ(ErrorOf([&] { archive_.ReadMember(index); }), "File Index in DPG archive out of range");
 
     EXPECT_EQ(ErrorOf([&] { archive_.Open(path + ".none"); }), "File not found " + path + ".none");
-}
-
-TEST(ArchiveWriter, PackedTreeOpensWithEveryFileUnderItsDataPath) {
-    TTempDir tree;
-    tree.Write("Data/Menu/Logo.png", "png bytes");
-    tree.Write("Data/Maps/Global.cfg", "[Global]\r\n");
-    tree.Write("Data/Sounds/empty.wav", "");
-
-    const std::vector<TArchiveSource> members = CollectTree(tree.Path());
-    ASSERT_EQ(members.size(), 3u);
-    EXPECT_EQ(members[1].storedPath, "Data\\Menu\\Logo.png");
-
-    TTempDir out;
-    WriteArchive(out.Path() + "a.dpg", members);
-
-    TExtractor archive;
-    archive.Open(out.Path() + "a.dpg");
-    archive.SetBaseDirectory("C:\\Game\\");
-    EXPECT_EQ(Text(archive.ReadMember(archive.FindFile("c:\\game\\DATA\\MENU\\LOGO.PNG"))), "png bytes");
-    EXPECT_EQ(archive.MemberSize(archive.FindFile("C:\\Game\\Data\\Sounds\\empty.wav")), 0);
 }
 
 TEST(ArchiveWriter, RefusesPathsTheReaderCannotTellApart) {

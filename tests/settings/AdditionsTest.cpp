@@ -5,7 +5,7 @@
 
 #include "support/TestFiles.h"
 
-TEST(Additions, RenderScaleSurvivesASaveAndLoad) {
+TEST(Additions, RenderScaleSurvivesASaveAndLoadADamagedFileKeepsTheDefaults) {
     TTempDir dir;
     const std::string path = dir.Path() + "Additions.cfg";
     for (const TRenderScaleSetting setting : {TRenderScaleSetting{true, 1}, TRenderScaleSetting{false, 0.75f},
@@ -25,11 +25,8 @@ TEST(Additions, RenderScaleSurvivesASaveAndLoad) {
     TAdditions edited;
     ASSERT_TRUE(edited.Load(path));
     EXPECT_FLOAT_EQ(edited.RenderScale.scale, 0.8f);
-}
 
-TEST(Additions, DamagedFileKeepsTheDefaults) {
-    TTempDir dir;
-    const std::string path = dir.Path() + "Additions.cfg";
+    // A damaged file changes nothing.
     for (const char* text : {"RenderScale=0.4\r\n", "RenderScale=1.5\r\n", "RenderScale=fast\r\n",
                              "RenderScale=0,75\r\n", "RenderScale=\r\n", "RenderScale=auto\r\n\x01\x02garbage"}) {
         dir.Write("Additions.cfg", text);
