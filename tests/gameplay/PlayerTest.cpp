@@ -69,13 +69,6 @@ TEST_F(PlayerTest, RunInKeepsMinSpeedAndDriftsIntoTheLane) {
     EXPECT_EQ(player.Heading(), 0);
 }
 
-TEST_F(PlayerTest, StageStartKeepsTheShield) {
-    player.Shield = 250;
-    player.SetMission(TMissionValues());
-    player.ResetForStage();
-    EXPECT_FLOAT_EQ(player.Shield, 250);
-}
-
 TEST_F(PlayerTest, RunOutCancelsTheBonusAndCompletesTheStage) {
     TConfig config;
     config.PlayerCount = 1;
@@ -96,6 +89,11 @@ TEST_F(PlayerTest, RunOutCancelsTheBonusAndCompletesTheStage) {
     Step(25);
     EXPECT_EQ(config.Players[0].Stage, 4); // once
     Config = saved;
+    // The next stage starts with the shield the last one left.
+    player.Shield = 250;
+    player.SetMission(TMissionValues());
+    player.ResetForStage();
+    EXPECT_FLOAT_EQ(player.Shield, 250);
 }
 
 TEST_F(PlayerTest, NitroAndNoControl) {

@@ -84,19 +84,6 @@ TEST(KeyLatches, ActionsReadEitherBoundKey) {
     EXPECT_FALSE(keys.ActionPressed(KP_SHOOT));
 }
 
-TEST(KeysFile, LaterLinesFillTheSecondKey) {
-    TTempDir dir;
-    TKeyBindings expected = Unbound();
-    expected[KP_SHOOT] = {1, 2};
-    // Whatever line ends the editor wrote.
-    for (const std::string end : {"\r\n", "\n", "\r"}) {
-        dir.Write("keys.cfg", "KP_SHOOT=1" + end + "KP_SHOOT=17" + end + "KP_SHOOT=2" + end +
-                                  "no equals sign" + end + "KP_JUMP=5" + end + "=3" + end);
-        TKeys keys(dir.Path() + "keys.cfg");
-        ExpectBindings(keys, expected);
-    }
-}
-
 TEST(KeysFile, SaveWritesTwelveLinesAndReloadsWithTheFirstKeyBound) {
     TTempDir dir;
     dir.Write("keys.cfg", "KP_LEFT=65\n");

@@ -161,21 +161,6 @@ TEST_F(CarGenericTest, WhereANewCarAppears) {
     EXPECT_EQ(SpecMission.NeutralAlive, 250) << "every neutral target counts towards the special mission";
 }
 
-TEST_F(CarGenericTest, EdgeDrivingTypesStartOnTheOutermostLane) {
-    Sections = {MakeSection(0, 100, 0, 100)};
-    Sections[0].CarType.DriveType = DT_AITYPE2;
-    track_.exits[1] = false;
-    std::set<float> xs;
-    for (int i = 0; i < 60; ++i) {
-        const TSpawnedCar car = SpawnAlone();
-        // Lane 2's point at x -6 moved 2 inwards, or lane 6's at 10 moved 2 inwards.
-        xs.insert(car.Position.x);
-        EXPECT_FLOAT_EQ(car.Position.y, -32.5f + 12 - 40 * 7);
-        EXPECT_TRUE(track_.exits[car.Lane]);
-    }
-    EXPECT_EQ(xs, (std::set<float>{-4, 8}));
-}
-
 TEST_F(CarGenericTest, ACarWithNoRoomIsSkippedAndStaysInThePool) {
     Sections = {MakeSection(0, 100, 0, 2)};
     generator_.Init();

@@ -1,4 +1,4 @@
-// Weather particles: rebirth counts, the pool limit, scrolling with the road.
+// Weather particles: rebirth counts and the pool limit.
 #include "world/WeatherControl.h"
 
 #include <gtest/gtest.h>
@@ -60,24 +60,4 @@ TEST_F(WeatherTest, RebirthCountFollowsTheStepUpToThePoolAndStopsWithoutWeather)
     weather_.Update(0, 0);
     EXPECT_EQ(weather_.Particle(0).life, first.life);
     EXPECT_FLOAT_EQ(weather_.Particle(0).position.z, first.position.z);
-}
-
-TEST_F(WeatherTest, ParticlesDriftScrollAndWrapAheadOfTheCar) {
-    weather_.SetKind(W_RAIN);
-    weather_.Update(0, 0);
-    weather_.SetKind(W_NONE);
-    const TWeatherParticle born = weather_.Particle(0);
-    weather_.drift = {1, -2, -3, 0};
-    weather_.Update(500, 2);
-    const TWeatherParticle& moved = weather_.Particle(0);
-    EXPECT_EQ(moved.life, born.life - 500);
-    EXPECT_FLOAT_EQ(moved.position.y, born.position.y - 1 + 1);
-    EXPECT_FLOAT_EQ(moved.position.z, born.position.z - 1.5f);
-
-    weather_.drift = {};
-    const TWeatherParticle before = weather_.Particle(0);
-    weather_.Update(500, 200); // 100 units in half a second: past y = 20 from anywhere
-    const TWeatherParticle& wrapped = weather_.Particle(0);
-    EXPECT_FLOAT_EQ(wrapped.position.y, -60);
-    EXPECT_FLOAT_EQ(wrapped.position.z, before.position.z);
 }
