@@ -3,17 +3,11 @@
 // by day; the name says what the block set and the weather show.
 #pragma once
 
-#include <cstring>
-
 struct TStageWorld {
     const char* name;
     const char* blocks;  // block set under Data\Maps
     const char* weather; // W_NONE, W_RAIN, W_SNOW
     bool fog;
-
-    bool SameLook(const TStageWorld& o) const {
-        return std::strcmp(blocks, o.blocks) == 0 && std::strcmp(weather, o.weather) == 0 && fog == o.fog;
-    }
 };
 
 // clang-format off
