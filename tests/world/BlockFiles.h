@@ -16,14 +16,12 @@ public:
         loaded.push_back(path);
         return static_cast<int>(loaded.size());
     }
-    int Width(int) const override { return width; }
-    int Height(int) const override { return height; }
+    int Width(int) const override { return 64; }
+    int Height(int) const override { return 32; }
     void Bind(int texture) const override { bound.push_back(texture); }
     bool Opaque(int) const override { return opaque; }
     std::vector<std::string> loaded;
     mutable std::vector<int> bound;
-    int width = 64;
-    int height = 32;
     bool opaque = false;
 };
 
