@@ -29,6 +29,7 @@
 #include "menu/ScoreService.h"
 #include "platform/Audio.h"
 #include "platform/FileSystem.h"
+#include "platform/Fonts.h"
 #include "platform/GamePads.h"
 #include "platform/Platform.h"
 #include "resources/DataPath.h"
@@ -103,6 +104,7 @@ void TakeScreenshots(const TRunOptions& run, uint64_t frame) {
 // Start-up steps 1 to 21; false when the window could not be made.
 bool StartUp(TRunOptions& run) {
     const TCommandLine& line = run.line;
+    platform::PrepareFonts();
     Log = new TLOgFile(SettingsDir + "log.txt", line.log);
 
     Config = new TConfig();

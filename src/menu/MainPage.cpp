@@ -45,7 +45,7 @@ bool CanResume() {
 }
 
 TMainPage::TMainPage(TMenu& owner)
-    : TMenuPage(owner), logo_("Data\\Menu\\Logo_mini_active.png", "Data\\Menu\\Logo_mini_inactive.png"),
+    : TMenuPage(owner), logo_(MAIN_LOGO_ACTIVE, MAIN_LOGO_INACTIVE),
       resume_(BUTTON1_OUT, BUTTON1_IN, "Resume Game"), newGame_(BUTTON1_OUT, BUTTON1_IN, "New Game"),
       options_(BUTTON1_OUT, BUTTON1_IN, "Options"), highScore_(BUTTON1_OUT, BUTTON1_IN, "High Score"),
       help_(BUTTON1_OUT, BUTTON1_IN, "Help"), players_(BUTTON1_OUT, BUTTON1_IN, "Players"),

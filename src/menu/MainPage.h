@@ -9,6 +9,9 @@
 #include "menu/CheatCode.h"
 #include "menu/MenuPage.h"
 
+constexpr const char* MAIN_LOGO_ACTIVE = "Data\\Menu\\Logo_mini_active.png";
+constexpr const char* MAIN_LOGO_INACTIVE = "Data\\Menu\\Logo_mini_inactive.png";
+
 class TMainPage : public TMenuPage {
 public:
     static constexpr int Number = PAGE_MAIN;

@@ -5,9 +5,12 @@
 
 #include "core/Log.h"
 #include "gameplay/GameState.h"
+#include "menu/Button.h"
+#include "menu/MainPage.h"
 #include "menu/MenuGlobals.h"
 #include "menu/MenuLayout.h"
 #include "menu/MenuScreen.h"
+#include "menu/MenuWindow.h"
 #include "menu/PageTable.h"
 #include "menu/ShownButtons.h"
 #include "resources/DataPath.h"
@@ -29,6 +32,11 @@ constexpr char SplashPicture[] = "Data\\Menu\\Splash.jpg";
 constexpr char PointerInPicture[] = "Data\\Menu\\Cursor_in.png";
 constexpr char PointerOutPicture[] = "Data\\Menu\\Cursor_out.png";
 
+// Without players the game opens on the page that makes one.
+int FirstPage() {
+    return Config->PlayerCount == 0 ? PAGE_CREATE_PLAYER : PAGE_MAIN;
+}
+
 } // namespace
 
 template <size_t... Numbers> void TMenu::CreatePages(std::index_sequence<Numbers...>) {
@@ -40,12 +48,8 @@ TMenu::TMenu(TStageHost& stage)
     : Stage(stage), title_(LoadMenuTexture(TitlePicture)), splash_(LoadMenuTexture(SplashPicture)),
       pointerIn_(LoadMenuTexture(PointerInPicture)), pointerOut_(LoadMenuTexture(PointerOutPicture)) {
     CreatePages(std::make_index_sequence<PAGE_COUNT>());
-    if (Config->PlayerCount == 0) {
-        CurrentMenuPage = PAGE_CREATE_PLAYER;
-        Config->CurrentPlayer = 0;
-    } else {
-        CurrentMenuPage = PAGE_MAIN;
-    }
+    CurrentMenuPage = FirstPage();
+    if (CurrentMenuPage == PAGE_CREATE_PLAYER) Config->CurrentPlayer = 0;
     Log->Write(LoadingMusic);
     music_ = SoundLib->LoadSample(DataPath("Data\\Music\\MENU_K_V.ogg"), true);
     HoverSound = SoundLib->LoadSample(DataPath("Data\\Sounds\\OnButton.WAV"), false);
@@ -56,6 +60,10 @@ TMenu::~TMenu() = default;
 
 void TMenu::DecodePicturesAhead() {
     for (const char* path : {SplashPicture, TitlePicture, PointerInPicture, PointerOutPicture})
+        TextureLib->DecodeAhead(DataPath(path));
+    const bool creating = FirstPage() == PAGE_CREATE_PLAYER;
+    for (const char* path : {creating ? LARGE_WINDOW : MAIN_LOGO_INACTIVE, creating ? BUTTON2_OUT : MAIN_LOGO_ACTIVE,
+                             BUTTON1_OUT})
         TextureLib->DecodeAhead(DataPath(path));
 }
 

@@ -11,7 +11,7 @@ TMenuWindow TMenuWindow::Question() {
 }
 
 TMenuWindow TMenuWindow::Large() {
-    return LargeWith("Data\\Menu\\menu_window.png");
+    return LargeWith(LARGE_WINDOW);
 }
 
 TMenuWindow TMenuWindow::LargeWith(const std::string& picture) {

@@ -7,6 +7,8 @@
 
 #include "menu/MenuLayout.h"
 
+constexpr const char* LARGE_WINDOW = "Data\\Menu\\menu_window.png";
+
 class TMenuWindow {
 public:
     static TMenuWindow Question();

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <future>
 #include <vector>
 
 #include <GL/gl.h>
@@ -43,6 +44,11 @@ FT_Library Library() {
         return created;
     }();
     return library;
+}
+
+std::future<void>& FontsPrepared() {
+    static std::future<void> prepared;
+    return prepared;
 }
 
 std::vector<std::string> CandidateFamilies(const std::string& face) {
@@ -107,7 +113,15 @@ int OpenFont(const std::string& face, int points, bool bold) {
     return OpenFontAtPixels(face, FontPixels(points), bold);
 }
 
+void PrepareFonts() {
+    FontsPrepared() = std::async(std::launch::async, [] {
+        Library();
+        FcInit();
+    });
+}
+
 int OpenFontAtPixels(const std::string& face, int pixels, bool bold) {
+    if (FontsPrepared().valid()) FontsPrepared().get();
     TFont font;
     if (Library() && FcInit()) {
         for (const std::string& family : CandidateFamilies(face)) {

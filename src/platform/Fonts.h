@@ -6,6 +6,9 @@
 
 namespace platform {
 
+// Starts reading fontconfig's configuration and caches on a thread of its own, so that the
+// first font opened does not wait for them; fonts open the same without it.
+void PrepareFonts();
 // The character height in pixels of a font of `points` for a 96 dpi screen (rounded as GDI
 // does), drawn `scale` times as large.
 int FontPixels(int points, float scale = 1);
