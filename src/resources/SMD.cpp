@@ -34,24 +34,24 @@ void ReadNodes(TTextFile& file, const std::string& path, TActor& actor) {
         if (actor.nodes[i].parent >= 0) actor.nodes[actor.nodes[i].parent].children.push_back(i);
 }
 
-TVector4 ReadVector(std::string& rest) {
-    const float x = ParseFloat(NextToken(rest));
-    const float y = ParseFloat(NextToken(rest));
-    const float z = ParseFloat(NextToken(rest));
+TVector4 ReadVector(TLineTokens& tokens) {
+    const float x = tokens.Float();
+    const float y = tokens.Float();
+    const float z = tokens.Float();
     return MakeVector(x, y, z);
 }
 
 TMeshVertex ReadVertex(TTextFile& file, const std::string& path, const TActor& actor) {
-    std::string rest = file.ReadTrimmedLine();
+    TLineTokens tokens(file.ReadTrimmedLine());
     TMeshVertex vertex;
-    vertex.node = ParseInt(NextToken(rest));
+    vertex.node = tokens.Int();
     if (vertex.node < 0 || vertex.node >= actor.NodeCount())
         throw EGameError(path + " has a vertex of node " + std::to_string(vertex.node) +
                          ", which it does not have");
-    vertex.position = ReadVector(rest);
-    vertex.normal = ReadVector(rest);
-    vertex.u = ParseFloat(NextToken(rest));
-    vertex.v = ParseFloat(NextToken(rest));
+    vertex.position = ReadVector(tokens);
+    vertex.normal = ReadVector(tokens);
+    vertex.u = tokens.Float();
+    vertex.v = tokens.Float();
     return vertex;
 }
 
@@ -107,8 +107,8 @@ void ReadSkeleton(TTextFile& file, const std::string& path, const TActor& actor,
         animation.frames->emplace_back(actor.NodeCount());
         TFrame& frame = animation.frames->back();
         for (int node = 0; node < actor.NodeCount(); ++node) {
-            std::string line = file.ReadTrimmedLine();
-            Expect(NextToken(line), std::to_string(node));
+            TLineTokens line(file.ReadTrimmedLine());
+            Expect(line.Next(), std::to_string(node));
             TNodeTransform& transform = frame[node];
             transform.position = ReadVector(line);
             transform.rotation = ReadVector(line);

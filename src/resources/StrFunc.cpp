@@ -3,6 +3,8 @@
 #include "resources/StrFunc.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 #include "core/Error.h"
 #include "core/NumberText.h"
@@ -56,6 +58,44 @@ std::string NextToken(std::string& rest) {
     rest.erase(0, next);
     std::replace(token.begin(), token.end(), '.', ',');
     return token;
+}
+
+std::string TLineTokens::Next() {
+    rest_.erase(0, position_);
+    position_ = 0;
+    return NextToken(rest_);
+}
+
+std::string_view TLineTokens::PlainRun() {
+    size_t start = position_;
+    while (start < rest_.size() && IsBlank(rest_[start]))
+        ++start;
+    size_t end = start;
+    while (end < rest_.size() && !IsBlank(rest_[end]))
+        ++end;
+    if (start == end || rest_[start] == '"' || rest_[start] == '+') return {};
+    return std::string_view(rest_).substr(start, end - start);
+}
+
+int TLineTokens::Int() {
+    const std::string_view run = PlainRun();
+    int value = 0;
+    const auto read = std::from_chars(run.data(), run.data() + run.size(), value);
+    if (run.empty() || read.ec != std::errc() || read.ptr != run.data() + run.size()) return ParseInt(Next());
+    position_ = run.data() + run.size() - rest_.data();
+    return value;
+}
+
+float TLineTokens::Float() {
+    const std::string_view run = PlainRun();
+    float value = 0;
+    const auto read = std::from_chars(run.data(), run.data() + run.size(), value, std::chars_format::general);
+    // A decimal comma goes the long way, which reads it as a point.
+    if (run.empty() || run.find(',') != std::string_view::npos || read.ec != std::errc() ||
+        read.ptr != run.data() + run.size() || !std::isfinite(value))
+        return ParseFloat(Next());
+    position_ = run.data() + run.size() - rest_.data();
+    return value;
 }
 
 int ParseInt(const std::string& text) {

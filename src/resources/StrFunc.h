@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Without leading and trailing blanks and control characters.
 std::string Trim(const std::string& text);
@@ -10,6 +11,24 @@ std::string Trim(const std::string& text);
 // Cuts the next token off `rest`: a double-quoted run, or up to the next blank. Every "."
 // of the token becomes ",", as the number reader expects.
 std::string NextToken(std::string& rest);
+
+// The tokens of one line, cut as NextToken cuts them. A model's vertex lines are most of its
+// bytes, so a plain number is read where it stands; any other token goes through NextToken and
+// the number readers below, which raise the same errors as ever.
+class TLineTokens {
+public:
+    explicit TLineTokens(std::string line) : rest_(std::move(line)) {}
+    std::string Next();
+    int Int();
+    float Float();
+
+private:
+    // The next run of non-blank characters, empty when it is quoted or signed with "+".
+    std::string_view PlainRun();
+
+    std::string rest_;
+    size_t position_ = 0; // where the unread part of rest_ begins
+};
 
 // Decimal numbers; a number takes "." or "," as its decimal separator whatever the locale.
 // Malformed text raises "'text' is not a valid integer value" / "... floating point value".
