@@ -66,33 +66,30 @@ std::string TLineTokens::Next() {
     return NextToken(rest_);
 }
 
-std::string_view TLineTokens::PlainRun() {
+std::string_view TLineTokens::Run() {
     size_t start = position_;
     while (start < rest_.size() && IsBlank(rest_[start]))
         ++start;
     size_t end = start;
     while (end < rest_.size() && !IsBlank(rest_[end]))
         ++end;
-    if (start == end || rest_[start] == '"' || rest_[start] == '+') return {};
     return std::string_view(rest_).substr(start, end - start);
 }
 
 int TLineTokens::Int() {
-    const std::string_view run = PlainRun();
+    const std::string_view run = Run();
     int value = 0;
     const auto read = std::from_chars(run.data(), run.data() + run.size(), value);
-    if (run.empty() || read.ec != std::errc() || read.ptr != run.data() + run.size()) return ParseInt(Next());
+    if (read.ec != std::errc() || read.ptr != run.data() + run.size()) return ParseInt(Next());
     position_ = run.data() + run.size() - rest_.data();
     return value;
 }
 
 float TLineTokens::Float() {
-    const std::string_view run = PlainRun();
+    const std::string_view run = Run();
     float value = 0;
     const auto read = std::from_chars(run.data(), run.data() + run.size(), value, std::chars_format::general);
-    // A decimal comma goes the long way, which reads it as a point.
-    if (run.empty() || run.find(',') != std::string_view::npos || read.ec != std::errc() ||
-        read.ptr != run.data() + run.size() || !std::isfinite(value))
+    if (read.ec != std::errc() || read.ptr != run.data() + run.size() || !std::isfinite(value))
         return ParseFloat(Next());
     position_ = run.data() + run.size() - rest_.data();
     return value;

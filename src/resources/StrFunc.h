@@ -13,8 +13,8 @@ std::string Trim(const std::string& text);
 std::string NextToken(std::string& rest);
 
 // The tokens of one line, cut as NextToken cuts them. A model's vertex lines are most of its
-// bytes, so a plain number is read where it stands; any other token goes through NextToken and
-// the number readers below, which raise the same errors as ever.
+// bytes, so a plain number is read where it stands; any other token (quoted, "+", a decimal
+// comma, no number) goes through NextToken and the number readers below, errors and all.
 class TLineTokens {
 public:
     explicit TLineTokens(std::string line) : rest_(std::move(line)) {}
@@ -23,8 +23,8 @@ public:
     float Float();
 
 private:
-    // The next run of non-blank characters, empty when it is quoted or signed with "+".
-    std::string_view PlainRun();
+    // The next run of non-blank characters.
+    std::string_view Run();
 
     std::string rest_;
     size_t position_ = 0; // where the unread part of rest_ begins

@@ -194,6 +194,29 @@ TEST(StrFuncTest, NumbersOutOfRangeAndExtensionsOfDottedFolders) {
     EXPECT_EQ(ExtractFileExt("dir.v2/car"), "");
 }
 
+// Numbers read in place are the numbers, and the errors, of NextToken and the number readers.
+TEST(StrFuncTest, LineTokensReadWhatNextTokenReads) {
+    const auto text = [](auto read) {
+        try {
+            return std::to_string(read());
+        } catch (const EGameError& error) {
+            return std::string(error.what());
+        }
+    };
+    for (const std::string line : {" 3 1.5\t-2,25 +4 \"7\" 1e3 8", "2 \"1 5\" 0.5 -0 7 .25 9", "1 2 inf", "1 x 3"}) {
+        TLineTokens tokens(line);
+        std::string rest = line;
+        for (int i = 0; i < 7; ++i) {
+            const bool whole = i % 3 == 0;
+            const std::string token = NextToken(rest);
+            const std::string expected = whole ? text([&] { return ParseInt(token); })
+                                               : text([&] { return ParseFloat(token); });
+            EXPECT_EQ(whole ? text([&] { return tokens.Int(); }) : text([&] { return tokens.Float(); }), expected)
+                << line << " token " << i;
+        }
+    }
+}
+
 } // namespace
 
 TEST_F(ModelLoadTest, AQuestionQuotesOnlyTheStartOfAFileThatIsNoMesh) {
