@@ -168,6 +168,8 @@ bool StartUp(TRunOptions& run) {
 
     TextureLib = new TTextureLib();
     TMenu::DecodePicturesAhead();
+    // The rest wait until the first page is shown or a stage loads (TEnvironment::LoadStage).
+    TextureLib->HoldDecoding(true);
     Out2D = new TOut2D();
     ApplyInterfaceScale(Viewport.width, Viewport.height);
     DrawLoadingScreen();
@@ -191,6 +193,7 @@ bool StartUp(TRunOptions& run) {
     GreyShader =
         new TShaderObject(DataPath("Data\\Shaders\\Default.vs"), DataPath("Data\\Shaders\\BlackWhite.fs"));
 
+    TextureLib->HoldDecoding(false);
     Log->Write(loglines::StartingGame);
     return true;
 }
@@ -319,6 +322,7 @@ void FrameLoop(TRunOptions& run) {
     TScreenshotKey screenshotKey;
     for (uint64_t frame = 1; !QuitFlag; ++frame) {
         const auto frameStart = std::chrono::steady_clock::now();
+        if (frame == 2) TextureLib->DecodeHeld();
         SendScriptedEvents(run, frame);
         const platform::TMessage message = platform::PeekMessage();
         if (!run.line.replayFile.empty() && message.kind == platform::Message::Close) {

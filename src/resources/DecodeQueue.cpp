@@ -4,6 +4,8 @@
 #include "platform/Platform.h"
 #include "resources/Mipmaps.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsOpaque(const TImage& image) {
@@ -46,19 +48,33 @@ TDecodeQueue::~TDecodeQueue() {
     Stop();
 }
 
-TDecodeQueue::TTicket TDecodeQueue::Decode(const std::string& path, int maxSide) {
-    TJob job{0, std::packaged_task<TDecodedPicture()>([path, maxSide] { return DecodePicture(path, maxSide); })};
+TDecodeQueue::TTicket TDecodeQueue::Decode(const std::string& path, int maxSide, bool held) {
+    TJob job{0, held,
+             std::packaged_task<TDecodedPicture()>([path, maxSide] { return DecodePicture(path, maxSide); })};
     TTicket ticket{0, job.task.get_future()};
     const std::lock_guard<std::mutex> lock(mutex_);
     ticket.id = job.id = nextId_++;
     jobs_.push_back(std::move(job));
-    if (!running_) {
-        // A worker that has ended only waits to be joined.
-        if (worker_.joinable()) worker_.join();
-        running_ = true;
-        worker_ = std::thread(&TDecodeQueue::Work, this);
-    }
+    if (!running_ && NextJob() != jobs_.end()) StartWorker();
     return ticket;
+}
+
+void TDecodeQueue::ReleaseHeld() {
+    const std::lock_guard<std::mutex> lock(mutex_);
+    heldReleased_ = true;
+    if (!running_ && !jobs_.empty()) StartWorker();
+}
+
+std::deque<TDecodeQueue::TJob>::iterator TDecodeQueue::NextJob() {
+    const auto next = std::find_if(jobs_.begin(), jobs_.end(), [](const TJob& job) { return !job.held; });
+    return next != jobs_.end() || !heldReleased_ ? next : jobs_.begin();
+}
+
+void TDecodeQueue::StartWorker() {
+    // A worker that has ended only waits to be joined.
+    if (worker_.joinable()) worker_.join();
+    running_ = true;
+    worker_ = std::thread(&TDecodeQueue::Work, this);
 }
 
 TDecodedPicture TDecodeQueue::Take(TTicket& ticket) {
@@ -89,13 +105,14 @@ void TDecodeQueue::Work() {
         std::packaged_task<TDecodedPicture()> task;
         {
             const std::lock_guard<std::mutex> lock(mutex_);
-            if (jobs_.empty()) {
+            const auto next = NextJob();
+            if (next == jobs_.end()) {
                 running_ = false;
                 idle_.notify_all();
                 return;
             }
-            task = std::move(jobs_.front().task);
-            jobs_.pop_front();
+            task = std::move(next->task);
+            jobs_.erase(next);
         }
         task();
     }

@@ -40,7 +40,10 @@ public:
 
     // Queues `path` after the pictures asked for before it, to be decoded with its mipmap levels
     // when its sides' nearest powers of two are no greater than `maxSide`, the driver's largest.
-    TTicket Decode(const std::string& path, int maxSide);
+    // A held picture waits for ReleaseHeld (or its Take), then comes after the pictures not held.
+    TTicket Decode(const std::string& path, int maxSide, bool held = false);
+    // Lets the worker begin the held pictures.
+    void ReleaseHeld();
     // The ticket's picture, once: decoded on this thread at once when the worker has not begun
     // it, so that a picture needed now never waits behind others; else waited for.
     TDecodedPicture Take(TTicket& ticket);
@@ -50,9 +53,13 @@ public:
 private:
     struct TJob {
         uint64_t id;
+        bool held;
         std::packaged_task<TDecodedPicture()> task;
     };
     void Work();
+    // With the lock held: the first job the worker may begin.
+    std::deque<TJob>::iterator NextJob();
+    void StartWorker();
 
     std::mutex mutex_;
     std::condition_variable idle_;
@@ -60,6 +67,7 @@ private:
     uint64_t nextId_ = 1;
     std::thread worker_;
     bool running_ = false;
+    bool heldReleased_ = false;
 };
 
 // Reads and decodes `path` with message boxes muted; the result says whether it worked.

@@ -60,7 +60,7 @@ int TTextureLib::Load(const std::string& path, int minFilter, int magFilter) {
         const auto ahead = std::find_if(ahead_.begin(), ahead_.end(),
                                         [&path](const auto& picture) { return picture.first == path; });
         if (ahead == ahead_.end()) {
-            entries_[index].decoding = queue_.Decode(path, MaxSide());
+            entries_[index].decoding = queue_.Decode(path, MaxSide(), hold_);
         } else {
             entries_[index].decoding = std::move(ahead->second);
             ahead_.erase(ahead);

@@ -178,6 +178,7 @@ TEST_F(TextureDraw, FailedPicturesLeaveNoTexture) {
 } // namespace
 
 // A picture decoded ahead is the one its later Load gets; a missing one is still Load's to report.
+// So is a held one, which is drawn the same whether its turn came or it was needed first.
 TEST_F(TextureDraw, PicturesDecodedAheadStayTheirs) {
     const std::string ahead = JpgFile("Data/ahead.jpg");
     const std::string missing = ProgramDir + "Data\\missing.png";
@@ -189,5 +190,13 @@ TEST_F(TextureDraw, PicturesDecodedAheadStayTheirs) {
     const int copy = TextureLib->Load(JpgFile("Data/copy.jpg"), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
     EXPECT_EQ(Draw(early, false), Draw(copy, false));
     EXPECT_THROW(TextureLib->Load(missing, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR), EGameError);
+    TextureLib->HoldDecoding(true);
+    const int needed = TextureLib->Load(ahead, GL_LINEAR, GL_LINEAR);
+    const int waiting = TextureLib->Load(JpgFile("Data/held.jpg"), GL_LINEAR, GL_LINEAR);
+    EXPECT_THROW(TextureLib->Load(missing, GL_LINEAR, GL_LINEAR), EGameError);
+    TextureLib->HoldDecoding(false);
+    EXPECT_EQ(Draw(needed, false), Draw(copy, false));
+    TextureLib->DecodeHeld();
+    EXPECT_EQ(Draw(waiting, false), Draw(copy, false));
     EXPECT_TRUE(Boxes().empty());
 }
