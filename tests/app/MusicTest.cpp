@@ -57,12 +57,4 @@ TEST_F(MusicTest, VolumeFollowsTheSettingEachFrame) {
     EXPECT_NEAR(Levels(RATE / 4).first / full, 1.0, 0.03);
 }
 
-TEST_F(MusicTest, NoOutputStaysQuiet) {
-    platform::AudioShutdown();
-    MenuFrameMusic(255);
-    GameFrameMusic(255);
-    EXPECT_EQ(MenuMusicChannel, -1);
-    EXPECT_EQ(GameMusicChannel, -1);
-}
-
 } // namespace

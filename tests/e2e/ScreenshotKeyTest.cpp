@@ -1,5 +1,6 @@
 // The screenshot key in a whole-program run: F12 saves into the pictures folder and shows the
-// file's name, unless an action is bound to it.
+// file's name, unless an action is bound to it; the brightness overlay.
+#include "settings/Configure.h"
 #include "support/GameProcess.h"
 #include "support/PngFile.h"
 
@@ -57,10 +58,20 @@ TEST(ScreenshotKey, F12SavesAPictureAndShowsItsNameUnlessAnActionUsesIt) {
     EXPECT_LT(WhitePixelsInNoticeCorner(picture), 20) << "saved without the notice";
     EXPECT_GT(WhitePixelsInNoticeCorner(after), 200) << "the name is shown";
 
-    // Bound to firing, F12 fires and saves nothing.
+    // Bound to firing, F12 fires and saves nothing. At brightness 0.5 the frame lies under
+    // half-transparent white.
     fs::remove_all(pictures.Path() + "Kestrova");
     game.Files().Write("keys.cfg", "KP_SHOOT=1\r\nKP_SHOOT=123\r\n");
+    TConfig config;
+    config.Brightness = 0.5f;
+    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
     ASSERT_EQ(game.Run(args).status, 0);
     EXPECT_TRUE(PicturesIn(pictures.Path() + "Kestrova").empty());
+    TPngImage lit;
+    ASSERT_TRUE(ReadPng(game.Dir() + "before.png", lit));
+    for (int shift : {24, 16, 8}) {
+        const int plain = (before.At(400, 300) >> shift) & 0xFF, brighter = (lit.At(400, 300) >> shift) & 0xFF;
+        EXPECT_NEAR(brighter, (plain + 255) / 2, 2) << "channel at bit " << shift;
+    }
     unsetenv("XDG_PICTURES_DIR");
 }

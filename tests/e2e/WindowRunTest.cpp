@@ -1,6 +1,9 @@
 // Whole-program runs whose window grows from 800 x 600 to 1920 x 1080: the main page and the HUD
 // are laid out again 1.8 times as large, their text rendered at that size and their pictures
-// taken from sharper versions, so that their edges stay as crisp as at 800 x 600.
+// taken from sharper versions, so that their edges stay as crisp as at 800 x 600. At a render
+// scale of one half the scene is drawn at half the window's size, following its resizing and the
+// desktop-sized window, while the HUD stays as sharp as at 1.
+#include "settings/Configure.h"
 #include "support/GameProcess.h"
 #include "support/PngFile.h"
 #include "support/TraceLines.h"
@@ -90,6 +93,17 @@ TPanelSeen LeftPanel(const TPngImage& image) {
     return seen;
 }
 
+// How many pixels of the rectangle (from the top-left corner) differ by more than 2 levels.
+int Differing(const TPngImage& a, const TPngImage& b, int x1, int y1, int x2, int y2) {
+    int count = 0;
+    for (int y = y1; y < y2; ++y)
+        for (int x = x1; x < x2; ++x)
+            count += std::abs(Red(a.At(x, y)) - Red(b.At(x, y))) > 2 ||
+                     std::abs(Green(a.At(x, y)) - Green(b.At(x, y))) > 2 ||
+                     std::abs(Blue(a.At(x, y)) - Blue(b.At(x, y))) > 2;
+    return count;
+}
+
 TPngImage Screenshot(const TGameInstall& game, const std::string& name) {
     TPngImage image;
     EXPECT_TRUE(ReadPng(game.Dir() + name, image)) << name;
@@ -98,11 +112,11 @@ TPngImage Screenshot(const TGameInstall& game, const std::string& name) {
 
 } // namespace
 
-TEST(WindowRun, AGrownWindowDrawsTheMenusAndTheHudLargerAndSharp) {
+TEST(WindowRun, AGrownWindowDrawsTheMenusAndTheHudLargerAndSharpAndHalfScaleOnlyTheScene) {
     TGameInstall game;
     SaveProfile(game);
     game.Files().Write("in.txt", "1 pointer=700,20\n4 resize=1920x1080\n5 pointer=1800,20\n");
-    const std::vector<std::string> common = {"--fixed-step=25", "--frames=8", "--input=" + game.Dir() + "in.txt",
+    const std::vector<std::string> common = {"--fixed-step=25", "--seed=5", "--frames=8", "--input=" + game.Dir() + "in.txt",
                                              "--trace=" + game.Dir() + "t.txt", "--screenshot=3:" + game.Dir() + "a.png",
                                              "--screenshot=8:" + game.Dir() + "b.png"};
     TGameRun run = game.Run(common);
@@ -124,9 +138,35 @@ TEST(WindowRun, AGrownWindowDrawsTheMenusAndTheHudLargerAndSharp) {
     stage.push_back("--stage=1");
     run = game.Run(stage);
     ASSERT_EQ(run.status, 0) << run.errors;
-    const TPanelSeen smallPanel = LeftPanel(Screenshot(game, "a.png"));
+    const TPngImage full = Screenshot(game, "a.png");
+    const TPanelSeen smallPanel = LeftPanel(full);
     const TPanelSeen largePanel = LeftPanel(Screenshot(game, "b.png"));
     ASSERT_GT(smallPanel.bottom, 60);
     EXPECT_GE(largePanel.bottom, 1.5 * smallPanel.bottom);
     EXPECT_GE(largePanel.crispness, 0.7 * smallPanel.crispness) << smallPanel.crispness;
+
+    stage.push_back("--render-scale=0.5");
+    run = game.Run(stage);
+    ASSERT_EQ(run.status, 0) << run.errors;
+    trace = ReadTrace(game.Files().Read("t.txt"));
+    ASSERT_EQ(trace.size(), 8u);
+    EXPECT_EQ(trace[2]["scene"], "400x300");
+    EXPECT_EQ(trace[7]["scene"], "960x540");
+    const TPngImage half = Screenshot(game, "a.png");
+    // The HUD's left panel, drawn over the scene at the window's size either way (the scene shows
+    // through its clear parts).
+    EXPECT_LT(Differing(full, half, 8, 8, 200, 80), 192 * 72 / 50);
+    // The road and the land: drawn at half the resolution, they differ at many edges.
+    EXPECT_GT(Differing(full, half, 200, 200, 600, 500), 400 * 300 / 20);
+
+    // The desktop-sized window, the scale taken from Additions.cfg.
+    TConfig config;
+    config.Resolution = 3;
+    ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
+    game.Files().Write("Additions.cfg", "RenderScale=0.5\r\n");
+    ASSERT_EQ(game.Run({"--stage=1", "--fixed-step=25", "--frames=2", "--trace=" + game.Dir() + "d.txt"}).status, 0);
+    const std::vector<TTraceLine> desktop = ReadTrace(game.Files().Read("d.txt"));
+    ASSERT_EQ(desktop.size(), 2u);
+    EXPECT_EQ(desktop[1].at("window"), "1024x768");
+    EXPECT_EQ(desktop[1].at("scene"), "512x384");
 }

@@ -1,5 +1,5 @@
 // Pictures of every format drawn as the game draws them come out the right way up, in the
-// right colours and with the right transparency; the library's cache keys.
+// right colours and with the right transparency.
 #include "support/GfxFixture.h"
 #include "support/ImageFiles.h"
 
@@ -94,29 +94,6 @@ TEST_F(TextureDraw, EveryFormatRightWayUpWithItsAlpha) {
         EXPECT_TRUE(ColourNear(seen[3], 0xFFFFFF00, c.tolerance));
     }
     EXPECT_TRUE(Boxes().empty());
-}
-
-TEST_F(TextureDraw, CacheKeysArePathAndFilters) {
-    std::vector<uint8_t> pixels(100 * 60 * 4, 200);
-    for (size_t i = 3; i < pixels.size(); i += 4)
-        pixels[i] = 255;
-    program_.Write("Data/a.png", "");
-    ASSERT_TRUE(WritePng(program_.Path() + "Data/a.png", 100, 60, pixels));
-    const std::string path = ProgramDir + "Data\\a.png";
-
-    const int first = TextureLib->Load(path, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
-    EXPECT_EQ(TextureLib->Load(path, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR), first);
-    const int nearest = TextureLib->Load(path, GL_NEAREST, GL_NEAREST);
-    const int otherCase = TextureLib->Load(ProgramDir + "Data\\A.png", GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
-    EXPECT_NE(nearest, first);
-    EXPECT_NE(otherCase, first);
-    EXPECT_NE(otherCase, nearest);
-    EXPECT_NE(TextureLib->TextureName(otherCase), TextureLib->TextureName(first));
-    // The levels are scaled to powers of two; the library reports the picture's own size.
-    EXPECT_EQ(TextureLib->Width(first), 100);
-    EXPECT_EQ(TextureLib->Height(first), 60);
-    const std::vector<uint32_t> seen = Draw(first, true);
-    EXPECT_TRUE(ColourNear(seen[0], 0xC8C8C800, 1));
 }
 
 // An interface picture with a sharper version ("@2x") binds that one only while the interface is

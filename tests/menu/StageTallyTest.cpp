@@ -42,15 +42,6 @@ TEST(StageTally, EscapeSkipsOnePhasePerPressWithTheSameResult) {
     const TTallyRun run = RunTally(6000, 30000, {25}, 1);
     EXPECT_EQ(run.frames, 8) << "eight presses leave phases 0..7";
     EXPECT_EQ(run.score, 9000);
-
-    // Nine presses in a row: the ninth finds the tally already waiting for "Next".
-    TStageTally tally;
-    int32_t reward = 500, score = 40;
-    int64_t timeLeft = 12345;
-    for (int press = 0; press < 9; ++press)
-        tally.Advance(25, true, reward, score, timeLeft);
-    EXPECT_EQ(tally.Phase(), TStageTally::LastPhase);
-    EXPECT_EQ(score, 40 + 500 + 1234);
 }
 
 TEST(StageTally, CountsUpVisiblyWhileItRuns) {
