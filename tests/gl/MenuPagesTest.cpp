@@ -123,7 +123,7 @@ TEST_F(MenuTest, PlayersPageSelectsOffersCreateBelowSixAndDeletingShiftsTheLater
     EXPECT_EQ(CurrentMenuPage, PAGE_CREATE_PLAYER);
 }
 
-TEST_F(MenuTest, SettingsPagesWriteTheirValues) {
+TEST_F(MenuTest, GraphicsPageWritesItsValuesAndFollowsTheWindowsSize) {
     AddProfile("ACE");
     CreateMenu();
     CurrentMenuPage = PAGE_VIEW;
@@ -144,25 +144,21 @@ TEST_F(MenuTest, SettingsPagesWriteTheirValues) {
     EXPECT_EQ(config_.Resolution, 0) << "only after the restart";
     Press(27);
     EXPECT_EQ(CurrentMenuPage, PAGE_OPTIONS) << "Escape does not ask to restart";
-}
 
-// Once the window changes its size, the Resolution box shows the size it has: a listed size is
-// that setting (which Apply then keeps), any other size leaves the setting as it is.
-TEST_F(MenuTest, GraphicsPageFollowsTheWindowsSize) {
-    AddProfile("ACE");
-    CreateMenu();
+    // Once the window changes its size, the Resolution box shows the size it has: a listed size
+    // is that setting (which Apply then keeps), any other size leaves the setting as it is.
     CurrentMenuPage = PAGE_VIEW;
     const auto frameAt = [&](int width, int height) {
         menu_->Draw(25, {0, 0, width, height, 2.0f / width, 2.0f / height, 0, 0});
     };
-    frameAt(800, 600);
-    EXPECT_EQ(config_.PendingResolution, 0);
     frameAt(1024, 768);
     EXPECT_EQ(config_.PendingResolution, 1);
     frameAt(1000, 700);
     EXPECT_EQ(config_.PendingResolution, 0) << "no setting gives that size";
     frameAt(1280, 1024);
     EXPECT_EQ(config_.PendingResolution, 2) << "Apply would start the game again this size";
+    frameAt(800, 600);
+    EXPECT_EQ(config_.PendingResolution, 0);
     EXPECT_EQ(config_.Resolution, 0);
 }
 
@@ -221,7 +217,7 @@ TEST_F(MenuTest, StageCompleteTalliesAndGivesTheSpecialRewardOnlyForARealMission
     EXPECT_EQ(config_.Players[0].Score, score);
 }
 
-TEST_F(MenuTest, HighScoreTableIsClearedOnlyOnYes) {
+TEST_F(MenuTest, HighScoreTableIsClearedOnlyOnYesARefusedScoreOffersNoRetry) {
     AddProfile("ACE");
     config_.HighScores[0] = {"ACE", "900"};
     CreateMenu();
@@ -240,45 +236,8 @@ TEST_F(MenuTest, HighScoreTableIsClearedOnlyOnYes) {
     }
     Click(LargeX(208), BottomRowY());
     EXPECT_EQ(CurrentMenuPage, PAGE_MAIN);
-}
 
-TEST_F(MenuTest, PauseAndTheLastStageLeadOnWithoutAClick) {
-    AddProfile("ACE", 16);
-    config_.SoundVolume = 255;
-    CreateMenu();
-    CurrentMenuPage = PAGE_PAUSE;
-    Idle();
-    Click(BackX(), ConfirmButtonsY());
-    EXPECT_FALSE(MenuActive) << "Back returns to the game";
-    MenuActive = true;
-    const int sounds = SoundsPlaying();
-    Click(YesX(), ConfirmButtonsY());
-    EXPECT_EQ(CurrentMenuPage, PAGE_MAIN);
-    if (loopback_) {
-        EXPECT_EQ(SoundsPlaying(), sounds + 1) << "the hover sound only";
-    }
-
-    // After the fifteenth stage "Next" leads to the final picture, then any key to the country.
-    MissionValues.GameInProgress = true;
-    stage_.score = 700;
-    CurrentMenuPage = PAGE_STAGE_COMPLETE;
-    for (int press = 0; press < 9; ++press)
-        Press(27);
-    const int tallied = SoundsPlaying();
-    Click(LargeX(208), BottomRowY());
-    EXPECT_EQ(CurrentMenuPage, PAGE_FINAL);
-    if (loopback_) {
-        EXPECT_EQ(SoundsPlaying(), tallied + 1);
-    }
-    EXPECT_EQ(config_.Players[0].Score, 700);
-    EXPECT_FALSE(MissionValues.GameInProgress);
-    Press('X');
-    EXPECT_EQ(CurrentMenuPage, PAGE_COUNTRY);
-}
-
-TEST_F(MenuTest, ARefusedScoreSaysWhyAndOffersNoRetry) {
-    AddProfile("ACE");
-    CreateMenu();
+    // A refused score says why and offers no retry.
     CurrentMenuPage = PAGE_CONNECTION_FAILED;
     auto& failed = PageOf<PAGE_CONNECTION_FAILED>(*menu_);
     Idle();
