@@ -8,7 +8,6 @@
 #include "menu/MenuScreen.h"
 #include "menu/StageHost.h"
 #include "platform/Audio.h"
-#include "resources/Out2D.h"
 #include "resources/SoundLib.h"
 #include "settings/Additions.h"
 #include "settings/Configure.h"
@@ -47,8 +46,6 @@ protected:
         if (IsSkipped()) return;
         if (!HaveGeneratedData()) GTEST_SKIP() << "no generated data";
         game_ = std::make_unique<TGeneratedGame>(program_.Path());
-        out_ = std::make_unique<TOut2D>();
-        Out2D = out_.get();
         loopback_ = platform::AudioInitLoopback(22050);
         SoundLib = &sounds_;
         Config = &config_;
@@ -64,7 +61,6 @@ protected:
     void TearDown() override {
         if (menu_) Menu = nullptr;
         platform::AudioShutdown();
-        Out2D = nullptr;
         SoundLib = nullptr;
         Config = nullptr;
         Additions = nullptr;
@@ -138,5 +134,4 @@ protected:
 
 private:
     std::unique_ptr<TGeneratedGame> game_;
-    std::unique_ptr<TOut2D> out_;
 };

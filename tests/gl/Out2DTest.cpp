@@ -7,7 +7,6 @@
 #include "platform/Fonts.h"
 #include "platform/PngWriter.h"
 #include "resources/Crosshair.h"
-#include "resources/Out2D.h"
 
 #include <GL/glu.h>
 
@@ -44,22 +43,6 @@ TSpan LitColumns(const TGLContext& gl, int bottom = 0, int top = -1) {
 class Out2DTest : public GfxTest {
 protected:
     Out2DTest() : GfxTest(600, 300) {}
-    void SetUp() override {
-        GfxTest::SetUp();
-        if (IsSkipped()) return;
-        out_ = std::make_unique<TOut2D>();
-        savedOut2D_ = Out2D;
-        Out2D = out_.get();
-    }
-    void TearDown() override {
-        if (out_) Out2D = savedOut2D_;
-        GfxTest::TearDown();
-    }
-
-    std::unique_ptr<TOut2D> out_;
-
-private:
-    TOut2D* savedOut2D_ = nullptr;
 };
 
 // The menus place captions by their measured size: the ink ends within the last glyph's side
@@ -69,10 +52,10 @@ TEST_F(Out2DTest, MeasuredSizeMatchesTheDrawnText) {
     for (const int base : {FONT_8, FONT_11, FONT_18}) {
         SCOPED_TRACE(base);
         const std::string text = "...loading... Hgjy| Score 0123";
-        out_->SelectFont(base);
-        const int width = out_->TextWidth(text), height = out_->TextHeight();
+        out_.SelectFont(base);
+        const int width = out_.TextWidth(text), height = out_.TextHeight();
         glClear(GL_COLOR_BUFFER_BIT);
-        out_->PrintText(text, base, -1 + 10 * PixelScaleX, 0);
+        out_.PrintText(text, base, -1 + 10 * PixelScaleX, 0);
         const TSpan span = LitColumns(gl_);
         ASSERT_GT(span.lit, 0);
         EXPECT_NEAR(span.left, 10, 2);
@@ -80,21 +63,21 @@ TEST_F(Out2DTest, MeasuredSizeMatchesTheDrawnText) {
         EXPECT_LE(span.top - span.bottom + 1, height);
         EXPECT_GE(span.top - span.bottom + 1, height * 3 / 4);
     }
-    out_->SelectFont(FONT_8);
-    const int small = out_->TextWidth("MMMM");
-    out_->SelectFont(FONT_18);
-    EXPECT_GT(out_->TextWidth("MMMM"), 2 * small);
+    out_.SelectFont(FONT_8);
+    const int small = out_.TextWidth("MMMM");
+    out_.SelectFont(FONT_18);
+    EXPECT_GT(out_.TextWidth("MMMM"), 2 * small);
 }
 
 TEST_F(Out2DTest, EmptyTextDrawsNothingAndCyrillicHasGlyphs) {
-    out_->PrintText("", FONT_18, 0, 0);
+    out_.PrintText("", FONT_18, 0, 0);
     EXPECT_EQ(LitColumns(gl_).lit, 0);
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
 
     // "Я" and "ё" in Windows-1251, and the last code, 255 ("я").
     for (const char* text : {"\xDF", "\xB8", "\xFF"}) {
         glClear(GL_COLOR_BUFFER_BIT);
-        out_->PrintText(text, FONT_18, 0, 0);
+        out_.PrintText(text, FONT_18, 0, 0);
         EXPECT_GT(LitColumns(gl_).lit, 10) << int(static_cast<unsigned char>(text[0]));
     }
 }
@@ -103,24 +86,24 @@ TEST_F(Out2DTest, EmptyTextDrawsNothingAndCyrillicHasGlyphs) {
 // wide and tall, each pixel of ink fully lit as at the font's own size (not a stretched bitmap),
 // and the fonts at their own size untouched afterwards.
 TEST_F(Out2DTest, ScaledTextIsRenderedSharpAtItsSize) {
-    const int added = out_->AddFont("Verdana", 12);
+    const int added = out_.AddFont("Verdana", 12);
     for (const int base : {static_cast<int>(FONT_11), added}) {
         SCOPED_TRACE(base);
         const std::string text = "Mouse Left or Control";
-        out_->SelectFont(base);
-        const int width = out_->TextWidth(text), height = out_->TextHeight();
+        out_.SelectFont(base);
+        const int width = out_.TextWidth(text), height = out_.TextHeight();
         glClear(GL_COLOR_BUFFER_BIT);
-        out_->PrintText(text, base, -0.9f, 0);
+        out_.PrintText(text, base, -0.9f, 0);
         const std::vector<uint8_t> before = gl_.ReadPixels();
         const TSpan small = LitColumns(gl_);
 
         // Hinted glyphs keep to whole pixels, so sizes do not quite double.
-        out_->SetScale(2);
-        out_->SelectFont(base);
-        EXPECT_NEAR(out_->TextWidth(text), 2 * width, width / 5);
-        EXPECT_NEAR(out_->TextHeight(), 2 * height, 2);
+        out_.SetScale(2);
+        out_.SelectFont(base);
+        EXPECT_NEAR(out_.TextWidth(text), 2 * width, width / 5);
+        EXPECT_NEAR(out_.TextHeight(), 2 * height, 2);
         glClear(GL_COLOR_BUFFER_BIT);
-        out_->PrintText(text, base, -0.9f, 0);
+        out_.PrintText(text, base, -0.9f, 0);
         const TSpan large = LitColumns(gl_);
         EXPECT_NEAR(large.right - large.left, 2 * (small.right - small.left), width / 5);
         EXPECT_GT(large.lit, 3 * small.lit);
@@ -129,11 +112,11 @@ TEST_F(Out2DTest, ScaledTextIsRenderedSharpAtItsSize) {
             partial += value > 0 && value < 255;
         EXPECT_EQ(partial, 0);
 
-        out_->SetScale(1);
-        out_->SelectFont(base);
-        EXPECT_EQ(out_->TextWidth(text), width);
+        out_.SetScale(1);
+        out_.SelectFont(base);
+        EXPECT_EQ(out_.TextWidth(text), width);
         glClear(GL_COLOR_BUFFER_BIT);
-        out_->PrintText(text, base, -0.9f, 0);
+        out_.PrintText(text, base, -0.9f, 0);
         EXPECT_EQ(gl_.ReadPixels(), before);
     }
 }
@@ -153,8 +136,8 @@ TEST_F(Out2DTest, LoadingScreenCentresItsText) {
     // The text's baseline is at y = -0.6, 60 pixels up from the bottom of this window.
     const TSpan text = LitColumns(gl_, 0, 110);
     ASSERT_GT(text.lit, 0);
-    out_->SelectFont(FONT_18);
-    const int width = out_->TextWidth("...loading...");
+    out_.SelectFont(FONT_18);
+    const int width = out_.TextWidth("...loading...");
     EXPECT_NEAR(text.right + 1 - text.left, width, 5);
     EXPECT_NEAR((text.left + text.right + 1) / 2.0, 300, 2);
     EXPECT_TRUE(ColourNear(text.colour, 0xFFFF0000, 0)) << "yellow";

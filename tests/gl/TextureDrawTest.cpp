@@ -5,7 +5,6 @@
 
 #include "core/Error.h"
 #include "platform/PngWriter.h"
-#include "resources/Out2D.h"
 
 using namespace imagefiles;
 
@@ -38,11 +37,6 @@ const std::vector<int> kBGR = {2, 1, 0}, kBGRA = {2, 1, 0, 3};
 
 class TextureDraw : public GfxTest {
 protected:
-    void SetUp() override {
-        GfxTest::SetUp();
-        if (!IsSkipped()) out_ = std::make_unique<TOut2D>();
-    }
-
     std::string PngFile(const std::string& relative) {
         program_.Write(relative, "");
         EXPECT_TRUE(WritePng(program_.Path() + relative, kSide, kSide, Picture(true, {0, 1, 2, 3})));
@@ -57,12 +51,10 @@ protected:
     // puts t = 0 at the top for them (like the logo); other formats start at the bottom.
     std::vector<uint32_t> Draw(int texture, bool topRowFirst) {
         glClear(GL_COLOR_BUFFER_BIT);
-        out_->DrawTexturedQuad(texture, -1, topRowFirst ? 1 : -1, 1, topRowFirst ? -1 : 1, 0, 0, 1, 1);
+        out_.DrawTexturedQuad(texture, -1, topRowFirst ? 1 : -1, 1, topRowFirst ? -1 : 1, 0, 0, 1, 1);
         const int low = gl_.Width() / 4, high = 3 * gl_.Width() / 4;
         return {gl_.Pixel(low, high), gl_.Pixel(high, high), gl_.Pixel(low, low), gl_.Pixel(high, low)};
     }
-
-    std::unique_ptr<TOut2D> out_;
 };
 
 TEST_F(TextureDraw, EveryFormatRightWayUpWithItsAlpha) {

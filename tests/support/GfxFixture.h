@@ -1,5 +1,5 @@
 // A GL context with the resource services the drawing tests need: a scratch program
-// directory with an empty archive, the texture library and collected message boxes.
+// directory with an empty archive, the texture library, the 2D output and collected message boxes.
 #pragma once
 
 #include <algorithm>
@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Globals.h"
+#include "resources/Out2D.h"
 #include "resources/OpenIL.h"
 #include "resources/TextureLib.h"
 #include "resources/Textures.h"
@@ -45,7 +46,10 @@ protected:
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glColor4f(1, 1, 1, 1);
     }
-    ~GfxTest() override { TextureLib = savedTextureLib_; }
+    ~GfxTest() override {
+        TextureLib = savedTextureLib_;
+        Out2D = savedOut2D_;
+    }
 
     std::string Put(const std::string& relative, const std::string& bytes) {
         return program_.Put(relative, bytes);
@@ -55,9 +59,11 @@ protected:
     TScratchProgram program_;
     TImageBoxes boxes_;
     TTextureLib textures_;
+    TOut2D out_;
 
 private:
     TTextureLib* savedTextureLib_ = std::exchange(TextureLib, &textures_);
+    TOut2D* savedOut2D_ = std::exchange(Out2D, &out_);
 };
 
 // Red, green and blue of 0xRRGGBBAA pixels within `tolerance` each; the window may have
