@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,20 +41,13 @@ protected:
         args.insert(args.end(), {"--fixed-step=25", "--audio=none", "--trace=" + game.Dir() + trace});
         return game.Run(args, 300);
     }
-    // The trace's frame lines without the window size.
-    std::vector<std::string> Frames(const std::string& trace) const {
-        std::vector<std::string> lines;
-        std::istringstream in(game.Files().Read(trace));
-        // The window and the scene's size follow the window playback opens.
-        const auto drop = [](std::string& line, const char* field) {
-            const size_t at = line.find(field);
-            if (at != std::string::npos) line.erase(at, line.find(' ', at + 1) - at);
-        };
-        for (std::string line; std::getline(in, line);) {
-            if (line.find(" window=") == std::string::npos) continue;
-            drop(line, " window=");
-            drop(line, " scene=");
-            lines.push_back(line);
+    // The trace's frame lines without the window's and the scene's size, which follow the window
+    // playback opens.
+    std::vector<TTraceLine> Frames(const std::string& trace) const {
+        std::vector<TTraceLine> lines = ReadTrace(game.Files().Read(trace));
+        for (TTraceLine& line : lines) {
+            line.erase("window");
+            line.erase("scene");
         }
         return lines;
     }
@@ -72,7 +64,7 @@ protected:
         args.insert(args.end(), {"--stage=2", "--seed=4", "--window=160x120"});
         const TGameRun recorded = Run(args, "recorded.txt");
         EXPECT_EQ(recorded.status, 0) << recorded.errors;
-        const std::vector<std::string> frames = Frames("recorded.txt");
+        const std::vector<TTraceLine> frames = Frames("recorded.txt");
         const std::vector<std::string> runs = Replays("run-");
         EXPECT_EQ(runs.size(), 1u);
         if (runs.empty() || frames.empty()) return {};
@@ -80,14 +72,15 @@ protected:
             Run({"--replay=" + runs[0], "--window=240x100", "--frames=" + std::to_string(frames.size())},
                 "played.txt");
         EXPECT_EQ(played.status, 0) << played.errors;
-        const std::vector<std::string> again = Frames("played.txt");
+        const std::vector<TTraceLine> again = Frames("played.txt");
         EXPECT_EQ(again.size(), frames.size());
         for (size_t i = 0; i < std::min(again.size(), frames.size()); ++i)
             if (again[i] != frames[i]) {
-                ADD_FAILURE() << "recorded: " << frames[i] << "\nplayed:   " << again[i];
+                ADD_FAILURE() << "frame " << i + 1 << " recorded: " << ::testing::PrintToString(frames[i])
+                              << "\nplayed: " << ::testing::PrintToString(again[i]);
                 break;
             }
-        return ReadTrace(game.Files().Read("recorded.txt"));
+        return frames;
     }
 
     TGameInstall game;

@@ -3,7 +3,6 @@
 // that do not compile or link.
 #include "support/GfxFixture.h"
 
-
 #include "core/Error.h"
 #include "core/Log.h"
 #include "platform/Platform.h"
@@ -53,18 +52,10 @@ protected:
         LoadGLExtensions();
         // Mesa offers ARB shader objects: the extension loader must find them.
         ASSERT_TRUE(oglext::ShadersAvailable);
-        savedConfig_ = Config;
-        Config = &config_;
-        savedLog_ = Log;
-        log_ = std::make_unique<TLOgFile>(program_.Path() + "log.txt", true);
-        Log = log_.get();
     }
-    void TearDown() override {
-        if (log_) {
-            Config = savedConfig_;
-            Log = savedLog_;
-        }
-        GfxTest::TearDown();
+    ~ShaderTest() override {
+        Config = savedConfig_;
+        Log = savedLog_;
     }
 
     // A red quad over the left half, green over the right half.
@@ -79,11 +70,11 @@ protected:
     }
 
     TConfig config_;
-    std::unique_ptr<TLOgFile> log_;
+    TLOgFile log_{program_.Path() + "log.txt", true};
 
 private:
-    TConfig* savedConfig_ = nullptr;
-    TLOgFile* savedLog_ = nullptr;
+    TConfig* savedConfig_ = std::exchange(Config, &config_);
+    TLOgFile* savedLog_ = std::exchange(Log, &log_);
 };
 
 TEST_F(ShaderTest, GreysTheFrameOnlyWhenSwitchedOn) {
