@@ -1,5 +1,5 @@
-// The pages' rules: the first page, Resume and New Game, help wrapping, profiles, the settings
-// pages' values, a malformed exit screen, the tally and the lose page. (The exit screen's
+// The pages' rules: the first page, Resume and New Game, help wrapping, profiles, the graphics
+// page's values, a malformed exit screen, the tally and the lose page. (The exit screen's
 // countdown is the whole-program menu run's.)
 #include "MenuFixture.h"
 
