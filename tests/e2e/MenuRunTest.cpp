@@ -39,7 +39,8 @@ TEST(MenuRun, APadBindsItsTriggerAndChoosingTenTwentyFourRestartsTheGameInThatWi
     std::string script =
         PadClickAt(2, MainX, OptionsY) + PadClickAt(8, RowX, RowY(2)) + PadClickAt(14, RowX, RowY(2));
     script += KeyAt(20, platform::PAD_RT) + KeyAt(24, 27);
-    script += ClickAt(28, RowX, RowY(0)) + ClickAt(32, RowX, RowY(0)) + ClickAt(36, 313, 381) + ClickAt(40, YesX, YesY);
+    script += ClickAt(28, RowX, RowY(0)) + ClickAt(32, RowX, RowY(0)) + ClickAt(36, 313, 381) +
+              ClickAt(40, YesX, YesY);
     game.Files().Write("in.txt", script);
     const std::string args[] = {"--fixed-step=25", "--frames=60", "--input=" + game.Dir() + "in.txt",
                                 "--trace=" + game.Dir() + "t.txt"};

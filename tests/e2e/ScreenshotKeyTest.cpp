@@ -70,7 +70,8 @@ TEST(ScreenshotKey, F12SavesAPictureAndShowsItsNameUnlessAnActionUsesIt) {
     TPngImage lit;
     ASSERT_TRUE(ReadPng(game.Dir() + "before.png", lit));
     for (int shift : {24, 16, 8}) {
-        const int plain = (before.At(400, 300) >> shift) & 0xFF, brighter = (lit.At(400, 300) >> shift) & 0xFF;
+        const int plain = (before.At(400, 300) >> shift) & 0xFF;
+        const int brighter = (lit.At(400, 300) >> shift) & 0xFF;
         EXPECT_NEAR(brighter, (plain + 255) / 2, 2) << "channel at bit " << shift;
     }
     unsetenv("XDG_PICTURES_DIR");

@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "app/Globals.h"
-#include "resources/Out2D.h"
 #include "resources/OpenIL.h"
+#include "resources/Out2D.h"
 #include "resources/TextureLib.h"
 #include "resources/Textures.h"
 #include "support/GLContext.h"
