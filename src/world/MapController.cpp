@@ -183,12 +183,23 @@ void TMapController::AddCollisionBox(const TBrush& brush, const std::string& tex
         box.planes[face] = {p1,
                             TriangleNormal(p1, brush[3 * face + 1].position, brush[3 * face + 2].position)};
     }
+    for (int face = 2; face < 6; ++face) {
+        // With the other two terms of its dot product zero, a side's test is a comparison of one
+        // coordinate.
+        const TVector4& n = box.planes[face].normal;
+        const TVector4& p = box.planes[face].point;
+        if (n.y == 0 && n.z == 0) (n.x > 0 ? box.highX : box.lowX) = p.x;
+        if (n.x == 0 && n.z == 0) (n.y > 0 ? box.highY : box.lowY) = p.y;
+    }
     collisionBoxes_.push_back(box);
 }
 
 int TMapController::CollisionType(const TVector4& p, int type) const {
     for (const TCollisionBox& box : collisionBoxes_) {
         if (box.type <= type) continue;
+        // The autopilot probes every box of every block many times a frame; most lie ahead or
+        // behind. NaN compares false, so a box without such a side is never passed over here.
+        if (p.x >= box.highX || p.x <= box.lowX || p.y >= box.highY || p.y <= box.lowY) continue;
         // Faces 1 and 2 (top and bottom) are not tested: a box reaches up and down for ever.
         bool inside = true;
         for (int face = 2; face < 6 && inside; ++face)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +37,9 @@ struct TCollisionPlane {
 struct TCollisionBox {
     std::array<TCollisionPlane, 6> planes; // faces 1 .. 6 of the brush
     int type = 0;                          // a TCollisionType
+    // Where a side facing straight along x or y puts its plane (NaN without one): a point on or
+    // beyond it fails that side's own test, whatever its other coordinates.
+    float lowX = NAN, highX = NAN, lowY = NAN, highY = NAN;
 };
 
 // Interleaved as OpenGL reads it: position at 0, normal at 16, u, v at 32, stride 40.

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/Log.h"
+#include "resources/Matrix.h"
 #include "world/BlockFiles.h"
 #include "world/EnumNames.h"
 #include "world/VehicleContact.h"
@@ -47,6 +50,34 @@ TEST_F(MapControllerTest, BoxesAreEndlessUprightPrismsAndTheHighestTypeWinsWhate
     // A box of a lower type than the one passed in changes nothing.
     TMapController& road = Load(MapText({}), MapText({kRoadBox}));
     EXPECT_EQ(road.CollisionType({0, 0, 0, 0}, COL_NOCONTROL), COL_NOCONTROL);
+}
+
+TEST_F(MapControllerTest, PassingOverBoxesByTheirStraightSidesGivesWhatEverySideTestGives) {
+    // Over the road box, a box whose two x sides slant opposite ways (x 0..640 at y -2048, 200..300 at -512).
+    std::string slanted = BrushText({0, -2048, -64, 640, -512, 0, "col_kill"});
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"( 640 -512 ", "( 300 -512 "},
+                                   {"( 0 -512 ", "( 200 -512 "}})
+        for (size_t at; (at = slanted.find(from)) != std::string::npos;) slanted.replace(at, from.size(), to);
+    const std::string boxes = MapText({kRoadBox});
+    TMapController& block = Load(MapText({}), boxes.substr(0, boxes.size() - 2) + slanted + "}\n");
+    std::vector<float> grid{INFINITY, -INFINITY, NAN}; // each corner's coordinate, and a hair either side
+    for (const float map : {0, 640, -640, 200, 300, -512, -2048, 1024, -1024})
+        for (const float world : {-map * 1.25f / 64, -map * 1.25f / 64 + 0.1f})
+            grid.insert(grid.end(), {world, std::nextafter(world, -1e9f), std::nextafter(world, 1e9f)});
+    int inside = 0;
+    for (const float x : grid)
+        for (const float y : grid) {
+            int type = 0;
+            for (const TCollisionBox& box : block.CollisionBoxes()) {
+                bool in = box.type > type;
+                for (int face = 2; face < 6 && in; ++face)
+                    in = PlaneDistance(box.planes[face].normal, box.planes[face].point, {x, y, 0, 0}) > 0;
+                if (in) type = box.type;
+            }
+            EXPECT_EQ(block.CollisionType({x, y, 0, 0}, 0), type) << x << ", " << y;
+            inside += type != 0;
+        }
+    EXPECT_GT(inside, 20);
 }
 
 TEST_F(MapControllerTest, BrokenTextOrAnUnknownCollisionTypeStopsTheLoad) {
