@@ -41,6 +41,10 @@ void THSAModel::Load(const std::string& path, bool prepareSkinning) {
         CurrentActor().hasHitBoxes = true;
     }
     ReadAnimations(lines, next, descriptorDirectory);
+    for (const TActor& actor : actors_)
+        for (const TSMDTextureGroup& group : actor.textureGroups)
+            for (const TMeshVertex& vertex : group.vertices)
+                box_.Add(vertex.position);
     UploadVertexBuffers();
 }
 

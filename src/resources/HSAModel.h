@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/Matrix.h"
 #include "resources/SMD.h"
 
 class TTextureSource;
@@ -36,6 +37,8 @@ public:
     bool AxisFix() const { return axisFix_; }
     int ActorCount() const { return static_cast<int>(actors_.size()); }
     int AnimationCount() const { return static_cast<int>(animations_.size()); }
+    // Around every actor's vertices as Draw takes them.
+    const TBox& Box() const { return box_; }
 
 private:
     void ReadAnimations(const std::vector<std::string>& lines, size_t next, const std::string& directory);
@@ -47,4 +50,5 @@ private:
     std::vector<TActor> actors_;
     int currentActor_ = 0;
     std::vector<TAnimation> animations_;
+    TBox box_;
 };

@@ -149,6 +149,41 @@ TVector4 ProjectToScreen(const TVector4& p) {
     return ProjectPoint(projection, modelview, p);
 }
 
+void TBox::Add(const TVector4& p) {
+    low = {std::min(low.x, p.x), std::min(low.y, p.y), std::min(low.z, p.z), 0};
+    high = {std::max(high.x, p.x), std::max(high.y, p.y), std::max(high.z, p.z), 0};
+}
+
+bool OutsideView(const TMatrix& projection, const TMatrix& modelview, const TBox& box) {
+    // The renderer clips at -w <= x, y, z <= w; a box whose corners all lie beyond one of these
+    // six planes holds nothing that survives the clipping.
+    constexpr float kSlack = 1e-3f;
+    const TMatrix m = MatrixProduct(projection, modelview);
+    const TVector4 &low = box.low, &high = box.high;
+    unsigned beyondAll = low.x <= high.x ? 0x3f : 0;
+    for (int corner = 0; corner < 8 && beyondAll != 0; ++corner) {
+        const TVector4 c = TransformVector(m, {corner & 1 ? high.x : low.x, corner & 2 ? high.y : low.y,
+                                               corner & 4 ? high.z : low.z, 1});
+        unsigned beyond = 0;
+        int side = 0;
+        for (const float v : {c.x, c.y, c.z}) {
+            const float slack = kSlack * (std::fabs(v) + std::fabs(c.w));
+            if (-v - c.w > slack) beyond |= 1u << side;
+            if (v - c.w > slack) beyond |= 2u << side;
+            side += 2;
+        }
+        beyondAll &= beyond;
+    }
+    return beyondAll != 0;
+}
+
+bool OutsideCurrentView(const TBox& box) {
+    TMatrix projection, modelview;
+    glGetFloatv(GL_PROJECTION_MATRIX, projection.data());
+    glGetFloatv(GL_MODELVIEW_MATRIX, modelview.data());
+    return OutsideView(projection, modelview, box);
+}
+
 std::string TwoDigits(int n) {
     std::string text = std::to_string(n);
     if (text.size() == 1) text.insert(0, "0");

@@ -9,6 +9,16 @@
 // 4 x 4, column-major as OpenGL takes it: elements 12, 13, 14 are the translation.
 using TMatrix = std::array<float, 16>;
 
+// The axis-aligned box around the points added to it.
+struct TBox {
+    TVector4 low{kHuge, kHuge, kHuge, 0};
+    TVector4 high{-kHuge, -kHuge, -kHuge, 0};
+    void Add(const TVector4& p);
+
+private:
+    static constexpr float kHuge = 3e38f;
+};
+
 TVector4 MakeVector(float x, float y, float z);
 TVector4 MakeVector4(float x, float y, float z, float w);
 
@@ -44,6 +54,11 @@ TVector4 TransformVector(const TMatrix& m, const TVector4& v);
 TVector4 ProjectPoint(const TMatrix& projection, const TMatrix& modelview, const TVector4& p);
 // ProjectPoint with the current OpenGL projection and modelview matrices.
 TVector4 ProjectToScreen(const TVector4& p);
+// Whether `box` lies wholly beyond one side of the view volume, so that nothing inside it can
+// reach a pixel. Within rounding of a side it counts as inside, and so does an empty box.
+bool OutsideView(const TMatrix& projection, const TMatrix& modelview, const TBox& box);
+// OutsideView with the current OpenGL matrices: the box is in the frame the next draw uses.
+bool OutsideCurrentView(const TBox& box);
 
 // "7" -> "07"; longer texts unchanged.
 std::string TwoDigits(int n);

@@ -66,6 +66,9 @@ void TShadowVolume::Build(const TVector4& light, float groundZ) {
         const TVector4 b2 = Subtract(edge.b, away);
         volume_.insert(volume_.end(), {edge.a, edge.b, a2, edge.b, b2, a2});
     }
+    box_ = {};
+    for (const TVector4& p : volume_)
+        box_.Add(p);
 }
 
 void TShadowVolume::Draw() const {

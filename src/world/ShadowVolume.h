@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "resources/Vector.h"
+#include "resources/Matrix.h"
 
 class TShadowVolume {
 public:
@@ -22,6 +22,7 @@ public:
 
     const std::vector<TVector4>& Sources() const { return sources_; }
     const std::vector<TVector4>& Volume() const { return volume_; }
+    const TBox& Box() const { return box_; } // around the volume, mesh frame
 
 private:
     struct TEdge {
@@ -32,4 +33,5 @@ private:
 
     std::vector<TVector4> sources_;
     std::vector<TVector4> volume_;
+    TBox box_;
 };

@@ -41,12 +41,14 @@ void TSimpleObject::Render(bool shadow) {
     glPushMatrix();
     glTranslatef(description_.position.x, description_.position.y, description_.position.z);
     glRotatef(description_.angles.z * kDegreesPerRadian, 0, 0, 1);
+    // A third to a half of the blocks' objects and shadows lie outside the view: the renderer would
+    // transform and clip them for no pixel.
     if (shadow) {
         if (description_.castsShadow) {
             if (!shadowComputed_) ComputeShadow();
-            shadowVolume_.Draw();
+            if (!OutsideCurrentView(shadowVolume_.Box())) shadowVolume_.Draw();
         }
-    } else {
+    } else if (!OutsideCurrentView(model_->Box())) {
         model_->Draw();
     }
     glPopMatrix();
