@@ -231,29 +231,21 @@ TEST_F(MissionData, EveryMissionLoadsAndEveryFileItNamesIsInTheArchive) {
     EXPECT_EQ(music.size(), 5u) << "every stage track is played";
 }
 
-// Every sequence, and the random blocks, outlast the finish.
-TEST_F(MissionData, SequencesAndRandomTracksReachTheFinish) {
+// Every sequence, and the random blocks, outlast the finish; special targets can be caught.
+TEST_F(MissionData, StagesReachTheirFinishAndSpecialTargetsCanBeCaught) {
     int sequenced = 0;
-    for (int n = 1; n <= kStages; ++n) {
-        const TLoadedStage& stage = Game().stages[n - 1];
-        if (stage.sequence.empty()) {
-            // Random blocks run out only after the finish.
-            EXPECT_GE(stage.trackLength, (stage.values.Finish - 1) * kBlockLength) << "Track" << n;
-        } else {
-            ++sequenced;
-            // The progress bar is full at the finish, not before.
-            EXPECT_GE(stage.sequenceLength, stage.values.Finish) << "Track" << n;
-        }
-    }
-    EXPECT_GT(sequenced, 0);
-    EXPECT_LT(sequenced, kStages);
-}
-
-TEST_F(MissionData, SpecialMissionsHaveTargetsThatCanBeCaught) {
     std::set<int> kinds;
     for (int n = 1; n <= kStages; ++n) {
         const TLoadedStage& stage = Game().stages[n - 1];
         SCOPED_TRACE("Track" + std::to_string(n));
+        if (stage.sequence.empty()) {
+            // Random blocks run out only after the finish.
+            EXPECT_GE(stage.trackLength, (stage.values.Finish - 1) * kBlockLength);
+        } else {
+            ++sequenced;
+            // The progress bar is full at the finish, not before.
+            EXPECT_GE(stage.sequenceLength, stage.values.Finish);
+        }
         int special = 0;
         for (const TSection& s : stage.sections) {
             if (s.CarType.SpecialKind == SM_NONE) continue;
@@ -269,6 +261,8 @@ TEST_F(MissionData, SpecialMissionsHaveTargetsThatCanBeCaught) {
         // One line in the stage-complete window.
         EXPECT_LE(stage.special.Text.size(), 40u);
     }
+    EXPECT_GT(sequenced, 0);
+    EXPECT_LT(sequenced, kStages);
     EXPECT_EQ(kinds, (std::set<int>{SM_FRIEND, SM_NEUTRAL}));
 }
 

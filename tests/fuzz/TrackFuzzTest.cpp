@@ -2,6 +2,7 @@
 // the game's error, every update ends, and the window only ever names blocks that exist.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 
 #include "core/Random.h"
@@ -15,10 +16,13 @@ protected:
         DistanceTravelled = 0;
         TTrackFilesTest::TearDown();
     }
-    // Drives back and forth at random and checks the window after every update.
+    // Drives back and forth at random, now and then at an absurd speed, and checks the window
+    // after every update.
     void Drive(std::mt19937& random, TTrack& track) {
+        const float absurd[] = {1e30f, -1e30f, INFINITY, NAN};
         for (int step = 0; step < 60; ++step) {
-            const float velocity = static_cast<float>(static_cast<int>(random() % 4001) - 1000) / 10;
+            const float velocity = random() % 20 ? static_cast<float>(static_cast<int>(random() % 4001) - 1000) / 10
+                                                 : absurd[random() % 4];
             try {
                 track.Update(static_cast<int>(random() % 1000), velocity);
             } catch (const EGameError&) {

@@ -54,13 +54,17 @@ TEST_F(ImageLoaderTest, OnlyTheFourExactExtensionsLoad) {
     EXPECT_TRUE(image.pixels.empty());
 }
 
-TEST_F(ImageLoaderTest, BmpRowsArePaddedToFourBytes) {
+TEST_F(ImageLoaderTest, BmpRowsArePaddedToFourBytesAndTgaSkipsItsImageId) {
     // 2 x 2: rows of 6 bytes padded to 8, bottom row (blue, green) stored first.
     const TBytesOut rows = {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 255, 255, 255, 0, 0};
     TImage image;
     ASSERT_TRUE(LoadImage(Loose("b.bmp", MakeBMP(2, 2, rows)), image));
     EXPECT_EQ(image.components, 3);
     EXPECT_EQ(image.pixels, (TBytesOut{0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255}));
+    // A TGA's image id is skipped.
+    ASSERT_TRUE(LoadImage(Loose("id.tga", MakeTGA(2, 1, kTgaPixels, {2, 0, 24, "an image id"})), image));
+    EXPECT_EQ(image.components, 3);
+    EXPECT_EQ(image.pixels, (TBytesOut{0, 0, 255, 255, 0, 0}));
 }
 
 TEST_F(ImageLoaderTest, ShortOrDamagedBmpGivesItsBoxOrError) {
@@ -82,13 +86,6 @@ TEST_F(ImageLoaderTest, ShortOrDamagedBmpGivesItsBoxOrError) {
     } catch (const EGameError& error) {
         EXPECT_STREQ(error.what(), "Bitmap bitrate <> 24");
     }
-}
-
-TEST_F(ImageLoaderTest, TgaSkipsTheImageId) {
-    TImage image;
-    ASSERT_TRUE(LoadImage(Loose("id.tga", MakeTGA(2, 1, kTgaPixels, {2, 0, 24, "an image id"})), image));
-    EXPECT_EQ(image.components, 3);
-    EXPECT_EQ(image.pixels, (TBytesOut{0, 0, 255, 255, 0, 0}));
 }
 
 TEST_F(ImageLoaderTest, UnsupportedOrShortTgaShowsItsBox) {

@@ -181,9 +181,8 @@ TEST_F(InsertHighScoreTest, GoesBelowHigherAndAboveEqualScores) {
     File(800);
     EXPECT_EQ(Names(), "E0 NEW E1 E2 E3 E4 E5 E6 E7 E8 ");
     EXPECT_EQ(config.HighScores[2].Score, "800");
-}
-
-TEST_F(InsertHighScoreTest, LowScoreReplacesTheLastEntryAndNoProfileFilesNothing) {
+    // A low score replaces the last entry; without a profile nothing is filed.
+    SetUp();
     File(5);
     EXPECT_EQ(Names(), "E0 E1 E2 E3 E4 E5 E6 E7 E8 NEW ");
     File(-50);

@@ -23,10 +23,6 @@ void ExpectBindings(const TKeys& keys, const TKeyBindings& expected) {
     }
 }
 
-TKeyBindings Unbound() {
-    return TKeyBindings();
-}
-
 } // namespace
 
 TEST(KeyNames, EndsOfTheTableAndCodesOutsideIt) {
@@ -104,10 +100,10 @@ TEST(KeysFile, SaveWritesTwelveLinesAndReloadsWithTheFirstKeyBound) {
     ExpectBindings(TKeys(dir.Path() + "keys.cfg"), KeySettingsDefaults());
 
     // An unbound first key: the second moves up on reload.
-    keys.Bindings = Unbound();
+    keys.Bindings = TKeyBindings();
     keys.Bindings[KP_RIGHT] = {NO_KEY, 68};
     ASSERT_TRUE(keys.Save());
-    TKeyBindings expected = Unbound();
+    TKeyBindings expected = TKeyBindings();
     expected[KP_RIGHT] = {68, NO_KEY};
     ExpectBindings(TKeys(dir.Path() + "keys.cfg"), expected);
 }
