@@ -1,6 +1,7 @@
 // Damaged tables and random text through the tokenizer: the only outcomes are tokens or the
 // game's error, and every loop ends (damaged map text through the token readers: MapFuzz).
 #include "core/Error.h"
+#include "fuzz/Damage.h"
 #include "support/RandomText.h"
 #include "world/MapTable.h"
 #include "world/Parser.h"
@@ -28,15 +29,11 @@ const std::string kMapAlphabet = "{}()[]\"/ \r\n\t-.,0123456789abcxyz_\x01";
 TEST(ParserFuzz, RandomTableFilesLoadOrFail) {
     std::mt19937 random(42);
     const TBytes valid = BuildMapTable();
-    for (int round = 0; round < 300; ++round) {
-        TBytes bytes = valid;
-        bytes.resize(random() % (valid.size() + 8));
-        for (int flips = random() % 6; flips > 0 && !bytes.empty(); --flips)
-            bytes[random() % bytes.size()] = static_cast<uint8_t>(random());
+    FuzzReader(std::string(valid.begin(), valid.end()), 300, [&](const std::string& bytes) {
         try {
-            TTextParser parser(bytes, "fuzz");
+            TTextParser parser(TBytes(bytes.begin(), bytes.end()), "fuzz");
             Drain(parser, RandomText(random, 200, kMapAlphabet));
         } catch (const EGameError&) {
         }
-    }
+    });
 }

@@ -136,7 +136,7 @@ TEST_F(TrafficTest, ACarInTheLineOfFireTakesTheBulletForThePlayerButNeverTheShoo
     EXPECT_FLOAT_EQ(traffic.Car(0).health, 100);
 }
 
-TEST_F(TrafficTest, ARocketCarsRocketHitsThePlayerThroughTheShield) {
+TEST_F(TrafficTest, ARocketCarsRocketHitsThePlayerThroughTheShieldOrLeavesWhenItMisses) {
     Attacker(20, WT_ROCKET, 70);
     player.Shield = 500;
     UpdateAt(1000);
@@ -145,6 +145,16 @@ TEST_F(TrafficTest, ARocketCarsRocketHitsThePlayerThroughTheShield) {
         rockets.Update(10);
     EXPECT_FLOAT_EQ(player.Health, 930);
     EXPECT_FLOAT_EQ(player.Shield, 500);
+    // One that misses leaves after its five seconds, or once off the road.
+    rockets.Launch({0, -300, 0, 0}, {0, -1, 0, 0}, {}, 100, false, false, 5000, false, false);
+    rockets.Launch({38, -300, 0, 0}, {1, 0, 0, 0}, {}, 100, false, false, 5000, false, false);
+    player.forwardVelocity = 0;
+    rockets.Update(25);
+    rockets.Update(25);
+    EXPECT_EQ(rockets.Count(), 1);
+    for (int t = 0; t < 5000; t += 25)
+        rockets.Update(25);
+    EXPECT_EQ(rockets.Count(), 0);
 }
 
 TEST_F(TrafficTest, ACarsShotSoundsFromTheRoadsOrigin) {
@@ -227,18 +237,6 @@ TEST_F(TrafficTest, RemovalLines) {
     traffic.Update(1);
     ASSERT_EQ(traffic.CarCount(), 1);
     EXPECT_NEAR(traffic.Car(0).position.y, 120, 0.1f);
-}
-
-TEST_F(TrafficTest, AHostileRocketThatMissesLeavesAfterItsFiveSecondsOrOffTheRoad) {
-    rockets.Launch({0, -300, 0, 0}, {0, -1, 0, 0}, {}, 100, false, false, 5000, false, false);
-    rockets.Launch({38, -300, 0, 0}, {1, 0, 0, 0}, {}, 100, false, false, 5000, false, false);
-    player.forwardVelocity = 0;
-    rockets.Update(25);
-    rockets.Update(25);
-    EXPECT_EQ(rockets.Count(), 1);
-    for (int t = 0; t < 5000; t += 25)
-        rockets.Update(25);
-    EXPECT_EQ(rockets.Count(), 0);
 }
 
 TEST_F(TrafficTest, HomingRocketFollowsTheAimedCarThenFliesStraightOn) {

@@ -30,7 +30,7 @@ const TBrushText kKillBox{0, 0, -64, 640, 1024, 0, "col_kill"};
 
 } // namespace
 
-TEST_F(MapControllerTest, BoxesAreEndlessUprightPrismsAndTheHighestTypeWinsWhateverTheFileOrder) {
+TEST_F(MapControllerTest, BoxesAreEndlessPrismsAndTheHighestTypeWinsAtAPointAndUnderEachWheel) {
     for (const auto& boxes :
          {std::vector<TBrushText>{kRoadBox, kKillBox}, std::vector<TBrushText>{kKillBox, kRoadBox}}) {
         TMapController& block = Load(MapText({}), MapText(boxes));
@@ -50,6 +50,14 @@ TEST_F(MapControllerTest, BoxesAreEndlessUprightPrismsAndTheHighestTypeWinsWhate
     // A box of a lower type than the one passed in changes nothing.
     TMapController& road = Load(MapText({}), MapText({kRoadBox}));
     EXPECT_EQ(road.CollisionType({0, 0, 0, 0}, COL_NOCONTROL), COL_NOCONTROL);
+    // A probe gives each wheel the highest type under it, at the block's offset.
+    Load(MapText({}), MapText({kRoadBox, kKillBox}));
+    TVehicleContact car;
+    car.wheelPoints = {TVector4{-6, -50, 0, 0}, TVector4{6, -50, 0, 0}, TVector4{-6, -90, 0, 0},
+                       TVector4{30, -50, 0, 0}};
+    car.wheelTypes = {COL_MAINROAD, COL_MAINROAD, COL_MAINROAD, COL_BACK};
+    block_->Probe({0, -40, 0, 0}, car); // block y -20 .. 0 lies at world -60 .. -40
+    EXPECT_EQ(car.wheelTypes, (std::array<int, 4>{COL_KILL, COL_ROAD, COL_MAINROAD, COL_BACK}));
 }
 
 TEST_F(MapControllerTest, PassingOverBoxesByTheirStraightSidesGivesWhatEverySideTestGives) {
@@ -113,16 +121,6 @@ TEST_F(MapControllerTest, FaceWithoutFourthCornerIsSkippedWithALogLine) {
     EXPECT_NE(
         dir_.Read("log.txt").find("No fourth corner for face 1 (road) of a brush in " + Path("block.map")),
         std::string::npos);
-}
-
-TEST_F(MapControllerTest, ProbeGivesEachWheelTheHighestTypeUnderItAtTheBlockOffset) {
-    TMapController& block = Load(MapText({}), MapText({kRoadBox, kKillBox}));
-    TVehicleContact car;
-    car.wheelPoints = {TVector4{-6, -50, 0, 0}, TVector4{6, -50, 0, 0}, TVector4{-6, -90, 0, 0},
-                       TVector4{30, -50, 0, 0}};
-    car.wheelTypes = {COL_MAINROAD, COL_MAINROAD, COL_MAINROAD, COL_BACK};
-    block.Probe({0, -40, 0, 0}, car); // block y -20 .. 0 lies at world -60 .. -40
-    EXPECT_EQ(car.wheelTypes, (std::array<int, 4>{COL_KILL, COL_ROAD, COL_MAINROAD, COL_BACK}));
 }
 
 TEST_F(MapControllerTest, TouchingAnObjectRespawnsTheCarOncePerBlock) {
