@@ -21,9 +21,8 @@ public:
         loaded.push_back(path);
         return static_cast<int>(loaded.size());
     }
-    void Bind(int texture) override { bound.push_back(texture); }
+    void Bind(int) override {}
     std::vector<std::string> loaded;
-    std::vector<int> bound;
 };
 
 // Lines as the game's text reader wants them, each ended by CR LF.
