@@ -21,8 +21,8 @@ protected:
     void Drive(std::mt19937& random, TTrack& track) {
         const float absurd[] = {1e30f, -1e30f, INFINITY, NAN};
         for (int step = 0; step < 60; ++step) {
-            const float velocity = random() % 20 ? static_cast<float>(static_cast<int>(random() % 4001) - 1000) / 10
-                                                 : absurd[random() % 4];
+            float velocity = static_cast<float>(static_cast<int>(random() % 4001) - 1000) / 10;
+            if (random() % 20 == 0) velocity = absurd[random() % 4];
             try {
                 track.Update(static_cast<int>(random() % 1000), velocity);
             } catch (const EGameError&) {

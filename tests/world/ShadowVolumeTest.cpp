@@ -1,4 +1,5 @@
-// Shadow volumes built from a box: light-facing caps, cancelled interior edges, extrusion.
+// Shadow volumes built from a box: light-facing caps, cancelled interior edges, extrusion to just
+// below the ground (where the shadow falls: MapRenderTest's stencil test).
 #include "world/ShadowVolume.h"
 
 #include <gtest/gtest.h>
@@ -48,10 +49,6 @@ TEST(ShadowVolumeTest, CapsFaceTheLightAndOnlyTheSilhouetteIsExtruded) {
     // No silhouette edge lies on the interior of the lit faces: none joins (1, 1, 3).
     for (const TVector4& start : SilhouetteStarts(volume, 18))
         EXPECT_FALSE(start.x == 1 && start.y == 1 && start.z == 3);
-    // Extrusion uses the light vector unnormalised.
-    const TVector4* first = &volume.Volume()[18];
-    EXPECT_NEAR(first[2].x, first[0].x - 3, 1e-5);
-    EXPECT_NEAR(first[2].y, first[0].y - 2, 1e-5);
 }
 
 TEST(ShadowVolumeTest, VolumesEndJustBelowTheGround) {
@@ -64,15 +61,6 @@ TEST(ShadowVolumeTest, VolumesEndJustBelowTheGround) {
         for (const TVector4& v : volume.Volume())
             if (v.z < 0.5f) highest = std::max(highest, v.z);
         EXPECT_NEAR(highest, 0.5f - TShadowVolume::kBelowGround, 1e-3f) << light.x;
-    }
-    // The same silhouette, only shorter: each far vertex lies on its long counterpart's line.
-    const TShadowVolume shortVolume = BoxVolume(sun, 0);
-    const TShadowVolume longVolume = BoxVolume(sun);
-    ASSERT_EQ(shortVolume.Volume().size(), longVolume.Volume().size());
-    for (size_t i = 0; i < shortVolume.Volume().size(); ++i) {
-        const TVector4& s = shortVolume.Volume()[i];
-        const TVector4& l = longVolume.Volume()[i];
-        EXPECT_NEAR((s.x - l.x) * sun.y - (s.y - l.y) * sun.x, 0, 1e-2f);
     }
     // A light at the horizon keeps the full length.
     EXPECT_NEAR(BoxVolume({1, 0, 0, 0}, 0).Volume().back().x, BoxVolume({1, 0, 0, 0}).Volume().back().x,
