@@ -1,5 +1,6 @@
-// Damaged block lists and sequence files, then random driving: the track loads or fails with
-// the game's error, every update ends, and the window only ever names blocks that exist.
+// Damaged block lists and sequence files, then random driving, absurd speeds among it: the track
+// loads or fails with the game's error, every update ends, the scroll stays a number and the
+// window only ever names blocks that exist.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -33,6 +34,7 @@ protected:
                 ASSERT_LT(track.Window(slot), track.BlockCount());
             }
             ASSERT_GE(track.Position(), 0);
+            ASSERT_TRUE(std::isfinite(track.Scroll()));
         }
     }
 };
