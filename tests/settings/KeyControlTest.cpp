@@ -103,7 +103,7 @@ TEST(KeysFile, SaveWritesTwelveLinesAndReloadsWithTheFirstKeyBound) {
     keys.Bindings = TKeyBindings();
     keys.Bindings[KP_RIGHT] = {NO_KEY, 68};
     ASSERT_TRUE(keys.Save());
-    TKeyBindings expected = TKeyBindings();
+    TKeyBindings expected;
     expected[KP_RIGHT] = {68, NO_KEY};
     ExpectBindings(TKeys(dir.Path() + "keys.cfg"), expected);
 }
