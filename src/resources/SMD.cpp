@@ -1,8 +1,6 @@
 // Readers of the SMD-style mesh and animation files: nodes, skeleton frames and triangles.
 #include "resources/SMD.h"
 
-#include <algorithm>
-
 #include "core/Error.h"
 #include "resources/Extractor.h"
 #include "resources/Skeleton.h"
@@ -68,7 +66,8 @@ void SetBoundingBox(TActor& actor, const TVector4& low, const TVector4& high) {
 void ReadTriangles(TTextFile& file, const std::string& path, TActor& actor, TTextureSource& textures) {
     const std::string directory = ExtractFileDir(path);
     actor.textureGroups.clear();
-    TVector4 low, high; // the box starts at the origin
+    TBox box;
+    box.Add({}); // the box starts at the origin
     std::string previousMaterial;
     for (std::string material = file.ReadTrimmedLine(); material != "end";
          material = file.ReadTrimmedLine()) {
@@ -82,14 +81,11 @@ void ReadTriangles(TTextFile& file, const std::string& path, TActor& actor, TTex
         previousMaterial = material;
         for (int corner = 0; corner < 3; ++corner) {
             const TMeshVertex vertex = ReadVertex(file, path, actor);
-            low = MakeVector(std::min(low.x, vertex.position.x), std::min(low.y, vertex.position.y),
-                             std::min(low.z, vertex.position.z));
-            high = MakeVector(std::max(high.x, vertex.position.x), std::max(high.y, vertex.position.y),
-                              std::max(high.z, vertex.position.z));
+            box.Add(vertex.position);
             actor.textureGroups.back().vertices.push_back(vertex);
         }
     }
-    SetBoundingBox(actor, low, high);
+    SetBoundingBox(actor, box.low, box.high);
     for (TSMDTextureGroup& group : actor.textureGroups)
         group.skinnedVertices = group.vertices;
 }
