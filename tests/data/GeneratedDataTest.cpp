@@ -19,11 +19,6 @@
 
 namespace {
 
-struct TSound {
-    int frames = 0, rate = 0, channels = 0, format = 0;
-    std::vector<float> samples;
-};
-
 class GeneratedData : public testing::Test {
 protected:
     static void SetUpTestSuite() { InitIL(); }
@@ -49,20 +44,18 @@ protected:
         return index < 0 ? TBytes() : game_->archive.ReadMember(index);
     }
 
-    // Decoded by libsndfile from a copy on disk.
-    TSound Audio(const std::string& path) {
-        TSound s;
+    // The samples, decoded by libsndfile from a copy on disk.
+    std::vector<float> Samples(const std::string& path) {
         const TBytes bytes = Member(path);
         const std::string file = scratch_.Write("sound", std::string(bytes.begin(), bytes.end()));
         SF_INFO info{};
         SNDFILE* sound = sf_open(file.c_str(), SFM_READ, &info);
         EXPECT_NE(sound, nullptr) << path << ": " << sf_strerror(nullptr);
-        if (!sound) return s;
-        s = {static_cast<int>(info.frames), info.samplerate, info.channels, info.format, {}};
-        s.samples.resize(static_cast<size_t>(info.frames) * info.channels);
-        EXPECT_EQ(sf_readf_float(sound, s.samples.data(), info.frames), info.frames) << path;
+        if (!sound) return {};
+        std::vector<float> samples(static_cast<size_t>(info.frames) * info.channels);
+        EXPECT_EQ(sf_readf_float(sound, samples.data(), info.frames), info.frames) << path;
         sf_close(sound);
-        return s;
+        return samples;
     }
 
     const std::string directory_ = GeneratedDataDir();
@@ -83,35 +76,17 @@ TEST_F(GeneratedData, EveryPictureInTheArchiveDecodesWithoutABox) {
     EXPECT_GT(pictures, 100);
 }
 
-float Peak(const std::vector<float>& samples) {
-    float peak = 0;
-    for (float s : samples)
-        peak = std::max(peak, std::abs(s));
-    return peak;
-}
-
-// Effects are short 16-bit WAVs, the music stereo Ogg Vorbis loops of one to two minutes; both audible.
-TEST_F(GeneratedData, EverySoundIsAnAudibleEffectOrMusicLoop) {
+TEST_F(GeneratedData, EverySoundDecodesAndIsAudible) {
     int sounds = 0;
     for (int i = 0; i < game_->archive.EntryCount(); ++i) {
         const std::string name = game_->archive.MemberName(i);
         const std::string kind = name.substr(name.size() - 4);
-        const bool music = kind == ".ogg";
-        if (!music && kind != ".wav" && kind != ".WAV") continue;
+        if (kind != ".ogg" && kind != ".wav" && kind != ".WAV") continue;
         ++sounds;
-        const TSound s = Audio(name);
-        ASSERT_GT(s.rate, 0) << name;
-        if (music) {
-            EXPECT_EQ(s.format, SF_FORMAT_OGG | SF_FORMAT_VORBIS) << name;
-            EXPECT_EQ(s.channels, 2) << name;
-            EXPECT_GE(s.frames, s.rate * 60) << name;
-            EXPECT_LE(s.frames, s.rate * 120) << name;
-        } else {
-            EXPECT_EQ(s.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16) << name;
-            EXPECT_GT(s.frames, s.rate / 100) << name;
-            EXPECT_LT(s.frames, s.rate * 3) << name << " is too long for an effect";
-        }
-        EXPECT_GT(Peak(s.samples), music ? 0.5f : 0.3f) << name << " is nearly silent";
+        float peak = 0;
+        for (float sample : Samples(name))
+            peak = std::max(peak, std::abs(sample));
+        EXPECT_GT(peak, 0.3f) << name << " is nearly silent";
     }
     EXPECT_GT(sounds, 20);
 }

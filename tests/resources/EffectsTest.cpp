@@ -1,10 +1,8 @@
-// Sprite effects: .eff files, the library cache, frame selection and particle life.
-#include "resources/Effects.h"
+// Sprite effects: .eff files, the library cache and frame selection.
 #include "resources/EFF.h"
 #include "resources/EffectLib.h"
-#include "resources/Matrix.h"
 #include "resources/ModelFiles.h"
-#include "support/ExpectPoint.h"
+#include "resources/SimpleEffect.h"
 
 #include <gtest/gtest.h>
 
@@ -40,33 +38,6 @@ TEST(SimpleEffectTest, FrameFollowsAgeAndLoops) {
     EXPECT_EQ(effect.FrameTexture(399), 13);
     EXPECT_EQ(effect.FrameTexture(500), 11);
     EXPECT_EQ(TSimpleEffect(7).FrameTexture(12345), 7);
-}
-
-class EffectsTest : public ::testing::Test {
-protected:
-    TVector4 cameraAngles_ = MakeVector(0, -50, 180);
-    TFakeTextures textures_;
-    TEffects effects_{cameraAngles_, textures_};
-    TSimpleEffect smoke_{100, {1, 2, 3, 4}};
-};
-
-TEST_F(EffectsTest, AgeLifeMotionAndColour) {
-    const TVector4 wind = MakeVector(0, 2, 0);
-    effects_.Add(&smoke_, MakeVector(0, 0, 0), false, &wind, false, MakeVector4(-1, 0, 1, 5),
-                 MakeVector4(1, 0.5f, 0, 1), MakeVector(0, 0, -10), MakeVector(4, 0, 0), 2, 1000);
-    effects_.Update(500);
-    const TParticle& p = effects_.Particle(0);
-    EXPECT_EQ(p.age, 0); // the first update only starts the clock
-    EXPECT_EQ(p.life, 500);
-    // Position moves by the velocity before the acceleration changes it.
-    ExpectPoint(p.position, 2, 1, 0);
-    ExpectPoint(p.velocity, 4, 0, -5);
-    ExpectPoint(p.colour, 0.5f, 0.5f, 0.5f);
-    EXPECT_EQ(p.colour.w, 1); // alpha does not change
-    effects_.Update(100);
-    EXPECT_EQ(effects_.Particle(0).age, 100);
-    effects_.Update(400); // life 0 is over
-    EXPECT_EQ(effects_.Count(), 0);
 }
 
 } // namespace

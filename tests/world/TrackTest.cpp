@@ -1,5 +1,5 @@
-// The track window: block lists, sequences, scrolling forward and back, random lanes and
-// the ends of a stage (absurd speeds: the track fuzzing).
+// The track window: block lists, sequences, scrolling, random lanes and the ends of a stage
+// (absurd speeds: the track fuzzing).
 #include "world/Track.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ protected:
         DistanceTravelled = 0;
         TTrackFilesTest::TearDown();
     }
-    // Moves the car `units` forward (negative: back) in one update.
+    // Moves the car `units` forward in one update.
     static void Drive(TTrack& track, float units) { track.Update(1000, units); }
     static Window WindowOf(const TTrack& track) {
         Window window{};
@@ -125,30 +125,6 @@ TEST_F(TrackTest, ExactlyOneBlockLengthDoesNotShiftMoreShiftsOncePerBlockAndBloc
     for (int slot = 3; slot < TTrack::kWindowSlots; ++slot)
         EXPECT_EQ(track.Window(slot), 0);
     EXPECT_EQ(track.Sequence().size(), 16u + 9u);
-}
-
-TEST_F(TrackTest, MovingBackRestoresTheSequenceAndKeepsSlotZeroWhereNothingIsKnown) {
-    TTrack track(WriteSet(kFour), {}, blockTextures_);
-    track.LoadSequence(WriteSequence({3, 2, 1, 0, 1, 2, 3, 2, 1, 0, 3, 3}));
-    Drive(track, 130); // position 3, scroll 10
-    ASSERT_EQ(track.Position(), 3);
-    Drive(track, -20);
-    EXPECT_EQ(track.Position(), 2);
-    EXPECT_FLOAT_EQ(track.Scroll(), 30);
-    ExpectSequenceWindow(track);
-    EXPECT_EQ(track.Window(0), 3); // entry 0
-    Drive(track, -40);
-    EXPECT_EQ(track.Position(), 1);
-    const int slotZero = track.Window(0);
-    Drive(track, -40);
-    EXPECT_EQ(track.Position(), 0);
-    EXPECT_EQ(track.Window(0), slotZero);
-    ExpectSequenceWindow(track);
-    // At position 0 the car may back off without end; nothing moves.
-    Drive(track, -500);
-    EXPECT_EQ(track.Position(), 0);
-    EXPECT_FLOAT_EQ(track.Scroll(), -470);
-    ExpectSequenceWindow(track);
 }
 
 TEST_F(TrackTest, RandomBlocksEnterByTheLanesThePreviousBlockLeavesBy) {

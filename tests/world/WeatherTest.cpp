@@ -1,4 +1,4 @@
-// Weather particles: rebirth counts and the pool limit.
+// Weather particles: the pool limit, and no weather.
 #include "world/WeatherControl.h"
 
 #include <gtest/gtest.h>
@@ -29,24 +29,7 @@ protected:
 
 } // namespace
 
-TEST_F(WeatherTest, RebirthCountFollowsTheStepUpToThePoolAndStopsWithoutWeather) {
-    weather_.SetKind(W_RAIN);
-    weather_.Update(0, 0);
-    EXPECT_EQ(Alive(weather_), 1);
-    weather_.Update(0, 0);
-    EXPECT_EQ(Alive(weather_), 2);
-    weather_.Update(1000, 0); // round(7.14) + 1; the two older ones are still alive
-    EXPECT_EQ(Alive(weather_), 10);
-    weather_.Update(420, 0); // round(3.0) + 1
-    EXPECT_EQ(Alive(weather_), 14);
-    // No weather brings nothing back, but the particles in the air live out their time.
-    weather_.SetKind(W_NONE);
-    weather_.Update(1000, 0);
-    EXPECT_EQ(Alive(weather_), 14);
-    weather_.Update(5000, 0);
-    EXPECT_EQ(Alive(weather_), 0);
-
-    // The pool never exceeds its size, and living particles are not reborn.
+TEST_F(WeatherTest, ThePoolNeverOverflowsLivingParticlesStayAndNoWeatherBringsNoneBack) {
     weather_.SetKind(W_RAIN);
     weather_.Update(200000, 0); // asks for 1430 births
     EXPECT_EQ(Alive(weather_), TWeather::kParticleCount);
@@ -60,4 +43,11 @@ TEST_F(WeatherTest, RebirthCountFollowsTheStepUpToThePoolAndStopsWithoutWeather)
     weather_.Update(0, 0);
     EXPECT_EQ(weather_.Particle(0).life, first.life);
     EXPECT_FLOAT_EQ(weather_.Particle(0).position.z, first.position.z);
+
+    // The particles in the air live out their time.
+    weather_.SetKind(W_NONE);
+    weather_.Update(1000, 0);
+    EXPECT_EQ(Alive(weather_), TWeather::kParticleCount);
+    weather_.Update(5000, 0);
+    EXPECT_EQ(Alive(weather_), 0);
 }
