@@ -97,7 +97,7 @@ TEST_F(ImageFuzz, TruncatedAndDamagedFilesOfEveryFormat) {
                                                  {kTGA, MakeTGA(3, 2, RandomBytes(24), {2, 0, 32, "id"})},
                                                  {kTGA, MakeTGA(5, 3, RandomBytes(45), {2, 0, 24, ""})},
                                                  {kJPG, EncodeJPG(16, 8, rgb)},
-                                                 {kPNG, EncodePNG(16, 8, 3, IL_RGB, rgb)}};
+                                                 {kPNG, EncodePNGRows(16, 8, 8, PNG_COLOR_TYPE_RGB, rgb)}};
     for (const auto& [decode, file] : files)
         FuzzReader(std::string(file.begin(), file.end()), 1500, [&, &decode = decode](const std::string& bytes) {
             Check(decode, TBytes(bytes.begin(), bytes.end()));

@@ -2,7 +2,6 @@
 // lines, the special mission's counters.
 #include "StageFixture.h"
 
-#include "gameplay/Aim.h"
 #include "gameplay/TrafficTrack.h"
 #include "platform/Audio.h"
 #include "resources/SoundLib.h"

@@ -84,25 +84,6 @@ TEST_F(MapRenderTest, BlockIsMovedByWholeUnitsTowardZero) {
     EXPECT_FALSE(glIsEnabled(GL_CULL_FACE));
 }
 
-TEST_F(MapRenderTest, OpaqueTexturesCoverWhateverTheColourAndTheObjectsStillBlend) {
-    TMapController block(blockTextures_);
-    block.Load(WriteBlock("block", MapText({kSlab})));
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glColor4f(1, 1, 1, 0.5f);
-    blockTextures_.opaque = true;
-    block.RenderGround({0, -40, 0, 0});
-    EXPECT_EQ(PixelAt(0, -45), kWhite);
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
-
-    glClear(GL_COLOR_BUFFER_BIT);
-    blockTextures_.opaque = false;
-    block.RenderGround({0, -40, 0, 0});
-    EXPECT_NE(PixelAt(0, -45), kWhite);
-    EXPECT_NE(PixelAt(0, -45), kBlack);
-    glDisable(GL_BLEND);
-}
-
 TEST_F(MapRenderTest, ObjectShadowIsBuiltOnceAndCountedIntoTheStencil) {
     WriteCrate();
     TMapController block(blockTextures_);

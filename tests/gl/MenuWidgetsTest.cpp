@@ -3,7 +3,6 @@
 #include "MenuFixture.h"
 
 #include "menu/Button.h"
-#include "menu/MenuLayout.h"
 
 TEST_F(MenuTest, ButtonsHoverStrictlyInsideAndSoundOncePerEntry) {
     config_.SoundVolume = 255;

@@ -5,7 +5,6 @@
 
 #include "support/GLContext.h"
 #include "world/EnumNames.h"
-#include "world/Lights.h"
 #include "world/TrackFiles.h"
 #include "world/VehicleContact.h"
 

@@ -2,7 +2,6 @@
 // two equal names wins: ArchiveFuzz; integers: the track sequences; the same bytes from the
 // same tree: datagen_deterministic; a packed tree read back: the data tests).
 #include "resources/Extractor.h"
-#include "core/Error.h"
 #include "platform/FileSystem.h"
 #include "resources/ArchiveFormat.h"
 #include "resources/ArchiveWriter.h"

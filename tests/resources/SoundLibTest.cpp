@@ -1,6 +1,5 @@
 // The sound library: loading once by name through the archive rule, errors, volume and pitch
 // (the side a sound is heard on: TrafficTest.ACarsShotSoundsFromTheRoadsOrigin).
-#include "core/Error.h"
 #include "support/ErrorOf.h"
 #include "support/SoundLibFixture.h"
 

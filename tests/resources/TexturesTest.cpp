@@ -109,7 +109,7 @@ TEST_F(ImageLoaderTest, PngWithTwoBytesPerPixelRaises) {
     TImage image;
     // Grey with alpha: 2 bytes a pixel.
     const std::string path =
-        Loose("grey.png", EncodePNG(2, 2, 2, IL_LUMINANCE_ALPHA, {10, 255, 20, 255, 30, 0, 40, 128}));
+        Loose("grey.png", EncodePNGRows(2, 2, 8, PNG_COLOR_TYPE_GRAY_ALPHA, {10, 255, 20, 255, 30, 0, 40, 128}));
     try {
         LoadImage(path, image);
         ADD_FAILURE() << "a grey PNG loaded";

@@ -1,7 +1,6 @@
 #include "settings/ConfigLines.h"
 #include "settings/Configure.h"
 #include "settings/ConfigFiles.h"
-#include "settings/SymbolTable.h"
 
 #include <clocale>
 #include <gtest/gtest.h>

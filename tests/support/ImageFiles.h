@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include <IL/il.h>
 #include <jpeglib.h>
 #include <png.h>
 
@@ -101,18 +100,6 @@ inline TBytesOut EncodeJPG(int width, int height, const TBytesOut& rgb) {
     TBytesOut out(buffer, buffer + size);
     jpeg_destroy_compress(&info);
     free(buffer);
-    return out;
-}
-
-// A PNG of `channels` bytes a pixel in DevIL's `format`, written by DevIL (InitIL first).
-inline TBytesOut EncodePNG(int width, int height, int channels, ILenum format, const TBytesOut& pixels) {
-    ILuint name = 0;
-    ilGenImages(1, &name);
-    ilBindImage(name);
-    ilTexImage(width, height, 1, channels, format, IL_UNSIGNED_BYTE, const_cast<uint8_t*>(pixels.data()));
-    TBytesOut out(1024 + pixels.size() * 2);
-    out.resize(ilSaveL(IL_PNG, out.data(), static_cast<ILuint>(out.size())));
-    ilDeleteImages(1, &name);
     return out;
 }
 

@@ -19,10 +19,8 @@ public:
     int Width(int) const override { return 64; }
     int Height(int) const override { return 32; }
     void Bind(int texture) const override { bound.push_back(texture); }
-    bool Opaque(int) const override { return opaque; }
     std::vector<std::string> loaded;
     mutable std::vector<int> bound;
-    bool opaque = false;
 };
 
 // Map units to world units.

@@ -1,7 +1,6 @@
 // The table-driven tokenizer: actions, end of data, table checks, token readers and the
 // shipped map table on editor text.
 #include "world/Parser.h"
-#include "core/Error.h"
 #include "support/ErrorOf.h"
 #include "world/MapTable.h"
 #include "world/ParserTableWriter.h"
