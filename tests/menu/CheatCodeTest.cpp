@@ -40,20 +40,16 @@ protected:
 
 } // namespace
 
-TEST_F(CheatCodeTest, StageCodesAndTheHealthCodeMatchAgainAndAgain) {
+TEST_F(CheatCodeTest, CodesMatchAgainAndAgainOnTheLastEightWatchedKeysInTheDetectorsOrder) {
     EXPECT_EQ(Type("PWBJUQ03"), 2);
     EXPECT_EQ(Type("PWBJUQ03"), 2) << "the window was reset, so the code works again";
     EXPECT_EQ(Type("TAXHUDYC"), CHEAT_HEALTH);
     EXPECT_EQ(Type("PWBJUQ16"), -1);
-}
 
-TEST_F(CheatCodeTest, OnlyTheLastEightMonitoredKeysCount) {
     EXPECT_EQ(Type("123TAXPWBJUQ07"), 6) << "extra characters before the code";
     EXPECT_EQ(Type("PWBJKUQ0K7"), 6) << "K is not watched and breaks nothing";
     EXPECT_TRUE(!::Keys->IsPressed('K')) << "nor is its latch used up";
-}
 
-TEST_F(CheatCodeTest, KeysOfOneFrameEnterInTheDetectorsOrder) {
     // P, W, B, J, U, Q come in that order whatever order they were pressed in.
     EXPECT_EQ(Frame("QUJBWP"), -1);
     EXPECT_EQ(Type("01"), 0);

@@ -33,7 +33,7 @@ TEST(KeyNames, EndsOfTheTableAndCodesOutsideIt) {
         EXPECT_STREQ(KeyName(code), "UNKNOWN") << code;
 }
 
-TEST(KeyLatches, SetOnPressHeldUntilReleaseOrClear) {
+TEST(KeyLatches, SetOnPressHeldUntilReleaseOrClearAndActionsReadEitherBoundKey) {
     TTempDir dir;
     TKeys keys(dir.Path() + "keys.cfg");
     EXPECT_FALSE(keys.AnyPressed());
@@ -63,11 +63,7 @@ TEST(KeyLatches, SetOnPressHeldUntilReleaseOrClear) {
     EXPECT_FALSE(keys.IsPressed(-1));
     EXPECT_FALSE(keys.IsPressed(256));
     keys.ClearPressed(1000);
-}
 
-TEST(KeyLatches, ActionsReadEitherBoundKey) {
-    TTempDir dir;
-    TKeys keys(dir.Path() + "keys.cfg");
     keys.Bindings[KP_SHOOT] = {1, 17};
     keys.Bindings[KP_MISSILE] = {NO_KEY, NO_KEY};
     keys.Update(TSnapshot{17}.state);
