@@ -43,25 +43,3 @@ TEST(StageTally, EscapeSkipsOnePhasePerPressWithTheSameResult) {
     EXPECT_EQ(run.frames, 8) << "eight presses leave phases 0..7";
     EXPECT_EQ(run.score, 9000);
 }
-
-TEST(StageTally, CountsUpVisiblyWhileItRuns) {
-    TStageTally tally;
-    int32_t reward = 2500, score = 0;
-    int64_t timeLeft = 10050;
-    for (int frame = 0; frame < 6; ++frame)
-        tally.Advance(0, true, reward, score, timeLeft);
-    ASSERT_EQ(tally.Phase(), 6);
-    tally.Advance(1000, false, reward, score, timeLeft);
-    EXPECT_EQ(reward, 1500) << "one point a millisecond";
-    EXPECT_EQ(score, 1000);
-    tally.Advance(0, true, reward, score, timeLeft);
-    ASSERT_EQ(tally.Phase(), 7);
-    tally.Advance(500, false, reward, score, timeLeft);
-    EXPECT_EQ(tally.CountedTimePoints(), 502);
-    EXPECT_EQ(tally.TimeTicks(), -502);
-    EXPECT_FLOAT_EQ(tally.Fade(), 0.5f);
-    // The carried halves add up to a point, which the shown time does not take.
-    tally.Advance(100, false, reward, score, timeLeft);
-    EXPECT_EQ(tally.CountedTimePoints(), 603);
-    EXPECT_EQ(tally.TimeTicks(), -602);
-}
