@@ -3,6 +3,7 @@
 // score filed into the local table and sent to our own score service on loopback. (A new game
 // through the tally to the next stage is the menu pilot's whole-game run.) The stage is a short
 // loose file over the archive's.
+#include "gameplay/GameState.h"
 #include "platform/HttpClient.h"
 #include "server/ServiceProcess.h"
 #include "settings/Configure.h"
@@ -56,7 +57,8 @@ TEST(GameRun, ADeadlySurfaceLosesTheStageTwiceAndTheScoreIsFiledAndSent) {
     ASSERT_TRUE(run.exited);
     ASSERT_EQ(run.status, 0) << run.errors;
     const std::vector<TTraceLine> lines = ReadTrace(game.Files().Read("t.txt"));
-    const std::vector<int> expected = {-1, PageLose, PageLoad, -1, PageLose, PageCountry, PageSend, PageMain};
+    const std::vector<int> expected = {-1, PAGE_LOSE, PAGE_LOAD,
+                                       -1, PAGE_LOSE, PAGE_COUNTRY, PAGE_SEND_HIGH_SCORE, PAGE_MAIN};
     EXPECT_EQ(PageVisits(lines), expected);
     // The lose page follows five seconds after the car met the edge.
     const auto died = std::find_if(lines.begin(), lines.end(), [](const TTraceLine& line) {

@@ -1,6 +1,7 @@
 // A whole game played by `--autopilot` from a first start, through the menus as a player goes
 // through them: the profile typed in, a new game, two short stages won and the third lost on
 // its clock, the score filed under a typed country, and the program ending on the main page.
+#include "gameplay/GameState.h"
 #include "settings/Configure.h"
 #include "support/GameProcess.h"
 #include "support/TraceLines.h"
@@ -29,9 +30,10 @@ TEST(MenuPilot, PlaysANewGameFromTheFirstStartToTheFiledScoreAndExits) {
     const std::vector<TTraceLine> lines = ReadTrace(game.Files().Read("t.txt"));
     ASSERT_FALSE(lines.empty());
     EXPECT_LT(lines.size(), static_cast<size_t>(FrameLimit)) << "the pilot ended the run itself";
-    const std::vector<int> expected = {PageCreatePlayer, PageMain, PageStory,    PageLoad, -1, PageComplete,
-                                       PageLoad,         -1,       PageComplete, PageLoad, -1, PageLose,
-                                       PageCountry,      PageSend, PageMain};
+    const std::vector<int> expected = {PAGE_CREATE_PLAYER, PAGE_MAIN, PAGE_STORY,
+                                       PAGE_LOAD, -1, PAGE_STAGE_COMPLETE,
+                                       PAGE_LOAD, -1, PAGE_STAGE_COMPLETE,
+                                       PAGE_LOAD, -1, PAGE_LOSE, PAGE_COUNTRY, PAGE_SEND_HIGH_SCORE, PAGE_MAIN};
     EXPECT_EQ(PageVisits(lines), expected);
 
     TConfig config;

@@ -1,9 +1,5 @@
-// Replays in the real executable: a recorded stage, played at varying real-time steps, plays
-// back frame for frame (the whole simulation state included) in another window, and so does a
-// stage that followed another in a game from the menu; the main page's demo plays a stored best
-// run and leaves the settings as they were; playback writes nothing; a file from other data is
-// refused with a message; an update's error names the run so far; and a replays folder that
-// cannot be made costs only the replay.
+// Replays in the real executable: a run recorded at varying real-time steps plays back frame for
+// frame, the whole simulation state included, in another window.
 #include "support/GameProcess.h"
 #include "support/TraceLines.h"
 

@@ -186,18 +186,6 @@ TEST_F(Out2DTest, CrosshairAimsAtTheGroundUnderTheMouse) {
                viewport, &x, &y, &z);
     EXPECT_NEAR(z, 1, 1e-4);
     EXPECT_NEAR(crosshair.ScreenAim().z, 1, 1e-3);
-
-    // The marker is drawn in normalised device coordinates with depth testing off.
-    crosshair.Update(150, 75);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glClear(GL_COLOR_BUFFER_BIT);
-    crosshair.DrawMarker(PixelScaleX, PixelScaleY);
-    EXPECT_TRUE(ColourNear(gl_.Pixel(150 + 23, 224 - 23), 0xFFFFFF00, 0));
-    EXPECT_TRUE(ColourNear(gl_.Pixel(150 + 26, 224), 0x00000000, 0));
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
 }
 
 } // namespace

@@ -26,18 +26,6 @@ inline std::vector<TTraceLine> ReadTrace(const std::string& text) {
     return lines;
 }
 
-// The menu pages the whole-program runs walk through, by the numbers the trace gives them.
-enum {
-    PageMain = 0,
-    PageCreatePlayer = 7,
-    PageComplete = 15,
-    PageLoad = 16,
-    PageLose = 17,
-    PageStory = 18,
-    PageCountry = 20,
-    PageSend = 21
-};
-
 // The menu pages in the order they were shown, each once per visit; -1 while a stage plays.
 inline std::vector<int> PageVisits(const std::vector<TTraceLine>& lines) {
     std::vector<int> visits;
