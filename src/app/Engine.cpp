@@ -168,8 +168,10 @@ bool StartUp(TRunOptions& run) {
 
     TextureLib = new TTextureLib();
     TMenu::DecodePicturesAhead();
-    // The rest wait until the first page is shown or a stage loads (TEnvironment::LoadStage).
-    TextureLib->HoldDecoding(true);
+    // The rest wait until the first page is shown or a stage loads (TEnvironment::LoadStage);
+    // the menu's own wait until the menu shows, so that a stage started on its own plays
+    // without decoding them (FrameLoop).
+    TextureLib->HoldDecoding(THold::UntilStarted);
     Out2D = new TOut2D();
     ApplyInterfaceScale(Viewport.width, Viewport.height);
     DrawLoadingScreen();
@@ -186,14 +188,16 @@ bool StartUp(TRunOptions& run) {
     Environment = new TEnvironment();
 
     Log->Write(loglines::LoadingMenus);
+    TextureLib->HoldDecoding(THold::UntilMenuShown);
     Menu = new TMenu(*new TMenuStage(*Environment));
+    TextureLib->HoldDecoding(THold::UntilStarted);
     MenuMusic = Menu->Music();
 
     Log->Write(loglines::LoadingShaders);
     GreyShader =
         new TShaderObject(DataPath("Data\\Shaders\\Default.vs"), DataPath("Data\\Shaders\\BlackWhite.fs"));
 
-    TextureLib->HoldDecoding(false);
+    TextureLib->HoldDecoding(THold::None);
     Log->Write(loglines::StartingGame);
     return true;
 }
@@ -322,7 +326,8 @@ void FrameLoop(TRunOptions& run) {
     TScreenshotKey screenshotKey;
     for (uint64_t frame = 1; !QuitFlag; ++frame) {
         const auto frameStart = std::chrono::steady_clock::now();
-        if (frame == 2) TextureLib->DecodeHeld();
+        if (frame == 2) TextureLib->DecodeHeld(THold::UntilStarted);
+        if (frame >= 2 && MenuActive) TextureLib->DecodeHeld(THold::UntilMenuShown);
         SendScriptedEvents(run, frame);
         const platform::TMessage message = platform::PeekMessage();
         if (!run.line.replayFile.empty() && message.kind == platform::Message::Close) {

@@ -170,7 +170,7 @@ void TEnvironment::LoadSceneAssets() {
 }
 
 void TEnvironment::LoadStage(const std::string& missionFile, std::function<void()> redraw) {
-    TextureLib->DecodeHeld();
+    TextureLib->DecodeHeld(THold::UntilStarted);
     TMissionStage mission(assets_);
     mission.Generator = &generator_;
     mission.Weather = weather_.get();

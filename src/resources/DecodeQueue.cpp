@@ -48,8 +48,8 @@ TDecodeQueue::~TDecodeQueue() {
     Stop();
 }
 
-TDecodeQueue::TTicket TDecodeQueue::Decode(const std::string& path, int maxSide, bool held) {
-    TJob job{0, held,
+TDecodeQueue::TTicket TDecodeQueue::Decode(const std::string& path, int maxSide, THold hold) {
+    TJob job{0, hold,
              std::packaged_task<TDecodedPicture()>([path, maxSide] { return DecodePicture(path, maxSide); })};
     TTicket ticket{0, job.task.get_future()};
     const std::lock_guard<std::mutex> lock(mutex_);
@@ -59,15 +59,18 @@ TDecodeQueue::TTicket TDecodeQueue::Decode(const std::string& path, int maxSide,
     return ticket;
 }
 
-void TDecodeQueue::ReleaseHeld() {
+void TDecodeQueue::ReleaseHeld(THold hold) {
     const std::lock_guard<std::mutex> lock(mutex_);
-    heldReleased_ = true;
-    if (!running_ && !jobs_.empty()) StartWorker();
+    released_ |= 1u << static_cast<int>(hold);
+    if (!running_ && NextJob() != jobs_.end()) StartWorker();
 }
 
 std::deque<TDecodeQueue::TJob>::iterator TDecodeQueue::NextJob() {
-    const auto next = std::find_if(jobs_.begin(), jobs_.end(), [](const TJob& job) { return !job.held; });
-    return next != jobs_.end() || !heldReleased_ ? next : jobs_.begin();
+    const auto next =
+        std::find_if(jobs_.begin(), jobs_.end(), [](const TJob& job) { return job.hold == THold::None; });
+    if (next != jobs_.end()) return next;
+    return std::find_if(jobs_.begin(), jobs_.end(),
+                        [this](const TJob& job) { return released_ & (1u << static_cast<int>(job.hold)); });
 }
 
 void TDecodeQueue::StartWorker() {

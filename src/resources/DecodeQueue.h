@@ -24,6 +24,10 @@ struct TDecodedPicture {
     std::vector<TImage> levels; // the first at power-of-two sides, the last 1 x 1
 };
 
+// What a held picture waits for: the game under way (its second frame or a stage load), or
+// the menu's first showing.
+enum class THold { None, UntilStarted, UntilMenuShown };
+
 class TDecodeQueue {
 public:
     // One picture asked for.
@@ -40,10 +44,11 @@ public:
 
     // Queues `path` after the pictures asked for before it, to be decoded with its mipmap levels
     // when its sides' nearest powers of two are no greater than `maxSide`, the driver's largest.
-    // A held picture waits for ReleaseHeld (or its Take), then comes after the pictures not held.
-    TTicket Decode(const std::string& path, int maxSide, bool held = false);
-    // Lets the worker begin the held pictures.
-    void ReleaseHeld();
+    // A held picture waits for ReleaseHeld of its hold (or its Take), then comes after the
+    // pictures not held.
+    TTicket Decode(const std::string& path, int maxSide, THold hold = THold::None);
+    // Lets the worker begin the pictures held until `hold`.
+    void ReleaseHeld(THold hold);
     // The ticket's picture, once: decoded on this thread at once when the worker has not begun
     // it, so that a picture needed now never waits behind others; else waited for.
     TDecodedPicture Take(TTicket& ticket);
@@ -53,7 +58,7 @@ public:
 private:
     struct TJob {
         uint64_t id;
-        bool held;
+        THold hold;
         std::packaged_task<TDecodedPicture()> task;
     };
     void Work();
@@ -67,7 +72,7 @@ private:
     uint64_t nextId_ = 1;
     std::thread worker_;
     bool running_ = false;
-    bool heldReleased_ = false;
+    unsigned released_ = 1u << static_cast<int>(THold::None); // a bit for each hold let go
 };
 
 // Reads and decodes `path` with message boxes muted; the result says whether it worked.

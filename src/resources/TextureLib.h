@@ -28,11 +28,11 @@ public:
     // Whether the interface is drawn larger than its pictures; the sharper versions load the
     // first time it is.
     void SetDetail(bool detail);
-    // While held, the pictures Load is asked for are decoded only once DecodeHeld is called, after
-    // the others (or when one is needed before then): what the first page does not show must not
-    // take the processor from it.
-    void HoldDecoding(bool hold) { hold_ = hold; }
-    void DecodeHeld() { queue_.ReleaseHeld(); }
+    // While held, the pictures Load is asked for are decoded only once DecodeHeld lets their hold
+    // go, after the others (or when one is needed before then): what the first page does not show
+    // must not take the processor from it, nor the menu's pictures from a stage started on its own.
+    void HoldDecoding(THold hold) { hold_ = hold; }
+    void DecodeHeld(THold hold) { queue_.ReleaseHeld(hold); }
     // Stops the decoding of pictures never drawn, before the program ends.
     void StopDecoding() { queue_.Stop(); }
 
@@ -75,7 +75,7 @@ private:
     std::vector<std::pair<std::string, TDecodeQueue::TTicket>> ahead_; // not yet asked for by Load
     int maxSide_ = -1; // the driver's largest texture side, asked once
     bool detail_ = false;
-    bool hold_ = false;
+    THold hold_ = THold::None;
 };
 
 extern TTextureLib* TextureLib;

@@ -3,6 +3,8 @@
 #include "support/GfxFixture.h"
 #include "support/ImageFiles.h"
 
+#include <chrono>
+
 #include "core/Error.h"
 #include "platform/PngWriter.h"
 
@@ -138,7 +140,8 @@ TEST_F(TextureDraw, FailedPicturesLeaveNoTexture) {
 } // namespace
 
 // A picture decoded ahead is the one its later Load gets; a missing one is still Load's to report.
-// So is a held one, which is drawn the same whether its turn came or it was needed first.
+// So is a held one, which is drawn the same whether its turn came or it was needed first. A stage
+// load lets the start-up's held pictures go, not the menu's.
 TEST_F(TextureDraw, PicturesDecodedAheadStayTheirs) {
     const std::string ahead = JpgFile("Data/ahead.jpg");
     const std::string missing = ProgramDir + "Data\\missing.png";
@@ -150,13 +153,21 @@ TEST_F(TextureDraw, PicturesDecodedAheadStayTheirs) {
     const int copy = TextureLib->Load(JpgFile("Data/copy.jpg"), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
     EXPECT_EQ(Draw(early, false), Draw(copy, false));
     EXPECT_THROW(TextureLib->Load(missing, GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR), EGameError);
-    TextureLib->HoldDecoding(true);
+    TextureLib->HoldDecoding(THold::UntilStarted);
     const int needed = TextureLib->Load(ahead, GL_LINEAR, GL_LINEAR);
     const int waiting = TextureLib->Load(JpgFile("Data/held.jpg"), GL_LINEAR, GL_LINEAR);
     EXPECT_THROW(TextureLib->Load(missing, GL_LINEAR, GL_LINEAR), EGameError);
-    TextureLib->HoldDecoding(false);
+    TextureLib->HoldDecoding(THold::None);
     EXPECT_EQ(Draw(needed, false), Draw(copy, false));
-    TextureLib->DecodeHeld();
+    TextureLib->DecodeHeld(THold::UntilStarted);
     EXPECT_EQ(Draw(waiting, false), Draw(copy, false));
     EXPECT_TRUE(Boxes().empty());
+
+    TDecodeQueue queue;
+    TDecodeQueue::TTicket menu = queue.Decode(ahead, 0, THold::UntilMenuShown);
+    TDecodeQueue::TTicket stage = queue.Decode(ahead, 0, THold::UntilStarted);
+    queue.ReleaseHeld(THold::UntilStarted);
+    stage.result.wait();
+    EXPECT_EQ(menu.result.wait_for(std::chrono::seconds(0)), std::future_status::timeout);
+    EXPECT_TRUE(queue.Take(menu).ok);
 }
