@@ -35,8 +35,16 @@ TMapController::~TMapController() = default;
 void TMapController::Load(const std::string& baseName) {
     Clear();
     name_ = baseName;
-    ReadMapFile(baseName + ".map", false);
-    ReadMapFile(baseName + "_col.map", true);
+    // The textures' sizes are asked for once the block is read, so that the decoding thread has
+    // had the reading's time for them; a damaged one's message still comes before any later one.
+    try {
+        ReadMapFile(baseName + ".map", false);
+        ReadMapFile(baseName + "_col.map", true);
+    } catch (...) {
+        ScaleTextureCoordinates();
+        throw;
+    }
+    ScaleTextureCoordinates();
     objects_.Sort();
     ValidateSpawnPoints();
 }
@@ -148,15 +156,13 @@ void TMapController::AddQuad(TFacePoint p1, TFacePoint p2, TFacePoint p3, TFaceP
     p4.uScale = p1.uScale;
     p4.vScale = p1.vScale;
     for (TFacePoint* p : {&p1, &p2, &p3, &p4})
-        TextureCoordinates(*p, group);
+        TextureCoordinates(*p);
     for (const TFacePoint* p : {&p1, &p2, &p3, &p3, &p4, &p1})
         group.vertices.push_back({p->position, p->normal, p->u, p->v});
 }
 
-void TMapController::TextureCoordinates(TFacePoint& point, const TMapTextureGroup& group) const {
-    // A texture that failed to load, or a zero scale, would give infinite coordinates.
-    const float width = static_cast<float>(std::max(1, textures_.Width(group.texture)));
-    const float height = static_cast<float>(std::max(1, textures_.Height(group.texture)));
+void TMapController::TextureCoordinates(TFacePoint& point) const {
+    // A zero scale would give infinite coordinates.
     const float uScale = point.uScale != 0 ? point.uScale : 1;
     const float vScale = point.vScale != 0 ? point.vScale : 1;
 
@@ -169,8 +175,20 @@ void TMapController::TextureCoordinates(TFacePoint& point, const TMapTextureGrou
     const float b = halfPi - std::acos(std::clamp(point.normal.x, -1.0f, 1.0f));
     q = TransformVector(RotationMatrix({a, b, 0, 0}), q);
     q = TransformVector(RotationMatrix({0, 0, point.rotation * static_cast<float>(M_PI) / 180, 0}), q);
-    point.u = (q.x / uScale + point.uOffset) / width;
-    point.v = (q.y / vScale - point.vOffset) / height;
+    point.u = q.x / uScale + point.uOffset;
+    point.v = q.y / vScale - point.vOffset;
+}
+
+void TMapController::ScaleTextureCoordinates() {
+    for (TMapTextureGroup& group : textureGroups_) {
+        // A texture that failed to load would give infinite coordinates.
+        const float width = static_cast<float>(std::max(1, textures_.Width(group.texture)));
+        const float height = static_cast<float>(std::max(1, textures_.Height(group.texture)));
+        for (TMapVertex& vertex : group.vertices) {
+            vertex.u /= width;
+            vertex.v /= height;
+        }
+    }
 }
 
 void TMapController::AddCollisionBox(const TBrush& brush, const std::string& texture) {

@@ -112,7 +112,9 @@ private:
     void AddCollisionBox(const TBrush& brush, const std::string& texture);
     TMapTextureGroup& TextureGroup(const std::string& name);
     void AddQuad(TFacePoint p1, TFacePoint p2, TFacePoint p3, TFacePoint p4, TMapTextureGroup& group);
-    void TextureCoordinates(TFacePoint& point, const TMapTextureGroup& group) const;
+    // In texels, until ScaleTextureCoordinates divides them by the textures' sizes.
+    void TextureCoordinates(TFacePoint& point) const;
+    void ScaleTextureCoordinates();
 
     // Entities (the ".map" file only).
     void ReadEntities(TTokenReader& reader, const std::string& fileName);

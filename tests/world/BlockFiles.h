@@ -16,11 +16,15 @@ public:
         loaded.push_back(path);
         return static_cast<int>(loaded.size());
     }
-    int Width(int) const override { return 64; }
+    int Width(int) const override {
+        ++sized;
+        return 64;
+    }
     int Height(int) const override { return 32; }
     void Bind(int texture) const override { bound.push_back(texture); }
     std::vector<std::string> loaded;
     mutable std::vector<int> bound;
+    mutable int sized = 0;
 };
 
 // Map units to world units.
