@@ -91,8 +91,8 @@ TEST_F(MapControllerTest, PassingOverBoxesByTheirStraightSidesGivesWhatEverySide
 TEST_F(MapControllerTest, BrokenTextOrAnUnknownCollisionTypeStopsTheLoad) {
     TBrushText water = kRoadBox;
     water.texture = "col_water";
-    EXPECT_EQ(ErrorOf([&] { Load(MapText({{0, 0, 0, 64, 64, 64}}), MapText({water})); }),
-              "Unknown collision type: COL_WATER");
+    const std::string road = MapText({{0, 0, 0, 64, 64, 64}});
+    EXPECT_EQ(ErrorOf([&] { Load(road, MapText({water})); }), "Unknown collision type: COL_WATER");
     EXPECT_EQ(blockTextures_.sized, 1) << "a damaged texture's message comes before the error";
     EXPECT_EQ(ErrorOf([&] { Load(MapText({}) + "{ ( 1 2"); }), "'' is not a valid integer value");
     EXPECT_EQ(ErrorOf([&] { Load(MapText({}) + "( 0 0 99999 )"); }), "Map coordinate out of range: 99999");
