@@ -62,7 +62,7 @@ template <int C> void ScaleInto(const TImage& image, TImage& scaled) {
                 for (int k = 0; k < C; ++k) totals[k] += pixel[k] * weight;
             };
             if (y.high > y.low && x.high > x.low) {
-                for (const auto [row, yWeight] : {std::pair{y.low, 1 - y.lowShare}, std::pair{y.high, y.highShare}}) {
+                for (const auto& [row, yWeight] : {std::pair{y.low, 1 - y.lowShare}, std::pair{y.high, y.highShare}}) {
                     add(at(x.low, row), yWeight * (1 - x.lowShare));
                     for (int l = x.low + 1; l < x.high; ++l) add(at(l, row), yWeight);
                     add(at(x.high, row), yWeight * x.highShare);
