@@ -42,7 +42,7 @@ TEST(Mipmaps, LevelsAreGlusOwn) {
     // Power-of-two sides: wide, tall, one pixel; RGB rows of odd byte counts. Other sides, which
     // GLU rescales: the menu picture's, rounded up and down, one side kept (its last row is
     // GLU's own), tiny ones.
-    for (const auto [width, height, components] :
+    for (const auto& [width, height, components] :
          {std::tuple{64, 16, 4}, std::tuple{8, 32, 3}, std::tuple{1, 4, 4}, std::tuple{256, 1, 3},
           std::tuple{1024, 768, 3}, std::tuple{100, 37, 4}, std::tuple{24, 16, 4}, std::tuple{3, 5, 3},
           std::tuple{6, 1, 4}}) {
