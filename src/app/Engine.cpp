@@ -72,7 +72,6 @@ struct TRunOptions {
     std::unique_ptr<TReplaySession> replays;
     TRenderScaleSetting savedRenderScale; // and the one --render-scale stands in for
     std::unique_ptr<TScaledScene> scene;
-    bool swapsWait = false; // buffer swaps wait for the display's refresh
     std::unique_ptr<TFragmentCounter> fragments;
     std::unique_ptr<TDemoMode> demo;
     std::unique_ptr<TMenuPilot> menuPilot; // an --autopilot game from the main page
@@ -145,8 +144,7 @@ bool StartUp(TRunOptions& run) {
 
     platform::FocusWindow();
     // A fixed-step run never waits for real time, so it must not wait for the display either.
-    const bool vsync = line.vsync && !line.fixedStep;
-    run.swapsWait = platform::SetVerticalSync(vsync) && vsync;
+    platform::SetVerticalSync(line.vsync && !line.fixedStep);
     const platform::TPoint client = platform::ClientSize();
     Viewport = {0, 0, client.x, client.y};
     const platform::TPoint desktop = platform::DesktopSize();
@@ -394,10 +392,9 @@ void FrameLoop(TRunOptions& run) {
         if (run.menuPilot && run.menuPilot->Finished()) QuitFlag = true;
         WriteTrace(run, frame, scaledStep);
         TakeScreenshots(run, frame);
-        if (run.swapsWait) run.scene->FrameEnd(frameStart, false);
+        run.scene->FrameEnd(frameStart);
         if (FragmentCounter) FragmentCounter->EndFrame();
         platform::SwapBuffers();
-        if (!run.swapsWait) run.scene->FrameEnd(frameStart, true);
         if (run.frameTimes) {
             const auto spent = std::chrono::steady_clock::now() - frameStart;
             std::fprintf(

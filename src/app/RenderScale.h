@@ -12,12 +12,12 @@
 class TRenderScale {
 public:
     static constexpr float kStep = 0.05f;
-    // The frame budget: the refresh interval at 60 Hz.
-    static constexpr uint32_t kBudget = 16700; // microseconds
+    // The frame budget: the refresh interval at 60 Hz, less what the buffer swap takes.
+    static constexpr uint32_t kBudget = 15000; // microseconds
 
     explicit TRenderScale(const TRenderScaleSetting& setting);
 
-    // One frame that drew the scene took `microseconds`, from its start to its buffer swap.
+    // One frame that drew the scene took `microseconds`, from its start to its drawing done.
     void FrameDrawn(uint32_t microseconds);
     float Scale() const { return scale_; }
     bool Automatic() const { return automatic_; }

@@ -30,18 +30,13 @@ void TScaledScene::Draw(const TViewport& window, const std::function<void(const 
     render(window);
 }
 
-namespace {
-constexpr std::chrono::microseconds kSwapAllowance{1700};
-} // namespace
-
-void TScaledScene::FrameEnd(std::chrono::steady_clock::time_point frameStart, bool swapDone) {
+void TScaledScene::FrameEnd(std::chrono::steady_clock::time_point frameStart) {
     if (!drawnThisFrame_) return;
     drawnThisFrame_ = false;
     if (!scale_.Automatic()) return;
     // The drawing is done when the driver says so, not when the last call returns.
     glFinish();
-    const auto spent = std::chrono::steady_clock::now() - frameStart +
-                       (swapDone ? std::chrono::microseconds{} : kSwapAllowance);
+    const auto spent = std::chrono::steady_clock::now() - frameStart;
     scale_.FrameDrawn(
         static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::microseconds>(spent).count()));
 }

@@ -19,10 +19,9 @@ public:
 
     // Calls `render` with the viewport to draw the scene in, then lays the result over `window`.
     void Draw(const TViewport& window, const std::function<void(const TViewport&)>& render);
-    // A frame that drew the scene tells the automatic scale its time from `frameStart`: after
-    // the buffer swap when swaps do not wait for the display, since the swap's copy is part of
-    // the frame; else before it, its wait stood in for by an allowance.
-    void FrameEnd(std::chrono::steady_clock::time_point frameStart, bool swapDone);
+    // Before the buffer swap: a frame that drew the scene tells the automatic scale its time,
+    // from `frameStart` to all its drawing done.
+    void FrameEnd(std::chrono::steady_clock::time_point frameStart);
 
     float Scale() const { return scale_.Scale(); }
     // The size the scene was last drawn at.

@@ -36,7 +36,7 @@ TEST(RenderScale, LongFramesTakeItDownToHalfAndShortOnesBackToOne) {
     EXPECT_EQ(ups.size(), 10u);
     // Frames just within the budget hold it where it is.
     TRenderScale steady({true, 1});
-    Feed(steady, {16000}, 1000, clock);
+    Feed(steady, {14000}, 1000, clock);
     EXPECT_FLOAT_EQ(steady.Scale(), 1.0f);
 }
 
