@@ -16,7 +16,7 @@ struct ConnectionGuard::TConnection {
     bool capped;
     TClock::time_point deadline;
     bool answering = false;
-    std::list<TConnection>::iterator self;
+    std::list<TConnection>::iterator self{}; // set once the connection is in the list
 };
 
 ConnectionGuard::ConnectionGuard(std::chrono::milliseconds requestTime, int perAddress)
