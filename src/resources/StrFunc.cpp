@@ -3,8 +3,6 @@
 #include "resources/StrFunc.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 
 #include "core/Error.h"
 #include "core/NumberText.h"
@@ -79,8 +77,7 @@ std::string_view TLineTokens::Run() {
 int TLineTokens::Int() {
     const std::string_view run = Run();
     int value = 0;
-    const auto read = std::from_chars(run.data(), run.data() + run.size(), value);
-    if (read.ec != std::errc() || read.ptr != run.data() + run.size()) return ParseInt(Next());
+    if (!TextToInteger(run, value)) return ParseInt(Next());
     position_ = run.data() + run.size() - rest_.data();
     return value;
 }
@@ -88,9 +85,7 @@ int TLineTokens::Int() {
 float TLineTokens::Float() {
     const std::string_view run = Run();
     float value = 0;
-    const auto read = std::from_chars(run.data(), run.data() + run.size(), value, std::chars_format::general);
-    if (read.ec != std::errc() || read.ptr != run.data() + run.size() || !std::isfinite(value))
-        return ParseFloat(Next());
+    if (!DottedTextToFloat(run, value)) return ParseFloat(Next());
     position_ = run.data() + run.size() - rest_.data();
     return value;
 }

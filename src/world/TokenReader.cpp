@@ -2,6 +2,7 @@
 #include "world/TokenReader.h"
 
 #include "core/Error.h"
+#include "core/NumberText.h"
 #include "world/TextConvert.h"
 
 #include <algorithm>
@@ -28,8 +29,11 @@ void TTokenReader::Advance() {
     token_ = parser_.GetToken(stream_);
 }
 
+// Plain numbers, most of a map file, are read where they stand; any other token takes the
+// full conversion, with its error message.
 float TTokenReader::ReadCoordinate() {
-    const int i = StrToInt(token_);
+    int i = 0;
+    if (!TextToInteger(token_, i)) i = StrToInt(token_);
     if (i < -COORDINATE_LIMIT || i > COORDINATE_LIMIT)
         throw EGameError("Map coordinate out of range: " + token_);
     Advance();
@@ -37,9 +41,12 @@ float TTokenReader::ReadCoordinate() {
 }
 
 float TTokenReader::ReadNumber() {
-    std::string text = token_;
-    std::replace(text.begin(), text.end(), '.', ',');
-    const float value = StrToFloat(text);
+    float value = 0;
+    if (!DottedTextToFloat(token_, value)) {
+        std::string text = token_;
+        std::replace(text.begin(), text.end(), '.', ',');
+        value = StrToFloat(text);
+    }
     Advance();
     return value;
 }

@@ -8,6 +8,7 @@
 #include "world/TokenReader.h"
 #include "world/WorldMessages.h"
 
+#include <algorithm>
 #include <clocale>
 #include <gtest/gtest.h>
 
@@ -99,6 +100,30 @@ TEST(TokenReader, PointsCoordinatesNumbersAndTriples) {
     EXPECT_FLOAT_EQ(reader.ReadCoordinate(), 97.65625f);
     EXPECT_FLOAT_EQ(reader.ReadCoordinate(), -97.65625f);
     EXPECT_EQ(ErrorOf([&] { reader.ReadCoordinate(); }), "Map coordinate out of range: 5001");
+
+    // Plain numbers are read where they stand; any other token, and the end of the input, gives
+    // the full conversion's value or error.
+    const auto outcome = [](auto read) {
+        try {
+            return std::to_string(read());
+        } catch (const EGameError& error) {
+            return std::string(error.what());
+        }
+    };
+    const std::string edges = "{ { 1.5 -0 .5 5. 1,5 +2 \" 3\" 1e3 1e999 1e-50 inf nan 1.5x - 07 99999999999 12";
+    TTextParser parser2(BuildMapTable(), "Map.ptb");
+    TMemoryStream numberStream(Bytes(edges)), coordinateStream(Bytes(edges));
+    TTokenReader numbers(parser, numberStream), coordinates(parser2, coordinateStream);
+    for (int i = 0; i < 18; ++i) {
+        const std::string token = numbers.Token();
+        std::string commas = token;
+        std::replace(commas.begin(), commas.end(), '.', ',');
+        EXPECT_EQ(outcome([&] { return numbers.ReadNumber(); }), outcome([&] { return StrToFloat(commas); }));
+        EXPECT_EQ(outcome([&] { return coordinates.ReadCoordinate(); }),
+                  outcome([&] { return MapToWorld(StrToInt(token)); }));
+        numbers.SkipTokens(numbers.Token() == token);
+        coordinates.SkipTokens(coordinates.Token() == token);
+    }
 
     // A triple needs exactly one space between its numbers.
     EXPECT_EQ(ParseTriple("-12.5 0 8 extra"), (std::array<float, 3>{-12.5f, 0, 8}));
