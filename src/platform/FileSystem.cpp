@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <strings.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -21,25 +23,33 @@ std::string WithSlashes(std::string path) {
     return path;
 }
 
-bool IsRegularFile(const fs::path& p) {
-    std::error_code ec;
-    return fs::is_regular_file(p, ec);
+bool Exists(const std::string& path, bool regularOnly = false) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && (!regularOnly || S_ISREG(info.st_mode));
 }
 
-// Finds the entry of `dir` named `name` in any letter case; an exact match wins.
-bool FindEntry(const fs::path& dir, const std::string& name, fs::path& found) {
-    std::error_code ec;
-    if (fs::exists(dir / name, ec)) {
-        found = dir / name;
-        return true;
-    }
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        if (strcasecmp(it->path().filename().c_str(), name.c_str()) == 0) {
-            found = it->path();
-            return true;
+bool IsRegularFile(const std::string& path) {
+    return Exists(path, true);
+}
+
+std::string Joined(const std::string& dir, const std::string& name) {
+    return dir.back() == '/' ? dir + name : dir + '/' + name;
+}
+
+// The entry of `dir` named `name` in any letter case, an exact match first; empty when none.
+std::string FindEntry(const std::string& dir, const std::string& name) {
+    if (Exists(Joined(dir, name))) return Joined(dir, name);
+    DIR* entries = opendir(dir.c_str());
+    if (!entries) return "";
+    std::string found;
+    while (const dirent* entry = readdir(entries)) {
+        if (strcasecmp(entry->d_name, name.c_str()) == 0) {
+            found = Joined(dir, entry->d_name);
+            break;
         }
     }
-    return false;
+    closedir(entries);
+    return found;
 }
 
 } // namespace
@@ -49,20 +59,27 @@ std::string ResolveFile(const std::string& path) {
     const std::string unixPath = WithSlashes(path);
     if (IsRegularFile(unixPath)) return unixPath;
 
-    fs::path current = unixPath[0] == '/' ? fs::path("/") : fs::path(".");
-    std::stringstream parts(unixPath);
-    std::string part;
-    while (std::getline(parts, part, '/')) {
-        if (part.empty() || part == ".") continue;
-        fs::path next;
-        if (part == "..") {
-            next = current / "..";
-        } else if (!FindEntry(current, part, next)) {
-            return "";
-        }
-        current = next;
+    std::vector<std::string> parts;
+    for (size_t start = 0, end; start < unixPath.size(); start = end + 1) {
+        end = std::min(unixPath.find('/', start), unixPath.size());
+        const std::string part = unixPath.substr(start, end - start);
+        if (!part.empty() && part != ".") parts.push_back(part);
     }
-    return IsRegularFile(current) ? current.string() : "";
+    std::vector<std::string> prefixes{unixPath[0] == '/' ? "/" : "."};
+    for (const std::string& part : parts)
+        prefixes.push_back(Joined(prefixes.back(), part));
+
+    // Most paths asked for are missing, or differ in letter case only near their end: the
+    // longest prefix present as written is where a walk in any case would get to anyway.
+    size_t exact = parts.size();
+    while (exact > 0 && !Exists(prefixes[exact]))
+        --exact;
+    std::string current = prefixes[exact];
+    for (size_t i = exact; i < parts.size(); ++i) {
+        current = parts[i] == ".." ? Joined(current, "..") : FindEntry(current, parts[i]);
+        if (current.empty()) return "";
+    }
+    return IsRegularFile(current) ? current : "";
 }
 
 bool FileExists(const std::string& path) {
@@ -150,7 +167,7 @@ std::vector<std::string> FileNames(const std::string& dir) {
     std::vector<std::string> names;
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec))
-        if (IsRegularFile(it->path())) names.push_back(it->path().filename().string());
+        if (IsRegularFile(it->path().string())) names.push_back(it->path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }

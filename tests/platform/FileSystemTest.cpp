@@ -11,6 +11,10 @@ TEST(FileSystem, ResolvesAnyCaseAndEitherSeparator) {
     EXPECT_EQ(platform::ResolveFile(dir.Path() + "Data/Menu/Logo.png"), real);
     EXPECT_EQ(platform::ResolveFile(dir.Path() + "Data\\Menu"), "") << "a folder is not a file";
     EXPECT_EQ(platform::ResolveFile(dir.Path() + "Data\\Menu\\Other.png"), "");
+    // '..' is left to the file system: it climbs out of the folder found, never out of a missing one.
+    EXPECT_EQ(platform::ResolveFile(dir.Path() + "data/MENU/../menu/logo.png"),
+              dir.Path() + "Data/Menu/../Menu/Logo.png");
+    EXPECT_EQ(platform::ResolveFile(dir.Path() + "Data/Missing/../Menu/Logo.png"), "");
 }
 
 TEST(FileSystem, ReplacingKeepsOldFileWhenTargetCannotBeWritten) {
