@@ -5,6 +5,8 @@
 #include "resources/ArchiveFormat.h"
 #include "world/WorldMessages.h"
 
+#include <utility>
+
 TTextParser::TTextParser(const std::string& tableFileName) {
     Load(Extractor->ReadFile(tableFileName), tableFileName);
 }
@@ -51,7 +53,7 @@ std::string TTextParser::GetToken(TMemoryStream& stream) {
     for (;;) {
         uint8_t byte = 0;
         if (!stream.ReadByte(byte)) {
-            result.swap(pending_);
+            result = std::move(pending_);
             pending_.clear();
             return result;
         }
@@ -65,7 +67,7 @@ std::string TTextParser::GetToken(TMemoryStream& stream) {
             ended = true;
             break;
         case PA_EMIT:
-            result.swap(pending_);
+            result = std::move(pending_);
             pending_.clear();
             ended = true;
             break;
@@ -80,7 +82,7 @@ std::string TTextParser::GetToken(TMemoryStream& stream) {
         // The data ends here: the pending text is the last token. Returning an empty string
         // first would tell every reader that the file ended before it.
         if (stream.Position() == stream.Size()) {
-            result.swap(pending_);
+            result = std::move(pending_);
             pending_.clear();
             return result;
         }
