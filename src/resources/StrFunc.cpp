@@ -25,13 +25,15 @@ size_t LastSeparator(const std::string& path) {
 
 } // namespace
 
-std::string Trim(const std::string& text) {
+std::string Trim(std::string text) {
     size_t first = 0, last = text.size();
     while (first < last && IsBlank(text[first]))
         ++first;
     while (last > first && IsBlank(text[last - 1]))
         --last;
-    return text.substr(first, last - first);
+    text.erase(last);
+    text.erase(0, first);
+    return text;
 }
 
 std::string NextToken(std::string& rest) {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 // Without leading and trailing blanks and control characters.
-std::string Trim(const std::string& text);
+std::string Trim(std::string text);
 
 // Cuts the next token off `rest`: a double-quoted run, or up to the next blank. Every "."
 // of the token becomes ",", as the number reader expects.
