@@ -16,16 +16,21 @@ void TScaledScene::Draw(const TViewport& window, const std::function<void(const 
     drawnThisFrame_ = true;
     const float scale = scale_.Scale();
     drawn_ = window;
-    if (scale < 1) {
+    // An automatic scale has the storage made before its first step down, whose frame would
+    // otherwise pay for the fresh memory.
+    const bool reserved = (scale < 1 || scale_.Automatic()) && target_.Reserve(window.width, window.height);
+    if (scale < 1 && reserved) {
         const int width = std::max(1, static_cast<int>(std::lround(window.width * scale)));
         const int height = std::max(1, static_cast<int>(std::lround(window.height * scale)));
-        if (target_.Bind(width, height)) {
-            drawn_ = {0, 0, width, height};
-            render(drawn_);
-            target_.Unbind();
-            target_.DrawStretched(window.x, window.y, window.width, window.height);
-            return;
-        }
+        target_.Bind(width, height);
+        drawn_ = {0, 0, width, height};
+        // Clears would otherwise cover the whole storage.
+        glScissor(0, 0, width, height);
+        glEnable(GL_SCISSOR_TEST);
+        render(drawn_);
+        glDisable(GL_SCISSOR_TEST);
+        target_.DrawStretched(window.x, window.y, window.width, window.height);
+        return;
     }
     render(window);
 }

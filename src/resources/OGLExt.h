@@ -71,7 +71,8 @@
     X(PFNGLBINDRENDERBUFFERPROC, glBindRenderbuffer)                                                         \
     X(PFNGLRENDERBUFFERSTORAGEPROC, glRenderbufferStorage)                                                   \
     X(PFNGLFRAMEBUFFERRENDERBUFFERPROC, glFramebufferRenderbuffer)                                           \
-    X(PFNGLCHECKFRAMEBUFFERSTATUSPROC, glCheckFramebufferStatus)
+    X(PFNGLCHECKFRAMEBUFFERSTATUSPROC, glCheckFramebufferStatus)                                             \
+    X(PFNGLBLITFRAMEBUFFERPROC, glBlitFramebuffer)
 
 #define KESTROVA_QUERY_ENTRY_POINTS(X)                                                                       \
     X(PFNGLGENQUERIESARBPROC, glGenQueriesARB)                                                               \

@@ -1,5 +1,5 @@
-// The scene at a render scale: at 1 it draws straight into the window, below 1 into a target of
-// the scaled size, which follows the window's size and is stretched over all of it.
+// The scene at a render scale: at 1 it draws straight into the window, below 1 into the scaled
+// part of a target that follows the window's size, stretched over all of it.
 #include "app/ScaledScene.h"
 
 #include <GL/gl.h>
