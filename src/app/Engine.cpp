@@ -119,7 +119,7 @@ bool StartUp(TRunOptions& run) {
     Additions->Load(SettingsDir + AdditionsFile);
     run.savedRenderScale = Additions->RenderScale;
     if (line.renderScale) Additions->RenderScale = *line.renderScale;
-    run.scene = std::make_unique<TScaledScene>(Additions->RenderScale);
+    run.scene = std::make_unique<TScaledScene>(Additions->RenderScale, Additions->AutoScale);
 
     const uint64_t counter = platform::PerformanceCounter();
     Randomize(line.seed ? *line.seed : counter ? counter : platform::GetTickCount());
@@ -425,6 +425,7 @@ void ShutDown(const TRunOptions& run) {
         if (run.line.shadows) Config->Shadows = run.savedShadows;
         Config->Save(SettingsDir + "Config.cfg");
         if (run.line.renderScale) Additions->RenderScale = run.savedRenderScale;
+        if (run.scene->Automatic()) Additions->AutoScale = run.scene->Scale();
         Additions->Save(SettingsDir + AdditionsFile);
     }
     DestroyGLWindow(false);

@@ -18,8 +18,10 @@ constexpr float kUpMargin = 0.85f;
 
 } // namespace
 
-TRenderScale::TRenderScale(const TRenderScaleSetting& setting)
-    : automatic_(setting.automatic), scale_(setting.automatic ? 1 : setting.scale) {}
+TRenderScale::TRenderScale(const TRenderScaleSetting& setting, float start)
+    : automatic_(setting.automatic), scale_(setting.automatic ? start : setting.scale) {
+    if (automatic_) Step(0);
+}
 
 void TRenderScale::FrameDrawn(uint32_t microseconds) {
     if (!automatic_) return;

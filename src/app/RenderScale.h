@@ -15,7 +15,8 @@ public:
     // The frame budget: the refresh interval at 60 Hz, less what the buffer swap takes.
     static constexpr uint32_t kBudget = 15000; // microseconds
 
-    explicit TRenderScale(const TRenderScaleSetting& setting);
+    // An automatic scale starts at `start`, on the nearest step.
+    explicit TRenderScale(const TRenderScaleSetting& setting, float start = 1);
 
     // One frame that drew the scene took `microseconds`, from its start to its drawing done.
     void FrameDrawn(uint32_t microseconds);

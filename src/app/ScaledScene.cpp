@@ -9,7 +9,7 @@
 void TScaledScene::Follow(const TRenderScaleSetting& setting) {
     if (setting == setting_) return;
     setting_ = setting;
-    scale_ = TRenderScale(setting);
+    scale_ = TRenderScale(setting, autoStart_);
 }
 
 void TScaledScene::Draw(const TViewport& window, const std::function<void(const TViewport&)>& render) {

@@ -12,7 +12,9 @@
 
 class TScaledScene {
 public:
-    explicit TScaledScene(const TRenderScaleSetting& setting) : setting_(setting), scale_(setting) {}
+    // An automatic scale starts at `autoStart`.
+    explicit TScaledScene(const TRenderScaleSetting& setting, float autoStart = 1)
+        : setting_(setting), autoStart_(autoStart), scale_(setting, autoStart) {}
 
     // A setting changed since (on the Graphics page) starts over from it.
     void Follow(const TRenderScaleSetting& setting);
@@ -24,12 +26,14 @@ public:
     void FrameEnd(std::chrono::steady_clock::time_point frameStart);
 
     float Scale() const { return scale_.Scale(); }
+    bool Automatic() const { return scale_.Automatic(); }
     // The size the scene was last drawn at.
     int Width() const { return drawn_.width; }
     int Height() const { return drawn_.height; }
 
 private:
     TRenderScaleSetting setting_;
+    float autoStart_;
     TRenderScale scale_;
     TRenderTarget target_;
     TViewport drawn_;

@@ -12,7 +12,14 @@ TAdditions* Additions = nullptr;
 namespace {
 
 constexpr char kRenderScaleKey[] = "RenderScale";
+constexpr char kAutoScaleKey[] = "AutoScale";
 constexpr char kAutomatic[] = "auto";
+
+std::string NumberText(float number) {
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, number);
+    return {text, written.ptr};
+}
 
 } // namespace
 
@@ -39,20 +46,20 @@ bool TAdditions::Load(const std::string& path) {
         if (line.empty()) continue;
         const size_t equals = line.find('=');
         if (equals == std::string::npos) return false;
-        if (line.compare(0, equals, kRenderScaleKey) == 0 &&
-            !ParseRenderScale(line.substr(equals + 1), read.RenderScale))
-            return false;
+        const std::string key = line.substr(0, equals);
+        if (key == kRenderScaleKey && !ParseRenderScale(line.substr(equals + 1), read.RenderScale)) return false;
+        if (key == kAutoScaleKey) {
+            TRenderScaleSetting autoScale;
+            if (!ParseRenderScale(line.substr(equals + 1), autoScale) || autoScale.automatic) return false;
+            read.AutoScale = autoScale.scale;
+        }
     }
     *this = read;
     return true;
 }
 
 bool TAdditions::Save(const std::string& path) const {
-    std::string value = kAutomatic;
-    if (!RenderScale.automatic) {
-        char number[32];
-        const auto written = std::to_chars(number, number + sizeof number, RenderScale.scale);
-        value.assign(number, written.ptr);
-    }
-    return platform::WriteFileReplacing(path, std::string(kRenderScaleKey) + "=" + value + "\r\n");
+    const std::string value = RenderScale.automatic ? kAutomatic : NumberText(RenderScale.scale);
+    return platform::WriteFileReplacing(path, std::string(kRenderScaleKey) + "=" + value + "\r\n" + kAutoScaleKey +
+                                                  "=" + NumberText(AutoScale) + "\r\n");
 }

@@ -24,6 +24,9 @@ bool ParseRenderScale(const std::string& text, TRenderScaleSetting& setting);
 class TAdditions {
 public:
     TRenderScaleSetting RenderScale; // 1: the picture as specified
+    // Where the automatic scale stood when the game last ended: it starts there, rather than
+    // at 1 and a few seconds of long frames on a machine that needs less.
+    float AutoScale = 1;
 
     // Takes the file's values, or none: a line that does not read or a value out of range
     // leaves every default in place and returns false. A key it does not know is skipped.

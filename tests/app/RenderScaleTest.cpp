@@ -34,10 +34,11 @@ TEST(RenderScale, LongFramesTakeItDownToHalfAndShortOnesBackToOne) {
     const std::vector<uint64_t> ups = Feed(scale, {8000}, 25000000 / 8000, clock);
     EXPECT_FLOAT_EQ(scale.Scale(), 1.0f);
     EXPECT_EQ(ups.size(), 10u);
-    // Frames just within the budget hold it where it is.
-    TRenderScale steady({true, 1});
+    // Frames just within the budget hold it where it is, and it starts on the step nearest the
+    // one it is given.
+    TRenderScale steady({true, 1}, 0.62f);
     Feed(steady, {14000}, 1000, clock);
-    EXPECT_FLOAT_EQ(steady.Scale(), 1.0f);
+    EXPECT_FLOAT_EQ(steady.Scale(), 0.6f);
 }
 
 TEST(RenderScale, AlternatingFramesNeverStepTwiceInHalfASecond) {

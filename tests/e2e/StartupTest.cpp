@@ -105,7 +105,7 @@ TEST(Startup, DamagedFilesNeverCrashTheGame) {
     const TGameRun settings = game.Run({"--frames=2"});
     EXPECT_TRUE(settings.exited);
     EXPECT_EQ(settings.status, 0) << settings.errors;
-    EXPECT_EQ(game.Files().Read("Additions.cfg"), "RenderScale=1\r\n") << "the defaults, saved";
+    EXPECT_EQ(game.Files().Read("Additions.cfg"), "RenderScale=1\r\nAutoScale=1\r\n") << "the defaults, saved";
 
     // An archive whose directory claims far more entries than the file holds.
     game.Files().Write("Data.dpg", std::string("\0\xFF\xFF\xFF\x7F", 5) + noise);

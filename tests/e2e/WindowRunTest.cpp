@@ -159,14 +159,16 @@ TEST(WindowRun, AGrownWindowDrawsTheMenusAndTheHudLargerAndSharpAndHalfScaleOnly
     // The road and the land: drawn at half the resolution, they differ at many edges.
     EXPECT_GT(Differing(full, half, 200, 200, 600, 500), 400 * 300 / 20);
 
-    // The desktop-sized window, the scale taken from Additions.cfg.
+    // The desktop-sized window; an automatic scale starts where the last game left it, on the
+    // nearest step, and is kept where it stands.
     TConfig config;
     config.Resolution = 3;
     ASSERT_TRUE(config.Save(game.Dir() + "Config.cfg"));
-    game.Files().Write("Additions.cfg", "RenderScale=0.5\r\n");
+    game.Files().Write("Additions.cfg", "RenderScale=auto\r\nAutoScale=0.52\r\n");
     ASSERT_EQ(game.Run({"--stage=1", "--fixed-step=25", "--frames=2", "--trace=" + game.Dir() + "d.txt"}).status, 0);
     const std::vector<TTraceLine> desktop = ReadTrace(game.Files().Read("d.txt"));
     ASSERT_EQ(desktop.size(), 2u);
     EXPECT_EQ(desktop[1].at("window"), "1024x768");
     EXPECT_EQ(desktop[1].at("scene"), "512x384");
+    EXPECT_EQ(game.Files().Read("Additions.cfg"), "RenderScale=auto\r\nAutoScale=0.5\r\n");
 }
