@@ -4,7 +4,9 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <map>
 
 #include "resources/Matrix.h"
 
@@ -69,18 +71,31 @@ void TShadowVolume::Build(const TVector4& light, float groundZ) {
     box_ = {};
     for (const TVector4& p : volume_)
         box_.Add(p);
+    IndexCorners();
+}
+
+void TShadowVolume::IndexCorners() {
+    corners_.clear();
+    triangles_.clear();
+    std::map<std::array<float, 3>, uint32_t> seen;
+    for (const TVector4& p : volume_) {
+        const auto [at, added] = seen.try_emplace({p.x, p.y, p.z}, static_cast<uint32_t>(corners_.size()));
+        if (added) corners_.push_back(p);
+        triangles_.push_back(at->second);
+    }
 }
 
 void TShadowVolume::Draw() const {
     if (volume_.empty()) return;
     glEnableClientState(GL_VERTEX_ARRAY);
-    glVertexPointer(3, GL_FLOAT, sizeof(TVector4), volume_.data());
+    glVertexPointer(3, GL_FLOAT, sizeof(TVector4), corners_.data());
+    const GLsizei count = static_cast<GLsizei>(triangles_.size());
     glEnable(GL_CULL_FACE);
     glCullFace(GL_FRONT);
     glStencilOp(GL_KEEP, GL_INCR, GL_KEEP);
-    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(volume_.size()));
+    glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, triangles_.data());
     glCullFace(GL_BACK);
     glStencilOp(GL_KEEP, GL_DECR, GL_KEEP);
-    glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(volume_.size()));
+    glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, triangles_.data());
     glDisable(GL_CULL_FACE);
 }
