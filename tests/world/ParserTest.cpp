@@ -1,6 +1,7 @@
 // The table-driven tokenizer: actions, end of data, table checks, token readers and the
 // shipped map table on editor text.
 #include "world/Parser.h"
+#include "core/NumberText.h"
 #include "support/ErrorOf.h"
 #include "world/MapTable.h"
 #include "world/ParserTableWriter.h"
@@ -9,7 +10,10 @@
 #include "world/WorldMessages.h"
 
 #include <algorithm>
+#include <charconv>
 #include <clocale>
+#include <cstring>
+#include <random>
 #include <gtest/gtest.h>
 
 namespace {
@@ -140,6 +144,20 @@ TEST(TextConvert, IntegersAndNumbersAreStrict) {
     EXPECT_EQ(StrToFloat("+2E-1"), 0.2f);
     for (const char* bad : {"", ".", "1,2,3", "inf", "nan", "1e999", " 1"})
         EXPECT_NE(ErrorOf([&] { StrToFloat(bad); }), "no error") << bad;
+}
+
+TEST(TextConvert, PlainDecimalsReadBitForBitAsTheFullConversionReadsThem) {
+    std::mt19937 random(7);
+    for (int i = 0; i < 50000; ++i) {
+        std::string text = random() % 4 == 0 ? "-" : "";
+        const int digits = 1 + static_cast<int>(random() % 11), point = static_cast<int>(random() % (digits + 1));
+        for (int d = 0; d < digits; ++d)
+            text += (d == point ? "." : "") + std::string(1, static_cast<char>('0' + random() % 10));
+        float read = 0, full = 0;
+        std::from_chars(text.data(), text.data() + text.size(), full);
+        ASSERT_TRUE(DottedTextToFloat(text, read)) << text;
+        ASSERT_EQ(std::memcmp(&read, &full, sizeof read), 0) << text << ": " << read << " against " << full;
+    }
 }
 
 TEST(MapTable, EditorTextGivesTheBlockLoadersTokens) {
