@@ -164,10 +164,10 @@ bool StartUp(TRunOptions& run) {
     Extractor = new TExtractor();
     if (platform::FileExists(ProgramDir + "Data.dpg")) Extractor->Open(ProgramDir + "Data.dpg");
     Extractor->SetBaseDirectory(ProgramDir);
-    LoadWindowIcon();
 
     TextureLib = new TTextureLib();
     TMenu::DecodePicturesAhead();
+    DecodeWindowIconAhead();
     // The rest wait until the first page is shown or a stage loads (TEnvironment::LoadStage);
     // the menu's own wait until the menu shows, so that a stage started on its own plays
     // without decoding them (FrameLoop).
@@ -326,7 +326,10 @@ void FrameLoop(TRunOptions& run) {
     TScreenshotKey screenshotKey;
     for (uint64_t frame = 1; !QuitFlag; ++frame) {
         const auto frameStart = std::chrono::steady_clock::now();
-        if (frame == 2) TextureLib->DecodeHeld(THold::UntilStarted);
+        if (frame == 2) {
+            TextureLib->DecodeHeld(THold::UntilStarted);
+            LoadWindowIcon();
+        }
         if (frame >= 2 && MenuActive) TextureLib->DecodeHeld(THold::UntilMenuShown);
         SendScriptedEvents(run, frame);
         const platform::TMessage message = platform::PeekMessage();

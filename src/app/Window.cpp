@@ -54,11 +54,22 @@ void DestroyGLWindow(bool restoreDisplay) {
     platform::DestroyWindow();
 }
 
+namespace {
+
+constexpr const char* kIconFiles[] = {"Data\\Menu\\Icon32.png", "Data\\Menu\\Icon256.png"};
+
+} // namespace
+
+void DecodeWindowIconAhead() {
+    for (const char* name : kIconFiles)
+        TextureLib->DecodeAhead(DataPath(name));
+}
+
 void LoadWindowIcon() {
     std::vector<platform::TIconImage> sizes;
-    for (const char* name : {"Data\\Menu\\Icon32.png", "Data\\Menu\\Icon256.png"}) {
+    for (const char* name : kIconFiles) {
         TImage image;
-        if (!LoadImage(DataPath(name), image)) continue;
+        if (!TextureLib->TakeAhead(DataPath(name), image)) continue;
         platform::TIconImage icon{image.width, image.height, {}};
         for (size_t i = 0; i < image.pixels.size(); i += image.components) {
             icon.rgba.insert(icon.rgba.end(), image.pixels.begin() + i, image.pixels.begin() + i + 3);

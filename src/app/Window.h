@@ -8,7 +8,10 @@
 // `borderless` (the desktop-sized window) has no frame; it matters only when not full screen.
 bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth, bool borderless);
 void DestroyGLWindow(bool restoreDisplay);
-// The window icon in its two sizes, from the data (so only once the archive is open).
+// The window icon in its two sizes, from the data: decoded on the texture library's worker (so
+// once the archive is open and the library made) and set later, since the first page can show
+// without it.
+void DecodeWindowIconAhead();
 void LoadWindowIcon();
 // Pixel scales, half sizes and the viewport from a client size; a zero size (minimised) keeps
 // the old ones. The window can be resized, so the viewport follows its client area.

@@ -73,6 +73,17 @@ void TTextureLib::DecodeAhead(const std::string& path) {
     if (ImageFormatOf(path) != TImageFormat::None) ahead_.emplace_back(path, queue_.Decode(path, MaxSide()));
 }
 
+bool TTextureLib::TakeAhead(const std::string& path, TImage& image) {
+    const auto ahead =
+        std::find_if(ahead_.begin(), ahead_.end(), [&path](const auto& picture) { return picture.first == path; });
+    if (ahead == ahead_.end()) return LoadImage(path, image);
+    TDecodedPicture picture = queue_.Take(ahead->second);
+    ahead_.erase(ahead);
+    if (!picture.ok) return LoadImage(path, image);
+    image = std::move(picture.levels[0]);
+    return true;
+}
+
 int TTextureLib::MaxSide() {
     if (maxSide_ < 0) {
         GLint side = 0;

@@ -25,6 +25,10 @@ public:
     // Starts decoding a picture that Load will be asked for later, ahead of those asked for
     // before then; a missing or damaged one is left for Load and the readers to report.
     void DecodeAhead(const std::string& path);
+    // A picture DecodeAhead started, for another use than a texture: its first level (at sides
+    // of powers of two), or the picture loaded here when it was not started or did not decode
+    // (its message box or error then comes from here). False when it cannot be loaded.
+    bool TakeAhead(const std::string& path, TImage& image);
     // Whether the interface is drawn larger than its pictures; the sharper versions load the
     // first time it is.
     void SetDetail(bool detail);

@@ -128,9 +128,9 @@ TEST(Startup, RunsWithoutAnAudioDeviceInAWindowCarryingItsIconInBothSizes) {
     std::string icon;
     for (int i = 0; i < 100 && icon.empty(); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        // Frames run once start-up, and with it the icon, is done.
+        // The icon is set at the second frame.
         const std::string trace = game.Files().Read("t.txt");
-        if (trace.find("frame=1 ") != std::string::npos)
+        if (trace.find("frame=2 ") != std::string::npos)
             icon = WindowIconOf(trace.substr(4, trace.find('\n') - 4));
     }
     running.join();
