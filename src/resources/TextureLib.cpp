@@ -57,16 +57,19 @@ int TTextureLib::Load(const std::string& path, int minFilter, int magFilter) {
     if (ImageFormatOf(path) != TImageFormat::None) {
         // A missing picture stops the loading where it is asked for, as it always did.
         Extractor->FindFile(path);
-        const auto ahead = std::find_if(ahead_.begin(), ahead_.end(),
-                                        [&path](const auto& picture) { return picture.first == path; });
-        if (ahead == ahead_.end()) {
-            entries_[index].decoding = queue_.Decode(path, MaxSide(), hold_);
-        } else {
-            entries_[index].decoding = std::move(ahead->second);
-            ahead_.erase(ahead);
-        }
+        TDecodeQueue::TTicket ahead = ClaimAhead(path);
+        entries_[index].decoding = ahead.Valid() ? std::move(ahead) : queue_.Decode(path, MaxSide(), hold_);
     }
     return index;
+}
+
+TDecodeQueue::TTicket TTextureLib::ClaimAhead(const std::string& path) {
+    const auto ahead =
+        std::find_if(ahead_.begin(), ahead_.end(), [&path](const auto& picture) { return picture.first == path; });
+    if (ahead == ahead_.end()) return {};
+    TDecodeQueue::TTicket ticket = std::move(ahead->second);
+    ahead_.erase(ahead);
+    return ticket;
 }
 
 void TTextureLib::DecodeAhead(const std::string& path) {
@@ -74,11 +77,9 @@ void TTextureLib::DecodeAhead(const std::string& path) {
 }
 
 bool TTextureLib::TakeAhead(const std::string& path, TImage& image) {
-    const auto ahead =
-        std::find_if(ahead_.begin(), ahead_.end(), [&path](const auto& picture) { return picture.first == path; });
-    if (ahead == ahead_.end()) return LoadImage(path, image);
-    TDecodedPicture picture = queue_.Take(ahead->second);
-    ahead_.erase(ahead);
+    TDecodeQueue::TTicket ahead = ClaimAhead(path);
+    if (!ahead.Valid()) return LoadImage(path, image);
+    TDecodedPicture picture = queue_.Take(ahead);
     if (!picture.ok) return LoadImage(path, image);
     image = std::move(picture.levels[0]);
     return true;

@@ -70,6 +70,8 @@ private:
     // Takes the worker's picture and its size, or loads a failed one again here to report it.
     void Collect(TEntry& entry) const;
     void Upload(TEntry& entry) const;
+    // The ticket DecodeAhead made for `path`, no longer listed there; an invalid one when none.
+    TDecodeQueue::TTicket ClaimAhead(const std::string& path);
     void LoadDetail(int index);
     int MaxSide();
 
