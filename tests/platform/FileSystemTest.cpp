@@ -1,3 +1,4 @@
+#include "platform/Compression.h"
 #include "platform/FileSystem.h"
 #include "support/TestFiles.h"
 
@@ -30,4 +31,15 @@ TEST(FileSystem, ReplacingKeepsOldFileWhenTargetCannotBeWritten) {
         EXPECT_EQ(dir.Read("Config.cfg"), "new");
     }
     chmod(dir.Path().c_str(), 0700);
+}
+
+TEST(FileSystem, FileDigestIsTheDigestOfItsBytes) {
+    TTempDir dir;
+    std::string bytes;
+    for (int i = 0; i < 700000; ++i) // pieces and a part piece
+        bytes += static_cast<char>(i * 7919 >> 5);
+    dir.Write("Data.dpg", bytes);
+    EXPECT_EQ(platform::DigestFile(dir.Path() + "data.DPG").get(), platform::Digest(bytes));
+    EXPECT_EQ(platform::DigestFile(dir.Write("Empty.dpg", "")).get(), platform::Digest(""));
+    EXPECT_EQ(platform::DigestFile(dir.Path() + "Missing.dpg").get(), 0u);
 }
