@@ -23,6 +23,16 @@ std::string WithSlashes(std::string path) {
     return path;
 }
 
+// True when the file at `path` holds exactly `bytes`, no more.
+bool Holds(const std::string& path, const std::string& bytes) {
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    std::string held(bytes.size() + 1, '\0');
+    const size_t got = std::fread(held.data(), 1, held.size(), f);
+    std::fclose(f);
+    return got == bytes.size() && held.compare(0, got, bytes) == 0;
+}
+
 bool Exists(const std::string& path, bool regularOnly = false) {
     struct stat info;
     return stat(path.c_str(), &info) == 0 && (!regularOnly || S_ISREG(info.st_mode));
@@ -100,6 +110,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
 
 bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
     const std::string target = WithSlashes(path);
+    // The settings are saved at every exit, mostly as they were: a file that already holds
+    // the bytes is left alone, without the sync and the replacement's disk work.
+    if (Holds(target, bytes)) return true;
     const std::string temp = target + ".tmp";
     FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) return false;

@@ -15,7 +15,8 @@ bool FileExists(const std::string& path);
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 // Writes a temporary file beside `path` and renames it over `path`, so a crash
-// mid-write leaves the old file whole; false on any failure (the old file is kept).
+// mid-write leaves the old file whole; false on any failure (the old file is kept). A file
+// that already holds `bytes` is not written again.
 bool WriteFileReplacing(const std::string& path, const std::string& bytes);
 
 bool DirectoryWritable(const std::string& dir);

@@ -18,11 +18,20 @@ TEST(FileSystem, ResolvesAnyCaseAndEitherSeparator) {
     EXPECT_EQ(platform::ResolveFile(dir.Path() + "Data/Missing/../Menu/Logo.png"), "");
 }
 
-TEST(FileSystem, ReplacingKeepsOldFileWhenTargetCannotBeWritten) {
+TEST(FileSystem, ReplacingLeavesAnEqualFileAloneAndKeepsTheOldOneOnFailure) {
     TTempDir dir;
     const std::string path = dir.Write("Config.cfg", "old");
     ASSERT_TRUE(platform::WriteFileReplacing(path, "new"));
     EXPECT_EQ(dir.Read("Config.cfg"), "new");
+
+    struct stat before, after;
+    stat(path.c_str(), &before);
+    ASSERT_TRUE(platform::WriteFileReplacing(path, "new"));
+    stat(path.c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "the same bytes again leave the file alone";
+    ASSERT_TRUE(platform::WriteFileReplacing(path, "ne"));
+    EXPECT_EQ(dir.Read("Config.cfg"), "ne");
+    ASSERT_TRUE(platform::WriteFileReplacing(path, "new"));
 
     chmod(dir.Path().c_str(), 0500);
     const bool writable = platform::DirectoryWritable(dir.Path());
