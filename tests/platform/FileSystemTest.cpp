@@ -1,5 +1,5 @@
-#include "platform/Compression.h"
 #include "platform/FileSystem.h"
+#include "platform/Compression.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,7 @@ TEST(FileSystem, ReplacingLeavesAnEqualFileAloneAndKeepsTheOldOneOnFailure) {
 TEST(FileSystem, FileDigestIsTheDigestOfItsBytes) {
     TTempDir dir;
     std::string bytes;
-    for (int i = 0; i < 700000; ++i) // pieces and a part piece
+    for (unsigned i = 0; i < 700000; ++i) // pieces and a part piece
         bytes += static_cast<char>(i * 7919 >> 5);
     dir.Write("Data.dpg", bytes);
     EXPECT_EQ(platform::DigestFile(dir.Path() + "data.DPG").get(), platform::Digest(bytes));
