@@ -439,7 +439,11 @@ void TEnvironment::DrawShadowVolumes() {
     glColor4f(1, 1, 1, 1);
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_STENCIL_TEST);
+    // Counted from the middle: one draw for both faces takes each volume's increments and
+    // decrements in the triangles' order, and a count going below zero on the way must not stick.
+    glClearStencil(128);
     glClear(GL_STENCIL_BUFFER_BIT);
+    glClearStencil(0);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glDepthMask(GL_FALSE);
     glEnable(GL_DEPTH_TEST);
@@ -460,7 +464,7 @@ void TEnvironment::DrawShadowVolumes() {
 
 void TEnvironment::DarkenShadowedPixels(const TViewport& view) {
     glDisable(GL_TEXTURE_2D);
-    glStencilFunc(GL_NOTEQUAL, 0, ~0u);
+    glStencilFunc(GL_LESS, 128, ~0u);
     glDisable(GL_DEPTH_TEST);
     glColor4f(0, 0, 0, 0.4f);
     glViewport(view.x, view.y, view.width, view.height);

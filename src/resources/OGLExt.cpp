@@ -14,6 +14,7 @@ KESTROVA_SHADER_ENTRY_POINTS(KESTROVA_DEFINE_ENTRY_POINT)
 KESTROVA_MULTITEXTURE_ENTRY_POINTS(KESTROVA_DEFINE_ENTRY_POINT)
 KESTROVA_FRAMEBUFFER_ENTRY_POINTS(KESTROVA_DEFINE_ENTRY_POINT)
 KESTROVA_QUERY_ENTRY_POINTS(KESTROVA_DEFINE_ENTRY_POINT)
+KESTROVA_STENCIL_ENTRY_POINTS(KESTROVA_DEFINE_ENTRY_POINT)
 #undef KESTROVA_DEFINE_ENTRY_POINT
 
 bool VertexBuffersAvailable = false;
@@ -59,6 +60,11 @@ void LoadGLExtensions() {
     if (has("GL_ARB_OCCLUSION_QUERY")) {
         KESTROVA_QUERY_ENTRY_POINTS(KESTROVA_FETCH_ENTRY_POINT)
         oglext::OcclusionQueriesAvailable = loaded;
+    }
+    // Core since 2.0: one pass for both faces of a shadow volume.
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    if (version && version[0] >= '2') {
+        KESTROVA_STENCIL_ENTRY_POINTS(KESTROVA_FETCH_ENTRY_POINT)
     }
 #undef KESTROVA_FETCH_ENTRY_POINT
 }

@@ -74,6 +74,8 @@
     X(PFNGLCHECKFRAMEBUFFERSTATUSPROC, glCheckFramebufferStatus)                                             \
     X(PFNGLBLITFRAMEBUFFERPROC, glBlitFramebuffer)
 
+#define KESTROVA_STENCIL_ENTRY_POINTS(X) X(PFNGLSTENCILOPSEPARATEPROC, glStencilOpSeparate)
+
 #define KESTROVA_QUERY_ENTRY_POINTS(X)                                                                       \
     X(PFNGLGENQUERIESARBPROC, glGenQueriesARB)                                                               \
     X(PFNGLDELETEQUERIESARBPROC, glDeleteQueriesARB)                                                         \
@@ -91,6 +93,7 @@ KESTROVA_SHADER_ENTRY_POINTS(KESTROVA_DECLARE_ENTRY_POINT)
 KESTROVA_MULTITEXTURE_ENTRY_POINTS(KESTROVA_DECLARE_ENTRY_POINT)
 KESTROVA_FRAMEBUFFER_ENTRY_POINTS(KESTROVA_DECLARE_ENTRY_POINT)
 KESTROVA_QUERY_ENTRY_POINTS(KESTROVA_DECLARE_ENTRY_POINT)
+KESTROVA_STENCIL_ENTRY_POINTS(KESTROVA_DECLARE_ENTRY_POINT)
 #undef KESTROVA_DECLARE_ENTRY_POINT
 
 // True once every vertex-buffer entry point is loaded; without them models draw from client-side arrays.

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "resources/Matrix.h"
+#include "resources/OGLExt.h"
 
 namespace {
 
@@ -90,6 +91,12 @@ void TShadowVolume::Draw() const {
     glEnableClientState(GL_VERTEX_ARRAY);
     glVertexPointer(3, GL_FLOAT, sizeof(TVector4), corners_.data());
     const GLsizei count = static_cast<GLsizei>(triangles_.size());
+    if (oglext::glStencilOpSeparate) {
+        oglext::glStencilOpSeparate(GL_BACK, GL_KEEP, GL_INCR, GL_KEEP);
+        oglext::glStencilOpSeparate(GL_FRONT, GL_KEEP, GL_DECR, GL_KEEP);
+        glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT, triangles_.data());
+        return;
+    }
     glEnable(GL_CULL_FACE);
     glCullFace(GL_FRONT);
     glStencilOp(GL_KEEP, GL_INCR, GL_KEEP);

@@ -18,9 +18,10 @@ public:
     // plane z = `groundZ` (mesh frame), and never further than ten light vectors: what is
     // below the ground is never seen, and a longer volume only costs fill rate.
     void Build(const TVector4& light, float groundZ);
-    // Front faces increment, back faces decrement the stencil; the caller sets up the pass.
-    // Drawn by index over each position once: the driver then transforms a shared corner once,
-    // where the triangles' own corners would cost it about twice the work, twice a frame.
+    // Where the depth test fails, back faces increment and front faces decrement the stencil;
+    // the caller sets up the pass. One draw for both faces where the driver has separate stencil
+    // operations, else a draw for each. Drawn by index over each position once: the driver then
+    // transforms a shared corner once, where the triangles' own corners would cost it twice.
     void Draw() const;
 
     const std::vector<TVector4>& Sources() const { return sources_; }
