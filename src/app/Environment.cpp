@@ -43,6 +43,7 @@
 #include "world/MissionLoader.h"
 #include "world/MissionValues.h"
 #include "world/SceneAssets.h"
+#include "world/ShadowVolume.h"
 #include "world/Track.h"
 #include "world/VehicleContact.h"
 #include "world/WeatherControl.h"
@@ -439,9 +440,7 @@ void TEnvironment::DrawShadowVolumes() {
     glColor4f(1, 1, 1, 1);
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_STENCIL_TEST);
-    // Counted from the middle: one draw for both faces takes each volume's increments and
-    // decrements in the triangles' order, and a count going below zero on the way must not stick.
-    glClearStencil(128);
+    glClearStencil(TShadowVolume::kStencilZero);
     glClear(GL_STENCIL_BUFFER_BIT);
     glClearStencil(0);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
@@ -464,7 +463,7 @@ void TEnvironment::DrawShadowVolumes() {
 
 void TEnvironment::DarkenShadowedPixels(const TViewport& view) {
     glDisable(GL_TEXTURE_2D);
-    glStencilFunc(GL_LESS, 128, ~0u);
+    glStencilFunc(GL_LESS, TShadowVolume::kStencilZero, ~0u);
     glDisable(GL_DEPTH_TEST);
     glColor4f(0, 0, 0, 0.4f);
     glViewport(view.x, view.y, view.width, view.height);

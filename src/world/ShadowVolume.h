@@ -10,6 +10,10 @@
 class TShadowVolume {
 public:
     static constexpr float kBelowGround = 4;
+    // The stencil count a pass starts from. One draw for both faces takes a volume's increments
+    // and decrements in its triangles' order, and a count going below zero on the way must not
+    // stick at zero; a pixel is in shadow where the count ends above it.
+    static constexpr int kStencilZero = 128;
 
     // Appends `vertexCount` positions read as four floats every `stride` bytes from `first`.
     void AddMesh(const void* first, int stride, int vertexCount);
