@@ -37,7 +37,7 @@ private:
         TVector4 a;
         TVector4 b;
     };
-    static void ToggleEdge(std::vector<TEdge>& edges, const TVector4& a, const TVector4& b);
+    class TEdgeSet;
     void IndexCorners();
 
     std::vector<TVector4> sources_;
