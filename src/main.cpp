@@ -6,6 +6,7 @@
 #include <exception>
 
 int main(int argc, char** argv) {
+    platform::KeepFreedMemory();
     // The one place an error with a fixed message ends up: shown, then a non-zero exit.
     try {
         return RunGame(argc, argv);

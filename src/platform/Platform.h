@@ -25,6 +25,9 @@ enum class WindowResult {
     ContextActivateFailed
 };
 
+// Keeps freed heap memory in the process instead of handing it back at once: called first
+// thing in main.
+void KeepFreedMemory();
 // Starts the video subsystem on first use; false when there is no display at all.
 bool InitVideo();
 // Switches the display to width x height x depth; false when the display refuses.
