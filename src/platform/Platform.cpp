@@ -316,7 +316,7 @@ uint32_t GetTickCount() {
 void KeepFreedMemory() {
     // The software renderer takes each frame's bins from the heap and frees them at its end. With
     // glibc's starting thresholds the freed top of the heap went back to the system every frame
-    // and was faulted in, zeroed, again the next: busy frames took 10-20 ms more. These are the
+    // and was faulted in, zeroed, again the next: busy frames took 10-30 ms more. These are the
     // values glibc's own adjustment stops at.
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 64 << 20);
