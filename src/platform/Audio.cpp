@@ -9,17 +9,23 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <future>
+#include <utility>
 
 namespace platform {
 namespace {
 
 struct TSample {
-    ALuint buffer = 0; // 0 while silent: only the format is known
+    ALuint buffer = 0; // 0 while silent (only the format is known) or still decoding
     int frequency = 0;
+    int channels = 0;
     bool loop = false;
+    std::future<std::vector<short>> decoding; // a long tune's samples, on a worker thread
 };
 
 struct TChannel {
@@ -27,7 +33,8 @@ struct TChannel {
     int sample = 0;
     int generation = 0; // bumped at every play, so stale handles miss
     uint64_t started = 0;
-    bool held = false; // started paused and never run: OpenAL has it as initial, not paused
+    bool held = false;    // started paused and never run: OpenAL has it as initial, not paused
+    bool waiting = false; // its sample is still decoding: it starts, unless held, once it lands
 };
 
 struct TAudio {
@@ -37,9 +44,12 @@ struct TAudio {
     std::vector<TSample> samples;
     std::vector<TChannel> channels;
     uint64_t playCount = 0;
+    int decoding = 0; // samples whose decoding has not landed yet
 };
 
 TAudio Audio;
+// Set while the output shuts down: a tune still decoding is dropped, not waited for.
+std::atomic<bool> AbandonDecoding{false};
 
 bool Live() {
     return Audio.context != nullptr;
@@ -70,7 +80,7 @@ ALint SourceState(ALuint source) {
 }
 
 bool Busy(const TChannel& channel) {
-    if (channel.held) return true;
+    if (channel.held || channel.waiting) return true;
     const ALint state = SourceState(channel.source);
     return state == AL_PLAYING || state == AL_PAUSED;
 }
@@ -135,7 +145,7 @@ constexpr sf_count_t READ_FRAMES = 4096;
 std::vector<short> ReadAll(SNDFILE* sound, int channels) {
     std::vector<short> pcm;
     sf_count_t frames = 0;
-    for (;;) {
+    while (!AbandonDecoding) {
         pcm.resize(static_cast<size_t>(frames + READ_FRAMES) * channels);
         const sf_count_t read = sf_readf_short(sound, pcm.data() + frames * channels, READ_FRAMES);
         if (read <= 0) break;
@@ -157,21 +167,79 @@ bool Upload(const std::vector<short>& pcm, int channels, int rate, TSample& samp
     return false;
 }
 
-// Decodes into an OpenAL buffer; while silent only the header is checked.
-bool Decode(const void* data, size_t size, TSample& sample) {
+// A tune of a minute or so takes a tenth of a second and more to decode, which would hold up
+// the frame that loads it: tunes decode on a worker thread. Short sounds stay in step with
+// their loading, as they may be played at once.
+constexpr int DECODE_AHEAD_SECONDS = 2;
+
+SNDFILE* OpenMemory(TMemoryFile& file, SF_INFO& info) {
     SF_VIRTUAL_IO io = {MemoryLength, MemorySeek, MemoryRead, MemoryWrite, MemoryTell};
+    return sf_open_virtual(&io, SFM_READ, &info, &file);
+}
+
+std::vector<short> DecodeBytes(const std::string& bytes) {
+    TMemoryFile file = {reinterpret_cast<const unsigned char*>(bytes.data()),
+                        static_cast<sf_count_t>(bytes.size()), 0};
+    SF_INFO info = {};
+    SNDFILE* sound = OpenMemory(file, info);
+    if (!sound) return {};
+    std::vector<short> pcm = ReadAll(sound, info.channels);
+    sf_close(sound);
+    return pcm;
+}
+
+// Decodes into an OpenAL buffer, a long tune on a worker thread; while silent only the header
+// is checked.
+bool Decode(const void* data, size_t size, TSample& sample) {
     TMemoryFile file = {static_cast<const unsigned char*>(data), static_cast<sf_count_t>(size), 0};
     SF_INFO info = {};
-    SNDFILE* sound = sf_open_virtual(&io, SFM_READ, &info, &file);
+    SNDFILE* sound = OpenMemory(file, info);
     if (!sound) return false;
     bool ok = info.frames > 0 && info.samplerate > 0 && (info.channels == 1 || info.channels == 2);
     sample.frequency = info.samplerate;
-    if (ok && Live()) {
+    sample.channels = info.channels;
+    const bool longTune = (info.format & SF_FORMAT_SUBMASK) == SF_FORMAT_VORBIS &&
+                          info.frames > sf_count_t{DECODE_AHEAD_SECONDS} * info.samplerate;
+    if (ok && Live() && longTune) {
+        sample.decoding =
+            std::async(std::launch::async, DecodeBytes, std::string(static_cast<const char*>(data), size));
+        ++Audio.decoding;
+    } else if (ok && Live()) {
         const std::vector<short> pcm = ReadAll(sound, info.channels);
         ok = !pcm.empty() && Upload(pcm, info.channels, info.samplerate, sample);
     }
     sf_close(sound);
     return ok;
+}
+
+// Uploads the tunes whose decoding has landed and starts the plays that waited for them; a
+// tune that decoded to nothing ends its plays.
+void CollectDecoded() {
+    if (Audio.decoding == 0) return;
+    for (size_t i = 0; i < Audio.samples.size(); ++i) {
+        TSample& sample = Audio.samples[i];
+        if (!sample.decoding.valid() ||
+            sample.decoding.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            continue;
+        --Audio.decoding;
+        const std::vector<short> pcm = sample.decoding.get();
+        const bool ok = !pcm.empty() && Upload(pcm, sample.channels, sample.frequency, sample);
+        for (TChannel& channel : Audio.channels) {
+            if (!channel.waiting || channel.sample != static_cast<int>(i) + 1) continue;
+            channel.waiting = false;
+            if (!ok) {
+                channel.held = false;
+                continue;
+            }
+            alSourcei(channel.source, AL_BUFFER, static_cast<ALint>(sample.buffer));
+            if (!channel.held) alSourcePlay(channel.source);
+        }
+    }
+}
+
+void WaitForDecoding() {
+    for (TSample& sample : Audio.samples)
+        if (sample.decoding.valid()) sample.decoding.wait();
 }
 
 bool DisabledByEnvironment() {
@@ -241,6 +309,9 @@ std::vector<float> AudioRenderLoopback(int frames) {
 }
 
 void AudioShutdown() {
+    AbandonDecoding = true;
+    WaitForDecoding();
+    AbandonDecoding = false;
     if (Live()) {
         for (TChannel& channel : Audio.channels) {
             alSourceStop(channel.source);
@@ -262,7 +333,7 @@ bool AudioActive() {
 int SampleLoadMemory(const void* data, size_t size) {
     TSample sample;
     if (!data || !Decode(data, size, sample)) return 0;
-    Audio.samples.push_back(sample);
+    Audio.samples.push_back(std::move(sample));
     return static_cast<int>(Audio.samples.size());
 }
 
@@ -283,8 +354,10 @@ int SampleDefaultFrequency(int sample) {
 }
 
 int PlaySound(int sample, bool paused) {
+    CollectDecoded();
     const TSample* found = SampleOf(sample);
-    if (!Live() || !found || !found->buffer) return -1;
+    const bool decoding = found && found->decoding.valid();
+    if (!Live() || !found || !(found->buffer || decoding)) return -1;
     const int index = TakeChannel();
     if (index < 0) return -1;
     TChannel& channel = Audio.channels[index];
@@ -298,7 +371,8 @@ int PlaySound(int sample, bool paused) {
     alSourcef(source, AL_GAIN, 1.0f);
     alSourcef(source, AL_PITCH, 1.0f);
     channel.held = paused;
-    if (!paused) alSourcePlay(source);
+    channel.waiting = decoding;
+    if (!paused && !decoding) alSourcePlay(source);
     channel.sample = sample;
     channel.generation = channel.generation + 1 < INT32_MAX / AUDIO_CHANNELS ? channel.generation + 1 : 0;
     channel.started = ++Audio.playCount;
@@ -336,6 +410,10 @@ void SetFrequency(int channel, int frequency) {
 void SetPaused(int channel, bool paused) {
     TChannel* found = ChannelOf(channel);
     if (!found || !Busy(*found)) return;
+    if (found->waiting) {
+        found->held = paused;
+        return;
+    }
     if (found->held && paused) return;
     found->held = false;
     if (paused)
@@ -348,16 +426,24 @@ void StopSound(int channel) {
     TChannel* found = ChannelOf(channel);
     if (!found) return;
     found->held = false;
+    found->waiting = false;
     alSourceStop(found->source);
 }
 
 bool IsPlaying(int channel) {
+    CollectDecoded();
     const TChannel* found = ChannelOf(channel);
     return found && Busy(*found);
 }
 
 void AudioUpdate() {
+    CollectDecoded();
     if (Live()) alcProcessContext(Audio.context);
+}
+
+void AudioFinishLoading() {
+    WaitForDecoding();
+    CollectDecoded();
 }
 
 } // namespace platform

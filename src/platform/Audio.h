@@ -24,7 +24,9 @@ void AudioShutdown();
 bool AudioActive();
 
 // Sample handles are above 0; 0 means the data could not be decoded. Mono or stereo,
-// PCM WAV (8/16-bit and other libsndfile PCM forms) and Ogg Vorbis.
+// PCM WAV (8/16-bit and other libsndfile PCM forms) and Ogg Vorbis. A Vorbis tune longer than
+// two seconds decodes on a worker thread: its plays count as playing from the start and
+// sound once it has landed (the calls below collect it), so loading it holds up no frame.
 int SampleLoadMemory(const void* data, size_t size);
 int SampleLoadFile(const std::string& path);
 void SampleSetLoop(int sample, bool loop);
@@ -50,5 +52,7 @@ void StopSound(int channel);
 bool IsPlaying(int channel);
 // Commits the 3D changes of this frame.
 void AudioUpdate();
+// For tests: waits until every tune being decoded has landed.
+void AudioFinishLoading();
 
 } // namespace platform

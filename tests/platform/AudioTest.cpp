@@ -71,6 +71,29 @@ TEST_F(AudioTest, BusyChannelsGiveWayToNewSoundsExceptLoops) {
     EXPECT_EQ(platform::PlaySound(loop, false), -1);
 }
 
+// A long tune decodes on a worker thread: its plays count as playing meanwhile, keep a pause
+// or a stop given before it lands, and sound once it has.
+TEST_F(AudioTest, LongTunePlaysOnceDecoded) {
+    const int tune = Load(SineFile(TSoundFormat::Ogg, RATE, 2, 441, 20.0, 0.5));
+    ASSERT_GT(tune, 0);
+    EXPECT_EQ(platform::SampleDefaultFrequency(tune), RATE);
+    const int playing = platform::PlaySound(tune, false);
+    const int paused = platform::PlaySound(tune, true);
+    const int stopped = platform::PlaySound(tune, false);
+    platform::StopSound(stopped);
+    EXPECT_TRUE(platform::IsPlaying(playing));
+    EXPECT_TRUE(platform::IsPlaying(paused));
+    EXPECT_FALSE(platform::IsPlaying(stopped));
+
+    platform::AudioFinishLoading();
+    EXPECT_GT(Level(RATE / 8), 0.1);
+    platform::StopSound(playing);
+    EXPECT_LT(Level(RATE / 8), 1e-4);
+    EXPECT_TRUE(platform::IsPlaying(paused));
+    platform::SetPaused(paused, false);
+    EXPECT_GT(Level(RATE / 8), 0.1);
+}
+
 // Without output (every call then harmless: the whole-program tests run so), loading still
 // checks the data.
 TEST(AudioSilent, LoadingStillChecksTheDataWithoutOutput) {
