@@ -4,6 +4,8 @@
 
 #include <GL/gl.h>
 
+#include <cmath>
+
 #include "resources/Matrix.h"
 #include "resources/TextureSource.h"
 
@@ -13,6 +15,39 @@ namespace {
 
 constexpr int kTrailLife = 400;
 constexpr float kNearEyeClear = 5, kNearEyeWhole = 15;
+
+// A sprite's own axes turned by minus the camera's heading about z, after minus its pitch
+// about x: the quad then faces the camera.
+struct TFacing {
+    TVector4 right;
+    TVector4 up;
+    TVector4 normal;
+};
+
+TFacing FacingOf(const TVector4& cameraAngles) {
+    const float degree = static_cast<float>(M_PI) / 180;
+    const float sinPitch = std::sin(cameraAngles.y * degree), cosPitch = std::cos(cameraAngles.y * degree);
+    const float sinHeading = std::sin(cameraAngles.z * degree),
+                cosHeading = std::cos(cameraAngles.z * degree);
+    return {{cosHeading, -sinHeading, 0, 0},
+            {cosPitch * sinHeading, cosPitch * cosHeading, -sinPitch, 0},
+            {sinPitch * sinHeading, sinPitch * cosHeading, cosPitch, 0}};
+}
+
+// The four corners of one quad, inside glBegin(GL_QUADS).
+void FacingQuad(const TVector4& at, float s, const TFacing& facing) {
+    const auto corner = [&](float u, float v, float x, float y) {
+        glTexCoord2f(u, v);
+        glVertex3f(at.x + s * (x * facing.right.x + y * facing.up.x),
+                   at.y + s * (x * facing.right.y + y * facing.up.y),
+                   at.z + s * (x * facing.right.z + y * facing.up.z));
+    };
+    glNormal3f(facing.normal.x, facing.normal.y, facing.normal.z);
+    corner(0, 1, -1, -1);
+    corner(0, 0, 1, -1);
+    corner(1, 0, 1, 1);
+    corner(1, 1, -1, 1);
+}
 
 } // namespace
 
@@ -88,34 +123,35 @@ void TEffects::Update(int step) {
 }
 
 void DrawFacingQuad(const TVector4& at, float s, const TVector4& cameraAngles) {
-    glPushMatrix();
-    glTranslatef(at.x, at.y, at.z);
-    glRotatef(-cameraAngles.z, 0, 0, 1);
-    glRotatef(-cameraAngles.y, 1, 0, 0);
     glBegin(GL_QUADS);
-    glNormal3f(0, 0, 1);
-    glTexCoord2f(0, 1);
-    glVertex3f(-s, -s, 0);
-    glTexCoord2f(0, 0);
-    glVertex3f(s, -s, 0);
-    glTexCoord2f(1, 0);
-    glVertex3f(s, s, 0);
-    glTexCoord2f(1, 1);
-    glVertex3f(-s, s, 0);
+    FacingQuad(at, s, FacingOf(cameraAngles));
     glEnd();
-    glPopMatrix();
 }
 
 void TEffects::Render(const TVector4& eye) const {
     glEnable(GL_TEXTURE_2D);
     glDepthMask(GL_FALSE);
+    // The quads are turned here, not by the matrix: a matrix change made every quad a draw of its
+    // own, most of a frame's work with an explosion in view. A run of quads with one texture is
+    // one batch.
+    const TFacing facing = FacingOf(cameraAngles_);
+    bool open = false;
+    int bound = 0;
     for (const TParticle& particle : particles_) {
+        const int texture = particle.effect->FrameTexture(particle.age);
+        if (!open || texture != bound) {
+            if (open) glEnd();
+            textures_.Bind(texture);
+            bound = texture;
+            glBegin(GL_QUADS);
+            open = true;
+        }
         const TVector4& at = particle.attachedPosition ? *particle.attachedPosition : particle.position;
         glColor4f(particle.colour.x, particle.colour.y, particle.colour.z,
                   particle.colour.w * NearEyeFade(at, eye));
-        textures_.Bind(particle.effect->FrameTexture(particle.age));
-        DrawFacingQuad(at, particle.halfSize, cameraAngles_);
+        FacingQuad(at, particle.halfSize, facing);
     }
+    if (open) glEnd();
     glDepthMask(GL_TRUE);
     glColor4f(1, 1, 1, 1);
 }

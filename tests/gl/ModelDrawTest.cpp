@@ -129,4 +129,39 @@ TEST_F(ModelDrawTest, ParticleQuadFacesTheCameraAndRestoresState) {
     glDisable(GL_BLEND);
 }
 
+// Seen from a tilted camera, the quad covers the pixels that the quad turned by the matrix would
+// (looked at from the side, so that depth counts too).
+TEST_F(ModelDrawTest, ParticleQuadTurnsAsTheMatrixWould) {
+    const TVector4 cameraAngles = MakeVector(0, 50, 30);
+    glPushMatrix();
+    glRotatef(35, 0, 1, 0);
+    TEffects effects(cameraAngles, LibraryTextures());
+    const TSimpleEffect effect(LibraryTextures().Load(Path("green.tga")));
+    effects.AddParticle(&effect, MakeVector(0.5f, 0.5f, 0), false, MakeVector4(1, 1, 1, 1), {}, 0.4f, 1000);
+    effects.Update(10);
+    effects.Render(MakeVector(0.5f, 0.5f, 30));
+    const std::vector<uint8_t> turned = gl_.ReadPixels();
+
+    glClear(GL_COLOR_BUFFER_BIT);
+    glPushMatrix();
+    glTranslatef(0.5f, 0.5f, 0);
+    glRotatef(-cameraAngles.z, 0, 0, 1);
+    glRotatef(-cameraAngles.y, 1, 0, 0);
+    glBegin(GL_QUADS);
+    for (const auto& [x, y] : {std::pair{-0.4f, -0.4f}, {0.4f, -0.4f}, {0.4f, 0.4f}, {-0.4f, 0.4f}})
+        glVertex3f(x, y, 0);
+    glEnd();
+    glPopMatrix();
+    glPopMatrix();
+    const std::vector<uint8_t> reference = gl_.ReadPixels();
+
+    int covered = 0, differing = 0;
+    for (size_t i = 1; i < turned.size(); i += 4) {
+        covered += reference[i] != 0;
+        differing += (turned[i] != 0) != (reference[i] != 0);
+    }
+    EXPECT_GT(covered, 150);
+    EXPECT_LE(differing, 2) << "of " << covered << " pixels";
+}
+
 } // namespace
