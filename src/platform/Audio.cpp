@@ -25,7 +25,8 @@ struct TSample {
     int frequency = 0;
     int channels = 0;
     bool loop = false;
-    std::future<std::vector<short>> decoding; // a long tune's samples, on a worker thread
+    std::string encoded;                      // a long tune until its first play
+    std::future<std::vector<short>> decoding; // then its samples, on a worker thread
 };
 
 struct TChannel {
@@ -68,7 +69,7 @@ TChannel* ChannelOf(int handle) {
     return channel.generation == handle / AUDIO_CHANNELS ? &channel : nullptr;
 }
 
-const TSample* SampleOf(int handle) {
+TSample* SampleOf(int handle) {
     if (handle <= 0 || handle > static_cast<int>(Audio.samples.size())) return nullptr;
     return &Audio.samples[handle - 1];
 }
@@ -168,8 +169,9 @@ bool Upload(const std::vector<short>& pcm, int channels, int rate, TSample& samp
 }
 
 // A tune of a minute or so takes a tenth of a second and more to decode, which would hold up
-// the frame that loads it: tunes decode on a worker thread. Short sounds stay in step with
-// their loading, as they may be played at once.
+// the frame that loads it: a tune is decoded on a worker thread, from its first play on (the
+// menu's is not wanted in a stage started from the command line). Short sounds stay in step
+// with their loading, as they may be played at once.
 constexpr int DECODE_AHEAD_SECONDS = 2;
 
 SNDFILE* OpenMemory(TMemoryFile& file, SF_INFO& info) {
@@ -201,9 +203,7 @@ bool Decode(const void* data, size_t size, TSample& sample) {
     const bool longTune = (info.format & SF_FORMAT_SUBMASK) == SF_FORMAT_VORBIS &&
                           info.frames > sf_count_t{DECODE_AHEAD_SECONDS} * info.samplerate;
     if (ok && Live() && longTune) {
-        sample.decoding =
-            std::async(std::launch::async, DecodeBytes, std::string(static_cast<const char*>(data), size));
-        ++Audio.decoding;
+        sample.encoded.assign(static_cast<const char*>(data), size);
     } else if (ok && Live()) {
         const std::vector<short> pcm = ReadAll(sound, info.channels);
         ok = !pcm.empty() && Upload(pcm, info.channels, info.samplerate, sample);
@@ -355,7 +355,12 @@ int SampleDefaultFrequency(int sample) {
 
 int PlaySound(int sample, bool paused) {
     CollectDecoded();
-    const TSample* found = SampleOf(sample);
+    TSample* found = SampleOf(sample);
+    if (found && !found->encoded.empty()) {
+        found->decoding = std::async(std::launch::async, DecodeBytes, std::move(found->encoded));
+        found->encoded.clear();
+        ++Audio.decoding;
+    }
     const bool decoding = found && found->decoding.valid();
     if (!Live() || !found || !(found->buffer || decoding)) return -1;
     const int index = TakeChannel();

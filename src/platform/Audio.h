@@ -25,8 +25,9 @@ bool AudioActive();
 
 // Sample handles are above 0; 0 means the data could not be decoded. Mono or stereo,
 // PCM WAV (8/16-bit and other libsndfile PCM forms) and Ogg Vorbis. A Vorbis tune longer than
-// two seconds decodes on a worker thread: its plays count as playing from the start and
-// sound once it has landed (the calls below collect it), so loading it holds up no frame.
+// two seconds is decoded on a worker thread from its first play on: its plays count as playing
+// from the start and sound once it has landed (the calls below collect it), so neither its
+// loading nor its first play holds up a frame.
 int SampleLoadMemory(const void* data, size_t size);
 int SampleLoadFile(const std::string& path);
 void SampleSetLoop(int sample, bool loop);
