@@ -130,6 +130,8 @@ bool StartUp(TRunOptions& run) {
     HalfWidth = size.x / 2;
     HalfHeight = size.y / 2;
 
+    // The sound device opens while the window is made; the sound library takes it.
+    platform::AudioInitAhead(line.audio);
     platform::InitVideo();
     platform::StartGamePads();
     platform::SetCursorPos(HalfWidth, HalfHeight);

@@ -49,6 +49,9 @@ struct TAudio {
 };
 
 TAudio Audio;
+// The output being opened on a worker thread (AudioInitAhead), and whether it was asked for.
+std::future<bool> OpeningAhead;
+bool OpeningEnabled = false;
 // Set while the output shuts down: a tune still decoding is dropped, not waited for.
 std::atomic<bool> AbandonDecoding{false};
 
@@ -273,12 +276,23 @@ bool StartContext(ALCdevice* device, const ALCint* attributes, bool loopback) {
     return true;
 }
 
-} // namespace
-
-bool AudioInit(bool enabled) {
-    AudioShutdown();
+bool Open(bool enabled) {
     if (!enabled || DisabledByEnvironment()) return false;
     return StartContext(alcOpenDevice(nullptr), nullptr, false);
+}
+
+} // namespace
+
+void AudioInitAhead(bool enabled) {
+    AudioShutdown();
+    OpeningEnabled = enabled;
+    OpeningAhead = std::async(std::launch::async, Open, enabled);
+}
+
+bool AudioInit(bool enabled) {
+    if (OpeningAhead.valid() && OpeningEnabled == enabled) return OpeningAhead.get();
+    AudioShutdown();
+    return Open(enabled);
 }
 
 bool AudioInitLoopback(int sampleRate) {
@@ -309,6 +323,7 @@ std::vector<float> AudioRenderLoopback(int frames) {
 }
 
 void AudioShutdown() {
+    if (OpeningAhead.valid()) OpeningAhead.get();
     AbandonDecoding = true;
     WaitForDecoding();
     AbandonDecoding = false;

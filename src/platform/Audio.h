@@ -14,6 +14,10 @@ constexpr int AUDIO_CHANNELS = 32;
 // `enabled` is false, when KESTROVA_AUDIO=none is set, or when no device can be opened;
 // returns whether sound is really played.
 bool AudioInit(bool enabled);
+// Starts AudioInit(enabled) on a worker thread, so that opening the device overlaps the
+// window's creation; the next AudioInit with the same `enabled` waits for it and returns its
+// answer. Nothing else may use the sound output before that.
+void AudioInitAhead(bool enabled);
 // For tests: OpenAL Soft's loopback device rendering stereo float at `sampleRate` with
 // plain panning; false (and silent) when the loopback extension is missing.
 bool AudioInitLoopback(int sampleRate);
