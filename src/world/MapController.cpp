@@ -52,6 +52,8 @@ void TMapController::Load(const std::string& baseName) {
 void TMapController::Clear() {
     textureGroups_.clear();
     collisionBoxes_.clear();
+    boxesLowX_ = boxesLowY_ = INFINITY;
+    boxesHighX_ = boxesHighY_ = -INFINITY;
     spawnPoints_.clear();
     exitPoints_ = {};
     enterPoints_ = {};
@@ -209,10 +211,17 @@ void TMapController::AddCollisionBox(const TBrush& brush, const std::string& tex
         if (n.y == 0 && n.z == 0) (n.x > 0 ? box.highX : box.lowX) = p.x;
         if (n.x == 0 && n.z == 0) (n.y > 0 ? box.highY : box.lowY) = p.y;
     }
+    // A NaN side stays NaN: std::min and std::max keep their first argument against it.
+    boxesLowX_ = std::isnan(box.lowX) ? NAN : std::min(boxesLowX_, box.lowX);
+    boxesHighX_ = std::isnan(box.highX) ? NAN : std::max(boxesHighX_, box.highX);
+    boxesLowY_ = std::isnan(box.lowY) ? NAN : std::min(boxesLowY_, box.lowY);
+    boxesHighY_ = std::isnan(box.highY) ? NAN : std::max(boxesHighY_, box.highY);
     collisionBoxes_.push_back(box);
 }
 
 int TMapController::CollisionType(const TVector4& p, int type) const {
+    // Most probes fall in one of the visible blocks only: the others pass over all their boxes.
+    if (p.x >= boxesHighX_ || p.x <= boxesLowX_ || p.y >= boxesHighY_ || p.y <= boxesLowY_) return type;
     for (const TCollisionBox& box : collisionBoxes_) {
         if (box.type <= type) continue;
         // The autopilot probes every box of every block many times a frame; most lie ahead or

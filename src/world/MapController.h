@@ -128,6 +128,9 @@ private:
     std::array<TPointSlot, kLaneCount> enterPoints_;
     std::vector<TSpawnPoint> spawnPoints_;
     std::vector<TCollisionBox> collisionBoxes_;
+    // The boxes' straight sides taken together, NaN where a box lacks one: a point on or beyond
+    // one of these is passed over by every box.
+    float boxesLowX_ = INFINITY, boxesHighX_ = -INFINITY, boxesLowY_ = INFINITY, boxesHighY_ = -INFINITY;
     std::vector<TMapTextureGroup> textureGroups_;
     TObjects objects_;
     std::unique_ptr<TTextParser> parser_;
