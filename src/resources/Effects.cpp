@@ -132,7 +132,7 @@ void TEffects::Render(const TVector4& eye) const {
     glEnable(GL_TEXTURE_2D);
     glDepthMask(GL_FALSE);
     // The quads are turned here, not by the matrix: a matrix change made every quad a draw of its
-    // own, most of a frame's work with an explosion in view. A run of quads with one texture is
+    // own, a third of the main thread's work in a snowfall. A run of quads with one texture is
     // one batch.
     const TFacing facing = FacingOf(cameraAngles_);
     bool open = false;
