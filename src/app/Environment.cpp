@@ -265,7 +265,11 @@ void TEnvironment::UpdateControllers(uint32_t step) {
 }
 
 void TEnvironment::Render(const TViewport& view) {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // The shadow pass's stencil count starts here: clearing depth and stencil together fills the
+    // buffer, where a clear of either alone must keep the other's bits.
+    glClearStencil(TShadowVolume::kStencilZero);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    glClearStencil(0);
     glLoadIdentity();
     SetUpView(view);
     glEnable(GL_BLEND);
@@ -440,9 +444,6 @@ void TEnvironment::DrawShadowVolumes() {
     glColor4f(1, 1, 1, 1);
     glDisable(GL_TEXTURE_2D);
     glEnable(GL_STENCIL_TEST);
-    glClearStencil(TShadowVolume::kStencilZero);
-    glClear(GL_STENCIL_BUFFER_BIT);
-    glClearStencil(0);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glDepthMask(GL_FALSE);
     glEnable(GL_DEPTH_TEST);
