@@ -278,7 +278,8 @@ std::optional<TReplaySteps> ReplayedSteps(TRunOptions& run) {
 
 void MenuFrame(uint32_t frameStep, TScaledScene& scene) {
     MenuFrameMusic(Config->MusicVolume);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // With the stencil too, the clear fills the depth buffer rather than rewriting its depth bits.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     // The pause and stage-complete pages stand over the frozen scene, in grey.
     if (CurrentMenuPage == PAGE_PAUSE || CurrentMenuPage == PAGE_STAGE_COMPLETE) {
         scene.Draw(Viewport, [](const TViewport& view) {
