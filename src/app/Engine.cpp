@@ -85,8 +85,9 @@ void SetGlobalGLState() {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glAlphaFunc(GL_ALWAYS, 0);
-    glEnable(GL_ALPHA_TEST);
+    // No alpha test: one that passes everything still has the software renderer defer each
+    // fragment's depth write until after its shading.
+    glDisable(GL_ALPHA_TEST);
 }
 
 void ApplyViewport() {

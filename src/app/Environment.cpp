@@ -274,8 +274,7 @@ void TEnvironment::Render(const TViewport& view) {
     SetUpView(view);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glAlphaFunc(GL_ALWAYS, 0);
-    glEnable(GL_ALPHA_TEST);
+    glDisable(GL_ALPHA_TEST);
 
     lights_->SwitchOn();
     weather_->ApplyFog();
@@ -498,5 +497,5 @@ void TEnvironment::DrawCloudShadows() const {
     glTexCoord2f(0 - b, t + 2 - a);
     glVertex3f(-120, -320, 0);
     glEnd();
-    glAlphaFunc(GL_ALWAYS, 0);
+    glDisable(GL_ALPHA_TEST);
 }
