@@ -3,8 +3,10 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "app/FragmentCounter.h"
 #include "app/Globals.h"
@@ -58,6 +60,16 @@ void LogLine(const char* line) {
 
 int LoadTexture(const char* relative) {
     return TextureLib->Load(DataPath(relative), GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR);
+}
+
+// The clear cells of the bound texture, as the driver holds it.
+TClearCells BoundTextureCells() {
+    GLint width = 0, height = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    std::vector<uint8_t> rgba(static_cast<size_t>(std::max(width, 0)) * std::max(height, 0) * 4);
+    if (!rgba.empty()) glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return TClearCells(rgba, width, height);
 }
 
 const TSimpleEffect* LoadEffect(const char* relative) {
@@ -159,6 +171,7 @@ void TEnvironment::LoadSceneAssets() {
     LogLine("-2");
     // Always magnified on screen: plain bilinear spares the renderer the mip level per pixel.
     cloudTexture_ = TextureLib->Load(DataPath("Data\\Textures\\Clouds.tga"), GL_LINEAR, GL_LINEAR);
+    cloudCells_.reset();
     LogLine("-3");
     SceneAssets.MuzzleFlash[0] = LoadTexture("Data\\Textures\\flash1.png");
     LogLine("-4");
@@ -474,7 +487,7 @@ void TEnvironment::DarkenShadowedPixels(const TViewport& view) {
     glDisable(GL_STENCIL_TEST);
 }
 
-void TEnvironment::DrawCloudShadows() const {
+void TEnvironment::DrawCloudShadows() {
     // The shadows lie on the ground and pass with it, one texture repeat every 160 units.
     const float d = DistanceTravelled / 160;
     const float t = d - std::nearbyint(d);
@@ -483,19 +496,28 @@ void TEnvironment::DrawCloudShadows() const {
     glEnable(GL_TEXTURE_2D);
     glColor4f(1, 1, 1, 1);
     TextureLib->Bind(cloudTexture_);
+    if (!cloudCells_) cloudCells_ = BoundTextureCells();
     // Clear sky leaves the pixel as it is: dropping its texels spares the software renderer
-    // the blend over most of the screen.
+    // the blend over most of the screen, and leaving out the clear cells spares it the rest of
+    // their pixels.
     glEnable(GL_ALPHA_TEST);
     glAlphaFunc(GL_GREATER, 0);
+    // The texture once across the 240 units of ground, twice along its 320.
+    const float s0 = -b;
+    const float t0 = t - a;
     glBegin(GL_QUADS);
-    glTexCoord2f(0 - b, t + 0 - a);
-    glVertex3f(-120, 0, 0);
-    glTexCoord2f(1 - b, t + 0 - a);
-    glVertex3f(120, 0, 0);
-    glTexCoord2f(1 - b, t + 2 - a);
-    glVertex3f(120, -320, 0);
-    glTexCoord2f(0 - b, t + 2 - a);
-    glVertex3f(-120, -320, 0);
+    for (const TTexRect& r : cloudCells_->Covered(s0, t0, s0 + 1, t0 + 2)) {
+        const float x0 = -120 + 240 * (r.s0 - s0), x1 = -120 + 240 * (r.s1 - s0);
+        const float y0 = -160 * (r.t0 - t0), y1 = -160 * (r.t1 - t0);
+        glTexCoord2f(r.s0, r.t0);
+        glVertex3f(x0, y0, 0);
+        glTexCoord2f(r.s1, r.t0);
+        glVertex3f(x1, y0, 0);
+        glTexCoord2f(r.s1, r.t1);
+        glVertex3f(x1, y1, 0);
+        glTexCoord2f(r.s0, r.t1);
+        glVertex3f(x0, y1, 0);
+    }
     glEnd();
     glDisable(GL_ALPHA_TEST);
 }

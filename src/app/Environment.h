@@ -7,12 +7,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/MotionBlur.h"
 #include "app/ReplayFile.h"
 #include "app/UpdateGuard.h"
 #include "gameplay/Autopilot.h"
+#include "resources/ClearCells.h"
 #include "world/CarGeneric.h"
 #include "world/WorldAssets.h"
 
@@ -79,12 +81,13 @@ private:
     void UpdateControllers(uint32_t step);
     void DrawShadowVolumes();
     void DarkenShadowedPixels(const TViewport& view);
-    void DrawCloudShadows() const;
+    void DrawCloudShadows();
     std::string StateDigest() const;
 
     TLibraryAssets assets_;
     uint32_t lastStep_ = 0;
     int cloudTexture_ = 0;
+    std::optional<TClearCells> cloudCells_; // read from the texture when first drawn
     float cloudDriftAlong_ = 0;
     float cloudDriftAcross_ = 0;
 
