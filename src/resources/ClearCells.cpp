@@ -31,7 +31,7 @@ TClearCells::TClearCells(const std::vector<uint8_t>& rgba, int width, int height
 }
 
 bool TClearCells::Clear(int column, int row) const {
-    return !clear_.empty() && clear_[static_cast<size_t>(Wrap(row, rows_)) * columns_ + Wrap(column, columns_)];
+    return clear_[static_cast<size_t>(Wrap(row, rows_)) * columns_ + Wrap(column, columns_)];
 }
 
 std::vector<TTexRect> TClearCells::Covered(float s0, float t0, float s1, float t1) const {

@@ -24,7 +24,7 @@ public:
     std::vector<TTexRect> Covered(float s0, float t0, float s1, float t1) const;
 
 private:
-    bool Clear(int column, int row) const;
+    bool Clear(int column, int row) const; // only once cells were made
 
     int columns_ = 0;
     int rows_ = 0;
