@@ -10,6 +10,7 @@
 
 TRenderTarget::~TRenderTarget() {
     Release();
+    if (stretch_ != 0) oglext::glDeleteObjectARB(stretch_);
 }
 
 void TRenderTarget::Release() {
@@ -39,7 +40,9 @@ bool TRenderTarget::Reserve(int storageWidth, int storageHeight) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, storageWidth, storageHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    // Unsized, so that the driver keeps the upload's order: blue first, as the window's pixels
+    // are, which is all its fast stretch takes.
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, storageWidth, storageHeight, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
     glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(texture));
 
     oglext::glGenRenderbuffers(1, &depthStencil_);
@@ -72,7 +75,27 @@ void TRenderTarget::CopyEdges() {
     }
 }
 
+void TRenderTarget::MakeStretchProgram() {
+    stretchTried_ = true;
+    if (!oglext::ShadersAvailable) return;
+    const char* source = "uniform sampler2D picture;\n"
+                         "void main() { gl_FragColor = texture2D(picture, gl_TexCoord[0].xy); }\n";
+    const GLhandleARB shader = oglext::glCreateShaderObjectARB(GL_FRAGMENT_SHADER_ARB);
+    oglext::glShaderSourceARB(shader, 1, &source, nullptr);
+    oglext::glCompileShaderARB(shader);
+    stretch_ = oglext::glCreateProgramObjectARB();
+    oglext::glAttachObjectARB(stretch_, shader);
+    oglext::glDeleteObjectARB(shader);
+    oglext::glLinkProgramARB(stretch_);
+    GLint linked = 0;
+    oglext::glGetObjectParameterivARB(stretch_, GL_OBJECT_LINK_STATUS_ARB, &linked);
+    if (linked == 1) return;
+    oglext::glDeleteObjectARB(stretch_);
+    stretch_ = 0;
+}
+
 void TRenderTarget::DrawStretched(int x, int y, int width, int height) {
+    if (!stretchTried_) MakeStretchProgram();
     CopyEdges();
     oglext::glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glPushAttrib(GL_ENABLE_BIT | GL_TEXTURE_BIT | GL_VIEWPORT_BIT);
@@ -82,11 +105,17 @@ void TRenderTarget::DrawStretched(int x, int y, int width, int height) {
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, colour_);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    GLhandleARB program = 0;
+    if (stretch_ != 0) {
+        program = oglext::glGetHandleARB(GL_PROGRAM_OBJECT_ARB);
+        oglext::glUseProgramObjectARB(stretch_);
+    }
     glMatrixMode(GL_TEXTURE);
     glPushMatrix();
     glLoadIdentity();
     glScalef(static_cast<float>(width_) / storageWidth_, static_cast<float>(height_) / storageHeight_, 1);
     DrawTextureOverViewport();
+    if (stretch_ != 0) oglext::glUseProgramObjectARB(program);
     glMatrixMode(GL_TEXTURE);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);

@@ -6,6 +6,9 @@
 
 #include <cstdint>
 
+#include <GL/gl.h>
+#include <GL/glext.h>
+
 class TRenderTarget {
 public:
     TRenderTarget() = default;
@@ -29,6 +32,9 @@ private:
     // The picture's last column and row copied one pixel on, so that filtering at its edges sees
     // what it would at the edges of storage of its own size.
     void CopyEdges();
+    // A program that only samples the picture: fixed-function texturing, which does the same,
+    // keeps the driver off its fast path for a stretch.
+    void MakeStretchProgram();
 
     uint32_t framebuffer_ = 0;
     uint32_t colour_ = 0;
@@ -37,4 +43,6 @@ private:
     int storageHeight_ = 0;
     int width_ = 0;
     int height_ = 0;
+    GLhandleARB stretch_ = 0; // none where the driver has no shaders
+    bool stretchTried_ = false;
 };
