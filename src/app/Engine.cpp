@@ -102,6 +102,24 @@ void TakeScreenshots(const TRunOptions& run, uint64_t frame) {
     }
 }
 
+// The window, focused, centred and with its vertical sync; false when it could not be made.
+bool OpenWindow(const TCommandLine& line, bool withDepth) {
+    // The desktop-sized window covers the screen without a frame, like a full screen that
+    // needs no change of display mode.
+    const bool borderless = !line.windowWidth && Config->Resolution == DESKTOP_RESOLUTION;
+    if (!CreateGLWindow(2 * HalfWidth, 2 * HalfHeight, Config->FullScreen, Config->ColourDepth, borderless,
+                        withDepth))
+        return false;
+    platform::FocusWindow();
+    // A fixed-step run never waits for real time, so it must not wait for the display either.
+    platform::SetVerticalSync(line.vsync && !line.fixedStep);
+    const platform::TPoint client = platform::ClientSize();
+    Viewport = {0, 0, client.x, client.y};
+    const platform::TPoint desktop = platform::DesktopSize();
+    platform::MoveWindow((desktop.x - 2 * HalfWidth) / 2, (desktop.y - 2 * HalfHeight) / 2);
+    return true;
+}
+
 // Start-up steps 1 to 21; false when the window could not be made.
 bool StartUp(TRunOptions& run) {
     const TCommandLine& line = run.line;
@@ -139,22 +157,18 @@ bool StartUp(TRunOptions& run) {
     platform::ShowCursor(false);
 
     Log->Write(loglines::CreatingWindow);
-    // The desktop-sized window covers the screen without a frame, like a full screen that
-    // needs no change of display mode.
-    const bool borderless = !line.windowWidth && Config->Resolution == DESKTOP_RESOLUTION;
-    if (!CreateGLWindow(2 * HalfWidth, 2 * HalfHeight, Config->FullScreen, Config->ColourDepth, borderless))
-        return false;
-
-    platform::FocusWindow();
-    // A fixed-step run never waits for real time, so it must not wait for the display either.
-    platform::SetVerticalSync(line.vsync && !line.fixedStep);
-    const platform::TPoint client = platform::ClientSize();
-    Viewport = {0, 0, client.x, client.y};
-    const platform::TPoint desktop = platform::DesktopSize();
-    platform::MoveWindow((desktop.x - 2 * HalfWidth) / 2, (desktop.y - 2 * HalfHeight) / 2);
-
+    // A scene drawn off-screen needs no depth in the window, and the driver stretches it over a
+    // window without one by a faster path.
+    const bool offScreen = Additions->RenderScale.automatic || Additions->RenderScale.scale < 1;
+    if (!OpenWindow(line, !offScreen)) return false;
     Log->Write(loglines::InitGLExt);
     LoadGLExtensions();
+    if (offScreen && !oglext::FramebuffersAvailable) {
+        // No off-screen target after all: the scene needs the window's depth.
+        DestroyGLWindow(false);
+        if (!OpenWindow(line, true)) return false;
+        LoadGLExtensions();
+    }
     Log->Write(loglines::InitIL);
     InitIL();
 

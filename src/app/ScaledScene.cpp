@@ -16,10 +16,17 @@ void TScaledScene::Draw(const TViewport& window, const std::function<void(const 
     drawnThisFrame_ = true;
     const float scale = scale_.Scale();
     drawn_ = window;
+    if (!windowDepth_) {
+        GLint bits = 0;
+        glGetIntegerv(GL_DEPTH_BITS, &bits);
+        windowDepth_ = bits > 0;
+    }
+    // A window without depth takes the scene off-screen at scale 1 too.
+    const bool offScreen = scale < 1 || !*windowDepth_;
     // An automatic scale has the storage made before its first step down, whose frame would
     // otherwise pay for the fresh memory.
-    const bool reserved = (scale < 1 || scale_.Automatic()) && target_.Reserve(window.width, window.height);
-    if (scale < 1 && reserved) {
+    const bool reserved = (offScreen || scale_.Automatic()) && target_.Reserve(window.width, window.height);
+    if (offScreen && reserved) {
         const int width = std::max(1, static_cast<int>(std::lround(window.width * scale)));
         const int height = std::max(1, static_cast<int>(std::lround(window.height * scale)));
         target_.Bind(width, height);

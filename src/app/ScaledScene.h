@@ -1,10 +1,13 @@
 // The 3D scene drawn at the render scale: straight into the window at scale 1 (the picture as
 // it always was), else into an off-screen target of the scaled size that is then stretched over
-// the window; the HUD, menus and pointer draw afterwards at the window's own size.
+// the window; the HUD, menus and pointer draw afterwards at the window's own size. A window
+// made without depth (for a scale that was not 1 at start) gets the scene off-screen at scale 1
+// as well, copied over it unscaled.
 #pragma once
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 #include "app/RenderScale.h"
 #include "resources/RenderTarget.h"
@@ -37,5 +40,6 @@ private:
     TRenderScale scale_;
     TRenderTarget target_;
     TViewport drawn_;
+    std::optional<bool> windowDepth_; // asked on the first draw
     bool drawnThisFrame_ = false;
 };

@@ -19,7 +19,7 @@ void Fail(bool fullScreen, const char* text) {
 
 } // namespace
 
-bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth, bool borderless) {
+bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth, bool borderless, bool withDepth) {
     if (!platform::InitVideo()) {
         platform::MessageBox(ErrorCaption, "Failed to register the window class!");
         return false;
@@ -28,7 +28,7 @@ bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth, boo
         platform::MessageBox(ErrorCaption, "Unable to switch to fullscreen!");
         fullScreen = false;
     }
-    switch (platform::CreateWindow("Kestrova", width, height, fullScreen, borderless)) {
+    switch (platform::CreateWindow("Kestrova", width, height, fullScreen, borderless, withDepth)) {
     case platform::WindowResult::Ok: break;
     case platform::WindowResult::VideoFailed:
     case platform::WindowResult::WindowFailed: Fail(fullScreen, "Unable to create window!"); return false;

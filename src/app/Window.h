@@ -6,7 +6,8 @@
 
 // Shows the reason in an "Error" box and returns false when the window cannot be made.
 // `borderless` (the desktop-sized window) has no frame; it matters only when not full screen.
-bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth, bool borderless);
+// Without depth the window has no depth or stencil buffer.
+bool CreateGLWindow(int width, int height, bool fullScreen, int colourDepth, bool borderless, bool withDepth);
 void DestroyGLWindow(bool restoreDisplay);
 // The window icon in its two sizes, from the data: decoded on the texture library's worker (so
 // once the archive is open and the library made) and set later, since the first page can show

@@ -30,12 +30,12 @@ bool DialogsWanted() {
     return videoStarted && !(mode && std::string(mode) == "stderr");
 }
 
-void RequestGLAttributes(bool withAccumulation) {
+void RequestGLAttributes(bool withAccumulation, bool withDepth) {
     SDL_GL_ResetAttributes();
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
-    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, withDepth ? 24 : 0);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, withDepth ? 8 : 0);
     const int accum = withAccumulation ? 16 : 0;
     SDL_GL_SetAttribute(SDL_GL_ACCUM_RED_SIZE, accum);
     SDL_GL_SetAttribute(SDL_GL_ACCUM_GREEN_SIZE, accum);
@@ -121,7 +121,8 @@ bool SwitchToFullScreen(int width, int height, int colourDepth) {
            closest.h == height;
 }
 
-WindowResult CreateWindow(const std::string& title, int width, int height, bool fullScreen, bool borderless) {
+WindowResult CreateWindow(const std::string& title, int width, int height, bool fullScreen, bool borderless,
+                          bool withDepth) {
     if (!InitVideo()) return WindowResult::VideoFailed;
     Uint32 flags = SDL_WINDOW_OPENGL;
     if (fullScreen) {
@@ -129,11 +130,11 @@ WindowResult CreateWindow(const std::string& title, int width, int height, bool 
     } else {
         flags |= SDL_WINDOW_RESIZABLE | (borderless ? SDL_WINDOW_BORDERLESS : 0);
     }
-    RequestGLAttributes(true);
+    RequestGLAttributes(true, withDepth);
     window = SDL_CreateWindow(title.c_str(), 0, 0, width, height, flags);
     if (!window) {
         // Drivers without accumulation visuals refuse the request; the game runs without one.
-        RequestGLAttributes(false);
+        RequestGLAttributes(false, withDepth);
         window = SDL_CreateWindow(title.c_str(), 0, 0, width, height, flags);
     }
     if (!window) {

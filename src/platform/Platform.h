@@ -33,8 +33,10 @@ bool InitVideo();
 // Switches the display to width x height x depth; false when the display refuses.
 bool SwitchToFullScreen(int width, int height, int colourDepth);
 // Creates the window with its OpenGL context made current and shows it. A window that is not
-// full screen can be resized by the user; a borderless one has no frame or caption.
-WindowResult CreateWindow(const std::string& title, int width, int height, bool fullScreen, bool borderless);
+// full screen can be resized by the user; a borderless one has no frame or caption. Without
+// depth the window has no depth or stencil buffer either.
+WindowResult CreateWindow(const std::string& title, int width, int height, bool fullScreen, bool borderless,
+                          bool withDepth);
 // Releases and deletes the context; false when releasing it failed.
 bool DestroyContext();
 void DestroyWindow();

@@ -73,3 +73,21 @@ TEST(ScaledScene, ScaleOneDrawsIntoTheWindowAndLowerScalesFollowItsSize) {
         EXPECT_EQ(bound, 0) << "the window is drawn into again afterwards";
     }
 }
+
+TEST(ScaledScene, AWindowWithoutDepthGetsTheSceneOffScreenAtScaleOneAndTheSamePicture) {
+    TGLContext gl(80, 60, false);
+    if (!gl.Ok()) GTEST_SKIP() << "no display";
+    platform::InitVideo();
+    LoadGLExtensions();
+    ASSERT_TRUE(oglext::FramebuffersAvailable);
+    Halves({0, 0, 80, 60});
+    const std::vector<uint8_t> direct = gl.ReadPixels();
+
+    TScaledScene full({false, 1});
+    glClearColor(0, 1, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    const TSeen seen = DrawHalves(full, {0, 0, 80, 60});
+    EXPECT_NE(seen.framebuffer, 0) << "the scene's depth test needs the off-screen target";
+    EXPECT_EQ(seen.view.width, 80);
+    EXPECT_EQ(gl.ReadPixels(), direct);
+}

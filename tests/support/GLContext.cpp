@@ -3,11 +3,11 @@
 #include <GL/gl.h>
 #include <SDL.h>
 
-TGLContext::TGLContext(int width, int height) : width_(width), height_(height) {
+TGLContext::TGLContext(int width, int height, bool withDepth) : width_(width), height_(height) {
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return;
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
-    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, withDepth ? 24 : 0);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, withDepth ? 8 : 0);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
     SDL_Window* window = SDL_CreateWindow("test", 0, 0, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
     if (!window) return;

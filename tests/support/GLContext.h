@@ -10,8 +10,9 @@ constexpr uint32_t kWhite = 0xFFFFFFFFu;
 
 class TGLContext {
 public:
-    // width x height client area; skips the test (GTEST_SKIP in the caller) when Ok() is false.
-    TGLContext(int width = 256, int height = 256);
+    // width x height client area, with depth and stencil buffers or none; skips the test
+    // (GTEST_SKIP in the caller) when Ok() is false.
+    TGLContext(int width = 256, int height = 256, bool withDepth = true);
     ~TGLContext();
     TGLContext(const TGLContext&) = delete;
     TGLContext& operator=(const TGLContext&) = delete;

@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
         ProgramDir = std::string(argv[1]) + "/";
         const std::string out = std::string(argv[2]) + "/";
         if (!platform::InitVideo() || platform::CreateWindow("preview", kSceneWidth, kSceneHeight, false,
-                                                             false) != platform::WindowResult::Ok)
+                                                             false, true) != platform::WindowResult::Ok)
             throw std::runtime_error("no OpenGL window (is DISPLAY set?)");
         LoadGLExtensions();
         InitIL();
